@@ -1,0 +1,135 @@
+#pragma once
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/services/services.h"
+
+namespace razudar {
+
+// Test doubles of the outside world: scripted, recording, never touching real time, the real
+// clock or the user's settings.
+
+struct ShownPrompt {
+    QString text;
+    PromptButtons buttons;
+    PromptIcon icon;
+    QString caption;
+};
+
+class ScriptedPrompter : public Prompter {
+public:
+    // Answers are consumed in order; when none are left, Ok/Yes-No boxes get `fallback`
+    // (Yes for questions unless changed, Ok for plain boxes).
+    void script(std::initializer_list<PromptAnswer> answers) { answers_.insert(answers_.end(), answers); }
+    void setFallback(PromptAnswer a) { fallback_ = a; }
+    PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon,
+                      const QString& caption) override;
+    const std::vector<ShownPrompt>& shown() const { return shown_; }
+    QStringList texts() const;
+    void clear() { shown_.clear(); }
+
+private:
+    std::deque<PromptAnswer> answers_;
+    PromptAnswer fallback_ = PromptAnswer::Yes;
+    std::vector<ShownPrompt> shown_;
+};
+
+class FakeClock : public Clock {
+public:
+    FakeClock();
+    QDateTime now() const override { return now_; }
+    double secondsSinceMidnight() const override;
+    qint64 monotonicMs() const override { return monotonic_; }
+    void setNow(const QDateTime& t) { now_ = t; }
+    void advanceMs(qint64 ms);
+
+private:
+    QDateTime now_;
+    qint64 monotonic_ = 0;
+};
+
+// Returns at once; records every wait and advances the fake clock (when given) by it.
+// `onWait` and `onProcessEvents` let a test make things happen "during" a wait.
+class FakeWaiter : public Waiter {
+public:
+    explicit FakeWaiter(FakeClock* clock = nullptr) : clock_(clock) {}
+    void sleepMs(int durationMs) override;
+    void processEvents() override;
+    const std::vector<int>& sleeps() const { return sleeps_; }
+    int processEventsCalls() const { return processEventsCalls_; }
+    std::function<void(int)> onWait;
+    std::function<void()> onProcessEvents;
+
+private:
+    FakeClock* clock_;
+    std::vector<int> sleeps_;
+    int processEventsCalls_ = 0;
+};
+
+class FakeClockSetter : public SystemClockSetter {
+public:
+    bool setUtc(const QDateTime& utc, QString* error) override;
+    void failWith(const QString& reason) { failure_ = reason; }
+    const std::vector<QDateTime>& calls() const { return calls_; }
+
+private:
+    QString failure_;
+    std::vector<QDateTime> calls_;
+};
+
+class FixedComputerName : public ComputerName {
+public:
+    explicit FixedComputerName(QString name = QStringLiteral("REGIA")) : name_(std::move(name)) {}
+    QString name() const override { return name_; }
+
+private:
+    QString name_;
+};
+
+class MemorySettingsStore : public SettingsStore {
+public:
+    QString value(const QString& application, const QString& section, const QString& key,
+                  const QString& defaultValue = QString()) const override;
+    void save(const QString& application, const QString& section, const QString& key,
+              const QString& value) override;
+    int size() const { return values_.size(); }
+
+private:
+    static QString path(const QString& a, const QString& s, const QString& k) {
+        return a + QChar(0x1F) + s + QChar(0x1F) + k;
+    }
+    QMap<QString, QString> values_;
+};
+
+class ScriptedFileDialog : public FileDialog {
+public:
+    void script(QString answer) { answers_.push_back(std::move(answer)); }
+    QString saveFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QStringList captions;
+
+private:
+    std::deque<QString> answers_;
+};
+
+// All fakes together, wired to each other, with a Services bundle pointing at them.
+struct FakeServices {
+    ScriptedPrompter prompter;
+    FakeClock clock;
+    FakeWaiter waiter{&clock};
+    FakeClockSetter clockSetter;
+    FixedComputerName computerName;
+    MemorySettingsStore settings;
+    ScriptedFileDialog fileDialog;
+    Services services() {
+        return Services{&prompter, &waiter, &clock, &clockSetter, &computerName, &settings, &fileDialog};
+    }
+};
+
+}  // namespace razudar

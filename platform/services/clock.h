@@ -1,0 +1,19 @@
+#pragma once
+#include <QDateTime>
+#include <QtGlobal>
+
+namespace razudar {
+
+// Every reading of the time goes through here, so tests never depend on real time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Local wall time.
+    virtual QDateTime now() const = 0;
+    // Seconds since local midnight with fractions, as the classic system timer reports it.
+    virtual double secondsSinceMidnight() const = 0;
+    // Milliseconds on a monotonic clock; only differences are meaningful.
+    virtual qint64 monotonicMs() const = 0;
+};
+
+}  // namespace razudar

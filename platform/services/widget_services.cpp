@@ -1,0 +1,40 @@
+#include "platform/services/widget_services.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace razudar {
+
+PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon,
+                                      const QString& caption) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case PromptIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case PromptIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case PromptIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case PromptButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
+    case QMessageBox::Cancel: return PromptAnswer::Cancel;
+    default: return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+    }
+}
+
+QString WidgetFileDialog::saveFileName(const QString& caption, const QString& folder,
+                                       const QString& filter) {
+    return QFileDialog::getSaveFileName(parent_, caption, folder, filter);
+}
+
+}  // namespace razudar

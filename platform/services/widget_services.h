@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/services/file_dialog.h"
+#include "platform/services/prompter.h"
+
+class QWidget;
+
+namespace razudar {
+
+// Real message boxes and file dialogs (Qt Widgets).
+class MessageBoxPrompter : public Prompter {
+public:
+    explicit MessageBoxPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon,
+                      const QString& caption) override;
+
+private:
+    QWidget* parent_;
+};
+
+class WidgetFileDialog : public FileDialog {
+public:
+    explicit WidgetFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
+    QString saveFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace razudar

@@ -1,0 +1,70 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "platform/fakes/fake_services.h"
+#include "platform/services/paths.h"
+#include "platform/services/system_services.h"
+
+using namespace razudar;
+
+TEST(IniSettingsStore, RoundTripKeepsBackslashSectionAsOneSection) {
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    store.save("Zez", "frmSessioni\\SelezionaCampi", "Campo1", "0");
+    store.save("Zez", "frmSessioni", "Campo1", "1");
+    store.save("Razudar (Zez)", "Suggeritore", "GaraAttiva", "12");
+    EXPECT_EQ(store.value("Zez", "frmSessioni\\SelezionaCampi", "Campo1"), "0");
+    EXPECT_EQ(store.value("Zez", "frmSessioni", "Campo1"), "1");
+    EXPECT_EQ(store.value("Razudar (Zez)", "Suggeritore", "GaraAttiva"), "12");
+    EXPECT_EQ(store.value("Zez", "Razudar", "Modalita", "0"), "0");
+    // A fresh store over the same folder reads what was saved: the values live in the files.
+    IniSettingsStore again(dir.path());
+    EXPECT_EQ(again.value("Zez", "frmSessioni\\SelezionaCampi", "Campo1"), "0");
+    EXPECT_TRUE(QFile::exists(again.fileFor("Zez")));
+    EXPECT_TRUE(QFile::exists(again.fileFor("Razudar (Zez)")));
+}
+
+TEST(Paths, StoredSeparatorsBecomeSlashes) {
+    EXPECT_EQ(paths::toNative("Razudar\\Nazionalita\\ITA.tga"), "Razudar/Nazionalita/ITA.tga");
+    EXPECT_EQ(paths::withTrailingSeparator("C:\\Zez"), "C:/Zez/");
+    EXPECT_EQ(paths::withTrailingSeparator("/srv/zez//"), "/srv/zez/");
+}
+
+TEST(Paths, CaseInsensitiveLookupFindsStoredNames) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("Razudar/Nazionalita");
+    QFile f(dir.filePath("Razudar/Nazionalita/ita.TGA"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_EQ(paths::findCaseInsensitive(dir.path(), "RAZUDAR\\nazionalita\\ITA.tga"),
+              dir.filePath("Razudar/Nazionalita/ita.TGA"));
+    EXPECT_TRUE(paths::findCaseInsensitive(dir.path(), "Razudar/Nazionalita/FRA.tga").isEmpty());
+}
+
+TEST(FakeServices, WaiterAdvancesClockAndPrompterFollowsScript) {
+    FakeServices fx;
+    const QDateTime start = fx.clock.now();
+    fx.waiter.sleepMs(500);
+    fx.waiter.sleepMs(250);
+    EXPECT_EQ(fx.clock.now(), start.addMSecs(750));
+    EXPECT_EQ(fx.clock.monotonicMs(), 750);
+    EXPECT_EQ(fx.waiter.sleeps(), (std::vector<int>{500, 250}));
+    fx.prompter.script({PromptAnswer::No});
+    EXPECT_EQ(fx.prompter.show("Riprovi ?", PromptButtons::YesNo), PromptAnswer::No);
+    EXPECT_EQ(fx.prompter.show("Riprovi ?", PromptButtons::YesNo), PromptAnswer::Yes);
+    ASSERT_EQ(fx.prompter.shown().size(), 2u);
+    EXPECT_EQ(fx.prompter.shown()[0].caption, "Razudar (Zez)");
+}
+
+TEST(FakeServices, ClockSetterReportsScriptedFailure) {
+    FakeClockSetter setter;
+    QString error;
+    EXPECT_TRUE(setter.setUtc(QDateTime::currentDateTimeUtc(), &error));
+    setter.failWith("Operation not permitted");
+    EXPECT_FALSE(setter.setUtc(QDateTime::currentDateTimeUtc(), &error));
+    EXPECT_EQ(error, "Operation not permitted");
+    EXPECT_EQ(setter.calls().size(), 2u);
+}
