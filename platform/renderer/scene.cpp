@@ -1,0 +1,322 @@
+#include "platform/renderer/scene.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+#include "platform/renderer/clock_format.h"
+#include "platform/services/paths.h"
+
+namespace razudar::renderer {
+
+QImage emptyFrame() {
+    QImage frame(kFrameWidth, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
+    frame.fill(Qt::transparent);
+    return frame;
+}
+
+void Scene::clear() {
+    objects_.clear();
+    index_.clear();
+    description_.clear();
+    pictures_.clear();
+}
+
+void Scene::load(const PageDefinition& page, const QString& folder) {
+    clear();
+    folder_ = folder;
+    description_ = page.description;
+    objects_.reserve(page.objects.size());
+    for (const ObjectDefinition& def : page.objects) {
+        SceneObject object;
+        object.def = def;
+        object.timeSgn = def.showSign ? 1 : 0;
+        index_.insert(nameKey(def.layout.name), int(objects_.size()));
+        objects_.push_back(std::move(object));
+    }
+}
+
+PageDefinition Scene::definition() const {
+    PageDefinition page;
+    page.description = description_;
+    for (const SceneObject& o : objects_) page.objects.push_back(o.def);
+    return page;
+}
+
+int Scene::find(const QString& name) const { return index_.value(nameKey(name), -1); }
+
+void Scene::readPicture(SceneObject& object) const {
+    object.pictureRead = true;
+    object.picture = QImage();
+    object.scaledPicture = QImage();
+    const QString stored = object.def.path.trimmed();
+    if (stored.isEmpty()) return;
+    const QString native = paths::toNative(stored);
+    QString file;
+    if (QFileInfo(native).isAbsolute()) {
+        file = QFileInfo::exists(native) ? native : paths::findCaseInsensitive(QStringLiteral("/"), native);
+    } else {
+        file = paths::findCaseInsensitive(folder_, native);
+    }
+    if (file.isEmpty()) return;
+    const QFileInfo info(file);
+    CachedPicture& cached = pictures_[info.absoluteFilePath()];
+    if (cached.picture.isNull() || cached.modified != info.lastModified() || cached.size != info.size()) {
+        QImageReader reader(file);
+        reader.setAutoTransform(true);
+        const QImage read = reader.read();
+        cached.picture = read.isNull() ? QImage() : read.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        cached.modified = info.lastModified();
+        cached.size = info.size();
+    }
+    if (cached.picture.isNull()) return;
+    object.picture = cached.picture;
+    if (!object.def.stretch) {
+        object.def.layout.w = object.picture.width();
+        object.def.layout.h = object.picture.height();
+    }
+}
+
+void Scene::dropCaches(SceneObject& object) {
+    object.textSprite = QImage();
+    object.textSpriteKey.clear();
+    object.picture = QImage();
+    object.pictureRead = false;
+    object.scaledPicture = QImage();
+}
+
+namespace {
+
+QColor fromLong(LongColour c) {
+    const quint32 v = quint32(c);
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+QFont fontOf(const TextRecord& style) {
+    QFont font(style.fontName);
+    font.setPixelSize(std::max(1, style.fontSizePx));
+    font.setBold(style.bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QString styleKey(const TextRecord& s) {
+    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
+        .arg(s.fontName)
+        .arg(s.fontSizePx)
+        .arg(s.bold)
+        .arg(s.colour)
+        .arg(s.outlineColour)
+        .arg(s.outlineWidthPx)
+        .arg(int(s.hAlign))
+        .arg(int(s.vAlign))
+        .arg(s.shrinkToFit);
+}
+
+// Outlines up to this width are drawn by stamping the text around itself (fast, glyphs come
+// from the glyph cache); wider ones by stroking the letters' outlines (slow but exact).
+constexpr int kMaxStampedOutlinePx = 4;
+
+// Draws the lines of `text` into a transparent picture of `size`, placed by the alignment;
+// shrink to fit squeezes lines wider than the picture.
+QImage drawTextPicture(const QString& text, const TextRecord& style, QSize size) {
+    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    if (text.isEmpty()) return picture;
+    const QFont font = fontOf(style);
+    const QFontMetricsF metrics(font);
+    const QStringList lines = text.split(u'\n');
+    const int outline = std::max(0, style.outlineWidthPx);
+    const double lineHeight = metrics.height();
+    const double blockHeight = lineHeight * lines.size();
+    double top = 0;
+    if (style.vAlign == VAlign::Middle) top = (size.height() - blockHeight) / 2.0;
+    else if (style.vAlign == VAlign::Bottom) top = size.height() - blockHeight;
+
+    // Runs `draw` once per line with the painter moved to the line's baseline (and squeezed).
+    auto forEachLine = [&](QPainter& painter, const std::function<void(const QString&)>& draw) {
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString& line = lines[i];
+            const double width = metrics.horizontalAdvance(line);
+            const double room = size.width() - 2.0 * outline;
+            double scale = 1.0;
+            if (style.shrinkToFit && width > room && width > 0 && room > 0) scale = room / width;
+            const double shown = width * scale;
+            double left = outline;
+            if (style.hAlign == HAlign::Center) left = (size.width() - shown) / 2.0;
+            else if (style.hAlign == HAlign::Right) left = size.width() - outline - shown;
+            painter.save();
+            painter.translate(left, top + i * lineHeight + metrics.ascent());
+            painter.scale(scale, 1.0);
+            draw(line);
+            painter.restore();
+        }
+    };
+    auto drawGlyphs = [&](QImage& target, const QColor& colour) {
+        QPainter painter(&target);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(colour);
+        forEachLine(painter, [&](const QString& line) { painter.drawText(QPointF(0, 0), line); });
+    };
+
+    const QColor fill = fromLong(style.colour);
+    if (outline == 0) {
+        drawGlyphs(picture, fill);
+    } else if (outline <= kMaxStampedOutlinePx) {
+        QImage layer(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        drawGlyphs(layer, fromLong(style.outlineColour));
+        {
+            QPainter painter(&picture);
+            for (int dy = -outline; dy <= outline; ++dy) {
+                for (int dx = -outline; dx <= outline; ++dx) {
+                    if (dx * dx + dy * dy <= outline * outline + outline) painter.drawImage(QPoint(dx, dy), layer);
+                }
+            }
+        }
+        drawGlyphs(picture, fill);
+    } else {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPen pen(fromLong(style.outlineColour), outline * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        forEachLine(painter, [&](const QString& line) {
+            QPainterPath path;
+            path.addText(0, 0, font, line);
+            painter.strokePath(path, pen);
+            painter.fillPath(path, fill);
+        });
+    }
+    return picture;
+}
+
+}  // namespace
+
+QString shownText(const SceneObject& o, const FrameTime& time) {
+    const ObjectDefinition& d = o.def;
+    if (d.layout.type == ObjectType::Clock) {
+        return time.wallTime.time().toString(d.timeFormat.isEmpty() ? QStringLiteral("hh:mm:ss") : d.timeFormat);
+    }
+    if (d.layout.type == ObjectType::Text) {
+        if (const auto shown = o.clock.shown(time.monotonicMs)) {
+            QString format = shown->stopFormat ? d.stopFormat : d.runFormat;
+            if (format.isEmpty()) format = shown->stopFormat ? d.runFormat : d.stopFormat;
+            auto parsed = parseClockFormat(format);
+            if (!parsed) parsed = parseClockFormat(defaultClockFormat());
+            return formatClockTime(shown->ms, *parsed, d.showSign);
+        }
+    }
+    return d.text;
+}
+
+namespace {
+
+void paintTextObject(QPainter& painter, SceneObject& o, const FrameTime& time) {
+    const ObjectLayout& l = o.def.layout;
+    if (l.w <= 0 || l.h <= 0) return;
+    const QString text = shownText(o, time);
+    const QString key = text + QChar(0x1F) + styleKey(o.def.style) + QStringLiteral("|%1x%2").arg(l.w).arg(l.h);
+    if (key != o.textSpriteKey || o.textSprite.isNull()) {
+        o.textSprite = drawTextPicture(text, o.def.style, QSize(l.w, l.h));
+        o.textSpriteKey = key;
+    }
+    painter.drawImage(QPoint(l.x, l.y), o.textSprite);
+}
+
+void paintScrollObject(QPainter& painter, SceneObject& o, const FrameTime& time,
+                       const std::function<void(const QString&, int)>& notify) {
+    const ObjectLayout& l = o.def.layout;
+    if (l.w <= 0 || l.h <= 0) return;
+    const bool crawl = l.type == ObjectType::Crawl;
+    const QString text = crawl ? QString(o.def.text).replace(u'\n', u' ') : o.def.text;
+    const QString key = text + QChar(0x1F) + styleKey(o.def.style) + QStringLiteral("|%1x%2").arg(l.w).arg(l.h);
+    if (key != o.textSpriteKey || o.textSprite.isNull()) {
+        const QFontMetricsF metrics(fontOf(o.def.style));
+        const int outline = std::max(0, o.def.style.outlineWidthPx);
+        QSize size;
+        if (crawl) {
+            size = QSize(int(std::ceil(metrics.horizontalAdvance(text))) + 2 * outline, l.h);
+        } else {
+            const int lines = int(text.split(u'\n').size());
+            size = QSize(l.w, int(std::ceil(metrics.height() * lines)) + 2 * outline);
+        }
+        TextRecord style = o.def.style;
+        if (crawl) {
+            style.hAlign = HAlign::Left;  // the picture is exactly as wide as the text
+            style.shrinkToFit = false;
+        } else {
+            style.vAlign = VAlign::Top;   // lines keep their alignment across the width
+        }
+        o.textSprite = drawTextPicture(text, style, size);
+        o.textSpriteKey = key;
+    }
+    const double travel = (crawl ? l.w + o.textSprite.width() : l.h + o.textSprite.height());
+    const double offset = double(time.pageRunningMs) * o.def.scrollSpeed / 1000.0;
+    const qint64 passes = travel > 0 ? qint64(std::floor(offset / travel)) : 0;
+    if (time.pageRunning && passes > o.scrollPasses) {
+        o.scrollPasses = passes;
+        if (notify) notify(l.name, int(NotifyEvent::ScrollPassEnded));
+    }
+    const double within = travel > 0 ? offset - double(passes) * travel : 0;
+    painter.save();
+    painter.setClipRect(QRect(l.x, l.y, l.w, l.h));
+    if (crawl) {
+        painter.drawImage(QPointF(l.x + l.w - within, l.y), o.textSprite);
+    } else {
+        painter.drawImage(QPointF(l.x, l.y + l.h - within), o.textSprite);
+    }
+    painter.restore();
+}
+
+void paintImageObject(QPainter& painter, const Scene& scene, SceneObject& o) {
+    if (!o.pictureRead) scene.readPicture(o);
+    const ObjectLayout& l = o.def.layout;
+    if (o.picture.isNull() || l.w <= 0 || l.h <= 0) return;
+    if (o.picture.size() == QSize(l.w, l.h)) {
+        painter.drawImage(QPoint(l.x, l.y), o.picture);
+        return;
+    }
+    if (o.scaledPicture.size() != QSize(l.w, l.h)) {
+        o.scaledPicture = o.picture.scaled(l.w, l.h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    painter.drawImage(QPoint(l.x, l.y), o.scaledPicture);
+}
+
+}  // namespace
+
+void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
+                const std::function<void(const QString&, int)>& notify) {
+    QPainter painter(&frame);
+    for (int i = 0; i < scene.count(); ++i) {
+        SceneObject& o = scene.at(i);
+        const ObjectLayout& l = o.def.layout;
+        if (!o.def.visible || l.alpha <= 0) continue;
+        // A picture read for the first time may give the object its size.
+        if (l.type == ObjectType::Image && !o.pictureRead) scene.readPicture(o);
+        const QRect area(l.x, l.y, l.w, l.h);
+        const bool scrolls = l.type == ObjectType::Crawl || l.type == ObjectType::Roll;
+        // Objects wholly outside the frame cost nothing (but crawls keep counting passes).
+        if (!scrolls && !area.intersects(frame.rect())) continue;
+        painter.setOpacity(std::min(255, l.alpha) / 255.0);
+        switch (l.type) {
+        case ObjectType::Text:
+        case ObjectType::Clock: paintTextObject(painter, o, time); break;
+        case ObjectType::Crawl:
+        case ObjectType::Roll: paintScrollObject(painter, o, time, notify); break;
+        case ObjectType::Image: paintImageObject(painter, scene, o); break;
+        case ObjectType::Animation:
+        case ObjectType::Clip:
+            // Not played yet: an empty (transparent) frame.
+            break;
+        case ObjectType::Dve:
+        case ObjectType::Unknown: break;
+        }
+    }
+}
+
+}  // namespace razudar::renderer

@@ -1,0 +1,39 @@
+#pragma once
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+namespace razudar::renderer::rtest {
+
+// Writes a page file with the given objects (a JSON array text) and returns its path.
+inline QString writePage(const QString& folder, const QString& fileName, const QString& objectsJson) {
+    const QString path = folder + QLatin1Char('/') + fileName;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(QStringLiteral("{\"format\": \"razudar-page\", \"version\": 1, \"objects\": %1}")
+                   .arg(objectsJson)
+                   .toUtf8());
+    return path;
+}
+
+inline bool isRedish(QRgb p) { return qAlpha(p) > 100 && qRed(p) > 150 && qGreen(p) < 80 && qBlue(p) < 80; }
+
+// Pixels of `frame` matching `match`, counted inside and outside `area`.
+template <typename Match>
+std::pair<int, int> countInsideOutside(const QImage& frame, const QRect& area, Match match) {
+    int inside = 0, outside = 0;
+    const QImage f = frame.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < f.height(); ++y) {
+        for (int x = 0; x < f.width(); ++x) {
+            if (!match(f.pixel(x, y))) continue;
+            (area.contains(x, y) ? inside : outside)++;
+        }
+    }
+    return {inside, outside};
+}
+
+inline QRgb pixelAt(const QImage& frame, int x, int y) {
+    return frame.convertToFormat(QImage::Format_ARGB32).pixel(x, y);
+}
+
+}  // namespace razudar::renderer::rtest
