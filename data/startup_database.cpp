@@ -1,0 +1,64 @@
+#include "data/startup_database.h"
+
+#include "data/active_session.h"
+#include "data/database_access.h"
+#include "data/program_end.h"
+#include "model/basic.h"
+
+namespace razudar {
+
+namespace {
+
+[[noreturn]] void endAfter(const Services& services, const db::DbError& e, const QString& what) {
+    const QString text = databaseErrorText(e.number(), e.description()) + QStringLiteral("\r\r") +
+                         what + QStringLiteral("\r\rIl programma verrà terminato.");
+    services.prompter->show(text, PromptButtons::Ok, PromptIcon::Critical);
+    throw ProgramEndRequested(text);
+}
+
+}  // namespace
+
+void startRaceDatabase(DatabaseState& database, const ConnectionSettings& connection,
+                       SessionKey& session, const Services& services) {
+    try {
+        ApriDatabase(database);
+    } catch (const db::DbError& e) {
+        endAfter(services, e,
+                 QStringLiteral("Impossibile aprire il database ") +
+                     database.PercorsiDatabase.at(static_cast<size_t>(database.IndiceDatabase)));
+    }
+    ControllaVersioneDatabase(database, *services.prompter);
+
+    session.SessioneGara = -1;
+    QVariant garaAttiva;
+    bool hasRow = false;
+    try {
+        db::Recordset configurazione = database.current().openRecordset(QStringLiteral("Configurazione"));
+        hasRow = !configurazione.eof();
+        if (hasRow) garaAttiva = configurazione.value(QStringLiteral("cf_GaraAttiva"));
+    } catch (const db::DbError& e) {
+        endAfter(services, e, QStringLiteral("Impossibile leggere la configurazione del database."));
+    }
+    CaricaSessioneAttiva(session, *services.settings);
+    // The configuration's active race prevails; a Null, or a value that is no race number,
+    // leaves the stored session as it is.
+    if (hasRow && !garaAttiva.isNull()) {
+        const std::optional<double> number = basic::numberOf(garaAttiva);
+        if (number && basic::fitsInteger(basic::roundHalfEven(*number))) {
+            const qint16 race = basic::CInt(*number);
+            if (race != session.SessioneGara) {
+                ImpostaSessioneAttiva(session, *services.settings, race, QString(), -1, true);
+            }
+        }
+    }
+
+    if (connection.ModalitaConnessione == kModalitaServer) {
+        try {
+            SalvaVersioneProgramma(database);
+        } catch (const db::DbError& e) {
+            endAfter(services, e, QStringLiteral("Impossibile registrare la versione del programma."));
+        }
+    }
+}
+
+}  // namespace razudar

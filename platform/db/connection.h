@@ -1,0 +1,61 @@
+#pragma once
+// Internal: one SQLite connection and the statement helpers the record sets and databases share.
+// Not part of the layer's interface.
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/db/field_info.h"
+
+namespace razudar::db::detail {
+
+struct Connection {
+    sqlite3* handle = nullptr;
+    QString path;
+    ~Connection();
+    void close();
+    // Raises the mapped error of the last failure on this connection.
+    [[noreturn]] void raise(int resultCode) const;
+    void requireOpen() const;
+};
+
+// A prepared statement finalised on scope exit.
+class Statement {
+public:
+    Statement(Connection& connection, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    void bind(const QVariantList& params);
+    // Steps once: true while a row is available.
+    bool step();
+    int columnCount() const;
+    QString columnName(int i) const;
+    QString declaredType(int i) const;
+    QString originTable(int i) const;
+    QString originColumn(int i) const;
+    // The column's value as stored, converted for the column's declared type (yes/no to bool,
+    // dates to QDateTime).
+    QVariant value(int i, int fieldType) const;
+    sqlite3_stmt* raw() const { return stmt_; }
+
+private:
+    Connection& connection_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Runs a statement without rows; returns the rows changed.
+int runStatement(Connection& connection, const QString& sql, const QVariantList& params = {});
+
+// Binds one value: Null, bool (-1/0), whole numbers, doubles, texts, bytes, dates (ISO text).
+void bindValue(sqlite3_stmt* stmt, int index1, const QVariant& value);
+
+// Quotes an identifier for SQL text ("name" with inner quotes doubled).
+QString quoteIdentifier(const QString& name);
+
+}  // namespace razudar::db::detail
