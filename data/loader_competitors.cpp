@@ -1,0 +1,112 @@
+// Race loader: competitors with their categories, start list and heat pairs.
+#include <memory>
+
+#include "data/loader_rows.h"
+#include "data/loader_steps.h"
+#include "model/basic.h"
+#include "model/krono.h"
+
+namespace razudar {
+
+namespace {
+constexpr qint32 kFirstRun = 0;
+constexpr qint32 kLastRun = clsConcorrente::kRunSlots - 1;
+constexpr qint32 kLastStartPosition = 32767;  // start positions are kept in 16 bits
+}  // namespace
+
+void RaceLoader::loadCompetitors() {
+    LoaderRows row(db_.openRecordset(
+        QStringLiteral("SELECT QConcorrenti.co_Concorrente, QConcorrenti.co_Pettorale,"
+                       " QConcorrenti.co_PettoraleStampa, QConcorrenti.co_Cognome, QConcorrenti.co_Nome,"
+                       " QConcorrenti.co_Squadra, QConcorrenti.co_Nazionalita, QConcorrenti.co_Societa,"
+                       " QConcorrenti.ss_Descrizione, QConcorrentiCategorie.ca_Categoria FROM QConcorrenti"
+                       " LEFT JOIN QConcorrentiCategorie"
+                       " ON QConcorrenti.co_Gara = QConcorrentiCategorie.co_Gara"
+                       " AND QConcorrenti.co_Concorrente = QConcorrentiCategorie.co_Concorrente"
+                       " WHERE QConcorrenti.co_Gara = ?"
+                       " ORDER BY QConcorrenti.co_Concorrente"),
+        {int(gara_)}));
+    const int id = row.column(QStringLiteral("co_Concorrente"));
+    const int bib = row.column(QStringLiteral("co_Pettorale"));
+    const int printedBib = row.column(QStringLiteral("co_PettoraleStampa"));
+    const int surname = row.column(QStringLiteral("co_Cognome"));
+    const int name = row.column(QStringLiteral("co_Nome"));
+    const int team = row.column(QStringLiteral("co_Squadra"));
+    const int nation = row.column(QStringLiteral("co_Nazionalita"));
+    const int club = row.column(QStringLiteral("co_Societa"));
+    const int clubName = row.column(QStringLiteral("ss_Descrizione"));
+    const int category = row.column(QStringLiteral("ca_Categoria"));
+
+    // One competitor per group of consecutive rows with the same id, one category per row.
+    // The rows of a group repeat the competitor's own fields, so these are read from the first.
+    while (!row.atEnd()) {
+        auto competitor = std::make_shared<clsConcorrente>();
+        const qint16 number = row.integer(id);
+        competitor->setConcorrente(number);
+        competitor->setPettorale(row.integer(bib));
+        competitor->setPettoraleStampa(row.numberReadInteger(printedBib));
+        competitor->setCognome(basic::UCase(row.text(surname)));
+        competitor->setNome(row.text(name));
+        competitor->setSquadra(row.text(team));
+        competitor->setNazionalita(basic::UCase(row.text(nation)));
+        competitor->setSocieta(row.text(club));
+        competitor->setSocietaDescrizione(row.text(clubName));
+        do {
+            competitor->CategoriaAdd(row.text(category));
+            row.next();
+        } while (!row.atEnd() && row.integer(id) == number);
+        k_.ConcorrenteAdd(std::move(competitor), number);
+    }
+}
+
+void RaceLoader::loadStartList() {
+    const qint32 discipline = k_.cGara.Disciplina();
+    const QString sortField = (discipline == 5 || discipline == 2)
+                                  ? QStringLiteral("op_OrarioPartenzaTeorico")
+                                  : QStringLiteral("op_OrdinePartenza");
+    // The session's heat is the run index of a parallel turn only; other turns do not read it.
+    const bool parallel = k_.MancheParallelo();
+    LoaderRows row(db_.openRecordset(
+        QStringLiteral("SELECT co_Concorrente") +
+            (parallel ? QStringLiteral(", se_TabelloneSfida") : QString()) +
+            QStringLiteral(" FROM QOrdinePartenza"
+                           " WHERE op_Gara = ? AND op_TipoTurno = ? AND op_Manche = ?"
+                           " ORDER BY ") + sortField + QStringLiteral(", co_Pettorale"),
+        {int(gara_), tipoTurno_, int(manche_)}));
+    const int id = row.column(QStringLiteral("co_Concorrente"));
+    const int heat = parallel ? row.column(QStringLiteral("se_TabelloneSfida")) : -1;
+    // Positions count every row, empty positions included.
+    qint32 position = 0;
+    for (; !row.atEnd(); row.next()) {
+        ++position;
+        if (row.isNull(id))
+            continue;
+        const qint16 number = row.integer(id);
+        k_.PartenteAggiungi(number);
+        const auto run = qint16(parallel ? stored::inRange(row.numberReadInteger(heat), kFirstRun, kLastRun,
+                                                           row.name(heat))
+                                         : stored::inRange(manche_, kFirstRun, kLastRun,
+                                                           QStringLiteral("Manche")));
+        k_.setOrdinePartenza(run, number,
+                             stored::inRange(position, 1, kLastStartPosition,
+                                             QStringLiteral("op_OrdinePartenza")));
+    }
+
+    if (!parallel)
+        return;
+    LoaderRows pair(db_.openRecordset(
+        QStringLiteral("SELECT * FROM TabelloneParallelo"
+                       " WHERE tp_Gara = ? AND tp_TipoTurno = ? AND tp_Manche = ?"
+                       " ORDER BY tp_Sfida"),
+        {int(gara_), tipoTurno_, int(manche_)}));
+    const int heatNumber = pair.column(QStringLiteral("tp_Sfida"));
+    const int laneA = pair.column(QStringLiteral("tp_ConcorrenteA"));
+    const int laneB = pair.column(QStringLiteral("tp_ConcorrenteB"));
+    for (; !pair.atEnd(); pair.next()) {
+        const qint16 h = pair.integer(heatNumber);
+        k_.ElencoCoppieSfideAdd(h, pair.integer(laneA));
+        k_.ElencoCoppieSfideAdd(h, pair.integer(laneB));
+    }
+}
+
+}  // namespace razudar

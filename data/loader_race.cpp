@@ -1,0 +1,104 @@
+// Race loader: session header, race record, detection points and categories.
+#include <QStringList>
+
+#include <memory>
+
+#include "data/loader_rows.h"
+#include "data/loader_steps.h"
+#include "data/one_value_queries.h"
+#include "model/krono.h"
+
+namespace razudar {
+
+namespace {
+constexpr qint32 kFirstPointSlot = 0;
+constexpr qint32 kLastPointSlot = 11;
+}  // namespace
+
+void RaceLoader::loadSessionHeader() {
+    k_.setTurnoCorrente(tipoTurno_);
+    k_.setTurnoCorrenteTipo(IdTipoTurno(db_, tipoTurno_));
+    k_.setMancheCorrente(manche_);
+    k_.setSfidaCorrente(SfidaSessione(db_, gara_, tipoTurno_, manche_));
+    k_.setRoundCorrente(RoundSessione(db_, gara_, tipoTurno_, manche_));
+    k_.setTurnoCorrenteDescrizione(DescrizioneSessioneTurno(db_, gara_, tipoTurno_, manche_));
+    k_.setStatoSessione(StatoSessioneDb(db_, gara_, tipoTurno_, manche_));
+    k_.cGara.setDescrizioneSessione(DescrizioneSessioneDb(db_, gara_, tipoTurno_, manche_));
+}
+
+void RaceLoader::loadRaceRecord() {
+    LoaderRows row(db_.openRecordset(QStringLiteral("SELECT * FROM Gare WHERE ga_Gara = ?"), {int(gara_)}));
+    if (row.atEnd())
+        return;  // an unknown race keeps the record's defaults
+    clsGara& g = k_.cGara;
+    g.setAnno(row.integer(row.column(QStringLiteral("ga_Anno"))));
+    g.setCodiceEquipe(row.integer(row.column(QStringLiteral("ga_CodiceEquipe"))));
+    g.setDescrizioneGara(row.text(row.column(QStringLiteral("ga_Descrizione"))));
+    g.setTipoFederazione(row.longValue(row.column(QStringLiteral("ga_TipoFederazione"))));
+    const QString discipline = row.text(row.column(QStringLiteral("ga_Disciplina")));
+    g.setDisciplinaCodice(discipline);
+    g.setDisciplina(IdDisciplina(db_, discipline));
+    g.setSpecialita(IdSpecialita(db_, row.text(row.column(QStringLiteral("ga_Specialita")))));
+    g.setAllenamenti(row.integer(row.column(QStringLiteral("ga_Allenamenti"))));
+    g.setManches(NumeroManche(db_, gara_, false));
+    g.setIntermedi(NumeroIntermedi(db_, gara_, false));
+    g.setIntermediSuggeriti(NumeroIntermedi(db_, gara_, true));
+    g.setFrazionisti(row.integer(row.column(QStringLiteral("ga_Frazionisti"))));
+    g.setRisoluzione(row.longValue(row.column(QStringLiteral("ga_Risoluzione"))));
+    g.setInternet(row.boolean(row.column(QStringLiteral("ga_Internet"))));
+    g.setIntranet(row.boolean(row.column(QStringLiteral("ga_Intranet"))));
+    g.setKO(row.boolean(row.column(QStringLiteral("ga_KO"))));
+    g.setTabellone(row.boolean(row.column(QStringLiteral("ga_Tabellone"))));
+    g.setParallelo(row.boolean(row.column(QStringLiteral("ga_Parallelo"))));
+    g.setLingua(row.text(row.column(QStringLiteral("ga_Lingua"))));
+    g.setPagineMonitor(row.integer(row.column(QStringLiteral("ga_PagineMonitor"))));
+    g.setQualificazioneParallela(row.boolean(row.column(QStringLiteral("ga_QualificazioneParallela"))));
+    g.setTabelloneNumeroDiscese(row.integer(row.column(QStringLiteral("ga_NumeroDisceseTabellone"))));
+}
+
+void RaceLoader::loadDetectionPoints() {
+    LoaderRows row(db_.openRecordset(QStringLiteral("SELECT * FROM QPuntiRilevamento WHERE pr_Gara = ?"),
+                                     {int(gara_)}));
+    const int order = row.column(QStringLiteral("tp_Ordine"));
+    const int type = row.column(QStringLiteral("pr_TipoPuntoRilevamento"));
+    const int name = row.column(QStringLiteral("tp_Descrizione"));
+    const int port = row.column(QStringLiteral("pr_Com"));
+    const int settings[] = {row.column(QStringLiteral("pr_BaudVelocita")), row.column(QStringLiteral("pr_Parita")),
+                            row.column(QStringLiteral("pr_BitDati")), row.column(QStringLiteral("pr_BitStop"))};
+    const int clock = row.column(QStringLiteral("pr_TipoOrologio"));
+    clsGara& g = k_.cGara;
+    for (; !row.atEnd(); row.next()) {
+        // The race record has 12 point slots; a slot outside them stops the load.
+        const auto slot = qint16(stored::inRange(row.numberReadInteger(order), kFirstPointSlot,
+                                                 kLastPointSlot, row.name(order)));
+        g.setPuntoRilevamentoTipo(slot, row.longValue(type));
+        g.setPuntoRilevamentoDescrizione(slot, row.text(name));
+        g.setPuntoRilevamentoCom(slot, row.integer(port));
+        QStringList parts;
+        for (int column : settings)
+            parts.append(row.text(column));
+        g.setPuntoRilevamentoSettings(slot, parts.join(QLatin1Char(',')));
+        g.setPuntoRilevamentoOrologio(slot, row.longValue(clock));
+    }
+}
+
+void RaceLoader::loadCategories() {
+    LoaderRows row(db_.openRecordset(QStringLiteral("SELECT * FROM Categorie WHERE ca_Gara = ?"), {int(gara_)}));
+    const int code = row.column(QStringLiteral("ca_Categoria"));
+    const int title = row.column(QStringLiteral("ca_Descrizione"));
+    const int series = row.column(QStringLiteral("ca_SerieTiri"));
+    const int penalty = row.column(QStringLiteral("ca_PenalitaTiri"));
+    const int penaltyText = row.column(QStringLiteral("ca_DescrizioneSerieTiri"));
+    for (; !row.atEnd(); row.next()) {
+        auto category = std::make_shared<clsCategoria>();
+        category->setCategoria(row.text(code));
+        category->setDescrizione(row.text(title));
+        category->setBiathlonSerieTiri(row.integer(series));
+        category->setBiathlonPenalitaTiro(row.integer(penalty));
+        category->setBiathlonDescrizionePenalita(row.text(penaltyText));
+        k_.CategoriaAdd(std::move(category));
+    }
+    k_.setCategoriaMonitor(QStringLiteral("XXXXX"));
+}
+
+}  // namespace razudar

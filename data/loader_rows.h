@@ -1,0 +1,47 @@
+#pragma once
+// Reading the rows of one loader query: fields are found by name once, then read by position on
+// every row and converted with the stored-value rules (data/loader_values.h), which name the
+// field in their messages.
+#include <QString>
+#include <QVariant>
+#include <QtGlobal>
+
+#include "data/loader_values.h"
+#include "platform/db/db_error.h"
+#include "platform/db/recordset.h"
+
+namespace razudar {
+
+class LoaderRows {
+public:
+    explicit LoaderRows(db::Recordset recordset) : rs_(std::move(recordset)) {}
+
+    bool atEnd() const { return rs_.eof(); }
+    void next() { rs_.moveNext(); }
+
+    // Position of a field of the query; a field the query does not give raises db::DbError 3265.
+    int column(const QString& name) const {
+        const int position = rs_.fieldIndex(name);
+        if (position < 0)
+            throw db::DbError(db::errors::kItemNotFound,
+                              QStringLiteral("Campo %1 non presente nella query").arg(name));
+        return position;
+    }
+
+    QVariant value(int column) const { return rs_.value(column); }
+    bool isNull(int column) const { return rs_.value(column).isNull(); }
+    QString text(int column) const { return stored::text(rs_.value(column)); }
+    qint16 integer(int column) const { return stored::integer(rs_.value(column), name(column)); }
+    qint32 longValue(int column) const { return stored::longValue(rs_.value(column), name(column)); }
+    bool boolean(int column) const { return stored::boolean(rs_.value(column), name(column)); }
+    // The 16-bit number read from "0" followed by the value's text.
+    qint16 numberReadInteger(int column) const {
+        return stored::numberReadInteger(rs_.value(column), name(column));
+    }
+    QString name(int column) const { return rs_.fields().at(std::size_t(column)).name; }
+
+private:
+    db::Recordset rs_;
+};
+
+}  // namespace razudar
