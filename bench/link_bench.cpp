@@ -1,0 +1,186 @@
+// Speed of the TCP link: the receive parser against a memchr pass over the same bytes, and two
+// link controls over loopback sockets against a bare QTcpSocket transfer of the same bytes.
+//   ./bench_link --benchmark_counters_tabular=true
+// The allocator is told to keep the memory it gets (see main): on a virtual machine the page
+// faults of memory handed back to the system and asked for again between runs otherwise swamp
+// the loopback figures, on both sides of the comparison.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <cstring>
+#include <malloc.h>
+#include <functional>
+
+#include "link/frame.h"
+#include "link/mirt_tcp.h"
+#include "link/receive_parser.h"
+#include "link/windows1252.h"
+#include "platform/fakes/fake_services.h"
+
+namespace {
+
+using razudar::link::buildFrame;
+using razudar::link::MirtTCP;
+using razudar::link::ReceiveParser;
+using razudar::link::ReceiveSink;
+
+constexpr qsizetype kArrivalBytes = 65536;  // what one socket read typically hands over
+
+QString textOf(qsizetype size) {
+    const QString pattern = QStringLiteral("Müller Hans ITA 01:23.45 ");
+    QString text;
+    text.reserve(size);
+    while (text.size() < size) text += pattern;
+    text.truncate(size);
+    return text;
+}
+
+QByteArray streamOf(int texts, qsizetype textSize) {
+    const QByteArray frame = *buildFrame(textOf(textSize));
+    QByteArray stream;
+    stream.reserve(frame.size() * texts);
+    for (int i = 0; i < texts; ++i) stream += frame;
+    return stream;
+}
+
+struct CountingSink : ReceiveSink {
+    qint64 texts = 0;
+    qint64 chars = 0;
+    bool decode = false;
+    void peerNameArrived(QByteArrayView) override {}
+    void textArrived(QByteArrayView text) override {
+        ++texts;
+        chars += decode ? razudar::link::decodeWindows1252(text).size() : text.size();
+    }
+    void framingNotice(const QString&) override {}
+};
+
+// Texts per stream: many 1 KB texts, or a few of the largest a frame can count.
+int textsFor(qsizetype textSize) { return textSize <= 1024 ? 10000 : 20; }
+
+void BM_MemchrBaseline(benchmark::State& state) {
+    const QByteArray stream = streamOf(textsFor(state.range(0)), state.range(0));
+    for (auto _ : state) {
+        qint64 markers = 0;
+        const char* p = stream.constData();
+        const char* end = p + stream.size();
+        while ((p = static_cast<const char*>(std::memchr(p, '%', end - p))) != nullptr) {
+            ++markers;
+            ++p;
+        }
+        benchmark::DoNotOptimize(markers);
+    }
+    state.SetBytesProcessed(state.iterations() * stream.size());
+}
+
+// Second argument 1: the texts are also decoded to characters, as the control does.
+void BM_ReceiveParser(benchmark::State& state) {
+    const QByteArray stream = streamOf(textsFor(state.range(0)), state.range(0));
+    for (auto _ : state) {
+        ReceiveParser parser;
+        CountingSink sink;
+        sink.decode = state.range(1) != 0;
+        for (qsizetype at = 0; at < stream.size(); at += kArrivalBytes)
+            parser.feed(QByteArrayView(stream).sliced(at, qMin(kArrivalBytes, stream.size() - at)), sink);
+        if (sink.texts != textsFor(state.range(0))) state.SkipWithError("texts lost");
+        benchmark::DoNotOptimize(sink.chars);
+    }
+    state.SetBytesProcessed(state.iterations() * stream.size());
+}
+
+bool runUntil(const std::function<bool()>& done) {
+    for (int spins = 0; !done(); ++spins) {
+        if (spins > 50000000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    return true;
+}
+
+// A server control sends to a client control; the time runs until the last text is delivered.
+void BM_LoopbackControls(benchmark::State& state) {
+    const qsizetype textSize = state.range(0);
+    const int texts = textsFor(textSize);
+    const QString text = textOf(textSize);
+    razudar::FakeServices fakes;
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const int port = probe.serverPort();
+    probe.close();
+    MirtTCP server, client;
+    server.setServices(fakes.services());
+    client.setServices(fakes.services());
+    server.setPortaLocale(port);
+    server.setAccettareConnessioni(true);
+    client.setChiamante(true);
+    qint64 received = 0;
+    QObject::connect(&client, &MirtTCP::DatiArrivati, [&](const QString&) { ++received; });
+    client.Connetti(QStringLiteral("127.0.0.1"), port);
+    if (!runUntil([&] { return server.isConnesso() && client.isConnesso() && !server.ClientRemoto().isEmpty()
+                               && server.ClientRemoto() != QStringLiteral("127.0.0.1"); })) {
+        state.SkipWithError("no connection");
+        return;
+    }
+    for (auto _ : state) {
+        received = 0;
+        QElapsedTimer sending;
+        sending.start();
+        for (int i = 0; i < texts; ++i) server.InviaTesto(text);
+        const qint64 sendNs = sending.nsecsElapsed();
+        if (!runUntil([&] { return received == texts; })) state.SkipWithError("texts lost");
+        state.counters["send_ms"] = static_cast<double>(sendNs) / 1e6;  // handing over only
+    }
+    state.SetBytesProcessed(state.iterations() * texts * (textSize + 8));
+}
+
+// The same bytes, framed once, written text by text on a bare socket and read as they come.
+void BM_LoopbackRawSocket(benchmark::State& state) {
+    const qsizetype textSize = state.range(0);
+    const int texts = textsFor(textSize);
+    const QByteArray frame = *buildFrame(textOf(textSize));
+    QTcpServer listener;
+    listener.listen(QHostAddress::LocalHost, 0);
+    QTcpSocket sender;
+    sender.connectToHost(QHostAddress::LocalHost, listener.serverPort());
+    if (!runUntil([&] { return listener.hasPendingConnections() && sender.state() == QAbstractSocket::ConnectedState; })) {
+        state.SkipWithError("no connection");
+        return;
+    }
+    QTcpSocket* receiver = listener.nextPendingConnection();
+    qint64 receivedBytes = 0;
+    QObject::connect(receiver, &QTcpSocket::readyRead, [&] { receivedBytes += receiver->readAll().size(); });
+    const qint64 total = qint64(texts) * frame.size();
+    for (auto _ : state) {
+        receivedBytes = 0;
+        QElapsedTimer sending;
+        sending.start();
+        for (int i = 0; i < texts; ++i) sender.write(frame);
+        const qint64 sendNs = sending.nsecsElapsed();
+        if (!runUntil([&] { return receivedBytes == total; })) state.SkipWithError("bytes lost");
+        state.counters["send_ms"] = static_cast<double>(sendNs) / 1e6;  // handing over only
+    }
+    state.SetBytesProcessed(state.iterations() * total);
+}
+
+BENCHMARK(BM_MemchrBaseline)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes);
+BENCHMARK(BM_ReceiveParser)
+    ->ArgsProduct({{1024, 10240, 102400, razudar::link::kMaxFrameTextBytes}, {0, 1}});
+BENCHMARK(BM_LoopbackControls)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoopbackRawSocket)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include "link/mirt_tcp.h"
+#include "link/windows1252.h"
+
+namespace razudar::link {
+
+// Hands the receive parser's results to the control as texts.
+class MirtTCP::Receiver : public ReceiveSink {
+public:
+    explicit Receiver(MirtTCP& control) : control_(control) {}
+    void peerNameArrived(QByteArrayView name) override {
+        control_.showPeerName(decodeWindows1252(name));
+    }
+    void textArrived(QByteArrayView text) override { control_.deliverText(decodeWindows1252(text)); }
+    void framingNotice(const QString& notice) override { control_.showFramingNotice(notice); }
+
+private:
+    MirtTCP& control_;
+};
+
+}  // namespace razudar::link

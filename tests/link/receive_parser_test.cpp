@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <functional>
+#include <stdexcept>
+
+#include "link/frame.h"
+#include "link/receive_parser.h"
+#include "link/windows1252.h"
+#include "tests/link/link_test_support.h"
+
+namespace razudar::link {
+namespace {
+
+// Records what the parser hands out; `onText` lets a test act from inside the host's handler.
+struct RecordingSink : ReceiveSink {
+    QStringList got;
+    std::function<void(const QString&)> onText;
+    void peerNameArrived(QByteArrayView name) override {
+        got << QStringLiteral("peer:") + decodeWindows1252(name);
+    }
+    void textArrived(QByteArrayView bytes) override {
+        const QString text = decodeWindows1252(bytes);
+        got << QStringLiteral("text:") + text;
+        if (onText) onText(text);
+    }
+    void framingNotice(const QString& notice) override { got << QStringLiteral("notice:") + notice; }
+};
+
+QByteArray frameOf(const QString& text) { return *buildFrame(text); }
+
+QStringList parse(std::initializer_list<QByteArray> arrivals) {
+    ReceiveParser parser;
+    RecordingSink sink;
+    for (const QByteArray& a : arrivals) parser.feed(a, sink);
+    return sink.got;
+}
+
+TEST(ReceiveParser, DeliversTheTextOfAFrame) {
+    EXPECT_EQ(parse({"%%000003abc"}), QStringList{"text:abc"});
+}
+
+TEST(ReceiveParser, EmptyTextThenTheNextFrame) {
+    EXPECT_EQ(parse({"%%000000%%000002ok"}), (QStringList{"text:", "text:ok"}));
+}
+
+TEST(ReceiveParser, EightBytesWaitForMore) {
+    ReceiveParser parser;
+    RecordingSink sink;
+    parser.feed("%%000000", sink);
+    EXPECT_TRUE(sink.got.isEmpty());
+    EXPECT_EQ(parser.bufferedBytes(), 8);
+    parser.feed("%%000001x", sink);
+    EXPECT_EQ(sink.got, (QStringList{"text:", "text:x"}));
+    EXPECT_EQ(parser.bufferedBytes(), 0);
+}
+
+TEST(ReceiveParser, NomeTextIsThePeerNameAndOtherCaseIsDelivered) {
+    EXPECT_EQ(parse({"%%000008nomePC01%%000008NomePC01"}),
+              (QStringList{"peer:PC01", "text:NomePC01"}));
+}
+
+TEST(ReceiveParser, CountReadsAsTheClassicValDoes) {
+    EXPECT_EQ(parse({"%%00012xabcdefghijkl"}), QStringList{"text:abcdefghijkl"});
+    EXPECT_EQ(parse({"%% 0 0 3abc"}), QStringList{"text:abc"});      // blanks anywhere
+    EXPECT_EQ(parse({"%%0002.5ab"}), QStringList{"text:ab"});        // half to even
+    EXPECT_EQ(parse({"%%0003.5abcd"}), QStringList{"text:abcd"});
+    EXPECT_EQ(ReceiveParser::readCount("+00012"), 12);
+    EXPECT_EQ(ReceiveParser::readCount("abcdef"), 0);
+    EXPECT_EQ(ReceiveParser::readCount("1E+005"), 100000);
+}
+
+TEST(ReceiveParser, NegativeOrOversizeCountIsAFramingError) {
+    EXPECT_EQ(parse({"%%-00001xyz"}), QStringList{"notice:Manca %% 11 <%%-00001xyz> "});
+    EXPECT_EQ(parse({"%%1E+009xyz"}), QStringList{"notice:Manca %% 11 <%%1E+009xyz> "});
+    EXPECT_EQ(ReceiveParser::readCount("9E+300"), std::nullopt);
+}
+
+TEST(ReceiveParser, LonePercentAfterAFrameGivesPreMancaAndLosesNothing) {
+    EXPECT_EQ(parse({"%%000003abc%", "%000002ok"}),
+              (QStringList{"notice:PreManca %% 1 %", "text:abc", "text:ok"}));
+}
+
+TEST(ReceiveParser, GarbageDropsTheWholeBufferWithOneNotice) {
+    EXPECT_EQ(parse({"xyz123456%%000002ok", "%%000002ok"}),
+              (QStringList{"notice:Manca %% 19 <xyz123456%%000002ok> ", "text:ok"}));
+}
+
+// A cut right after the first "%" of the next marker gives the classic "PreManca" notice,
+// although nothing is lost; the texts must come out the same whatever the cut.
+QStringList withoutLonePercentNotices(QStringList got) {
+    got.removeAll(QStringLiteral("notice:PreManca %% 1 %"));
+    return got;
+}
+
+TEST(ReceiveParser, FramesSplitAtEveryByteAreDeliveredOnceWhenComplete) {
+    const QByteArray stream = frameOf("abc") + frameOf("") + frameOf("nomeREGIA") +
+                              frameOf("50%%off") + frameOf(QStringLiteral("Müller €"));
+    const QStringList expected{"text:abc", "text:", "peer:REGIA", "text:50%%off",
+                               QStringLiteral("text:Müller €")};
+    for (qsizetype cut = 1; cut < stream.size(); ++cut)
+        EXPECT_EQ(withoutLonePercentNotices(parse({stream.left(cut), stream.mid(cut)})), expected)
+            << "cut at " << cut;
+    ReceiveParser parser;
+    RecordingSink sink;
+    for (char byte : stream) parser.feed(QByteArrayView(&byte, 1), sink);
+    EXPECT_EQ(withoutLonePercentNotices(sink.got), expected);
+}
+
+TEST(ReceiveParser, ManyFramesInOneArrivalKeepStreamOrder) {
+    QByteArray stream;
+    QStringList expected;
+    for (int i = 0; i < 1000; ++i) {
+        stream += frameOf(QString::number(i));
+        expected << QStringLiteral("text:") + QString::number(i);
+    }
+    EXPECT_EQ(parse({stream}), expected);
+}
+
+TEST(ReceiveParser, DataFedWhileTheHostHandlesATextWaitsForItsTurn) {
+    // The nested data either starts a frame or completes one the outer arrival began.
+    for (const bool startsAFrame : {true, false}) {
+        ReceiveParser parser;
+        RecordingSink sink;
+        sink.onText = [&](const QString& text) {
+            if (text != "A") return;
+            parser.feed(startsAFrame ? "%%000001C" : "01C", sink);
+            EXPECT_TRUE(parser.busy());
+            EXPECT_EQ(sink.got.size(), 1);  // nothing is delivered inside the handler
+        };
+        parser.feed(startsAFrame ? "%%000001A%%000001B" : "%%000001A%%000001B%%0000", sink);
+        EXPECT_EQ(sink.got, (QStringList{"text:A", "text:B", "text:C"}));
+        EXPECT_FALSE(parser.busy());
+    }
+}
+
+TEST(ReceiveParser, AHandlerThatThrowsReleasesTheBusyFlagAndKeepsTheRest) {
+    ReceiveParser parser;
+    RecordingSink sink;
+    sink.onText = [](const QString& text) {
+        if (text == "A") throw std::runtime_error("host failed");
+    };
+    EXPECT_THROW(parser.feed("%%000001A%%000001B", sink), std::runtime_error);
+    EXPECT_FALSE(parser.busy());
+    EXPECT_EQ(parser.bufferedBytes(), 9);
+    parser.feed("", sink);
+    EXPECT_EQ(sink.got, (QStringList{"text:A", "text:B"}));
+}
+
+TEST(ReceiveParser, ClearFromTheHandlerDropsTheOldStreamOnly) {
+    ReceiveParser parser;
+    RecordingSink sink;
+    sink.onText = [&](const QString& text) {
+        if (text == "old") {
+            parser.clear();  // a new connection, with its first data
+            parser.feed("%%000003new", sink);
+        }
+    };
+    parser.feed("%%000003old%%000004lost%%00", sink);
+    EXPECT_EQ(sink.got, (QStringList{"text:old", "text:new"}));
+    EXPECT_EQ(parser.bufferedBytes(), 0);
+}
+
+TEST(ReceiveParser, ALongTextArrivingInPiecesIsBufferedOnceAndDelivered) {
+    const QString big(kMaxFrameTextBytes, QLatin1Char('x'));
+    const QByteArray stream = frameOf(big) + frameOf("end");
+    ReceiveParser parser;
+    RecordingSink sink;
+    for (qsizetype at = 0; at < stream.size(); at += 65536)
+        parser.feed(QByteArrayView(stream).sliced(at, qMin<qsizetype>(65536, stream.size() - at)), sink);
+    ASSERT_EQ(sink.got.size(), 2);
+    EXPECT_EQ(sink.got[0].size(), 5 + big.size());
+    EXPECT_EQ(sink.got[1], "text:end");
+    EXPECT_EQ(parser.bufferedBytes(), 0);
+}
+
+}  // namespace
+}  // namespace razudar::link
