@@ -241,12 +241,13 @@ CREATE TABLE Categorie (
   ca_Descrizione TEXT(50) COLLATE NOCASE,
   ca_Ordine SMALLINT DEFAULT 0,
   ca_SerieTiri SMALLINT DEFAULT 0,
-  ca_PenalitaTiri INTEGER DEFAULT 0,
+  ca_PenalitaTiri SMALLINT DEFAULT 0,
   ca_DescrizioneSerieTiri TEXT(50) COLLATE NOCASE,
   PRIMARY KEY (ca_Gara, ca_Categoria)
 );
 
--- Competitors of a race. co_Concorrente is the competitor id, co_Pettorale the bib.
+-- Competitors of a race (our table name; the readers use the query QConcorrenti).
+-- co_Concorrente is the competitor id, co_Pettorale the bib.
 CREATE TABLE Concorrenti (
   co_Gara SMALLINT NOT NULL REFERENCES Gare (ga_Gara) ON DELETE CASCADE,
   co_Concorrente SMALLINT NOT NULL,
@@ -271,10 +272,9 @@ CREATE TABLE ConcorrentiCategorie (
     ON DELETE CASCADE
 );
 
--- Sessions: one run (manche) of one turn type of a race (se_Orario is read as a date and time
--- by our choice). se_StatoSessione is a code of
+-- Sessions: one run (manche) of one turn type of a race. se_StatoSessione is a code of
 -- StatiSessione; se_TabelloneRound and se_TabelloneSfida are the round and heat of a parallel
--- session; se_Orario (scheduled start) is a date and time.
+-- session; se_Orario (scheduled start) is a date and time (its type is our choice).
 CREATE TABLE Sessioni (
   se_Gara SMALLINT NOT NULL REFERENCES Gare (ga_Gara) ON DELETE CASCADE,
   se_TipoTurno TEXT(5) COLLATE NOCASE NOT NULL,
@@ -353,6 +353,14 @@ CREATE TABLE SessioniConcorrentiIntermedi (
   si_Orario INTEGER DEFAULT 0,
   PRIMARY KEY (si_Gara, si_TipoTurno, si_Manche, si_Concorrente, si_Intermedio)
 );
+
+-- Covering indexes for the race loader's two largest reads (results and intermediate times of a
+-- session's runs): they hold every column those reads use, so the rows come from the index alone.
+CREATE INDEX ix_SessioniConcorrenti_Lettura ON SessioniConcorrenti
+  (sc_Gara, sc_TipoTurno, sc_Manche, sc_Concorrente, sc_OrarioPartenza, sc_OrarioArrivo,
+   sc_Tempo, sc_StatoConcorrente);
+CREATE INDEX ix_SessioniConcorrentiIntermedi_Lettura ON SessioniConcorrentiIntermedi
+  (si_Gara, si_TipoTurno, si_Manche, si_Concorrente, si_Intermedio, si_Orario);
 
 -- ---------------------------------------------------------------------------------------------
 -- Stored queries (views with explicit column lists).

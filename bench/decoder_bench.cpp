@@ -7,11 +7,11 @@
 #include <QString>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "data/krono_da_testo.h"
 #include "data/object_text_encoder.h"
 #include "model/krono.h"
@@ -87,17 +87,6 @@ void baselineBench(benchmark::State& state, const std::string& payload) {
     state.counters["chars"] = double(payload.size());
 }
 
-// Keeps the mean real time of every benchmark for the ratios printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) timesNs[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> timesNs;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,9 +105,9 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("SplitBaseline/half", baselineBench, halfText)->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto& t = reporter.timesNs;
+    auto t = reporter.times();
     if (t.count("KronoDaTesto/full") && t.count("SplitBaseline/full") && t.count("KronoDaTesto/half")) {
         std::printf("decoder / baseline (full): %.2fx (target <= 5)\n",
                     t["KronoDaTesto/full"] / t["SplitBaseline/full"]);

@@ -8,10 +8,9 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
 #include "assets/database_builder.h"
+#include "bench/ratio_reporter.h"
 #include "data/database_access.h"
 #include "data/database_state.h"
 #include "data/krono_da_database.h"
@@ -48,31 +47,6 @@ void decodeBench(benchmark::State& state, const QString* payload, bool rank) {
     state.counters["chars"] = double(payload->size());
 }
 
-// Keeps the real time of every benchmark for the ratios printed at the end: the median of the
-// repetitions when there are several (--benchmark_repetitions=5), else the one run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const std::string name = run.run_name.str();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medianNs[name] = run.GetAdjustedRealTime();
-            else if (run.run_type == Run::RT_Iteration)
-                lastNs[name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times() const {
-        std::map<std::string, double> t = lastNs;
-        for (const auto& [name, ns] : medianNs) t[name] = ns;
-        return t;
-    }
-
-private:
-    std::map<std::string, double> medianNs;
-    std::map<std::string, double> lastNs;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,7 +73,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto t = reporter.times();
     if (t.count("KronoDaDatabase") && t.count("KronoDaTesto")) {

@@ -10,13 +10,16 @@ namespace {
 QString app() { return QString::fromUtf16(kApplicazioneSuggeritore); }
 QString section() { return QString::fromUtf16(kSezioneSuggeritore); }
 
-// A stored whole number in the 16-bit range; -1 for anything else (only outside editing of the
-// store can put something else there).
+// The integer value of a stored number (a fraction is cut: "2.5" reads as 2); -1 for a text
+// that is no number or a value outside the 16-bit range (only outside editing of the store can
+// put such a text there).
 qint16 storedInteger(const SettingsStore& settings, const QString& key) {
     const QString text = settings.value(app(), section(), key, QStringLiteral("-1"));
     const std::optional<double> number = basic::parseNumeric(text);
-    if (!number || *number != basic::Int(*number) || !basic::fitsInteger(*number)) return -1;
-    return static_cast<qint16>(*number);
+    if (!number) return -1;
+    const double whole = basic::Int(*number);
+    if (!basic::fitsInteger(whole)) return -1;
+    return static_cast<qint16>(whole);
 }
 
 }  // namespace

@@ -14,8 +14,9 @@ class SettingsStore;
 inline constexpr char16_t kApplicazioneSuggeritore[] = u"Razudar (Zez)";
 inline constexpr char16_t kSezioneSuggeritore[] = u"Suggeritore";
 
-// Loads the three values; nothing stored, or a stored race or run that is not a whole number in
-// the 16-bit range, gives -1; the turn type is upper-cased ("" when absent).
+// Loads the three values; a stored race or run reads as its integer value (a fraction is cut),
+// and nothing stored, a text that is no number or a value outside the 16-bit range gives -1;
+// the turn type is upper-cased ("" when absent).
 void CaricaSessioneAttiva(SessionKey& session, const SettingsStore& settings);
 
 // Without `force` a race other than the active one changes nothing and stores nothing.

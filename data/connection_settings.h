@@ -12,18 +12,18 @@ class SettingsStore;
 inline constexpr qint32 kModalitaServer = 0;
 inline constexpr qint32 kModalitaClient = 1;
 
+// Where the share-mount folder is kept: application "Zez", section "Razudar".
+inline constexpr char16_t kShareMountFolderKey[] = u"CartellaCondivisioni";
+inline constexpr char16_t kDefaultShareMountFolder[] = u"/mnt";
+
 struct ConnectionSettings {
     qint32 ModalitaConnessione = kModalitaServer;  // 0 Server, 1 Client
     QString NomeComputerServer;
     QString NomeComputerLocale;
     QString NomeCartellaApplicazione;  // "Razudar"
     // Folder under which the server's share appears as <server name>/Zez (Client mode).
-    QString shareMountFolder;
+    QString shareMountFolder = QString::fromUtf16(kDefaultShareMountFolder);
 };
-
-// Where the share-mount folder is kept: application "Zez", section "Razudar".
-inline constexpr char16_t kShareMountFolderKey[] = u"CartellaCondivisioni";
-inline constexpr char16_t kDefaultShareMountFolder[] = u"/mnt";
 
 // The share-mount folder from the settings store ("/mnt" when none is stored).
 QString loadShareMountFolder(const SettingsStore& settings);

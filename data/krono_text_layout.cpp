@@ -109,16 +109,13 @@ bool checkItemSizes(const CollectionValues& items, int number, qint64 needed, QS
     return true;
 }
 
-// Items of the form [key, n, n values]: n may be neither negative nor run past the item's end.
+// Items of the form [key, n, n values]: n may not run past the item's end. A count of 0 or
+// less adds nothing from its item, like an empty count loop.
 bool checkCountedItems(const CollectionValues& items, int number, QString* reason) {
     if (!checkItemSizes(items, number, 2, reason)) return false;
     for (std::size_t i = 0; i < items.itemCount(); ++i) {
         const std::span<const QStringView> item = items.item(i);
         const qint64 count = integerValue(item[1]);
-        if (count < 0) {
-            return fail(reason, QStringLiteral("item %1 of section %2 has a negative count (%3)")
-                                    .arg(i + 1).arg(number).arg(count));
-        }
         if (2 + count > qint64(item.size())) {
             return fail(reason, QStringLiteral("item %1 of section %2 counts %3 values, %4 follow")
                                     .arg(i + 1).arg(number).arg(count).arg(item.size() - 2));

@@ -15,7 +15,7 @@ constexpr qint32 kLastStartPosition = 32767;  // start positions are kept in 16 
 }  // namespace
 
 void RaceLoader::loadCompetitors() {
-    LoaderRows row(db_.openRecordset(
+    LoaderRows row(db_.openReader(
         QStringLiteral("SELECT QConcorrenti.co_Concorrente, QConcorrenti.co_Pettorale,"
                        " QConcorrenti.co_PettoraleStampa, QConcorrenti.co_Cognome, QConcorrenti.co_Nome,"
                        " QConcorrenti.co_Squadra, QConcorrenti.co_Nazionalita, QConcorrenti.co_Societa,"
@@ -66,7 +66,7 @@ void RaceLoader::loadStartList() {
                                   : QStringLiteral("op_OrdinePartenza");
     // The session's heat is the run index of a parallel turn only; other turns do not read it.
     const bool parallel = k_.MancheParallelo();
-    LoaderRows row(db_.openRecordset(
+    LoaderRows row(db_.openReader(
         QStringLiteral("SELECT co_Concorrente") +
             (parallel ? QStringLiteral(", se_TabelloneSfida") : QString()) +
             QStringLiteral(" FROM QOrdinePartenza"
@@ -94,7 +94,7 @@ void RaceLoader::loadStartList() {
 
     if (!parallel)
         return;
-    LoaderRows pair(db_.openRecordset(
+    LoaderRows pair(db_.openReader(
         QStringLiteral("SELECT * FROM TabelloneParallelo"
                        " WHERE tp_Gara = ? AND tp_TipoTurno = ? AND tp_Manche = ?"
                        " ORDER BY tp_Sfida"),

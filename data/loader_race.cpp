@@ -27,7 +27,7 @@ void RaceLoader::loadSessionHeader() {
 }
 
 void RaceLoader::loadRaceRecord() {
-    LoaderRows row(db_.openRecordset(QStringLiteral("SELECT * FROM Gare WHERE ga_Gara = ?"), {int(gara_)}));
+    LoaderRows row(db_.openReader(QStringLiteral("SELECT * FROM Gare WHERE ga_Gara = ?"), {int(gara_)}));
     if (row.atEnd())
         return;  // an unknown race keeps the record's defaults
     clsGara& g = k_.cGara;
@@ -57,7 +57,7 @@ void RaceLoader::loadRaceRecord() {
 }
 
 void RaceLoader::loadDetectionPoints() {
-    LoaderRows row(db_.openRecordset(QStringLiteral("SELECT * FROM QPuntiRilevamento WHERE pr_Gara = ?"),
+    LoaderRows row(db_.openReader(QStringLiteral("SELECT * FROM QPuntiRilevamento WHERE pr_Gara = ?"),
                                      {int(gara_)}));
     const int order = row.column(QStringLiteral("tp_Ordine"));
     const int type = row.column(QStringLiteral("pr_TipoPuntoRilevamento"));
@@ -83,7 +83,7 @@ void RaceLoader::loadDetectionPoints() {
 }
 
 void RaceLoader::loadCategories() {
-    LoaderRows row(db_.openRecordset(QStringLiteral("SELECT * FROM Categorie WHERE ca_Gara = ?"), {int(gara_)}));
+    LoaderRows row(db_.openReader(QStringLiteral("SELECT * FROM Categorie WHERE ca_Gara = ?"), {int(gara_)}));
     const int code = row.column(QStringLiteral("ca_Categoria"));
     const int title = row.column(QStringLiteral("ca_Descrizione"));
     const int series = row.column(QStringLiteral("ca_SerieTiri"));

@@ -41,9 +41,9 @@ void RaceLoader::loadResults() {
     k_.ImpostaStatoConcorrenti(kOpenState);
 
     const bool parallel = k_.MancheParallelo();
-    db::Recordset rs;
+    db::RowReader rs;
     if (parallel) {
-        rs = db_.openRecordset(
+        rs = db_.openReader(
             QStringLiteral("SELECT * FROM (Sessioni"
                            " LEFT JOIN OrdinePartenza"
                            " ON Sessioni.se_Gara = OrdinePartenza.op_Gara"
@@ -58,7 +58,7 @@ void RaceLoader::loadResults() {
                            " AND Sessioni.se_Manche <= ?"),
             {int(gara_), tipoTurno_, int(k_.RoundCorrente())});
     } else if (k_.MancheSprint()) {
-        rs = db_.openRecordset(
+        rs = db_.openReader(
             kResultFields + QStringLiteral(" FROM QSessioniConcorrenti"
                                            " WHERE sc_Gara = ? AND sc_TipoTurno = ? AND sc_Manche = ?"),
             {int(gara_), tipoTurno_, int(manche_)});
@@ -66,7 +66,7 @@ void RaceLoader::loadResults() {
         // Each row sets one competitor's run and removes that competitor from the expected
         // starters, so the order of the rows changes nothing: read them in the key's order
         // (run, competitor) rather than by bib, which saves a join and a sort.
-        rs = db_.openRecordset(
+        rs = db_.openReader(
             kResultFields + QStringLiteral(" FROM QSessioniConcorrenti"
                                            " WHERE sc_Gara = ? AND sc_TipoTurno = ? AND sc_Manche <= ?"
                                            " ORDER BY sc_Manche, sc_Concorrente"),
@@ -106,7 +106,7 @@ void RaceLoader::loadResults() {
 void RaceLoader::loadPenalties() {
     if (IdDisciplinaGara(db_, gara_) != kBiathlonDisciplineId)
         return;
-    LoaderRows row(db_.openRecordset(
+    LoaderRows row(db_.openReader(
         QStringLiteral("SELECT * FROM QSessioniConcorrentiPenalita"
                        " WHERE sp_Gara = ? AND sp_TipoTurno = ? AND sp_Manche <= ?"
                        " ORDER BY sp_Manche, co_Pettorale"),
@@ -130,7 +130,7 @@ void RaceLoader::loadIntermediateTimes() {
     // A competitor's times of a run are appended in point order; the order between
     // competitors changes no list, so the rows follow the key (run, competitor, point) rather
     // than the bib, which saves a join and a sort.
-    LoaderRows row(db_.openRecordset(
+    LoaderRows row(db_.openReader(
         QStringLiteral("SELECT si_Concorrente, si_Manche, si_Orario FROM QSessioniConcorrentiIntermedi"
                        " WHERE si_Gara = ? AND si_TipoTurno = ? AND si_Manche <= ? AND si_Orario <> 0"
                        " ORDER BY si_Manche, si_Concorrente, si_Intermedio"),

@@ -1,23 +1,23 @@
 #pragma once
-// Reading the rows of one loader query: fields are found by name once, then read by position on
-// every row and converted with the stored-value rules (data/loader_values.h), which name the
-// field in their messages.
+// Reading the rows of one loader query in one pass (db::RowReader: nothing is copied): fields
+// are found by name once, then read by position on every row and converted with the
+// stored-value rules (data/loader_values.h), which name the field in their messages.
 #include <QString>
 #include <QVariant>
 #include <QtGlobal>
 
 #include "data/loader_values.h"
 #include "platform/db/db_error.h"
-#include "platform/db/recordset.h"
+#include "platform/db/row_reader.h"
 
 namespace razudar {
 
 class LoaderRows {
 public:
-    explicit LoaderRows(db::Recordset recordset) : rs_(std::move(recordset)) {}
+    explicit LoaderRows(db::RowReader reader) : rs_(std::move(reader)) {}
 
-    bool atEnd() const { return rs_.eof(); }
-    void next() { rs_.moveNext(); }
+    bool atEnd() const { return rs_.atEnd(); }
+    void next() { rs_.next(); }
 
     // Position of a field of the query; a field the query does not give raises db::DbError 3265.
     int column(const QString& name) const {
@@ -41,7 +41,7 @@ public:
     QString name(int column) const { return rs_.fields().at(std::size_t(column)).name; }
 
 private:
-    db::Recordset rs_;
+    db::RowReader rs_;
 };
 
 }  // namespace razudar

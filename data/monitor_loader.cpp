@@ -5,17 +5,13 @@
 #include <algorithm>
 #include <limits>
 
+#include "data/loader_values.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
 
 namespace razudar {
 
 namespace {
-
-// The number read from "0" followed by the value's text: a leading number, else 0.
-double numberRead(const QVariant& value) {
-    return basic::Val(QStringLiteral("0") + basic::CStr(value));
-}
 
 // A yes/no value: stored as a truth value, or a text of one; nullopt for Null or nonsense.
 std::optional<bool> truthValue(const QVariant& value) {
@@ -45,7 +41,7 @@ QString CaricaImpostazioniMonitor(MonitorState& state, const db::Database& datab
                                                               Qt::CaseSensitive)) {
                 continue;
             }
-            m.setColore(i + 1, basic::CLng(numberRead(rs.value(i))));
+            m.setColore(i + 1, basic::CLng(stored::numberRead(rs.value(i))));
         }
         const QVariant fontName = rs.value(QStringLiteral("mo_FontName"));
         const QVariant fontSize = rs.value(QStringLiteral("mo_FontSize"));
@@ -53,10 +49,10 @@ QString CaricaImpostazioniMonitor(MonitorState& state, const db::Database& datab
         const QVariant timer = rs.value(QStringLiteral("mo_TimerMonitor"));
         const QVariant tempoCorrere = rs.value(QStringLiteral("mo_TempoCorrere"));
         m.setFontName(basic::Trim(basic::CStr(fontName)));
-        m.setFontSize(basic::CInt(numberRead(fontSize)));
+        m.setFontSize(basic::CInt(stored::numberRead(fontSize)));
         if (const auto bold = truthValue(fontBold)) m.setFontBold(*bold);
         else missing << QStringLiteral("mo_FontBold");
-        const double whole = basic::Int(numberRead(timer));
+        const double whole = basic::Int(stored::numberRead(timer));
         const int timerValue =
             static_cast<int>(std::clamp(whole, double(std::numeric_limits<int>::min()),
                                         double(std::numeric_limits<int>::max())));

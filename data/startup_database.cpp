@@ -18,6 +18,25 @@ namespace {
 
 }  // namespace
 
+void beginStartup(StartupGlobals& globals, const SettingsStore& settings) {
+    globals.connection.ModalitaConnessione = kModalitaServer;
+    globals.connection.NomeCartellaApplicazione = QString::fromUtf16(kNomeCartellaApplicazione);
+    globals.connection.shareMountFolder = loadShareMountFolder(settings);
+    globals.database.IndiceDatabase = 1;
+    globals.database.PasswordDatabase = QString::fromUtf16(kPasswordDatabase);
+}
+
+void fillDatabasePath(StartupGlobals& globals, CurrentFolder& currentFolder,
+                      Prompter& prompter, bool afterModeDialog) {
+    const FolderContext context{globals.connection, currentFolder, prompter};
+    const QString path = PercorsoDatabase(globals.connection.ModalitaConnessione, context);
+    globals.database.PercorsiDatabase.at(static_cast<size_t>(globals.database.IndiceDatabase)) = path;
+    if (afterModeDialog && path.isEmpty() &&
+        globals.connection.ModalitaConnessione == kModalitaClient) {
+        throw ProgramEndRequested(QStringLiteral("Database Non Trovato"));
+    }
+}
+
 void startRaceDatabase(DatabaseState& database, const ConnectionSettings& connection,
                        SessionKey& session, const Services& services) {
     try {

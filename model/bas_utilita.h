@@ -11,13 +11,19 @@ namespace razudar {
 
 class Prompter;
 
-// The program's version; keep it in step with project(VERSION) in the top CMakeLists.txt.
+// The program's version. The build passes project(VERSION) of the top CMakeLists.txt as
+// RAZUDAR_VERSION_MAJOR / _MINOR / _PATCH to everything that uses the model library.
+#if !defined(RAZUDAR_VERSION_MAJOR) || !defined(RAZUDAR_VERSION_MINOR) || !defined(RAZUDAR_VERSION_PATCH)
+#error "RAZUDAR_VERSION_MAJOR/MINOR/PATCH must be defined by the build (link razudar_model)"
+#endif
 struct ProgramVersion {
     int major = 0;
     int minor = 0;
     int revision = 0;
 };
-constexpr ProgramVersion kProgramVersion{1, 0, 0};
+// "+ 0" reads a component that project(VERSION) leaves out (an empty definition) as 0.
+constexpr ProgramVersion kProgramVersion{RAZUDAR_VERSION_MAJOR, RAZUDAR_VERSION_MINOR + 0,
+                                         RAZUDAR_VERSION_PATCH + 0};
 
 // `digits` spaces when value is 0 and blankIfZero; else the value with at least `digits`
 // digits (leading zeros), cut to its last `digits` characters: (7, 3) "007", (12345, 3) "345".

@@ -12,6 +12,58 @@ namespace razudar {
 namespace {
 // Packed 24:00'00.000: no time inside a ranking key.
 constexpr qint32 kNoTimeKey = kMissingTimePacked;
+
+// What the keys of one rebuild share.
+struct KeyContext {
+    const RunRules& rules;
+    int currentRun;  // overall standing: the current run (the heat run in parallel)
+    int runningRun;  // splits and start order: MancheCorrente
+    bool descending; // ties by descending bib
+};
+
+// The ranking key builder: the fields of a competitor's key in a slot of type `type`. A null
+// competitor reads as an empty one (state 0, no times, bib 0).
+RankingFields keyFields(int type, int slotNumber, const clsConcorrente* c, qint16 number,
+                        const KeyContext& context)
+{
+    RankingFields f;
+    f.type = type;
+    f.competitor = number;
+    f.tie = rankingTie(c ? c->Pettorale() : qint16(0), context.descending);
+    switch (type) {
+    case 0:
+        f.state = context.rules.stateAfterRun(c, context.currentRun);
+        f.value = context.rules.totalTimePacked(c, context.currentRun);
+        break;
+    case 1: {
+        f.state = runState(c, slotNumber);
+        const qint32 time = runTime(c, slotNumber);
+        f.value = (time == 0 || f.state != 0) ? kNoTimeKey : time;
+        break;
+    }
+    case 2: {
+        // The state does not take part: elapsed time at the split of the running run.
+        const qint32 split = runSplit(c, context.runningRun, slotNumber - 5);
+        f.value = kNoTimeKey;
+        if (split > 0) {
+            const qint32 elapsed = MillesimiInTempo(qint64(TempoInMillesimi(split)) -
+                                                    TempoInMillesimi(runStart(c, context.runningRun)));
+            if (elapsed > 0)
+                f.value = elapsed;
+        }
+        break;
+    }
+    case 3: {
+        // Without a start order the competitor has 0 and sorts first.
+        const clsRisultati* r = runResult(c, context.runningRun);
+        f.value = r ? r->OrdinePartenza() : 0;
+        break;
+    }
+    default:
+        break;
+    }
+    return f;
+}
 }  // namespace
 
 RunRules clsKrono::runRules() const
@@ -94,9 +146,7 @@ void clsKrono::rankSlots(std::span<const int> slotNumbers)
             return found == firstCategoryByCode.end() ? nullptr : found->second;
         };
     }
-    const bool descending = OrdinamentoExAequoDescrescente();
-    const int currentRun = MancheSfidaCorrente();
-    const int runningRun = mancheCorrente_;
+    const KeyContext context{rules, MancheSfidaCorrente(), mancheCorrente_, OrdinamentoExAequoDescrescente()};
     const std::size_t n = competitors_.size();
     const std::size_t slotCount = slotNumbers.size();
 
@@ -114,43 +164,11 @@ void clsKrono::rankSlots(std::span<const int> slotNumbers)
     for (const auto& entry : competitors_.entries()) {
         const clsConcorrente* c = entry.second.get();
         number[i] = entry.first;
-        tie[i] = rankingTie(c->Pettorale(), descending);
+        tie[i] = rankingTie(c->Pettorale(), context.descending);
         for (std::size_t s = 0; s < slotCount; ++s) {
-            const int slotNumber = slotNumbers[s];
-            qint32 state = 0;
-            qint32 value = 0;
-            switch (types[s]) {
-            case 0:
-                state = rules.stateAfterRun(c, currentRun);
-                value = rules.totalTimePacked(c, currentRun);
-                break;
-            case 1: {
-                state = runState(c, slotNumber);
-                const qint32 time = runTime(c, slotNumber);
-                value = (time == 0 || state != 0) ? kNoTimeKey : time;
-                break;
-            }
-            case 2: {
-                const qint32 split = runSplit(c, runningRun, slotNumber - 5);
-                value = kNoTimeKey;
-                if (split > 0) {
-                    const qint32 elapsed =
-                        MillesimiInTempo(TempoInMillesimi(split) - TempoInMillesimi(runStart(c, runningRun)));
-                    if (elapsed > 0)
-                        value = elapsed;
-                }
-                break;
-            }
-            case 3: {
-                const clsRisultati* r = c->existingResult(runningRun);
-                value = r ? r->OrdinePartenza() : 0;
-                break;
-            }
-            default:
-                break;
-            }
-            states[s][i] = state;
-            values[s][i] = value;
+            const RankingFields f = keyFields(types[s], slotNumbers[s], c, entry.first, context);
+            states[s][i] = f.state;
+            values[s][i] = f.value;
         }
         ++i;
     }
@@ -168,6 +186,13 @@ void clsKrono::rankSlots(std::span<const int> slotNumbers)
             registryIndex[p] = competitors_.indexOf(order[p]);
         slots_[static_cast<std::size_t>(slotNumbers[s])].assign(std::move(order), registryIndex, n);
     }
+}
+
+RankingFields clsKrono::rankingFields(qint32 Classifica, qint16 Concorrente) const
+{
+    const RunRules rules = runRules();
+    const KeyContext context{rules, MancheSfidaCorrente(), mancheCorrente_, OrdinamentoExAequoDescrescente()};
+    return keyFields(TipoClassifica(Classifica), Classifica, findConcorrente(Concorrente), Concorrente, context);
 }
 
 void clsKrono::QuickSortClassifica(qint32 Classifica)

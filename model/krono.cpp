@@ -159,7 +159,7 @@ void clsKrono::PartenteAggiungi(qint16 Concorrente)
     declaredStarters_.append(Concorrente);
 }
 
-void clsKrono::PartenteRimuovi(qint16 Concorrente) { expectedStarters_.removeOne(Concorrente); }
+void clsKrono::PartenteRimuovi(qint16 Concorrente) { expectedStarters_.removeFirst(Concorrente); }
 
 bool clsKrono::ConcorrentePartente(qint16 Concorrente) const { return declaredStarters_.contains(Concorrente); }
 

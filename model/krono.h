@@ -10,9 +10,11 @@
 #include "model/category.h"
 #include "model/competitor.h"
 #include "model/competitor_registry.h"
+#include "model/expected_starters.h"
 #include "model/keyed_list.h"
 #include "model/race_record.h"
 #include "model/ranked_slot.h"
+#include "model/ranking_key.h"
 #include "model/run_rules.h"
 #include "model/simple_event.h"
 
@@ -181,6 +183,10 @@ public:
     // The ranked competitor numbers of a slot (empty outside 0..50); for readers such as the
     // preview and monitor writers.
     const std::vector<qint16>& slotOrder(qint32 Classifica) const;
+    // The fields of the competitor's ranking key in a slot, as a rebuild of the slot now builds
+    // them (rankingKeyText gives the key's text). An unregistered number reads as an empty
+    // competitor; a slot outside 0..50 has only the tie-break and the number.
+    RankingFields rankingFields(qint32 Classifica, qint16 Concorrente) const;
 
 private:
     void initialise(MonitorSettingsReloader* monitorSettings);
@@ -217,7 +223,7 @@ private:
     QString siglaStatoFTM_;
 
     CompetitorRegistry competitors_;
-    QList<qint16> expectedStarters_;
+    ExpectedStarters expectedStarters_;
     QList<qint16> declaredStarters_;
     std::vector<std::shared_ptr<clsCategoria>> categories_;
     InsertionOrderedMap<qint16, QList<qint16>> heats_;

@@ -54,7 +54,9 @@ QString TempoInStringa(qint32 time, int width, bool zeroIsNoTime, bool trim, boo
 QVariant ConvertiRisoluzione(bool cut, const QVariant& value, int resolution);
 
 // A time (milliseconds or packed) truncated, never rounded, to the resolution: the magnitude is
-// truncated and the sign kept. Resolutions outside 1..4 leave the value unchanged.
+// truncated and the sign kept. Every leading digit is kept too: a value of ten digits (100 hours
+// packed, over 277 hours in milliseconds) is not cut down to its last nine, which would turn it into
+// an unrelated short time. Resolutions outside 1..4 leave the value unchanged.
 qint32 TroncaRisoluzione(qint32 value, int resolution);
 
 // Seconds since midnight read from `clock`, plus 86,400 when the reading is below `reference`

@@ -21,7 +21,9 @@ Database Database::open(const QString& path, const OpenOptions& options) {
     }
     auto connection = std::make_shared<Connection>();
     connection->path = path;
-    const int flags = options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // One connection per thread: SQLite's own locking of every call is not needed.
+    const int flags =
+        (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
     const int rc = sqlite3_open_v2(file.constData(), &connection->handle, flags, nullptr);
     if (rc != SQLITE_OK) connection->raise(rc);
@@ -48,17 +50,31 @@ void Database::close() {
     if (connection_) connection_->close();
 }
 
+namespace {
+
+// The SQL of a query or of a bare table or view name (all of it).
+QString querySql(const QString& sqlOrName) {
+    static const QRegularExpression kBareName(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)\\s*$"));
+    const QRegularExpressionMatch m = kBareName.match(sqlOrName);
+    return m.hasMatch() ? QStringLiteral("SELECT * FROM ") + detail::quoteIdentifier(m.captured(1))
+                        : sqlOrName;
+}
+
+}  // namespace
+
 Recordset Database::openRecordset(const QString& sqlOrName, const QVariantList& params) const {
     if (!connection_) {
         throw DbError(errors::kNotOpen, QStringLiteral("Il database non è aperto."));
     }
-    static const QRegularExpression kBareName(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)\\s*$"));
-    const QRegularExpressionMatch m = kBareName.match(sqlOrName);
-    const QString sql = m.hasMatch()
-                            ? QStringLiteral("SELECT * FROM ") + detail::quoteIdentifier(m.captured(1))
-                            : sqlOrName;
-    return Recordset(detail::readRows(connection_, sql, params),
+    return Recordset(detail::readRows(connection_, querySql(sqlOrName), params),
                      std::make_shared<detail::RecordsetCursor>());
+}
+
+RowReader Database::openReader(const QString& sqlOrName, const QVariantList& params) const {
+    if (!connection_) {
+        throw DbError(errors::kNotOpen, QStringLiteral("Il database non è aperto."));
+    }
+    return RowReader(connection_, querySql(sqlOrName), params);
 }
 
 int Database::execute(const QString& sql, const QVariantList& params) const {

@@ -17,6 +17,7 @@
 #include "platform/db/db_error.h"
 #include "platform/db/field_info.h"
 #include "platform/db/recordset.h"
+#include "platform/db/row_reader.h"
 
 namespace razudar::db {
 
@@ -42,6 +43,9 @@ public:
     // Runs a query into a record set. A bare table or view name reads all of it. Raises the
     // mapped error of the statement.
     Recordset openRecordset(const QString& sqlOrName, const QVariantList& params = {}) const;
+    // Runs a query for one pass from the first row to the last (see row_reader.h): for reading
+    // many rows without a record set's copy. Raises as openRecordset does.
+    RowReader openReader(const QString& sqlOrName, const QVariantList& params = {}) const;
     // Runs a statement that returns no rows and returns the number of rows it changed. A
     // failing statement leaves no partial change (fail-on-error) and raises its mapped error.
     int execute(const QString& sql, const QVariantList& params = {}) const;

@@ -53,6 +53,12 @@ std::vector<int> findKeyFields(Connection& connection, const RecordsetRows& rs) 
 
 }  // namespace
 
+void RecordsetRows::appendRow(std::vector<QVariant>&& rowValues) {
+    values.insert(values.end(), std::make_move_iterator(rowValues.begin()),
+                  std::make_move_iterator(rowValues.end()));
+    deleted.push_back(false);
+}
+
 std::shared_ptr<RecordsetRows> readRows(const std::shared_ptr<Connection>& connection,
                                         const QString& sql, const QVariantList& params) {
     auto rs = std::make_shared<RecordsetRows>();
@@ -61,24 +67,30 @@ std::shared_ptr<RecordsetRows> readRows(const std::shared_ptr<Connection>& conne
         Statement st(*connection, sql);
         st.bind(params);
         const int n = st.columnCount();
+        std::vector<bool> computed(static_cast<size_t>(n));
+        std::vector<int> types(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
-            rs->fields.push_back(fieldInfoFromDeclaredType(st.columnName(i), st.declaredType(i)));
+            const QString declared = st.declaredType(i);
+            computed[static_cast<size_t>(i)] = declared.isEmpty();
+            rs->fields.push_back(fieldInfoFromDeclaredType(st.columnName(i), declared));
+            types[static_cast<size_t>(i)] = rs->fields.back().type;
             rs->originTables.push_back(st.originTable(i));
             rs->originColumns.push_back(st.originColumn(i));
         }
+        constexpr size_t kFirstRows = 64;  // the block grows by doubling from here
+        rs->values.reserve(kFirstRows * static_cast<size_t>(n));
+        rs->deleted.reserve(kFirstRows);
         while (st.step()) {
-            RecordsetRows::Row row;
-            row.values.reserve(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i) row.values.push_back(st.value(i, rs->fields[static_cast<size_t>(i)].type));
-            rs->rows.push_back(std::move(row));
+            for (int i = 0; i < n; ++i) rs->values.push_back(st.value(i, types[static_cast<size_t>(i)]));
+            rs->deleted.push_back(false);
         }
-        rs->liveRows = static_cast<int>(rs->rows.size());
+        rs->liveRows = static_cast<int>(rs->rowCount());
         // Computed columns have no declared type: take it from the first value present.
         for (int i = 0; i < n; ++i) {
-            if (!st.declaredType(i).isEmpty()) continue;
+            if (!computed[static_cast<size_t>(i)]) continue;
             FieldInfo& f = rs->fields[static_cast<size_t>(i)];
-            for (const auto& row : rs->rows) {
-                const QVariant& v = row.values[static_cast<size_t>(i)];
+            for (size_t r = 0; r < rs->rowCount(); ++r) {
+                const QVariant& v = rs->row(r)[i];
                 if (v.isNull()) continue;
                 if (v.typeId() == QMetaType::LongLong) {
                     f.type = field_type::kLong;
@@ -92,7 +104,6 @@ std::shared_ptr<RecordsetRows> readRows(const std::shared_ptr<Connection>& conne
         }
     }
     rs->baseTable = commonBaseTable(rs->originTables);
-    if (!rs->baseTable.isEmpty()) rs->keyFields = findKeyFields(*connection, *rs);
     return rs;
 }
 
@@ -110,12 +121,12 @@ namespace {
 }
 
 bool isDeleted(const RecordsetRows& r, qsizetype i) {
-    return r.rows[static_cast<size_t>(i)].deleted;
+    return r.deleted[static_cast<size_t>(i)];
 }
 
 qsizetype nextLive(const RecordsetRows& r, qsizetype from) {
     qsizetype i = from;
-    const auto size = static_cast<qsizetype>(r.rows.size());
+    const auto size = static_cast<qsizetype>(r.rowCount());
     while (i < size && isDeleted(r, i)) ++i;
     return i;
 }
@@ -133,15 +144,16 @@ struct RowLocator {
     QVariantList params;
 };
 
-RowLocator locate(const RecordsetRows& r, const std::vector<QVariant>& values) {
+RowLocator locate(RecordsetRows& r, const QVariant* values) {
+    if (!r.keyFields) r.keyFields = detail::findKeyFields(*r.connection, r);
     RowLocator loc;
     QStringList terms;
     auto add = [&](size_t i) {
         terms << detail::quoteIdentifier(r.originColumns[i]) + QStringLiteral(" IS ?");
         loc.params << values[i];
     };
-    if (!r.keyFields.empty()) {
-        for (int k : r.keyFields) add(static_cast<size_t>(k));
+    if (!r.keyFields->empty()) {
+        for (int k : *r.keyFields) add(static_cast<size_t>(k));
         loc.where = terms.join(QStringLiteral(" AND "));
         return loc;
     }
@@ -211,7 +223,7 @@ RecordsetRows& Recordset::rows() const {
 
 bool Recordset::eof() const {
     const auto& c = cursor();
-    return recordCount() == 0 || c.position >= static_cast<qsizetype>(rows().rows.size());
+    return recordCount() == 0 || c.position >= static_cast<qsizetype>(rows().rowCount());
 }
 
 bool Recordset::bof() const { return recordCount() == 0 || cursor().position < 0; }
@@ -227,7 +239,7 @@ void Recordset::moveLast() {
     auto& c = cursor();
     if (recordCount() == 0) noCurrentRecord();
     c.mode = EditMode::None;
-    c.position = previousLive(rows(), static_cast<qsizetype>(rows().rows.size()) - 1);
+    c.position = previousLive(rows(), static_cast<qsizetype>(rows().rowCount()) - 1);
 }
 
 void Recordset::moveNext() {
@@ -249,7 +261,7 @@ int Recordset::recordCount() const { return rows().liveRows; }
 int Recordset::absolutePosition() const {
     const auto& c = cursor();
     const auto& r = rows();
-    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rows.size())) return -1;
+    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rowCount())) return -1;
     if (isDeleted(r, c.position)) return -1;
     int n = 0;
     for (qsizetype i = 0; i < c.position; ++i) {
@@ -262,7 +274,7 @@ void Recordset::setAbsolutePosition(int position) {
     auto& c = cursor();
     const auto& r = rows();
     int n = 0;
-    for (qsizetype i = 0; i < static_cast<qsizetype>(r.rows.size()); ++i) {
+    for (qsizetype i = 0; i < static_cast<qsizetype>(r.rowCount()); ++i) {
         if (isDeleted(r, i)) continue;
         if (n == position) {
             c.mode = EditMode::None;
@@ -299,17 +311,17 @@ QVariant Recordset::value(int position) const {
         unknownField(QString::number(position));
     }
     if (c.mode != EditMode::None) return c.buffer[static_cast<size_t>(position)];
-    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rows.size())) noCurrentRecord();
+    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rowCount())) noCurrentRecord();
     if (isDeleted(r, c.position)) {
         throw DbError(errors::kRecordDeleted, QStringLiteral("Il record è stato eliminato."));
     }
-    return r.rows[static_cast<size_t>(c.position)].values[static_cast<size_t>(position)];
+    return r.row(static_cast<size_t>(c.position))[position];
 }
 
 namespace {
 
 bool rowMatches(const RecordsetRows& r, qsizetype i, const Criteria& criteria) {
-    const auto& values = r.rows[static_cast<size_t>(i)].values;
+    const QVariant* values = r.row(static_cast<size_t>(i));
     return criteria.matches([&](const QString& name) -> QVariant {
         for (size_t k = 0; k < r.fields.size(); ++k) {
             if (r.fields[k].name.compare(name, Qt::CaseInsensitive) == 0) return values[k];
@@ -326,7 +338,7 @@ namespace {
 // (+1 or -1); without a match only NoMatch changes.
 bool findFrom(RecordsetRows& r, RecordsetCursor& c, const Criteria& criteria, qsizetype from,
               qsizetype step) {
-    for (qsizetype i = from; i >= 0 && i < static_cast<qsizetype>(r.rows.size()); i += step) {
+    for (qsizetype i = from; i >= 0 && i < static_cast<qsizetype>(r.rowCount()); i += step) {
         if (!isDeleted(r, i) && rowMatches(r, i, criteria)) {
             c.mode = EditMode::None;
             c.position = i;
@@ -345,7 +357,7 @@ bool Recordset::findFirst(const Criteria& criteria) {
 }
 
 bool Recordset::findLast(const Criteria& criteria) {
-    return findFrom(rows(), cursor(), criteria, static_cast<qsizetype>(rows().rows.size()) - 1, -1);
+    return findFrom(rows(), cursor(), criteria, static_cast<qsizetype>(rows().rowCount()) - 1, -1);
 }
 
 bool Recordset::findNext(const Criteria& criteria) {
@@ -378,11 +390,11 @@ void Recordset::edit() {
     auto& c = cursor();
     auto& r = rows();
     requireUpdatable(r);
-    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rows.size())) noCurrentRecord();
+    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rowCount())) noCurrentRecord();
     if (isDeleted(r, c.position)) {
         throw DbError(errors::kRecordDeleted, QStringLiteral("Il record è stato eliminato."));
     }
-    c.buffer = r.rows[static_cast<size_t>(c.position)].values;
+    c.buffer = r.rowValues(static_cast<size_t>(c.position));
     c.changed.assign(r.fields.size(), false);
     c.mode = EditMode::Editing;
 }
@@ -441,17 +453,16 @@ void Recordset::update() {
         }
         detail::runStatement(*r.connection, sql, values);
         const qint64 rowid = sqlite3_last_insert_rowid(r.connection->handle);
-        RecordsetRows::Row row;
-        row.values = rereadRow(r, QStringLiteral("rowid = ?"), {rowid})
-                         .value_or(std::vector<QVariant>(r.fields.size()));
-        const bool atEnd = c.position >= static_cast<qsizetype>(r.rows.size());
-        r.rows.push_back(std::move(row));
+        std::vector<QVariant> added = rereadRow(r, QStringLiteral("rowid = ?"), {rowid})
+                                          .value_or(std::vector<QVariant>(r.fields.size()));
+        const bool atEnd = c.position >= static_cast<qsizetype>(r.rowCount());
+        r.appendRow(std::move(added));
         ++r.liveRows;
-        if (atEnd) c.position = static_cast<qsizetype>(r.rows.size());
+        if (atEnd) c.position = static_cast<qsizetype>(r.rowCount());
     } else {
-        auto& current = r.rows[static_cast<size_t>(c.position)];
+        const auto current = static_cast<size_t>(c.position);
         if (!columns.isEmpty()) {
-            const RowLocator old = locate(r, current.values);
+            const RowLocator old = locate(r, r.row(current));
             QStringList sets;
             for (const QString& col : columns) sets << col + QStringLiteral(" = ?");
             // Remember the row's identity before its key may change.
@@ -478,12 +489,12 @@ void Recordset::update() {
             std::optional<std::vector<QVariant>> stored =
                 rereadRow(r, QStringLiteral("rowid = ?"), {rowid});
             if (!stored) {
-                const RowLocator now = locate(r, c.buffer);
+                const RowLocator now = locate(r, c.buffer.data());
                 stored = rereadRow(r, now.where, now.params);
             }
             for (size_t i = 0; stored && i < r.fields.size(); ++i) {
                 if (r.originTables[i].compare(r.baseTable, Qt::CaseInsensitive) == 0) {
-                    current.values[i] = (*stored)[i];
+                    r.row(current)[i] = (*stored)[i];
                 }
             }
         }
@@ -508,12 +519,12 @@ void Recordset::deleteRecord() {
     auto& c = cursor();
     auto& r = rows();
     requireUpdatable(r);
-    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rows.size())) noCurrentRecord();
-    auto& current = r.rows[static_cast<size_t>(c.position)];
-    if (current.deleted) {
+    if (c.position < 0 || c.position >= static_cast<qsizetype>(r.rowCount())) noCurrentRecord();
+    const auto current = static_cast<size_t>(c.position);
+    if (r.deleted[current]) {
         throw DbError(errors::kRecordDeleted, QStringLiteral("Il record è stato eliminato."));
     }
-    const RowLocator loc = locate(r, current.values);
+    const RowLocator loc = locate(r, r.row(current));
     const int changed = detail::runStatement(
         *r.connection,
         QStringLiteral("DELETE FROM %1 WHERE %2").arg(detail::quoteIdentifier(r.baseTable), loc.where),
@@ -522,7 +533,7 @@ void Recordset::deleteRecord() {
         throw DbError(errors::kRecordDeleted,
                       QStringLiteral("Il record è stato eliminato da un altro utente."));
     }
-    current.deleted = true;
+    r.deleted[current] = true;
     --r.liveRows;
     c.mode = EditMode::None;
 }

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/db/connection.h"
@@ -18,13 +19,21 @@ struct RecordsetRows {
     std::vector<QString> originTables;   // per field; empty for computed columns
     std::vector<QString> originColumns;  // per field
     QString baseTable;                   // empty: the record set cannot be updated
-    std::vector<int> keyFields;          // fields holding the base table's primary key
-    struct Row {
-        std::vector<QVariant> values;
-        bool deleted = false;
-    };
-    std::vector<Row> rows;
-    int liveRows = 0;  // rows not deleted
+    // Fields holding the base table's primary key; looked up when a row is first written.
+    std::optional<std::vector<int>> keyFields;
+    // The values row after row, fields.size() values per row, in one block.
+    std::vector<QVariant> values;
+    std::vector<bool> deleted;  // per row
+    int liveRows = 0;           // rows not deleted
+
+    std::size_t rowCount() const { return deleted.size(); }
+    QVariant* row(std::size_t i) { return values.data() + i * fields.size(); }
+    const QVariant* row(std::size_t i) const { return values.data() + i * fields.size(); }
+    std::vector<QVariant> rowValues(std::size_t i) const {
+        return std::vector<QVariant>(row(i), row(i) + fields.size());
+    }
+    // Appends a row of fields.size() values.
+    void appendRow(std::vector<QVariant>&& rowValues);
 };
 
 struct RecordsetCursor {

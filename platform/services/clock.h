@@ -10,6 +10,8 @@ public:
     virtual ~Clock() = default;
     // Local wall time.
     virtual QDateTime now() const = 0;
+    // Local time of day.
+    QTime timeOfDay() const { return now().time(); }
     // Seconds since local midnight with fractions, as the classic system timer reports it.
     virtual double secondsSinceMidnight() const = 0;
     // Milliseconds on a monotonic clock; only differences are meaningful.

@@ -13,6 +13,8 @@ QString toNative(const QString& storedPath) {
 
 QString withTrailingSeparator(const QString& folder) {
     QString f = toNative(folder);
+    // An empty folder text stays empty: it must never turn into the root folder.
+    if (f.isEmpty()) return f;
     while (f.size() > 1 && f.endsWith(u'/')) f.chop(1);
     if (f == QStringLiteral("/")) return f;
     return f + u'/';

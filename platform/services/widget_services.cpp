@@ -9,7 +9,11 @@ PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons,
                                       const QString& caption) {
     QMessageBox box(parent_);
     box.setWindowTitle(caption);
-    box.setText(text);
+    // Texts keep the classic carriage returns as line breaks; a Qt label breaks lines on "\n".
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    box.setText(shown);
     switch (icon) {
     case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;

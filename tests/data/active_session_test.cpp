@@ -86,7 +86,7 @@ TEST(ActiveSession, StoredValuesThatAreNotNumbersReadAsNone) {
     MemorySettingsStore store;
     const QString app = QStringLiteral("Razudar (Zez)");
     const QString section = QStringLiteral("Suggeritore");
-    for (const char* bad : {"abc", "5x", "2.5", "99999", ""}) {
+    for (const char* bad : {"abc", "5x", "99999", "-40000", ""}) {
         store.save(app, section, QStringLiteral("GaraAttiva"), QString::fromLatin1(bad));
         store.save(app, section, QStringLiteral("MancheAttiva"), QString::fromLatin1(bad));
         SessionKey k = session(1, QString(), 1);
@@ -98,6 +98,18 @@ TEST(ActiveSession, StoredValuesThatAreNotNumbersReadAsNone) {
     SessionKey k;
     CaricaSessioneAttiva(k, store);
     EXPECT_EQ(k.SessioneGara, 12);
+}
+
+TEST(ActiveSession, StoredNumberReadsAsItsIntegerValue) {
+    MemorySettingsStore store;
+    const QString app = QStringLiteral("Razudar (Zez)");
+    const QString section = QStringLiteral("Suggeritore");
+    store.save(app, section, QStringLiteral("GaraAttiva"), QStringLiteral("2.5"));
+    store.save(app, section, QStringLiteral("MancheAttiva"), QStringLiteral("1.9"));
+    SessionKey k;
+    CaricaSessioneAttiva(k, store);
+    EXPECT_EQ(k.SessioneGara, 2);
+    EXPECT_EQ(k.SessioneManche, 1);
 }
 
 }  // namespace

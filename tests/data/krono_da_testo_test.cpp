@@ -148,6 +148,18 @@ TEST(KronoDaTestoSession, EveryValueLandsInItsMember) {
     EXPECT_EQ(k.SiglaStatoPartito(), "IP");
 }
 
+TEST(KronoDaTestoSession, StateAbbreviationsLoseTheirBlanks) {
+    QStringList sections = smallRaceSections();
+    sections[kSigle] = attributeSection({" SQ ", "FTM  ", "  NA", "N P", " IP"});
+    Decoded d(objectText(sections));
+    ASSERT_TRUE(d.result) << d.result.error.toStdString();
+    EXPECT_EQ(d.k().SiglaStatoEscluso(), "SQ");
+    EXPECT_EQ(d.k().SiglaStatoFTM(), "FTM");
+    EXPECT_EQ(d.k().SiglaStatoNonArrivato(), "NA");
+    EXPECT_EQ(d.k().SiglaStatoNonPartito(), "N P");
+    EXPECT_EQ(d.k().SiglaStatoPartito(), "IP");
+}
+
 TEST(KronoDaTestoSession, NewStateReloadsTheMonitorSettingsOnce) {
     Decoded d(objectText(smallRaceSections()));
     ASSERT_TRUE(d.result);
@@ -390,18 +402,26 @@ TEST(KronoDaTestoUnreadable, ItemsTooShort) {
                      "item 1 of section 3 has 1 values, 2 are read");
 }
 
-TEST(KronoDaTestoUnreadable, CountsThatRunPastTheValuesOrAreNegative) {
+TEST(KronoDaTestoUnreadable, CountsThatRunPastTheValues) {
     const QStringList s = sessionValues(1, 0);
     expectUnreadable(race(s, "", "_BF_OG-SP_", collectionSection({{"5", "3", "U16", "U18"}}), "_BF_OG-SP_"),
                      "item 1 of section 3 counts 3 values, 2 follow");
-    expectUnreadable(race(s, "", "_BF_OG-SP_", collectionSection({{"5", "-1"}}), "_BF_OG-SP_"),
-                     "item 1 of section 3 has a negative count (-1)");
     expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_",
                           collectionSection({{"1", "2", "5"}})),
                      "item 1 of section 6 counts 2 values, 1 follow");
-    expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_",
-                          collectionSection({{"1", "-32768"}})),
-                     "item 1 of section 6 has a negative count (-32768)");
+}
+
+TEST(KronoDaTestoCollections, NegativeCountsAddNothingFromTheirItem) {
+    const QString competitors = competitor(5) + "_CL_IT-SP_" + competitor(6) + "_BF_OG-SP_";
+    Decoded d(race(sessionValues(1, 0, true, 1, 3), "", competitors,
+                   collectionSection({{"5", "-1", "U16"}, {"6", "1", "U18"}}), "_BF_OG-SP_",
+                   "_BF_OG-SP_",
+                   collectionSection({{"1", "-32768", "5", "6"}, {"2", "2", "6", "5"}})));
+    ASSERT_TRUE(d.result) << d.result.error.toStdString();
+    EXPECT_EQ(d.k().ConcorrenteItem(5)->CategoriaCount(), 0);
+    EXPECT_EQ(d.k().ConcorrenteItem(6)->CategoriaItem(1), "U18");
+    EXPECT_EQ(d.k().ElencoSfide(), QList<qint16>{2});
+    EXPECT_EQ(d.k().ElencoConcorrentiSfida(2), (QList<qint16>{6, 5}));
 }
 
 TEST(KronoDaTestoUnreadable, RunAndIntermediateCountsOutOfRange) {

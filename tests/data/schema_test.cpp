@@ -85,6 +85,44 @@ TEST(Schema, EveryReadTableAndQueryHasItsFieldsSpelledAsRead) {
     }
 }
 
+int fieldType(RaceDatabase& race, const char* object, const char* field) {
+    for (const db::FieldInfo& f : race.db().tableFields(QString::fromLatin1(object))) {
+        if (f.name == QString::fromLatin1(field)) return f.type;
+    }
+    return -1;
+}
+
+TEST(Schema, FieldTypesMatchWhatTheReadersTakeThemAs) {
+    RaceDatabase race;
+    namespace t = db::field_type;
+    const struct {
+        const char* object;
+        const char* field;
+        int type;
+    } kTypes[] = {
+        {"Gare", "ga_Anno", t::kInteger},          {"Gare", "ga_TipoFederazione", t::kLong},
+        {"Gare", "ga_Risoluzione", t::kLong},      {"Gare", "ga_Parallelo", t::kBoolean},
+        {"Gare", "ga_Data", t::kDate},             {"Gare", "ga_Descrizione", t::kText},
+        {"QGare", "ga_Parallelo", t::kBoolean},    {"Categorie", "ca_PenalitaTiri", t::kInteger},
+        {"Concorrenti", "co_Pettorale", t::kInteger},
+        {"PuntiRilevamento", "pr_TipoPuntoRilevamento", t::kLong},
+        {"SessioniConcorrenti", "sc_Tempo", t::kLong},
+        {"SessioniConcorrenti", "sc_OrarioPartenza", t::kLong},
+        {"SessioniConcorrenti", "sc_StatoConcorrente", t::kLong},
+        {"SessioniConcorrentiIntermedi", "si_Orario", t::kLong},
+        {"OrdinePartenza", "op_OrarioPartenzaTeorico", t::kLong},
+        {"SessioniConcorrentiPenalita", "sp_PenalitaTiro1", t::kInteger},
+        {"Sessioni", "se_Orario", t::kDate},       {"QSessioni", "se_Orario", t::kDate},
+        {"Monitor", "mo_Colore1", t::kLong},       {"Monitor", "mo_FontBold", t::kBoolean},
+        {"Monitor", "mo_TimerMonitor", t::kInteger},
+        {"Configurazione", "cf_GaraAttiva", t::kInteger},
+        {"Configurazione", "cf_GraficaUsaImmaginiNazionalita", t::kBoolean},
+    };
+    for (const auto& k : kTypes) {
+        EXPECT_EQ(fieldType(race, k.object, k.field), k.type) << k.object << "." << k.field;
+    }
+}
+
 TEST(Schema, FreeTextPagesHaveAllTheirBoxes) {
     RaceDatabase race;
     EXPECT_EQ(race.db().tableFields(QStringLiteral("TipiGraficaPaginePiene")).size(), 25u);

@@ -31,6 +31,80 @@ struct Startup {
     FakeServices fakes;
 };
 
+// The current folder as a value: tests never change the process's own.
+class FixedCurrentFolder : public CurrentFolder {
+public:
+    explicit FixedCurrentFolder(QString path) : path_(std::move(path)) {}
+    QString path() const override { return path_; }
+    bool change(const QString&) override { return false; }
+
+private:
+    QString path_;
+};
+
+TEST(StartupGlobals, LoadSetsServerModeFolderNameSlotAndPassword) {
+    StartupGlobals g;
+    EXPECT_EQ(g.connection.shareMountFolder, QStringLiteral("/mnt"));
+    g.connection.ModalitaConnessione = kModalitaClient;
+    MemorySettingsStore store;
+    store.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"),
+               QStringLiteral("/media/condivise"));
+    beginStartup(g, store);
+    EXPECT_EQ(g.connection.ModalitaConnessione, 0);
+    EXPECT_EQ(g.connection.NomeCartellaApplicazione, QStringLiteral("Razudar"));
+    EXPECT_EQ(g.connection.shareMountFolder, QStringLiteral("/media/condivise"));
+    EXPECT_EQ(g.database.IndiceDatabase, 1);
+    EXPECT_EQ(g.database.PasswordDatabase, QStringLiteral("vorpland58"));
+    EXPECT_EQ(g.session.SessioneGara, -1);
+}
+
+// The start-up globals after the load, in `mode`, with the shares mounted under a temporary
+// folder that is also the current folder.
+struct StartupFolders {
+    explicit StartupFolders(qint32 mode) {
+        beginStartup(g, MemorySettingsStore());
+        g.connection.ModalitaConnessione = mode;
+        g.connection.NomeComputerServer = QStringLiteral("PC1");
+        g.connection.shareMountFolder = dir.path();
+        g.database.busyTimeoutMs = 0;
+    }
+    void setPath(bool afterModeDialog) {
+        fillDatabasePath(g, folder, fakes.prompter, afterModeDialog);
+    }
+    QTemporaryDir dir;
+    StartupGlobals g;
+    FixedCurrentFolder folder{dir.path()};
+    FakeServices fakes;
+};
+
+TEST(StartupGlobals, ServerPathFillsSlotOneWhetherOrNotTheFileExists) {
+    StartupFolders s(kModalitaServer);
+    s.setPath(true);
+    EXPECT_EQ(s.g.database.PercorsiDatabase[1], s.dir.path() + QStringLiteral("/Zez.mdb"));
+    EXPECT_EQ(s.g.database.PercorsiDatabase[0], QString());
+    EXPECT_TRUE(s.fakes.prompter.shown().empty());
+}
+
+TEST(StartupGlobals, ClientWithoutDatabaseEndsTheProgramOnlyAfterTheModeDialog) {
+    StartupFolders s(kModalitaClient);
+    s.setPath(false);
+    EXPECT_EQ(s.g.database.PercorsiDatabase[1], QString());
+    EXPECT_THROW(s.setPath(true), ProgramEndRequested);
+    // Each search told the operator why (twice the share, then the database); nothing more.
+    EXPECT_EQ(s.fakes.prompter.texts().size(), 6);
+    EXPECT_EQ(s.fakes.prompter.texts().back(), QStringLiteral("Database Non Trovato"));
+}
+
+TEST(StartupGlobals, ClientFindsTheDatabaseInTheMountedShare) {
+    StartupFolders s(kModalitaClient);
+    const QString path = assets::createRaceDatabase(s.dir.filePath(QStringLiteral("PC1/Zez")));
+    s.setPath(true);
+    EXPECT_EQ(s.g.database.PercorsiDatabase[1], path);
+    startRaceDatabase(s.g.database, s.g.connection, s.g.session, s.fakes.services());
+    EXPECT_TRUE(s.g.database.current().isOpen());
+    EXPECT_TRUE(s.fakes.prompter.shown().empty());
+}
+
 TEST(StartRaceDatabase, ConfiguredRacePrevailsAndIsSaved) {
     Startup s;
     ImpostaSessioneAttiva(s.session, s.fakes.settings, 3, QStringLiteral("GA"), 2, true);

@@ -118,6 +118,25 @@ TEST_F(Output, VgaSwitchesThePlanesBetweenBoardAndPreviewPanes) {
     EXPECT_TRUE(c.events->messages.isEmpty()) << c.events->messages.join('\n').toStdString();
 }
 
+TEST_F(Output, AggiornaMonitorInPreviewDrawsPlaneZeroOnly) {
+    g->setProperty("VGA", true);
+    show("Rossa", 0);
+    show("Verde", 1);
+    const auto pane = [&](int plane) { return c.control->objPiano(plane)->surface()->frameCount(); };
+    const quint64 zero = pane(0);
+    const quint64 one = pane(1);
+    call(g, "AggiornaMonitor");
+    EXPECT_GT(pane(0), zero);
+    EXPECT_EQ(pane(1), one);
+    // With plane 0 empty nothing is drawn.
+    call(g, "CancellaArea", {0});
+    const quint64 cleared = pane(0);
+    call(g, "AggiornaMonitor");
+    EXPECT_EQ(pane(0), cleared);
+    EXPECT_EQ(pane(1), one);
+    EXPECT_TRUE(c.events->messages.isEmpty()) << c.events->messages.join('\n').toStdString();
+}
+
 TEST_F(Output, HostDeclaredBoardAbsenceAlsoMeansPreview) {
     g->setProperty("booSchedaVideoAssente", true);
     g->setProperty("VGA", false);

@@ -66,6 +66,33 @@ TEST_F(Planes, PageOnPlaneOneIsShownByPlaneOne) {
     EXPECT_EQ(state(1), 2);
     EXPECT_EQ(state(0), 0);
     EXPECT_EQ(pageOf(1), 2);
+    // Drawn by plane 1's renderer: only the board's second layer holds a picture.
+    EXPECT_FALSE(c.control->board()->layerFrame(1).isNull());
+    EXPECT_TRUE(c.control->board()->layerFrame(0).isNull());
+}
+
+TEST_F(Planes, LoadingAnotherPageClearsTheStartFlag) {
+    ASSERT_TRUE(call(g, "CaricaPagina", {"Prima", 0}).toBool());
+    ASSERT_TRUE(call(g, "StartPagina", {"Prima"}).toBool());
+    ASSERT_TRUE(started(0));
+    // The load stops the renderer, so the plane's new page has not been started.
+    ASSERT_TRUE(call(g, "CaricaPagina", {"Seconda", 0}).toBool());
+    EXPECT_FALSE(started(0));
+    EXPECT_EQ(state(0), 1);
+}
+
+TEST_F(Planes, InizializzaAgainLeavesNoPageOnAPlane) {
+    ASSERT_TRUE(call(g, "CaricaPagina", {"Prima", 0}).toBool());
+    ASSERT_TRUE(call(g, "CaricaPagina", {"Seconda", 1}).toBool());
+    call(g, "Chiude");
+    ASSERT_TRUE(call(g, "Inizializza").toBool());
+    // The new renderers hold no page, and the table says so.
+    EXPECT_EQ(call(g, "PianoPagina", {"Prima"}).toInt(), -1);
+    EXPECT_EQ(call(g, "PianoPagina", {"Seconda"}).toInt(), -1);
+    EXPECT_EQ(state(0), 0);
+    EXPECT_EQ(pageOf(1), -1);
+    call(g, "setProprietaTesto", {"Prima", "txtNome", 0, "Bianchi"});
+    EXPECT_EQ(c.events->messages, QStringList{"ProprietaOggetto: Pagina='Prima' non trovata sui piani"});
 }
 
 TEST_F(Planes, CancellaAreaEmptiesThePlaneAndDetachesItsPage) {
@@ -178,6 +205,20 @@ TEST_F(Planes, SalvaPaginaWritesThePlanesPageUnderThePagePathAndPostfix) {
     EXPECT_TRUE(f.readAll().contains("Verdi"));
     EXPECT_FALSE(call(g, "SalvaPagina", {"Prima", "", 7}).toBool());
     EXPECT_EQ(c.events->messages, QStringList{"CaricaPagina: Pagina='Prima' non trovata sui piani"});
+}
+
+TEST_F(Planes, SalvaPaginaOfAnotherPageDoesNotPutItOnThePlane) {
+    ASSERT_TRUE(call(g, "CaricaPagina", {"Prima", 0}).toBool());
+    // Saves what plane 0 holds (the first page) under the second page's name...
+    ASSERT_TRUE(call(g, "SalvaPagina", {"Seconda", "_copia", 0}).toBool());
+    QFile f(QDir(c.folder()).filePath(QStringLiteral("Seconda.smb_copia.smb")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("txtNome"));
+    // ...without naming the plane as the second page's: writes to it never reach the first page.
+    EXPECT_EQ(call(g, "PianoPagina", {"Seconda"}).toInt(), -1);
+    EXPECT_EQ(call(g, "PianoPagina", {"Prima"}).toInt(), 0);
+    EXPECT_EQ(pageOf(0), 0);
+    EXPECT_TRUE(c.events->messages.isEmpty()) << c.events->messages.join('\n').toStdString();
 }
 
 TEST_F(Planes, SchedaVideoAssenteReportsOnlyWhenTheHostSetIt) {

@@ -60,6 +60,9 @@ TEST_F(Plugin, OffersEveryMemberByName) {
                           "VGA", "Piano1Attivo"}) {
         EXPECT_GE(mo->indexOfProperty(p), 0) << p;
     }
+    // The board object belongs to the control: the host reads it, never replaces it.
+    EXPECT_FALSE(mo->property(mo->indexOfProperty("Fb")).isWritable());
+    EXPECT_TRUE(mo->property(mo->indexOfProperty("tcPosizioni")).isWritable());
 
     const auto value = [&](const char* enumeration, const char* key) {
         const int index = mo->indexOfEnumerator(enumeration);

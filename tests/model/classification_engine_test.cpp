@@ -1,12 +1,14 @@
 // Ranking rules of the classification engine: states and totals after a run, penalties, keys,
 // tie-breaks and the rebuild of the slots.
 #include "model/basic.h"
+#include "model/race_times.h"
 #include "model/ranking_key.h"
 #include "race_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 namespace razudar {
@@ -82,6 +84,57 @@ TEST_F(TwoRunRace, RunSlotsRankTheirRunOnly)
     EXPECT_TRUE(slot(k, 3).empty());  // only the race's runs are rebuilt
 }
 
+// The order text keys give: sorted by character codes, each slot entry read back from the key's
+// last three characters.
+std::vector<qint16> orderOfTextKeys(std::vector<QString> keys)
+{
+    std::sort(keys.begin(), keys.end(),
+              [](const QString& a, const QString& b) { return basic::StrCompBinary(a, b) < 0; });
+    std::vector<qint16> order;
+    for (const QString& key : keys)
+        order.push_back(basic::Right(key, 3).toShort());
+    return order;
+}
+
+// The order of the engine's own keys of every competitor in a slot.
+std::vector<qint16> orderOfTextKeys(const clsKrono& k, int classifica)
+{
+    std::vector<QString> keys;
+    for (qint16 number : k.ElencoConcorrenti())
+        keys.push_back(rankingKeyText(k.rankingFields(classifica, number)));
+    return orderOfTextKeys(std::move(keys));
+}
+
+TEST_F(TwoRunRace, KeysOfEveryStateInEachSlot)
+{
+    k.cGara.setIntermedi(1);
+    k.setOrdinePartenza(2, 6, 1);
+    const auto key = [this](int classifica, qint16 number) {
+        return rankingKeyText(k.rankingFields(classifica, number));
+    };
+    // Overall after run 2: state after the run, total (0 when not classified), bib, number.
+    EXPECT_EQ(key(0, 1), QStringLiteral("00-000203000-0005-001"));
+    EXPECT_EQ(key(0, 9), QStringLiteral("01-000000000-0007-009"));
+    EXPECT_EQ(key(0, 3), QStringLiteral("10-000000000-0008-003"));
+    EXPECT_EQ(key(0, 4), QStringLiteral("20-000000000-0001-004"));
+    EXPECT_EQ(key(0, 5), QStringLiteral("30-000000000-0002-005"));
+    EXPECT_EQ(key(0, 6), QStringLiteral("40-000000000-0009-006"));
+    EXPECT_EQ(key(0, 7), QStringLiteral("60-000000000-0004-007"));
+    // Run slots: the run's own state; no time unless arrived with a time.
+    EXPECT_EQ(key(1, 3), QStringLiteral("00-000059000-0008-003"));
+    EXPECT_EQ(key(1, 5), QStringLiteral("30-240000000-0002-005"));
+    EXPECT_EQ(key(2, 7), QStringLiteral("60-240000000-0004-007"));  // disqualified with a time
+    EXPECT_EQ(key(2, 8), QStringLiteral("00-000102500-0006-008"));
+    EXPECT_EQ(key(2, 3), QStringLiteral("10-240000000-0008-003"));
+    // Split slot without splits, start order with and without an order.
+    EXPECT_EQ(key(6, 1), QStringLiteral("240000000-0005-001"));
+    EXPECT_EQ(key(11, 6), QStringLiteral("00001-0009-006"));
+    EXPECT_EQ(key(11, 1), QStringLiteral("00000-0005-001"));
+    k.ElaboraClassifiche();
+    for (int classifica : {0, 1, 2, 6, 11})
+        EXPECT_EQ(slot(k, classifica), orderOfTextKeys(k, classifica)) << classifica;
+}
+
 TEST_F(TwoRunRace, StartOrderSlotPutsMissingOrderFirst)
 {
     k.setOrdinePartenza(2, 6, 1);
@@ -103,6 +156,27 @@ TEST_F(TwoRunRace, DescendingBibDisciplinesReverseTies)
     }
     k.cGara.setDisciplina(2);
     EXPECT_FALSE(k.OrdinamentoExAequoDescrescente());
+}
+
+TEST(TieBreak, DisciplineFifteenRanksEqualTimesByDescendingBib)
+{
+    clsKrono k;
+    k.cGara.setManches(1);
+    k.setMancheCorrente(1);
+    addCompetitor(k, 1, 3);
+    setRun(k, 1, 1, 0, 45000);
+    addCompetitor(k, 2, 8);
+    setRun(k, 2, 1, 0, 45000);
+    addCompetitor(k, 3, 5);
+    setRun(k, 3, 1, 0, 44990);
+    k.ElaboraClassifiche();
+    EXPECT_EQ(slot(k, 0), (std::vector<qint16>{3, 1, 2}));
+    k.cGara.setDisciplina(15);
+    EXPECT_TRUE(k.OrdinamentoExAequoDescrescente());
+    k.ElaboraClassifiche();
+    EXPECT_EQ(slot(k, 0), (std::vector<qint16>{3, 2, 1}));
+    EXPECT_EQ(slot(k, 1), (std::vector<qint16>{3, 2, 1}));
+    EXPECT_EQ(rankingKeyText(k.rankingFields(0, 2)), QStringLiteral("00-000045000-9991-002"));
 }
 
 TEST_F(TwoRunRace, RebuildRaisesEventOnceAndSkipsSlotsAboveEleven)
@@ -426,35 +500,91 @@ TEST(RankingKeys, SameOrderAsTextKeysWithinTheirWidths)
     }
 }
 
-TEST(RankingKeys, RandomRaceRanksAsTheTextKeysWould)
+// The stored text key of a competitor, built from its results by the documented layout.
+QString referenceKey(const clsKrono& k, int classifica, qint16 number)
 {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> stateIndex(0, 7), time(30000, 130000), bib(0, 9999);
-    const qint32 states[] = {0, 0, 0, 1, 10, 20, 30, 60};
-    clsKrono k;
-    k.cGara.setManches(2);
-    k.setMancheCorrente(2);
-    for (qint16 number = 0; number < 1000; number += 3) {
-        addCompetitor(k, number, static_cast<qint16>(bib(random) % 50));
-        for (qint16 run = 1; run <= 2; ++run) {
-            const qint32 s = states[stateIndex(random)];
-            setRun(k, number, run, s, s == 0 || s == 60 ? (time(random) / 500) * 500 : 0);
-        }
+    const auto c = k.ConcorrenteItem(number);
+    const int run = k.MancheCorrente();
+    QString leading;
+    switch (k.TipoClassifica(classifica)) {
+    case 0:
+        leading = basic::Format(qint64(k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), number)),
+                                QStringLiteral("00-")) +
+                  basic::Format(qint64(k.TempoTotaleConcorrente(k.MancheSfidaCorrente(), number)),
+                                QStringLiteral("000000000-"));
+        break;
+    case 1: {
+        const auto r = c->Risultati(static_cast<qint16>(classifica));
+        const qint32 s = r->StatoConcorrente();
+        const qint32 value = (r->Tempo() == 0 || s != 0) ? 240000000 : r->Tempo();
+        leading = basic::Format(qint64(s), QStringLiteral("00-")) +
+                  basic::Format(qint64(value), QStringLiteral("000000000-"));
+        break;
     }
-    for (qint32 discipline : {2, 1}) {
-        k.cGara.setDisciplina(discipline);
-        k.ElaboraClassifiche();
-        std::vector<std::pair<QString, qint16>> text;
-        for (qint16 number : k.ElencoConcorrenti()) {
-            const RankingFields f{0, k.StatoConcorrenteDopoManche(2, number), k.TempoTotaleConcorrente(2, number),
-                                  rankingTie(k.ConcorrenteItem(number)->Pettorale(), discipline == 1), number};
-            text.emplace_back(rankingKeyText(f), number);
+    case 2: {
+        const auto r = c->Risultati(static_cast<qint16>(run));
+        const qint32 split = r->OrarioIntermedioItem(static_cast<qint16>(classifica - 5));
+        qint32 value = 240000000;
+        if (split > 0) {
+            value = MillesimiInTempo(TempoInMillesimi(split) - TempoInMillesimi(r->OrarioPartenza()));
+            if (value <= 0)
+                value = 240000000;
         }
-        std::sort(text.begin(), text.end());
-        std::vector<qint16> expected;
-        for (const auto& entry : text)
-            expected.push_back(basic::Right(entry.first, 3).toShort());
-        EXPECT_EQ(slot(k, 0), expected) << discipline;
+        leading = basic::Format(qint64(value), QStringLiteral("000000000-"));
+        break;
+    }
+    case 3:
+        leading = basic::Format(qint64(k.OrdinePartenza(static_cast<qint16>(run), number)), QStringLiteral("00000-"));
+        break;
+    default:
+        break;
+    }
+    const qint32 bib = c->Pettorale();
+    const qint32 tie = k.OrdinamentoExAequoDescrescente() ? 9999 - bib : bib;
+    return leading + basic::Format(qint64(tie), QStringLiteral("0000")) + QStringLiteral("-") +
+           basic::Format(qint64(number), QStringLiteral("000"));
+}
+
+TEST(RankingKeys, EverySlotOfRandomRacesRanksAsTheTextKeys)
+{
+    std::mt19937 random(1104);
+    std::uniform_int_distribution<int> stateIndex(0, 9), time(30000, 130000), bib(0, 9999), few(0, 15);
+    std::uniform_int_distribution<int> splitCount(0, 2), splitMs(-2000, 40000), order(0, 400);
+    const qint32 states[] = {0, 0, 0, 0, 1, 10, 20, 30, 40, 60};
+    const qint32 start = 100000000;  // 10:00:00.000
+    for (int race = 0; race < 6; ++race) {
+        clsKrono k;
+        k.cGara.setManches(2);
+        k.cGara.setIntermedi(2);
+        k.cGara.setDisciplina(race % 2 == 0 ? 2 : 1);
+        k.cGara.setSpecialita(race >= 4 ? 5 : 0);
+        k.setMancheCorrente(2);
+        std::vector<int> numbers(1000);
+        std::iota(numbers.begin(), numbers.end(), 0);
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        for (int i = 0; i < 400; ++i) {
+            const auto number = static_cast<qint16>(numbers[static_cast<std::size_t>(i)]);
+            // Half the bibs from a small pool, so that equal bibs and equal times meet.
+            const auto b = static_cast<qint16>(i % 2 == 0 ? bib(random) : few(random));
+            addCompetitor(k, number, b);
+            for (qint16 run = 1; run <= 2; ++run) {
+                const qint32 s = states[stateIndex(random)];
+                const bool timed = s == 0 || s == 60;
+                setRun(k, number, run, s, timed ? (time(random) / 250) * 250 : 0, start);
+                const auto r = k.ConcorrenteItem(number)->Risultati(run);
+                for (int split = splitCount(random); split > 0; --split)
+                    r->OrarioIntermedioAdd(MillesimiInTempo(TempoInMillesimi(start) + (splitMs(random) / 500) * 500));
+                if (run == 2)
+                    k.setOrdinePartenza(run, number, order(random) / 2);
+            }
+        }
+        k.ElaboraClassifiche();
+        for (int classifica : {0, 1, 2, 6, 7, 11}) {
+            std::vector<QString> keys;
+            for (qint16 number : k.ElencoConcorrenti())
+                keys.push_back(referenceKey(k, classifica, number));
+            ASSERT_EQ(slot(k, classifica), orderOfTextKeys(std::move(keys))) << "race " << race << " slot " << classifica;
+        }
     }
 }
 

@@ -53,6 +53,7 @@ TEST(RaceRecord, TitlesAreTrimmedOtherTextsKeepSpaces)
 TEST(RaceRecord, PointSettingsAreElevenCharacters)
 {
     clsGara gara;
+    EXPECT_EQ(gara.PuntoRilevamentoSettings(0), QString(11, QLatin1Char(' ')));  // never set
     gara.setPuntoRilevamentoSettings(2, QStringLiteral("9600,n,8,1"));
     EXPECT_EQ(gara.PuntoRilevamentoSettings(2), QStringLiteral("9600,n,8,1 "));
     gara.setPuntoRilevamentoSettings(3, QStringLiteral("115200,n,8,1"));

@@ -210,6 +210,23 @@ TEST(RaceStateHeats, HeatsAreFoundByNumberWhateverTheirCount)
     EXPECT_EQ(k.ElencoSfide().size(), 8);  // reading an unknown heat registers nothing
 }
 
+TEST(RaceStateHeats, HeatsNumberedFromOneAndOthersAreListedByNumber)
+{
+    clsKrono k;
+    k.ElencoCoppieSfideAdd(1, 12);
+    k.ElencoCoppieSfideAdd(1, 7);
+    k.ElencoCoppieSfideAdd(2, 4);
+    k.ElencoCoppieSfideAdd(2, 9);
+    EXPECT_EQ(k.ElencoConcorrentiSfida(2), (QList<qint16>{4, 9}));
+    EXPECT_EQ(k.ElencoConcorrentiSfida(1), (QList<qint16>{12, 7}));
+    EXPECT_TRUE(k.ElencoConcorrentiSfida(3).isEmpty());
+    clsKrono later;  // only heats 5 and 6: heat 5 is still found
+    later.ElencoCoppieSfideAdd(5, 3);
+    later.ElencoCoppieSfideAdd(6, 8);
+    EXPECT_EQ(later.ElencoConcorrentiSfida(5), (QList<qint16>{3}));
+    EXPECT_EQ(later.ElencoSfide(), (QList<qint16>{5, 6}));
+}
+
 TEST(RaceStateRunModes, TrainingTurnsSwitchParallelAndSprintOff)
 {
     clsKrono k;

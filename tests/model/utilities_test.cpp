@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "model/bas_stringa_form.h"
@@ -147,7 +148,21 @@ TEST(NumberTexts, TestoVersioneProgramma) {
     EXPECT_EQ(TestoVersioneProgramma(ProgramVersion{1, 2, 0}), QStringLiteral("1.2"));
     EXPECT_EQ(TestoVersioneProgramma(ProgramVersion{1, 2, 1}), QStringLiteral("1.2.1"));
     EXPECT_EQ(TestoVersioneProgramma(ProgramVersion{3, 10, 27}), QStringLiteral("3.10.27"));
-    EXPECT_EQ(TestoVersioneProgramma(), QStringLiteral("1.0"));
+}
+
+TEST(NumberTexts, ProgramVersionComesFromTheBuild) {
+    // The version text follows project(VERSION) of the top CMakeLists.txt.
+    QFile top(QStringLiteral(RAZUDAR_SOURCE_DIR "/CMakeLists.txt"));
+    ASSERT_TRUE(top.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral(R"(project\(\s*Razudar\s+VERSION\s+(\d+)\.(\d+)(?:\.(\d+))?)"))
+            .match(QString::fromUtf8(top.readAll()));
+    ASSERT_TRUE(m.hasMatch());
+    const ProgramVersion expected{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+    EXPECT_EQ(kProgramVersion.major, expected.major);
+    EXPECT_EQ(kProgramVersion.minor, expected.minor);
+    EXPECT_EQ(kProgramVersion.revision, expected.revision);
+    EXPECT_EQ(TestoVersioneProgramma(), TestoVersioneProgramma(expected));
 }
 
 TEST(ReceivedValues, ValoreInteroRoundsDownWithinRange) {

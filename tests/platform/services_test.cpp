@@ -31,6 +31,7 @@ TEST(Paths, StoredSeparatorsBecomeSlashes) {
     EXPECT_EQ(paths::toNative("Razudar\\Nazionalita\\ITA.tga"), "Razudar/Nazionalita/ITA.tga");
     EXPECT_EQ(paths::withTrailingSeparator("C:\\Zez"), "C:/Zez/");
     EXPECT_EQ(paths::withTrailingSeparator("/srv/zez//"), "/srv/zez/");
+    EXPECT_EQ(paths::withTrailingSeparator(""), "");
 }
 
 TEST(Paths, CaseInsensitiveLookupFindsStoredNames) {
@@ -67,4 +68,67 @@ TEST(FakeServices, ClockSetterReportsScriptedFailure) {
     EXPECT_FALSE(setter.setUtc(QDateTime::currentDateTimeUtc(), &error));
     EXPECT_EQ(error, "Operation not permitted");
     EXPECT_EQ(setter.calls().size(), 2u);
+}
+
+TEST(FakeServices, ClockReadsTimeOfDayAndSecondsSinceMidnight) {
+    FakeClock clock;
+    clock.setNow(QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59, 750)));
+    EXPECT_EQ(clock.timeOfDay(), QTime(23, 59, 59, 750));
+    EXPECT_DOUBLE_EQ(clock.secondsSinceMidnight(), 86399.75);
+    clock.advanceMs(500);  // past midnight: the timer starts again from 0
+    EXPECT_EQ(clock.now(), QDateTime(QDate(2024, 3, 6), QTime(0, 0, 0, 250)));
+    EXPECT_DOUBLE_EQ(clock.secondsSinceMidnight(), 0.25);
+    EXPECT_EQ(clock.monotonicMs(), 500);
+}
+
+TEST(FakeServices, WaiterRecordsEventRunsAndLetsTestsActDuringWaits) {
+    FakeServices fx;
+    int during = 0;
+    fx.waiter.onProcessEvents = [&] { ++during; };
+    fx.waiter.onWait = [&](int ms) { during += ms; };
+    fx.waiter.processEvents();
+    fx.waiter.processEvents();
+    fx.waiter.sleepMs(0);
+    EXPECT_EQ(fx.waiter.processEventsCalls(), 2);
+    EXPECT_EQ(during, 2);
+    EXPECT_EQ(fx.clock.monotonicMs(), 0);  // a zero wait does not move the clock
+}
+
+TEST(FakeServices, BundlePointsAtTheFakes) {
+    FakeServices fx;
+    const Services s = fx.services();
+    EXPECT_EQ(s.prompter, &fx.prompter);
+    EXPECT_EQ(s.waiter, &fx.waiter);
+    EXPECT_EQ(s.clock, &fx.clock);
+    EXPECT_EQ(s.clockSetter, &fx.clockSetter);
+    EXPECT_EQ(s.computerName, &fx.computerName);
+    EXPECT_EQ(s.settings, &fx.settings);
+    EXPECT_EQ(s.fileDialog, &fx.fileDialog);
+    EXPECT_EQ(s.computerName->name(), "REGIA");
+}
+
+TEST(FakeServices, MemorySettingsKeepApplicationsSectionsAndKeysApart) {
+    MemorySettingsStore store;
+    store.save("Zez", "frmSessioni\\SelezionaCampi", "Campo1", "0");
+    store.save("Zez", "frmSessioni", "Campo1", "1");
+    store.save("Razudar (Zez)", "frmSessioni", "Campo1", "2");
+    EXPECT_EQ(store.value("Zez", "frmSessioni\\SelezionaCampi", "Campo1"), "0");
+    EXPECT_EQ(store.value("Zez", "frmSessioni", "Campo1"), "1");
+    EXPECT_EQ(store.value("Razudar (Zez)", "frmSessioni", "Campo1"), "2");
+    EXPECT_EQ(store.value("Zez", "frmSessioni", "Campo2", "-1"), "-1");
+    EXPECT_EQ(store.size(), 3);
+}
+
+TEST(FakeServices, PrompterRecordsButtonsIconAndCaption) {
+    ScriptedPrompter prompter;
+    prompter.script({PromptAnswer::Cancel});
+    EXPECT_EQ(prompter.show("Salvare ?", PromptButtons::YesNoCancel, PromptIcon::Question, "Titolo"),
+              PromptAnswer::Cancel);
+    EXPECT_EQ(prompter.show("Fatto"), PromptAnswer::Ok);
+    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_EQ(prompter.shown()[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompter.shown()[0].icon, PromptIcon::Question);
+    EXPECT_EQ(prompter.shown()[0].caption, "Titolo");
+    EXPECT_EQ(prompter.shown()[1].icon, PromptIcon::None);
+    EXPECT_EQ(prompter.texts(), (QStringList{"Salvare ?", "Fatto"}));
 }
