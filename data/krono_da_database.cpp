@@ -35,9 +35,11 @@ private:
 };
 
 // Builds, ranks and returns the race state; `staged` receives the monitor settings of the load,
-// so a load that fails leaves the program's settings untouched. Throws whatever stops the load.
+// so a load that fails leaves the program's settings untouched, and `monitorProblem` what the
+// settings load found missing. Throws whatever stops the load.
 std::shared_ptr<clsKrono> buildRaceState(const DatabaseState& database, MonitorState& staged,
-                                         qint16 Gara, const QString& TipoTurno, qint16 Manche) {
+                                         QString& monitorProblem, qint16 Gara,
+                                         const QString& TipoTurno, qint16 Manche) {
     StagedMonitorSettings constructorReload(staged);
     auto krono = std::make_shared<clsKrono>(constructorReload);
 
@@ -55,8 +57,8 @@ std::shared_ptr<clsKrono> buildRaceState(const DatabaseState& database, MonitorS
 
     // Monitor settings for this race: the on-course block when it has intermediate points.
     staged.ImpostazioniMonitor = clsMonitor();
-    CaricaImpostazioniMonitor(staged, database.current(),
-                              krono->cGara.Intermedi() > 0 ? qint16(-1) : qint16(0), 0);
+    monitorProblem = CaricaImpostazioniMonitor(
+        staged, database.current(), krono->cGara.Intermedi() > 0 ? qint16(-1) : qint16(0), 0);
 
     krono->ElaboraClassifiche();
     return krono;
@@ -70,8 +72,9 @@ KronoDaDatabaseResult KronoDaDatabase(const DatabaseState& database, MonitorStat
     const double started = clock.secondsSinceMidnight();
     KronoDaDatabaseResult result;
     MonitorState staged = monitor;
+    QString monitorProblem;
     try {
-        result.krono = buildRaceState(database, staged, Gara, TipoTurno, Manche);
+        result.krono = buildRaceState(database, staged, monitorProblem, Gara, TipoTurno, Manche);
     } catch (const db::DbError& e) {
         result.error = databaseErrorText(e.number(), e.description());
     } catch (const StoredValueError& e) {
@@ -82,8 +85,10 @@ KronoDaDatabaseResult KronoDaDatabase(const DatabaseState& database, MonitorStat
     if (!result.krono && result.error.isEmpty())
         result.error = QStringLiteral("Caricamento della sessione non riuscito");
     result.TempoCaricamento = float(OraTimer(started, clock) - started);
-    if (result.krono)
+    if (result.krono) {
         monitor = std::move(staged);
+        result.warning = monitorProblem;
+    }
     return result;
 }
 

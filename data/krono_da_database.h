@@ -20,6 +20,9 @@ struct KronoDaDatabaseResult {
     // What stopped the load, for the operator ("" on success): the database's own message
     // ("Errore <n> <text>") or the field whose stored value could not be used.
     QString error;
+    // What the monitor-settings load found missing on a successful load (an empty Monitor table,
+    // a Null setting), for the operator; "" when everything was there.
+    QString warning;
     // Seconds the load took (timer readings carried past midnight).
     float TempoCaricamento = 0;
     explicit operator bool() const { return krono != nullptr; }
@@ -33,7 +36,7 @@ struct KronoDaDatabaseResult {
 //
 // Any error ends the load and is returned in `error`: then no race state is returned and
 // `monitor` is left exactly as it was. On success `monitor` holds the settings and layout loaded
-// for this race.
+// for this race, and `warning` says what of the monitor settings was missing.
 KronoDaDatabaseResult KronoDaDatabase(const DatabaseState& database, MonitorState& monitor,
                                       const Clock& clock, qint16 Gara, const QString& TipoTurno,
                                       qint16 Manche);

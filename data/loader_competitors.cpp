@@ -24,7 +24,7 @@ void RaceLoader::loadCompetitors() {
                        " ON QConcorrenti.co_Gara = QConcorrentiCategorie.co_Gara"
                        " AND QConcorrenti.co_Concorrente = QConcorrentiCategorie.co_Concorrente"
                        " WHERE QConcorrenti.co_Gara = ?"
-                       " ORDER BY QConcorrenti.co_Concorrente"),
+                       " ORDER BY QConcorrenti.co_Concorrente, QConcorrentiCategorie.ca_Categoria"),
         {int(gara_)}));
     const int id = row.column(QStringLiteral("co_Concorrente"));
     const int bib = row.column(QStringLiteral("co_Pettorale"));

@@ -83,7 +83,10 @@ void RaceLoader::loadDetectionPoints() {
 }
 
 void RaceLoader::loadCategories() {
-    LoaderRows row(db_.openReader(QStringLiteral("SELECT * FROM Categorie WHERE ca_Gara = ?"), {int(gara_)}));
+    // The categories come in the order the database keeps them: by their key (race, code).
+    LoaderRows row(db_.openReader(
+        QStringLiteral("SELECT * FROM Categorie WHERE ca_Gara = ? ORDER BY ca_Gara, ca_Categoria"),
+        {int(gara_)}));
     const int code = row.column(QStringLiteral("ca_Categoria"));
     const int title = row.column(QStringLiteral("ca_Descrizione"));
     const int series = row.column(QStringLiteral("ca_SerieTiri"));

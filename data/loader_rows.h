@@ -29,16 +29,32 @@ public:
     }
 
     QVariant value(int column) const { return rs_.value(column); }
-    bool isNull(int column) const { return rs_.value(column).isNull(); }
-    QString text(int column) const { return stored::text(rs_.value(column)); }
-    qint16 integer(int column) const { return stored::integer(rs_.value(column), name(column)); }
-    qint32 longValue(int column) const { return stored::longValue(rs_.value(column), name(column)); }
+    bool isNull(int column) const { return rs_.isNull(column); }
+    // Texts, and Null (""), are read without a QVariant.
+    QString text(int column) const {
+        if (auto t = rs_.text(column))
+            return std::move(*t);
+        if (rs_.isNull(column))
+            return QString();
+        return stored::text(rs_.value(column));
+    }
+    // Whole numbers, the usual stored value, are read without a QVariant.
+    qint16 integer(int column) const {
+        if (const auto n = rs_.wholeNumber(column))
+            return stored::integerFromWhole(*n, name(column));
+        return stored::integer(rs_.value(column), name(column));
+    }
+    qint32 longValue(int column) const {
+        if (const auto n = rs_.wholeNumber(column))
+            return stored::longFromWhole(*n, name(column));
+        return stored::longValue(rs_.value(column), name(column));
+    }
     bool boolean(int column) const { return stored::boolean(rs_.value(column), name(column)); }
     // The 16-bit number read from "0" followed by the value's text.
     qint16 numberReadInteger(int column) const {
         return stored::numberReadInteger(rs_.value(column), name(column));
     }
-    QString name(int column) const { return rs_.fields().at(std::size_t(column)).name; }
+    const QString& name(int column) const { return rs_.fields().at(std::size_t(column)).name; }
 
 private:
     db::RowReader rs_;

@@ -84,21 +84,27 @@ qint32 numberReadLong(const QVariant& value, const QString& field) {
     return toLong(numberRead(value), value, field);
 }
 
+qint16 integerFromWhole(qint64 value, const QString& field) {
+    if (const auto n = basic::toInteger(value))
+        return *n;
+    outOfRange(field, QVariant(value));
+}
+
+qint32 longFromWhole(qint64 value, const QString& field) {
+    if (const auto n = basic::toLong(value))
+        return *n;
+    outOfRange(field, QVariant(value));
+}
+
 qint16 integer(const QVariant& value, const QString& field) {
-    if (value.typeId() == QMetaType::LongLong) {  // the usual stored whole number
-        if (const auto n = basic::toInteger(value.toLongLong()))
-            return *n;
-        outOfRange(field, value);
-    }
+    if (value.typeId() == QMetaType::LongLong)  // the usual stored whole number
+        return integerFromWhole(value.toLongLong(), field);
     return toInteger(requiredNumber(value, field), value, field);
 }
 
 qint32 longValue(const QVariant& value, const QString& field) {
-    if (value.typeId() == QMetaType::LongLong) {
-        if (const auto n = basic::toLong(value.toLongLong()))
-            return *n;
-        outOfRange(field, value);
-    }
+    if (value.typeId() == QMetaType::LongLong)
+        return longFromWhole(value.toLongLong(), field);
     return toLong(requiredNumber(value, field), value, field);
 }
 

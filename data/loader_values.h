@@ -40,6 +40,9 @@ qint32 numberReadLong(const QVariant& value, const QString& field);
 // false; a value out of range or not a number raises.
 qint16 integer(const QVariant& value, const QString& field);
 qint32 longValue(const QVariant& value, const QString& field);
+// The same for a stored whole number.
+qint16 integerFromWhole(qint64 value, const QString& field);
+qint32 longFromWhole(qint64 value, const QString& field);
 bool boolean(const QVariant& value, const QString& field);
 
 // "Valore fuori intervallo nel campo <field>: <value>": the message of a value that does not

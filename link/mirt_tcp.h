@@ -119,7 +119,7 @@ private:
     void onSocketError(int number, const QString& description);
 
     void showPeerName(const QString& name);
-    void deliverText(const QString& text);
+    void deliverText(const ReceivedBytes& bytes);
     void showFramingNotice(const QString& notice);
 
     LinkPanel panel_;
@@ -144,6 +144,8 @@ private:
     bool accettareConnessioni_ = false;
     bool designMode_ = false;
     bool propertiesChanged_ = false;
+    // The last delivered text; the next one is decoded over its storage when the host did not
+    // keep it.
     QString lastReceived_;
 };
 

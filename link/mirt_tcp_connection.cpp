@@ -12,6 +12,7 @@
 #include "link/mirt_tcp.h"
 #include "link/mirt_tcp_receiver.h"
 #include "link/socket_link.h"
+#include "link/windows1252.h"
 
 namespace razudar::link {
 
@@ -139,7 +140,7 @@ void MirtTCP::onDataArrival() {
     do {
         const QByteArray data = socket_->readAll();
         if (data.isEmpty()) break;
-        parser_.feed(data, *receiver_);
+        parser_.feedArrival(data, *receiver_);
     } while (!parser_.busy());
 }
 
@@ -155,8 +156,9 @@ QString MirtTCP::receivedCaption() const {
     return lastReceived_.isNull() ? QString() : QLatin1Char('<') + lastReceived_ + QLatin1Char('>');
 }
 
-void MirtTCP::deliverText(const QString& text) {
-    lastReceived_ = text;
+void MirtTCP::deliverText(const ReceivedBytes& bytes) {
+    decodeWindows1252(bytes.pieces(), lastReceived_);
+    const QString& text = lastReceived_;  // changed only here, never while the host handles it
     const QStringView shown = QStringView(text).left(kShownCaptionChars);
     QString caption;
     caption.reserve(shown.size() + 2);

@@ -4,14 +4,14 @@
 
 namespace razudar::link {
 
-// Hands the receive parser's results to the control as texts.
+// Hands the receive parser's results to the control.
 class MirtTCP::Receiver : public ReceiveSink {
 public:
     explicit Receiver(MirtTCP& control) : control_(control) {}
-    void peerNameArrived(QByteArrayView name) override {
-        control_.showPeerName(decodeWindows1252(name));
+    void peerNameArrived(const ReceivedBytes& name) override {
+        control_.showPeerName(decodeWindows1252(name.pieces()));
     }
-    void textArrived(QByteArrayView text) override { control_.deliverText(decodeWindows1252(text)); }
+    void textArrived(const ReceivedBytes& text) override { control_.deliverText(text); }
     void framingNotice(const QString& notice) override { control_.showFramingNotice(notice); }
 
 private:

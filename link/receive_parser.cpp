@@ -1,6 +1,7 @@
 #include "link/receive_parser.h"
 
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "link/frame.h"
@@ -10,6 +11,11 @@
 namespace razudar::link {
 
 namespace {
+
+// An arrival of at least this many bytes is kept as it is; smaller ones are copied together.
+constexpr qsizetype kKeptArrivalBytes = 4096;
+// Room of a chunk the parser makes for the small arrivals.
+constexpr qsizetype kOwnChunkBytes = 16384;
 
 // Sets a flag for the life of the guard, whatever way the scope is left.
 class FlagGuard {
@@ -23,39 +29,91 @@ private:
     bool& flag_;
 };
 
+// Six plain digits, what every sender writes, read directly; -1 for anything else.
+qsizetype plainCount(const char* field) {
+    unsigned digit[6];
+    unsigned notDigit = 0;
+    for (int i = 0; i < 6; ++i) {
+        digit[i] = static_cast<unsigned char>(field[i]) - unsigned('0');
+        notDigit |= digit[i] > 9;
+    }
+    if (notDigit) return -1;
+    return qsizetype(digit[0] * 100000 + digit[1] * 10000 + digit[2] * 1000 + digit[3] * 100 +
+                     digit[4] * 10 + digit[5]);
+}
+
 bool startsWithMarker(QByteArrayView data) {
     return data.size() >= 2 && data[0] == '%' && data[1] == '%';
 }
 
-QString mancaNotice(QByteArrayView data) {
+QString mancaNotice(const ReceivedBytes& data) {
     return QStringLiteral("Manca %% ") + QString::number(data.size()) + QStringLiteral(" <") +
-           decodeWindows1252(data) + QStringLiteral("> ");
+           decodeWindows1252(data.pieces()) + QStringLiteral("> ");
 }
 
-QString preMancaNotice(QByteArrayView rest) {
+QString preMancaNotice(const ReceivedBytes& rest) {
     return QStringLiteral("PreManca %% ") + QString::number(rest.size()) + QLatin1Char(' ') +
-           decodeWindows1252(rest);
+           decodeWindows1252(rest.pieces());
 }
 
 }  // namespace
 
-std::optional<qsizetype> ReceiveParser::readCount(QByteArrayView field) {
-    // Six plain digits is what every sender writes; read them directly.
-    qsizetype value = 0;
-    bool allDigits = true;
-    for (char c : field) {
-        if (c < '0' || c > '9') {
-            allDigits = false;
-            break;
-        }
-        value = value * 10 + (c - '0');
+// ---- ReceivedBytes ---------------------------------------------------------------------------
+
+void ReceivedBytes::append(QByteArrayView piece) {
+    if (piece.isEmpty()) return;
+    pieces_.append(piece);
+    size_ += piece.size();
+}
+
+bool ReceivedBytes::startsWith(QByteArrayView prefix) const {
+    if (prefix.size() > size_) return false;
+    qsizetype matched = 0;
+    for (const QByteArrayView piece : pieces_) {
+        const qsizetype n = qMin(piece.size(), prefix.size() - matched);
+        for (qsizetype i = 0; i < n; ++i)
+            if (piece[i] != prefix[matched + i]) return false;
+        matched += n;
+        if (matched == prefix.size()) break;
     }
-    if (allDigits) return value;
+    return true;
+}
+
+ReceivedBytes ReceivedBytes::sliced(qsizetype from) const {
+    ReceivedBytes rest;
+    for (const QByteArrayView piece : pieces_) {
+        if (from >= piece.size()) {
+            from -= piece.size();
+            continue;
+        }
+        rest.append(piece.sliced(from));
+        from = 0;
+    }
+    return rest;
+}
+
+QByteArray ReceivedBytes::toByteArray() const {
+    QByteArray joined;
+    joined.reserve(size_);
+    for (const QByteArrayView piece : pieces_) joined.append(piece);
+    return joined;
+}
+
+// ---- ReceiveParser ---------------------------------------------------------------------------
+
+std::optional<qsizetype> ReceiveParser::readCount(QByteArrayView field) {
+    if (field.size() == 6) {
+        const qsizetype plain = plainCount(field.data());
+        if (plain >= 0) return plain;
+    }
 
     // Anything else is read as the classic Val does: blanks, tabs and line feeds stripped
     // wherever they stand, then a number up to the first character that cannot continue it.
     QString text = decodeWindows1252(field);
     text.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+    // A carriage return is not among the characters skipped: one in front reads as no number
+    // (the shared Val would step over it).
+    if (text.startsWith(QLatin1Char('\r'))) return 0;
     const double number = basic::Val(text);
     if (!std::isfinite(number)) return std::nullopt;
     bool ok = true;
@@ -64,173 +122,200 @@ std::optional<qsizetype> ReceiveParser::readCount(QByteArrayView field) {
     return count;
 }
 
-qsizetype ReceiveParser::bufferedBytes() const { return heldByRun_ + buffer_.size(); }
-
-// One pass of the parse loop. Its data is at most two pieces: what the parser had buffered
-// (taken over by the run) and the new arrival, parsed where it lies. Only a frame that spans
-// both pieces is copied, and only as far as it spans. Neither piece moves while the sink runs,
-// so the views handed out stay valid; data fed meanwhile collects in the parser's (then empty)
-// buffer and follows the run's own data. Whatever is left at the end goes back to the buffer.
-class ReceiveParser::Run {
-public:
-    Run(ReceiveParser& parser, QByteArray&& held, QByteArrayView arrival, ReceiveSink& sink)
-        : p_(parser), sink_(sink), generation_(parser.generation_), held_(std::move(held)),
-          first_(held_), second_(arrival) {}
-    ~Run() { keepLeftover(); }
-    Run(const Run&) = delete;
-    Run& operator=(const Run&) = delete;
-
-    void parse() {
-        while (!cleared()) {
-            takeLaterArrivals();
-            const qsizetype length = remaining();
-            p_.heldByRun_ = length;
-            if (length <= kFrameHeaderBytes) return;
-            gather(kFrameHeaderBytes);
-            const QByteArrayView header = first_.sliced(pos_, kFrameHeaderBytes);
-            const std::optional<qsizetype> count =
-                startsWithMarker(header) ? readCount(header.sliced(2, 6)) : std::nullopt;
-            if (!count) {
-                framingError();
-                continue;
-            }
-            const qsizetype frameBytes = kFrameHeaderBytes + *count;
-            if (length < frameBytes) {
-                awaitedBytes_ = frameBytes;
-                return;
-            }
-            gather(frameBytes);
-            const QByteArrayView text = first_.sliced(pos_ + kFrameHeaderBytes, *count);
-            pos_ += frameBytes;
-            p_.heldByRun_ = remaining();
-            if (remaining() > 0 && !(byteAt(0) == '%' && remaining() > 1 && byteAt(1) == '%') &&
-                !callSink([&] { sink_.framingNotice(preMancaNotice(restBytes())); }))
-                return;
-            // `text` lies in a piece that does not move before the next pass of the loop.
-            if (text.startsWith("nome"))
-                callSink([&] { sink_.peerNameArrived(text.sliced(4)); });
-            else
-                callSink([&] { sink_.textArrived(text); });
-        }
-    }
-
-private:
-    bool cleared() const { return p_.generation_ != generation_; }
-    qsizetype firstRemaining() const { return first_.size() - pos_; }
-    qsizetype remaining() const { return firstRemaining() + second_.size(); }
-    char byteAt(qsizetype i) const {
-        return i < firstRemaining() ? first_[pos_ + i] : second_[i - firstRemaining()];
-    }
-    QByteArray restBytes() const { return first_.sliced(pos_).toByteArray() + second_.toByteArray(); }
-
-    // Makes the next `n` bytes (n <= remaining()) lie together in the first piece.
-    void gather(qsizetype n) {
-        if (firstRemaining() == 0 && !second_.isEmpty()) {
-            first_ = second_;
-            second_ = QByteArrayView();
-            pos_ = 0;
-        }
-        const qsizetype missing = n - firstRemaining();
-        if (missing <= 0) return;
-        if (!held_.isEmpty() && first_.data() == held_.constData() && first_.size() == held_.size()) {
-            // The first piece is the buffer the run holds (a long text arriving piece by piece,
-            // with room made for it): complete it in place.
-            held_.append(second_.first(missing));
-            first_ = held_;
-            second_ = second_.sliced(missing);
-            return;
-        }
-        QByteArray joined;
-        joined.reserve(n);
-        joined.append(first_.sliced(pos_)).append(second_.first(missing));
-        held_ = std::move(joined);
-        first_ = held_;
-        pos_ = 0;
-        second_ = second_.sliced(missing);
-    }
-
-    // The data does not start with a frame: everything received so far is dropped.
-    void framingError() {
-        const QByteArray dropped = restBytes();
-        pos_ = first_.size();
-        second_ = QByteArrayView();
-        p_.heldByRun_ = 0;
-        p_.buffer_.clear();
-        callSink([&] { sink_.framingNotice(mancaNotice(dropped)); });
-    }
-
-    // Runs the sink with the parser busy. False when the sink cleared the parser meanwhile.
-    template <typename F>
-    bool callSink(F&& call) {
-        {
-            FlagGuard busy(p_.busy_);
-            call();
-        }
-        return !cleared();
-    }
-
-    // Data fed while the sink ran follows the rest of this run's data in the stream: from here
-    // on the run parses both together.
-    void takeLaterArrivals() {
-        if (p_.buffer_.isEmpty()) return;
-        QByteArray joined;
-        joined.reserve(remaining() + p_.buffer_.size());
-        joined.append(first_.sliced(pos_)).append(second_).append(p_.buffer_);
-        p_.buffer_.clear();
-        held_ = std::move(joined);
-        first_ = held_;
-        second_ = QByteArrayView();
-        pos_ = 0;
-    }
-
-    void keepLeftover() {
-        p_.heldByRun_ = 0;
-        if (cleared()) return;  // everything of the old stream is gone; keep what came after
-        QByteArray later = std::exchange(p_.buffer_, QByteArray());
-        QByteArray kept;
-        if (pos_ == 0 && !held_.isEmpty() && first_.data() == held_.constData()) {
-            kept = std::move(held_);  // nothing of the buffered bytes was used: keep them
-        } else {
-            // A long text arrives in many pieces: make room for all of it once.
-            kept.reserve(qMax(awaitedBytes_, remaining() + later.size()));
-            kept.append(first_.sliced(pos_));
-        }
-        kept.append(second_).append(later);
-        if (awaitedBytes_ > kept.capacity()) kept.reserve(awaitedBytes_);
-        if (!kept.isEmpty()) p_.buffer_ = std::move(kept);
-    }
-
-    ReceiveParser& p_;
-    ReceiveSink& sink_;
-    const quint64 generation_;
-    QByteArray held_;
-    QByteArrayView first_;
-    QByteArrayView second_;
-    qsizetype pos_ = 0;
-    qsizetype awaitedBytes_ = 0;
-};
-
 void ReceiveParser::feed(QByteArrayView data, ReceiveSink& sink) {
-    if (busy_) {
-        // A handler is running further out: its loop delivers this after it returns.
-        buffer_.append(data);
+    // While busy, a handler is running further out: its loop delivers this after it returns.
+    if (busy_ || data.size() < kKeptArrivalBytes) {
+        append(data, nullptr);
+        if (!busy_) parse(sink);
         return;
     }
-    quint64 generation = generation_;
-    if (!buffer_.isEmpty() || !data.isEmpty())
-        Run(*this, std::exchange(buffer_, QByteArray()), data, sink).parse();
-    // A handler that cleared the parser (a new connection) may have received data of the new
-    // stream before it returned: parse that too rather than wait for the next arrival.
-    while (generation != generation_ && !buffer_.isEmpty()) {
-        generation = generation_;
-        Run(*this, std::exchange(buffer_, QByteArray()), QByteArrayView(), sink).parse();
+    // A large arrival is parsed where it lies; what is left of it is copied on the way out,
+    // whatever way that is.
+    dropParsedChunks();
+    chunks_.push_back({QByteArray::fromRawData(data.data(), data.size()), Chunk::Borrowed});
+    size_ += data.size();
+    struct KeepBorrowed {
+        ReceiveParser& parser;
+        ~KeepBorrowed() { parser.keepBorrowed(); }
+    } keep{*this};
+    parse(sink);
+}
+
+// Copies what is not parsed of the caller's bytes before feed() returns. No handler runs now.
+void ReceiveParser::keepBorrowed() {
+    dropParsedChunks();
+    for (std::size_t i = first_; i < chunks_.size(); ++i) {
+        Chunk& chunk = chunks_[i];
+        if (chunk.kind != Chunk::Borrowed) continue;
+        const qsizetype from = i == first_ ? head_ : 0;
+        chunk.bytes = QByteArray(chunk.bytes.constData() + from, chunk.bytes.size() - from);
+        chunk.kind = Chunk::Shared;
+        if (i == first_) head_ = 0;
     }
 }
 
+void ReceiveParser::feedArrival(const QByteArray& data, ReceiveSink& sink) {
+    append(data, &data);
+    if (!busy_) parse(sink);
+}
+
 void ReceiveParser::clear() {
-    buffer_ = QByteArray();
-    heldByRun_ = 0;
+    if (busy_) {
+        // The text the sink is handling may lie in these chunks: keep them until it returns.
+        for (Chunk& chunk : chunks_) retired_.push_back(std::move(chunk));
+    }
+    chunks_.clear();
+    first_ = 0;
+    head_ = 0;
+    size_ = 0;
     ++generation_;
+}
+
+void ReceiveParser::append(QByteArrayView data, const QByteArray* arrival) {
+    if (data.isEmpty()) return;
+    if (!busy_) dropParsedChunks();
+    size_ += data.size();
+    // A large arrival the parser may share is kept whole: no copy.
+    if (arrival && arrival->size() >= kKeptArrivalBytes && arrival->capacity() > 0) {
+        chunks_.push_back({*arrival, Chunk::Shared});
+        return;
+    }
+    // Small arrivals fill the spare room of the last own chunk. Not while busy: the text the
+    // sink is handling may lie in that chunk.
+    if (!busy_ && first_ < chunks_.size() && chunks_.back().kind == Chunk::Own) {
+        QByteArray& tail = chunks_.back().bytes;
+        if (tail.capacity() - tail.size() >= data.size()) {
+            tail.append(data);
+            return;
+        }
+    }
+    QByteArray chunk = std::exchange(spare_, QByteArray());
+    if (chunk.capacity() < data.size()) chunk.reserve(qMax(data.size(), kOwnChunkBytes));
+    chunk.append(data);
+    chunks_.push_back({std::move(chunk), Chunk::Own});
+}
+
+const char* ReceiveParser::bytesFromHead(qsizetype count, char* room) const {
+    const QByteArray& first = chunks_[first_].bytes;
+    if (first.size() - head_ >= count) return first.constData() + head_;
+    copyOut(0, count, room);
+    return room;
+}
+
+void ReceiveParser::copyOut(qsizetype from, qsizetype count, char* out) const {
+    std::size_t index = first_;
+    qsizetype at = head_ + from;
+    while (count > 0) {
+        const QByteArray& bytes = chunks_[index].bytes;
+        if (at >= bytes.size()) {
+            at -= bytes.size();
+            ++index;
+            continue;
+        }
+        const qsizetype n = qMin(count, bytes.size() - at);
+        std::memcpy(out, bytes.constData() + at, static_cast<std::size_t>(n));
+        out += n;
+        count -= n;
+        at = 0;
+        ++index;
+    }
+}
+
+ReceivedBytes ReceiveParser::bytesAt(qsizetype from, qsizetype count) const {
+    ReceivedBytes bytes;
+    std::size_t index = first_;
+    qsizetype at = head_ + from;
+    while (count > 0) {
+        const QByteArrayView chunk = chunks_[index].bytes;
+        if (at >= chunk.size()) {
+            at -= chunk.size();
+            ++index;
+            continue;
+        }
+        const qsizetype n = qMin(count, chunk.size() - at);
+        bytes.append(chunk.sliced(at, n));
+        count -= n;
+        at = 0;
+        ++index;
+    }
+    return bytes;
+}
+
+// Marks bytes parsed; the chunks stay until dropParsedChunks(), so texts handed out stay valid.
+void ReceiveParser::skip(qsizetype count) {
+    size_ -= count;
+    while (count > 0) {
+        const qsizetype left = chunks_[first_].bytes.size() - head_;
+        if (count < left) {
+            head_ += count;
+            return;
+        }
+        count -= left;
+        ++first_;
+        head_ = 0;
+    }
+}
+
+// Only between sink calls: no text handed out is in use then.
+void ReceiveParser::dropParsedChunks() {
+    if (first_ == 0 && retired_.empty()) return;
+    retired_.clear();
+    for (; first_ > 0; --first_) {
+        Chunk& chunk = chunks_.front();
+        if (chunk.kind == Chunk::Own && chunk.bytes.capacity() > spare_.capacity()) {
+            spare_ = std::move(chunk.bytes);
+            spare_.resize(0);  // keeps the room
+        }
+        chunks_.pop_front();
+    }
+}
+
+// Runs the sink with the parser busy.
+template <typename F>
+void ReceiveParser::callSink(F&& call) {
+    FlagGuard busy(busy_);
+    call();
+}
+
+// The parse loop. Runs only while no handler runs, so it is never entered twice.
+void ReceiveParser::parse(ReceiveSink& sink) {
+    for (;;) {
+        dropParsedChunks();
+        const quint64 generation = generation_;
+        const qsizetype length = size_;
+        if (length <= kFrameHeaderBytes) break;
+        char room[kFrameHeaderBytes];
+        const QByteArrayView headerView(bytesFromHead(kFrameHeaderBytes, room), kFrameHeaderBytes);
+        std::optional<qsizetype> count;
+        if (startsWithMarker(headerView)) {
+            const qsizetype plain = plainCount(headerView.data() + 2);
+            count = plain >= 0 ? std::optional(plain) : readCount(headerView.sliced(2));
+        }
+        if (!count) {
+            // The data does not start with a frame: everything received so far is dropped.
+            const QString notice = mancaNotice(bytesAt(0, length));
+            skip(length);
+            callSink([&] { sink.framingNotice(notice); });
+            continue;
+        }
+        const qsizetype frameBytes = kFrameHeaderBytes + *count;
+        if (length < frameBytes) break;  // the rest of the text has not arrived yet
+        const ReceivedBytes text = bytesAt(kFrameHeaderBytes, *count);
+        skip(frameBytes);
+        if (size_ > 0) {
+            const qsizetype n = qMin<qsizetype>(2, size_);
+            if (!startsWithMarker(QByteArrayView(bytesFromHead(n, room), n))) {
+                const QString notice = preMancaNotice(bytesAt(0, size_));
+                callSink([&] { sink.framingNotice(notice); });
+                if (generation != generation_) continue;  // the sink started a new stream
+            }
+        }
+        if (text.startsWith("nome"))
+            callSink([&] { sink.peerNameArrived(text.sliced(4)); });
+        else
+            callSink([&] { sink.textArrived(text); });
+    }
+    dropParsedChunks();
 }
 
 }  // namespace razudar::link

@@ -2,20 +2,44 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QVarLengthArray>
 
+#include <deque>
 #include <optional>
+#include <span>
 
 namespace razudar::link {
 
-// What the receive parser hands out, in stream order. Texts come as their bytes on the wire
-// (Windows-1252, see windows1252.h); a view is valid until the call returns.
+// The bytes of one text as they lie in the receive buffer: one or more pieces in stream order
+// (a long text that came in several reads is handed out where it lies, not copied together).
+// The bytes are the text on the wire (Windows-1252, see windows1252.h); valid until the sink
+// call that receives them returns.
+class ReceivedBytes {
+public:
+    qsizetype size() const { return size_; }
+    std::span<const QByteArrayView> pieces() const {
+        return {pieces_.constData(), static_cast<std::size_t>(pieces_.size())};
+    }
+    bool startsWith(QByteArrayView prefix) const;
+    // The bytes from `from` on.
+    ReceivedBytes sliced(qsizetype from) const;
+    QByteArray toByteArray() const;
+
+    void append(QByteArrayView piece);
+
+private:
+    QVarLengthArray<QByteArrayView, 2> pieces_;
+    qsizetype size_ = 0;
+};
+
+// What the receive parser hands out, in stream order.
 class ReceiveSink {
 public:
     virtual ~ReceiveSink() = default;
     // A text beginning with "nome": the peer's computer name (the bytes after "nome").
-    virtual void peerNameArrived(QByteArrayView name) = 0;
+    virtual void peerNameArrived(const ReceivedBytes& name) = 0;
     // Any other complete text.
-    virtual void textArrived(QByteArrayView text) = 0;
+    virtual void textArrived(const ReceivedBytes& text) = 0;
     // A framing notice ("Manca %% ..." or "PreManca %% ...") for the operator.
     virtual void framingNotice(const QString& notice) = 0;
 };
@@ -28,31 +52,59 @@ public:
 // further out delivers it after the handler returns, one text at a time and in stream order.
 class ReceiveParser {
 public:
-    // Appends `data` to the stream and delivers every text that is complete.
+    // Appends `data` to the stream and delivers every text that is complete. A large arrival
+    // is parsed where it lies; what is left of it is copied before this returns.
     void feed(QByteArrayView data, ReceiveSink& sink);
+    // The same for an arrival as a socket read hands it: a large one is kept as it is, not
+    // copied, until its texts are out.
+    void feedArrival(const QByteArray& data, ReceiveSink& sink);
     // Drops everything buffered (a new connection starts a new stream). Safe from inside the
-    // sink: the loop running further out then stops.
+    // sink: the loop running further out goes on with what is fed after this.
     void clear();
     bool busy() const { return busy_; }
     // Bytes received and not yet delivered.
-    qsizetype bufferedBytes() const;
+    qsizetype bufferedBytes() const { return size_; }
 
     // The count field of a header (the six characters after "%%"), as the link reads it: a
-    // number in the field, blanks ignored, halves rounded to even; a field without a number
-    // counts 0. Nothing when the reading is negative or above 999,999.
+    // number in the field, blanks, tabs and line feeds ignored, halves rounded to even; a
+    // field without a number counts 0. Nothing when the reading is negative or above 999,999.
     static std::optional<qsizetype> readCount(QByteArrayView field);
 
 private:
-    class Run;
-    friend class Run;
+    struct Chunk {
+        enum Kind {
+            Own,       // made by the parser: more may be appended in its spare room
+            Shared,    // an arrival kept as it is
+            Borrowed,  // the caller's bytes, only until feed() returns
+        };
+        QByteArray bytes;
+        Kind kind;
+    };
 
-    // Bytes received and not parsed yet. While a run is parsing, it holds its own data apart
-    // and this collects only what arrives meanwhile.
-    QByteArray buffer_;
-    // Bytes the running loop still has to parse (for bufferedBytes()).
-    qsizetype heldByRun_ = 0;
+    void append(QByteArrayView data, const QByteArray* arrival);
+    void keepBorrowed();
+    void parse(ReceiveSink& sink);
+    // The next `count` unparsed bytes where they lie, or copied to `room` when they span chunks.
+    const char* bytesFromHead(qsizetype count, char* room) const;
+    void copyOut(qsizetype from, qsizetype count, char* out) const;
+    ReceivedBytes bytesAt(qsizetype from, qsizetype count) const;
+    void skip(qsizetype count);
+    void dropParsedChunks();
+    template <typename F>
+    void callSink(F&& call);
+
+    // The received data in stream order; everything before chunks_[first_] at head_ is
+    // parsed. Parsed chunks are dropped only when no text handed out can lie in them.
+    std::deque<Chunk> chunks_;
+    std::size_t first_ = 0;
+    qsizetype head_ = 0;
+    qsizetype size_ = 0;
+    // An own chunk all parsed, kept for the next arrivals (no allocation per text).
+    QByteArray spare_;
+    // Chunks cleared while the sink ran: the text it was handed may lie in them.
+    std::deque<Chunk> retired_;
     bool busy_ = false;
-    // Changed by clear(), so a loop running further out sees that its data is gone.
+    // Changed by clear(), so the loop sees that the stream it was parsing is gone.
     quint64 generation_ = 0;
 };
 

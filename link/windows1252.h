@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <span>
+
 namespace razudar::link {
 
 // The link carries one byte per character in the Windows-1252 code page (the timekeeping
@@ -12,6 +14,12 @@ namespace razudar::link {
 // Every byte decodes to one character; the five bytes the code page leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) decode to the control characters of the same value.
 QString decodeWindows1252(QByteArrayView bytes);
+// The text whose bytes lie in `pieces`, in order.
+QString decodeWindows1252(std::span<const QByteArrayView> pieces);
+// The same into `into`, reusing its storage when no one else holds it (a receiver that decodes
+// text after text allocates only when a text outgrows the last one or is still held).
+void decodeWindows1252(QByteArrayView bytes, QString& into);
+void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into);
 
 // Appends the encoding of `text` to `out`, one byte per character. A character the code page
 // cannot hold becomes "?" (a surrogate pair is one character and gives one "?").
@@ -22,5 +30,12 @@ inline QByteArray encodeWindows1252(QStringView text) {
     appendWindows1252(out, text);
     return out;
 }
+
+// The codec's loops come for several instruction sets; the functions above take the fastest
+// this processor has. These take the ones given (tests run each against the others).
+enum class CodecLoops { Plain, Sse2, Avx2 };
+bool codecLoopsAvailable(CodecLoops loops);
+void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into, CodecLoops loops);
+void appendWindows1252(QByteArray& out, QStringView text, CodecLoops loops);
 
 }  // namespace razudar::link

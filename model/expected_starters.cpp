@@ -8,21 +8,22 @@ void ExpectedStarters::append(qint16 number)
     applyRemovals();
     numbers_.append(number);
     if (counted_)
-        ++remaining_[number];
+        ++counts_[number].remaining;
 }
 
 void ExpectedStarters::removeFirst(qint16 number)
 {
     if (!counted_) {
+        counts_.reserve(numbers_.size());
         for (const qint16 n : numbers_)
-            ++remaining_[n];
+            ++counts_[n].remaining;
         counted_ = true;
     }
-    const auto found = remaining_.find(number);
-    if (found == remaining_.end() || *found == 0)
+    const auto found = counts_.find(number);
+    if (found == counts_.end() || found->remaining == 0)
         return;
-    --*found;
-    ++pending_[number];
+    --found->remaining;
+    ++found->pending;
     ++pendingTotal_;
 }
 
@@ -40,16 +41,17 @@ void ExpectedStarters::applyRemovals() const
     qsizetype kept = 0;
     for (qsizetype i = 0; i < numbers_.size(); ++i) {
         const qint16 n = numbers_.at(i);
-        const auto waiting = pending_.find(n);
-        if (waiting != pending_.end() && *waiting > 0) {
-            --*waiting;
-            continue;
+        if (pendingTotal_ > 0) {
+            const auto waiting = counts_.find(n);
+            if (waiting != counts_.end() && waiting->pending > 0) {
+                --waiting->pending;
+                --pendingTotal_;
+                continue;
+            }
         }
         numbers_[kept++] = n;
     }
     numbers_.resize(kept);
-    pending_.clear();
-    pendingTotal_ = 0;
 }
 
 }  // namespace razudar

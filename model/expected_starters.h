@@ -19,14 +19,17 @@ public:
     qint16 at(qsizetype index) const;
 
 private:
+    struct Count {
+        qsizetype remaining = 0;  // occurrences not removed
+        qsizetype pending = 0;    // removals not yet taken out of numbers_
+    };
     // Takes out, for each number, as many of its first occurrences as removals wait for it.
     void applyRemovals() const;
 
-    mutable QList<qint16> numbers_;          // pending removals not yet taken out
-    mutable QHash<qint16, qsizetype> pending_;  // removals waiting, per number
+    mutable QList<qint16> numbers_;  // pending removals not yet taken out
+    // Per number; counted at the first removal, then kept up to date.
+    mutable QHash<qint16, Count> counts_;
     mutable qsizetype pendingTotal_ = 0;
-    // Occurrences not removed, per number: counted at the first removal, then kept up to date.
-    QHash<qint16, qsizetype> remaining_;
     bool counted_ = false;
 };
 

@@ -77,7 +77,7 @@ std::shared_ptr<RecordsetRows> readRows(const std::shared_ptr<Connection>& conne
             rs->originTables.push_back(st.originTable(i));
             rs->originColumns.push_back(st.originColumn(i));
         }
-        constexpr size_t kFirstRows = 64;  // the block grows by doubling from here
+        constexpr size_t kFirstRows = 16;  // the block grows by doubling from here
         rs->values.reserve(kFirstRows * static_cast<size_t>(n));
         rs->deleted.reserve(kFirstRows);
         while (st.step()) {

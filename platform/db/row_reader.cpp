@@ -47,13 +47,46 @@ int RowReader::fieldIndex(const QString& name) const {
     return -1;
 }
 
-QVariant RowReader::value(int position) const {
+void RowReader::requireField(int position) const {
     if (position < 0 || position >= static_cast<int>(fields_.size())) {
         throw DbError(errors::kItemNotFound,
                       QStringLiteral("Elemento non trovato in questo insieme: %1.").arg(position));
     }
+}
+
+QVariant RowReader::value(int position) const {
+    requireField(position);
     requireCurrentRow();
     return statement_->value(position, fields_[static_cast<std::size_t>(position)].type);
+}
+
+sqlite3_stmt* RowReader::storedAs(int position, int storageClass) const {
+    requireField(position);
+    requireCurrentRow();
+    // value() makes truth values of numbers in yes/no columns and dates of texts in date columns.
+    const int convertingType = storageClass == SQLITE_TEXT ? field_type::kDate : field_type::kBoolean;
+    if (fields_[static_cast<std::size_t>(position)].type == convertingType) return nullptr;
+    sqlite3_stmt* stmt = statement_->raw();
+    return sqlite3_column_type(stmt, position) == storageClass ? stmt : nullptr;
+}
+
+std::optional<qint64> RowReader::wholeNumber(int position) const {
+    sqlite3_stmt* stmt = storedAs(position, SQLITE_INTEGER);
+    if (!stmt) return std::nullopt;
+    return sqlite3_column_int64(stmt, position);
+}
+
+std::optional<QString> RowReader::text(int position) const {
+    sqlite3_stmt* stmt = storedAs(position, SQLITE_TEXT);
+    if (!stmt) return std::nullopt;
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt, position));
+    return QString::fromUtf8(utf8, sqlite3_column_bytes(stmt, position));
+}
+
+bool RowReader::isNull(int position) const {
+    requireField(position);
+    requireCurrentRow();
+    return sqlite3_column_type(statement_->raw(), position) == SQLITE_NULL;
 }
 
 }  // namespace razudar::db

@@ -9,9 +9,12 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/db/field_info.h"
+
+struct sqlite3_stmt;
 
 namespace razudar::db {
 
@@ -38,13 +41,26 @@ public:
     int fieldIndex(const QString& name) const;
     // The current row's value; an unknown position raises 3265, no current row 3021.
     QVariant value(int position) const;
+    // The current row's value when it is a whole number of a column that is not yes/no (what
+    // value() gives as qint64), read without making a QVariant; nullopt for any other value.
+    // Raises as value() does.
+    std::optional<qint64> wholeNumber(int position) const;
+    // The current row's value when it is a text of a column that is not a date column (what
+    // value() gives as QString), read without making a QVariant; nullopt for any other value.
+    std::optional<QString> text(int position) const;
+    // True when the current row's value is Null. Both raise as value() does.
+    bool isNull(int position) const;
 
 private:
     friend class Database;
     RowReader(std::shared_ptr<detail::Connection> connection, const QString& sql,
               const QVariantList& params);
     void step();
+    void requireField(int position) const;
     void requireCurrentRow() const;
+    // The statement when the current row's value at the position is stored in the engine's
+    // storage class and its column does not convert it; else nullptr.
+    sqlite3_stmt* storedAs(int position, int storageClass) const;
 
     std::shared_ptr<detail::Connection> connection_;
     std::unique_ptr<detail::Statement> statement_;  // null once past the last row

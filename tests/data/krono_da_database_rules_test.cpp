@@ -63,14 +63,16 @@ protected:
 
 TEST_F(LoaderRules, CompetitorCategoriesOnePerRowAndOneEmptyWithout) {
     race();
-    base.addCategoryOf(1, 1, QStringLiteral("A1"));
-    base.addCategoryOf(1, 1, QStringLiteral("B1"));
     base.addCategoryOf(1, 1, QStringLiteral("C1"));
+    base.addCategoryOf(1, 1, QStringLiteral("a1"));
+    base.addCategoryOf(1, 1, QStringLiteral("B1"));
     const auto k = load();
     ASSERT_TRUE(k);
+    // In the order the database keeps them: by code, ignoring case.
     const auto three = k->ConcorrenteItem(1);
     ASSERT_EQ(three->CategoriaCount(), 3);
-    EXPECT_EQ(three->CategoriaItem(1), QStringLiteral("A1"));
+    EXPECT_EQ(three->CategoriaItem(1), QStringLiteral("a1"));
+    EXPECT_EQ(three->CategoriaItem(2), QStringLiteral("B1"));
     EXPECT_EQ(three->CategoriaItem(3), QStringLiteral("C1"));
     const auto none = k->ConcorrenteItem(2);
     ASSERT_EQ(none->CategoriaCount(), 1);
@@ -293,6 +295,31 @@ TEST_F(LoaderRules, LoadTimeIsMeasuredAcrossMidnight) {
     const auto r = KronoDaDatabase(base.state, monitor, late, 1, kGA, 2);
     ASSERT_TRUE(r);
     EXPECT_FLOAT_EQ(r.TempoCaricamento, 1.5f);
+}
+
+TEST_F(LoaderRules, MissingMonitorSettingsAreReportedWithTheLoadedRace) {
+    race();
+    const auto complete = loadResult();
+    ASSERT_TRUE(complete);
+    EXPECT_EQ(complete.warning, QString());
+
+    base.exec(QStringLiteral("UPDATE Monitor SET mo_FontBold = NULL, mo_TempoCorrere = NULL"));
+    const auto nulls = loadResult();
+    ASSERT_TRUE(nulls) << nulls.error.toStdString();
+    EXPECT_EQ(nulls.warning, QStringLiteral("Impostazioni del monitor senza valore valido in: mo_FontBold, "
+                                            "mo_TempoCorrere. Si usano i valori predefiniti."));
+    EXPECT_EQ(monitor.ImpostazioniMonitor.FontName(), QStringLiteral("Arial"));
+
+    base.exec(QStringLiteral("DELETE FROM Monitor"));
+    monitor.ImpostazioniMonitor.setFontName(QStringLiteral("Installed"));
+    const auto empty = loadResult();
+    ASSERT_TRUE(empty) << empty.error.toStdString();
+    EXPECT_EQ(empty.error, QString());
+    EXPECT_EQ(empty.warning,
+              QStringLiteral("La tabella Monitor è vuota: si usano le impostazioni predefinite del monitor."));
+    // The defaults of new settings are installed, with the race's layout.
+    EXPECT_EQ(monitor.ImpostazioniMonitor.FontName(), clsMonitor().FontName());
+    EXPECT_EQ(monitor.layout.MonitorPosizioniFisse, 10);
 }
 
 // ---- loads that fail ------------------------------------------------------------------------

@@ -195,6 +195,35 @@ TEST_F(DemoLoad, ParallelSessionStoresResultsUnderTheHeat) {
     EXPECT_EQ(firstOfSlot(*k, 0, 3), (QList<qint16>{214, 205, 211}));
 }
 
+TEST_F(DemoLoad, ParallelSessionCompetitorsStartListAndAbbreviations) {
+    const auto k = load(2, QStringLiteral("FI"), 1);
+    ASSERT_TRUE(k);
+    EXPECT_EQ(k->ElencoConcorrenti().size(), 24);
+    ASSERT_EQ(k->CategoriaCount(), 1);
+    EXPECT_EQ(k->CategoriaInOrdine(1)->Descrizione(), QStringLiteral("Assoluti"));
+    EXPECT_EQ(k->ConcorrenteItem(216)->Cognome(), QStringLiteral("D'AMICO"));
+    EXPECT_EQ(k->ConcorrenteItem(219)->Cognome(), QStringLiteral("STRAßER"));  // per character
+    EXPECT_EQ(categoriesOf(*k, 216), QStringList{QStringLiteral("ASS")});
+    // Only the 16 of the round of sixteen are on the start list, each at its position.
+    EXPECT_EQ(declaredStarters(*k).size(), 16);
+    EXPECT_EQ(declaredStarters(*k).mid(0, 4), (QList<qint16>{223, 207, 202, 214}));
+    EXPECT_EQ(k->OrdinePartenza(1, 209), 15);
+    EXPECT_EQ(k->OrdinePartenza(1, 201), 0);  // not in the final
+    const auto r223 = k->ConcorrenteItem(223)->Risultati(1);
+    EXPECT_EQ(r223->OrarioPartenza(), 130000000);
+    EXPECT_EQ(r223->OrarioArrivo(), 130042320);
+    EXPECT_EQ(r223->Tempo(), 42320);
+    EXPECT_EQ(k->ConcorrenteItem(206)->Risultati(1)->StatoConcorrente(), 20);
+    EXPECT_EQ(k->ConcorrenteItem(220)->Risultati(1)->StatoConcorrente(), 10);
+    EXPECT_EQ(r223->OrarioIntermedioCount(), 0);
+    EXPECT_EQ(r223->PenalitaCount(), 0);
+    EXPECT_EQ(k->cGara.Intermedi(), 0);
+    EXPECT_EQ(k->SiglaStatoEscluso(), QStringLiteral("DSQ"));
+    EXPECT_EQ(k->SiglaStatoFTM(), QStringLiteral("OTL"));
+    EXPECT_EQ(k->SiglaStatoNonPartito(), QStringLiteral("DNS"));
+    EXPECT_EQ(k->SiglaStatoPartito(), QStringLiteral("ONC"));
+}
+
 TEST_F(DemoLoad, BestRunSessionRanksOnTheBetterRun) {
     const auto k = load(3, QStringLiteral("GA"), 2);
     ASSERT_TRUE(k);
@@ -204,6 +233,34 @@ TEST_F(DemoLoad, BestRunSessionRanksOnTheBetterRun) {
     // 311 and 317 tie on 48.210: discipline 1 puts the higher bib first.
     EXPECT_EQ(firstOfSlot(*k, 0, 6), (QList<qint16>{312, 317, 311, 307, 319, 308}));
     EXPECT_TRUE(expectedStarters(*k).isEmpty());
+}
+
+TEST_F(DemoLoad, BestRunSessionCompetitorsCategoriesAndStartList) {
+    const auto k = load(3, QStringLiteral("GA"), 2);
+    ASSERT_TRUE(k);
+    EXPECT_EQ(k->cGara.Manches(), 2);
+    EXPECT_EQ(k->cGara.DescrizioneSessione(), QStringLiteral("2a Manche"));
+    // The database's key order (by code), not the order the rows were written in.
+    ASSERT_EQ(k->CategoriaCount(), 2);
+    EXPECT_EQ(k->CategoriaInOrdine(1)->Categoria(), QStringLiteral("ALL"));
+    EXPECT_EQ(k->CategoriaInOrdine(2)->Categoria(), QStringLiteral("RAG"));
+    EXPECT_EQ(k->ElencoConcorrenti().size(), 20);
+    const auto c = k->ConcorrenteItem(301);
+    EXPECT_EQ(c->Cognome(), QStringLiteral("ŠTUHEC"));
+    EXPECT_EQ(c->Squadra(), QString());  // Null team
+    EXPECT_EQ(categoriesOf(*k, 301), QStringList{QStringLiteral("RAG")});
+    EXPECT_EQ(categoriesOf(*k, 320), QStringList{QStringLiteral("ALL")});
+    // Everybody has run: the start list stands, nobody is still expected.
+    EXPECT_EQ(declaredStarters(*k).size(), 20);
+    EXPECT_EQ(declaredStarters(*k).first(), 320);
+    EXPECT_EQ(k->OrdinePartenza(2, 301), 20);
+    EXPECT_EQ(k->ConcorrenteItem(313)->Risultati(2)->StatoConcorrente(), 30);
+    const auto r311 = k->ConcorrenteItem(311)->Risultati(2);
+    EXPECT_EQ(r311->OrarioArrivo(), 123818210);
+    EXPECT_EQ(r311->Tempo(), 48210);
+    EXPECT_EQ(r311->OrarioIntermedioCount(), 0);
+    EXPECT_EQ(k->SiglaStatoNonArrivato(), QStringLiteral("NA"));
+    EXPECT_TRUE(k->ElencoSfide().isEmpty());
 }
 
 TEST_F(DemoLoad, MonitorLayoutFollowsTheIntermediatePoints) {

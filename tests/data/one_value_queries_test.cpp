@@ -82,6 +82,10 @@ TEST_F(OneValueQueries, NumeroMancheCountsTheRaceTurnSessionsNotCancelled) {
     base.addSession(1, QStringLiteral("GA"), 3, /*state*/ 3);
     base.addSession(1, QStringLiteral("PR"), 6);
     EXPECT_EQ(NumeroManche(db(), 1, false), 2);
+    base.exec(QStringLiteral("UPDATE Gare SET ga_Manches = NULL"));
+    EXPECT_EQ(NumeroManche(db(), 1, true), 0);
+    EXPECT_EQ(NumeroManche(db(), 7, true), 0);
+    EXPECT_EQ(NumeroManche(db(), 7, false), 0);
 }
 
 TEST_F(OneValueQueries, IdsOfCodesIgnoreLetterCaseAndAreZeroWhenUnknown) {
@@ -112,6 +116,9 @@ TEST_F(OneValueQueries, SessionDescriptionsAndState) {
     base.exec(QStringLiteral("UPDATE Sessioni SET se_Descrizione = NULL, se_StatoSessione = NULL"));
     EXPECT_EQ(DescrizioneSessioneDb(db(), 1, QStringLiteral("GA"), 2), QString());
     EXPECT_EQ(StatoSessioneDb(db(), 1, QStringLiteral("GA"), 2), 0);
+    // The turn type's description is Null when the turn type has none.
+    base.exec(QStringLiteral("UPDATE TipiTurni SET tt_Descrizione = NULL WHERE tt_Id = 2"));
+    EXPECT_EQ(DescrizioneSessioneTurno(db(), 1, QStringLiteral("GA"), 2), QString());
 }
 
 TEST_F(OneValueQueries, GaraParalleloIsFalseForNullAndUnknownRaces) {

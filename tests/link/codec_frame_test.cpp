@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "link/computer_name.h"
 #include "link/frame.h"
 #include "link/windows1252.h"
@@ -42,6 +45,94 @@ TEST(Windows1252, CharactersOutsideTheCodePageBecomeOneQuestionMark) {
     EXPECT_EQ(encodeWindows1252(QStringLiteral("Łódź")), QByteArray("?\xF3""d?"));
     EXPECT_EQ(encodeWindows1252(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
     EXPECT_EQ(encodeWindows1252(QString(QChar(0x0080))), QByteArray("?"));
+}
+
+// The references: one character at a time, through the table (texts shorter than a vector
+// block take the plain path).
+QString decodedOneByOne(const QByteArray& bytes) {
+    QString text;
+    for (const char b : bytes) text += decodeWindows1252(QByteArrayView(&b, 1));
+    return text;
+}
+
+QByteArray encodedOneByOne(const QString& text) {
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            bytes += '?';
+            ++i;
+        } else {
+            bytes += encodeWindows1252(QStringView(text).sliced(i, 1));
+        }
+    }
+    return bytes;
+}
+
+// Every instruction set the codec has loops for and this processor runs.
+std::vector<CodecLoops> availableLoops() {
+    std::vector<CodecLoops> loops;
+    for (const CodecLoops l : {CodecLoops::Plain, CodecLoops::Sse2, CodecLoops::Avx2})
+        if (codecLoopsAvailable(l)) loops.push_back(l);
+    return loops;
+}
+
+TEST(Windows1252, LongMixedTextsMatchTheTableAtEveryLengthAndPosition) {
+    std::mt19937 random(1252);
+    for (int length = 0; length < 300; ++length) {
+        // Mostly plain text, now and then a byte of 0x80..0x9F or of the Latin-1 upper half.
+        QByteArray bytes(length, 'a');
+        for (char& b : bytes) {
+            const unsigned r = random() % 100;
+            b = static_cast<char>(r < 3 ? 0x80 + random() % 32 : r < 10 ? 0xA0 + random() % 96 : 0x20 + random() % 95);
+        }
+        const QString expected = decodedOneByOne(bytes);
+        for (const CodecLoops loops : availableLoops()) {
+            const QByteArrayView pieces[] = {bytes};
+            QString text;
+            decodeWindows1252(pieces, text, loops);
+            ASSERT_EQ(text, expected) << length << " loops " << int(loops);
+            QByteArray encoded("%%");
+            appendWindows1252(encoded, text, loops);
+            ASSERT_EQ(encoded, "%%" + bytes) << length << " loops " << int(loops);
+        }
+    }
+}
+
+TEST(Windows1252, LongTextsWithCharactersOutsideTheCodePageMatchTheTable) {
+    const QString pool = QStringLiteral("aZ é€\u0080\u0100\u4E2DŁ") + QChar(0xD83D) + QChar(0xDE00);
+    std::mt19937 random(65001);
+    for (int length = 0; length < 300; ++length) {
+        QString text;
+        for (int i = 0; i < length; ++i)
+            text += random() % 20 == 0 ? pool[random() % pool.size()] : QChar(char16_t(u'a' + random() % 26));
+        for (const CodecLoops loops : availableLoops()) {
+            QByteArray encoded;
+            appendWindows1252(encoded, text, loops);
+            ASSERT_EQ(encoded, encodedOneByOne(text)) << length << " loops " << int(loops);
+        }
+    }
+}
+
+TEST(Windows1252, DecodingIntoAStringReusesItsStorageOnlyWhenNoOneHoldsIt) {
+    QString into;
+    decodeWindows1252(QByteArray(1000, 'a'), into);
+    const QChar* storage = into.constData();
+    decodeWindows1252(QByteArray("\x80xyz"), into);
+    EXPECT_EQ(into, QStringLiteral("€xyz"));
+    EXPECT_EQ(into.constData(), storage);
+    const QString held = into;  // the host keeps the text
+    decodeWindows1252(QByteArray("abc"), into);
+    EXPECT_EQ(held, QStringLiteral("€xyz"));
+    EXPECT_EQ(into, QStringLiteral("abc"));
+    decodeWindows1252(QByteArray(), into);
+    EXPECT_TRUE(into.isEmpty());
+    EXPECT_FALSE(into.isNull());
+}
+
+TEST(Windows1252, PiecesDecodeAsOneText) {
+    const QByteArray first("M\xFCller "), second("\x80 5");
+    const QByteArrayView pieces[] = {first, QByteArrayView(), second};
+    EXPECT_EQ(decodeWindows1252(pieces), QStringLiteral("Müller € 5"));
 }
 
 TEST(Frame, HeaderCountsTheBytesOfTheEncodedText) {

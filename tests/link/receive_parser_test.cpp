@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "link/frame.h"
 #include "link/receive_parser.h"
@@ -17,11 +18,11 @@ namespace {
 struct RecordingSink : ReceiveSink {
     QStringList got;
     std::function<void(const QString&)> onText;
-    void peerNameArrived(QByteArrayView name) override {
-        got << QStringLiteral("peer:") + decodeWindows1252(name);
+    void peerNameArrived(const ReceivedBytes& name) override {
+        got << QStringLiteral("peer:") + decodeWindows1252(name.pieces());
     }
-    void textArrived(QByteArrayView bytes) override {
-        const QString text = decodeWindows1252(bytes);
+    void textArrived(const ReceivedBytes& bytes) override {
+        const QString text = decodeWindows1252(bytes.pieces());
         got << QStringLiteral("text:") + text;
         if (onText) onText(text);
     }
@@ -64,6 +65,10 @@ TEST(ReceiveParser, NomeTextIsThePeerNameAndOtherCaseIsDelivered) {
 TEST(ReceiveParser, CountReadsAsTheClassicValDoes) {
     EXPECT_EQ(parse({"%%00012xabcdefghijkl"}), QStringList{"text:abcdefghijkl"});
     EXPECT_EQ(parse({"%% 0 0 3abc"}), QStringList{"text:abc"});      // blanks anywhere
+    EXPECT_EQ(parse({"%%\t00\n03abc"}), QStringList{"text:abc"});   // tabs and line feeds too
+    EXPECT_EQ(ReceiveParser::readCount("\r00003"), 0);  // a carriage return is not skipped
+    EXPECT_EQ(ReceiveParser::readCount(" \r0003"), 0);
+    EXPECT_EQ(ReceiveParser::readCount("0003\r9"), 3);
     EXPECT_EQ(parse({"%%0002.5ab"}), QStringList{"text:ab"});        // half to even
     EXPECT_EQ(parse({"%%0003.5abcd"}), QStringList{"text:abcd"});
     EXPECT_EQ(ReceiveParser::readCount("+00012"), 12);
@@ -172,6 +177,89 @@ TEST(ReceiveParser, ALongTextArrivingInPiecesIsBufferedOnceAndDelivered) {
     ASSERT_EQ(sink.got.size(), 2);
     EXPECT_EQ(sink.got[0].size(), 5 + big.size());
     EXPECT_EQ(sink.got[1], "text:end");
+    EXPECT_EQ(parser.bufferedBytes(), 0);
+}
+
+// Frames of `textBytes` characters each until the stream holds at least `bytes`.
+QByteArray framesOf(qsizetype bytes, qsizetype textBytes, QStringList* expected) {
+    QByteArray stream;
+    for (int i = 0; stream.size() < bytes; ++i) {
+        const QString text = QString::number(i).leftJustified(textBytes, QLatin1Char('.'));
+        stream += frameOf(text);
+        *expected << QStringLiteral("text:") + text;
+    }
+    return stream;
+}
+
+TEST(ReceiveParser, ALargeArrivalIsKeptAsItIsAndTheCallersChangesDoNotReachIt) {
+    QStringList first, second;
+    QByteArray arrival = framesOf(6000, 100, &first) + "%%000009no";
+    QByteArray next = QByteArray("meREGIA") + framesOf(5000, 50, &second) + "%%000003ab";
+    ReceiveParser parser;
+    RecordingSink sink;
+    parser.feedArrival(arrival, sink);
+    arrival.fill('x');  // the socket's array is reused for the next read
+    parser.feedArrival(next, sink);
+    next.fill('y');
+    EXPECT_EQ(parser.bufferedBytes(), 10);
+    parser.feed("c", sink);
+    EXPECT_EQ(sink.got, first + QStringList{"peer:REGIA"} + second + QStringList{"text:abc"});
+    EXPECT_EQ(parser.bufferedBytes(), 0);
+}
+
+TEST(ReceiveParser, ALargeViewIsParsedWhereItLiesAndOnlyItsRestIsKept) {
+    QStringList expected;
+    const QByteArray stream = framesOf(30000, 300, &expected);
+    ReceiveParser parser;
+    RecordingSink sink;
+    QByteArray buffer;
+    for (qsizetype at = 0; at < stream.size(); at += 5000) {
+        buffer = stream.mid(at, 5000);
+        parser.feed(QByteArrayView(buffer), sink);
+        buffer.fill('z');  // the caller writes over its bytes once feed returns
+    }
+    EXPECT_EQ(sink.got, expected);
+    EXPECT_EQ(parser.bufferedBytes(), 0);
+}
+
+TEST(ReceiveParser, ALongTextFromKeptArrivalsIsHandedOutWhereItLies) {
+    const QString text(13 * 8192 - 8, QLatin1Char('k'));  // thirteen full arrivals
+    const QByteArray stream = frameOf(text);
+    std::vector<QByteArray> arrivals;
+    for (qsizetype at = 0; at < stream.size(); at += 8192) arrivals.push_back(stream.mid(at, 8192));
+    struct PieceSink : RecordingSink {
+        std::vector<const char*> starts;
+        void textArrived(const ReceivedBytes& text) override {
+            for (const QByteArrayView piece : text.pieces()) starts.push_back(piece.data());
+            RecordingSink::textArrived(text);
+        }
+    } sink;
+    ReceiveParser parser;
+    for (const QByteArray& arrival : arrivals) parser.feedArrival(arrival, sink);
+    ASSERT_EQ(sink.got, QStringList{QStringLiteral("text:") + text});
+    ASSERT_EQ(sink.starts.size(), arrivals.size());  // one piece per arrival, none copied
+    EXPECT_EQ(sink.starts[0], arrivals[0].constData() + 8);
+    for (std::size_t i = 1; i < arrivals.size(); ++i) EXPECT_EQ(sink.starts[i], arrivals[i].constData());
+}
+
+TEST(ReceiveParser, AHandlerThatClearsTheParserStillHasItsWholeText) {
+    // A new connection while the host handles a text: its bytes stay valid until it returns.
+    struct ClearingSink : RecordingSink {
+        ReceiveParser* parser = nullptr;
+        void textArrived(const ReceivedBytes& text) override {
+            parser->clear();
+            parser->feed(QByteArray(5000, '#'), *this);  // the new stream's first data
+            RecordingSink::textArrived(text);
+        }
+        void framingNotice(const QString& notice) override { got << notice.left(13); }
+    } sink;
+    ReceiveParser parser;
+    sink.parser = &parser;
+    const QByteArray stream = frameOf(QString(6000, QLatin1Char('t'))) + frameOf("lost");
+    parser.feedArrival(stream.left(5000), sink);
+    parser.feedArrival(stream.mid(5000), sink);
+    EXPECT_EQ(sink.got, (QStringList{QStringLiteral("text:") + QString(6000, QLatin1Char('t')),
+                                     "Manca %% 5000"}));
     EXPECT_EQ(parser.bufferedBytes(), 0);
 }
 

@@ -7,15 +7,19 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 namespace razudar {
 namespace {
 
-QList<qint16> contents(const ExpectedStarters& starters)
+// Compared as vectors: Qt's own comparison of two empty lists trips the sanitizer.
+using Numbers = std::vector<qint16>;
+
+Numbers contents(const ExpectedStarters& starters)
 {
-    QList<qint16> out;
+    Numbers out;
     for (qsizetype i = 0; i < starters.size(); ++i)
-        out.append(starters.at(i));
+        out.push_back(starters.at(i));
     return out;
 }
 
@@ -29,7 +33,7 @@ TEST(ExpectedStarters, RemovalsBeforeAReadTakeFirstOccurrencesInOrder)
     s.removeFirst(7);
     s.removeFirst(9);  // absent: nothing
     EXPECT_EQ(s.size(), 3);
-    EXPECT_EQ(contents(s), (QList<qint16>{5, 7, 3}));
+    EXPECT_EQ(contents(s), (Numbers{5, 7, 3}));
 }
 
 TEST(ExpectedStarters, RemovingMoreThanPresentRemovesOnlyWhatIsThere)
@@ -40,7 +44,7 @@ TEST(ExpectedStarters, RemovingMoreThanPresentRemovesOnlyWhatIsThere)
     s.removeFirst(4);
     s.removeFirst(4);
     s.removeFirst(0);
-    EXPECT_EQ(contents(s), (QList<qint16>{-2}));
+    EXPECT_EQ(contents(s), (Numbers{-2}));
 }
 
 TEST(ExpectedStarters, NumberAppendedAfterAFailedRemovalStays)
@@ -50,10 +54,10 @@ TEST(ExpectedStarters, NumberAppendedAfterAFailedRemovalStays)
     s.removeFirst(2);  // not there yet: the 2 appended next must not be taken
     s.append(2);
     s.removeFirst(1);
-    EXPECT_EQ(contents(s), (QList<qint16>{2}));
+    EXPECT_EQ(contents(s), (Numbers{2}));
     s.removeFirst(2);
     s.append(2);  // appended after its removal: the new one stays
-    EXPECT_EQ(contents(s), (QList<qint16>{2}));
+    EXPECT_EQ(contents(s), (Numbers{2}));
 }
 
 TEST(ExpectedStarters, RandomSequencesMatchRemovingEachNumberInTurn)
@@ -74,12 +78,13 @@ TEST(ExpectedStarters, RandomSequencesMatchRemovingEachNumberInTurn)
                 s.removeFirst(n);
                 reference.removeOne(n);
             } else if (a == 8) {
-                ASSERT_EQ(contents(s), reference) << "round " << round << " step " << step;
+                ASSERT_EQ(contents(s), Numbers(reference.begin(), reference.end()))
+                    << "round " << round << " step " << step;
             } else {
                 ASSERT_EQ(s.size(), reference.size()) << "round " << round << " step " << step;
             }
         }
-        ASSERT_EQ(contents(s), reference) << "round " << round;
+        ASSERT_EQ(contents(s), Numbers(reference.begin(), reference.end())) << "round " << round;
     }
 }
 

@@ -66,6 +66,35 @@ TEST_F(RowReaderTest, TypedValuesAndNull) {
     EXPECT_EQ(errorNumberOf([&] { reader.next(); }), errors::kNoCurrentRecord);
 }
 
+TEST_F(RowReaderTest, DirectReadsGiveWhatValueGivesOrNothing) {
+    db.execute(QStringLiteral("UPDATE Gare SET ga_Anno = 2024.5, ga_Risoluzione = '3' || 'x'"));
+    RowReader r = db.openReader(QStringLiteral(
+        "SELECT ga_Gara, ga_Parallelo, ga_Anno, ga_Descrizione, ga_Data, ga_Lingua, ga_Risoluzione"
+        " FROM Gare"));
+    // A whole number of a number column; a yes/no column and a fraction are left to value().
+    EXPECT_EQ(r.wholeNumber(0), std::optional<qint64>(5));
+    EXPECT_EQ(r.wholeNumber(1), std::nullopt);
+    EXPECT_EQ(r.value(1), QVariant(true));
+    EXPECT_EQ(r.wholeNumber(2), std::nullopt);
+    EXPECT_EQ(r.value(2), QVariant(2024.5));
+    // A text; a date column's text is left to value(), which makes it a date.
+    EXPECT_EQ(r.text(3), std::optional<QString>(QStringLiteral("Gigante")));
+    EXPECT_EQ(r.text(4), std::nullopt);
+    EXPECT_EQ(r.text(0), std::nullopt);
+    // Null is neither, and says so.
+    EXPECT_TRUE(r.isNull(5));
+    EXPECT_EQ(r.text(5), std::nullopt);
+    EXPECT_EQ(r.wholeNumber(5), std::nullopt);
+    EXPECT_FALSE(r.isNull(3));
+    // A text stored in a number column is a text.
+    EXPECT_EQ(r.wholeNumber(6), std::nullopt);
+    EXPECT_EQ(r.text(6), std::optional<QString>(QStringLiteral("3x")));
+    EXPECT_EQ(errorNumberOf([&] { r.wholeNumber(7); }), errors::kItemNotFound);
+    r.next();
+    EXPECT_EQ(errorNumberOf([&] { r.text(3); }), errors::kNoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { r.isNull(3); }), errors::kNoCurrentRecord);
+}
+
 TEST_F(RowReaderTest, QueryWithoutRowsIsAtItsEndWithItsFields) {
     RowReader reader = db.openReader(QStringLiteral("SELECT * FROM Sessioni WHERE se_Gara = ?"), {99});
     EXPECT_TRUE(reader.atEnd());
