@@ -108,7 +108,12 @@ bool SocketLink::sendData(const QByteArray& bytes) {
     return socket_->write(bytes) == bytes.size();
 }
 
-QByteArray SocketLink::readAll() { return socket_ ? socket_->readAll() : QByteArray(); }
+QByteArray SocketLink::readAll() {
+    // Everything the socket holds, asked for at its exact size: when that is one block read
+    // from the network (the usual case), the socket hands the block over as it is instead of
+    // copying it, as readAll() would.
+    return socket_ ? socket_->read(socket_->bytesAvailable()) : QByteArray();
+}
 
 void SocketLink::close() {
     detachAndClose();

@@ -122,8 +122,8 @@ __attribute__((target("avx2"))) qsizetype narrowBlocksAvx2(const char16_t* src, 
 
 // Widens the whole blocks of `size` bytes as Latin-1; returns the bytes done, and whether one
 // of them lies in 0x80..0x9F.
-qsizetype widenBlocks(const unsigned char* src, char16_t* dst, qsizetype size, bool* special,
-                      CodecLoops loops) {
+qsizetype widenBlocks([[maybe_unused]] const unsigned char* src, [[maybe_unused]] char16_t* dst,
+                      qsizetype size, bool* special, CodecLoops loops) {
     const qsizetype blocks = size / kBlock;
     switch (loops) {
 #if defined(RAZUDAR_LINK_AVX2)
@@ -152,7 +152,8 @@ void patchHighControls(const unsigned char* src, char16_t* dst, qsizetype size) 
     for (; i < size; ++i) dst[i] = charFor(src[i]);
 }
 
-qsizetype narrowBlocks(const char16_t* src, char* dst, qsizetype size, CodecLoops loops) {
+qsizetype narrowBlocks([[maybe_unused]] const char16_t* src, [[maybe_unused]] char* dst,
+                       [[maybe_unused]] qsizetype size, CodecLoops loops) {
     switch (loops) {
 #if defined(RAZUDAR_LINK_AVX2)
     case CodecLoops::Avx2: return narrowBlocksAvx2(src, dst, size);
@@ -189,22 +190,7 @@ void decodeBytes(QByteArrayView bytes, char16_t* dst, CodecLoops loops) {
     for (qsizetype i = widened; i < size; ++i) dst[i] = charFor(src[i]);
 }
 
-}  // namespace
-
-bool codecLoopsAvailable(CodecLoops loops) {
-    switch (loops) {
-    case CodecLoops::Plain: return true;
-    case CodecLoops::Sse2: return fastestLoops() != CodecLoops::Plain;
-    case CodecLoops::Avx2: return fastestLoops() == CodecLoops::Avx2;
-    }
-    return false;
-}
-
-void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into) {
-    decodeWindows1252(pieces, into, fastestLoops());
-}
-
-void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into, CodecLoops loops) {
+void decodeWith(std::span<const QByteArrayView> pieces, QString& into, CodecLoops loops) {
     qsizetype size = 0;
     for (const QByteArrayView piece : pieces) size += piece.size();
     const qsizetype capacity = into.capacity();
@@ -219,25 +205,7 @@ void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into, Co
     }
 }
 
-void decodeWindows1252(QByteArrayView bytes, QString& into) {
-    decodeWindows1252(std::span<const QByteArrayView>(&bytes, 1), into);
-}
-
-QString decodeWindows1252(std::span<const QByteArrayView> pieces) {
-    QString text;
-    decodeWindows1252(pieces, text);
-    return text;
-}
-
-QString decodeWindows1252(QByteArrayView bytes) {
-    return decodeWindows1252(std::span<const QByteArrayView>(&bytes, 1));
-}
-
-void appendWindows1252(QByteArray& out, QStringView text) {
-    appendWindows1252(out, text, fastestLoops());
-}
-
-void appendWindows1252(QByteArray& out, QStringView text, CodecLoops loops) {
+void appendWith(QByteArray& out, QStringView text, CodecLoops loops) {
     const qsizetype start = out.size();
     const qsizetype size = text.size();
     out.resize(start + size);
@@ -264,6 +232,47 @@ void appendWindows1252(QByteArray& out, QStringView text, CodecLoops loops) {
         }
     }
     out.resize(start + n);
+}
+
+}  // namespace
+
+bool codecLoopsAvailable(CodecLoops loops) {
+    switch (loops) {
+    case CodecLoops::Plain: return true;
+    case CodecLoops::Sse2: return fastestLoops() != CodecLoops::Plain;
+    case CodecLoops::Avx2: return fastestLoops() == CodecLoops::Avx2;
+    }
+    return false;
+}
+
+void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into) {
+    decodeWith(pieces, into, fastestLoops());
+}
+
+void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into, CodecLoops loops) {
+    decodeWith(pieces, into, codecLoopsAvailable(loops) ? loops : fastestLoops());
+}
+
+void decodeWindows1252(QByteArrayView bytes, QString& into) {
+    decodeWindows1252(std::span<const QByteArrayView>(&bytes, 1), into);
+}
+
+QString decodeWindows1252(std::span<const QByteArrayView> pieces) {
+    QString text;
+    decodeWindows1252(pieces, text);
+    return text;
+}
+
+QString decodeWindows1252(QByteArrayView bytes) {
+    return decodeWindows1252(std::span<const QByteArrayView>(&bytes, 1));
+}
+
+void appendWindows1252(QByteArray& out, QStringView text) {
+    appendWith(out, text, fastestLoops());
+}
+
+void appendWindows1252(QByteArray& out, QStringView text, CodecLoops loops) {
+    appendWith(out, text, codecLoopsAvailable(loops) ? loops : fastestLoops());
 }
 
 }  // namespace razudar::link

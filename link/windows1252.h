@@ -32,7 +32,8 @@ inline QByteArray encodeWindows1252(QStringView text) {
 }
 
 // The codec's loops come for several instruction sets; the functions above take the fastest
-// this processor has. These take the ones given (tests run each against the others).
+// this processor has. These take the ones given, when the processor has them (tests run each
+// against the others).
 enum class CodecLoops { Plain, Sse2, Avx2 };
 bool codecLoopsAvailable(CodecLoops loops);
 void decodeWindows1252(std::span<const QByteArrayView> pieces, QString& into, CodecLoops loops);
