@@ -89,7 +89,8 @@ void BM_MemchrBaseline(benchmark::State& state) {
 
 // Second argument 1: the texts are also decoded to characters, as the control does. Third
 // argument 1: each arrival comes as the QByteArray a socket read hands the control, which the
-// parser keeps rather than copies (as the control feeds it); 0: as bytes the parser copies.
+// parser keeps rather than copies (as the control feeds it); 0: as bytes of the caller's, of
+// which the parser copies only what it must keep past the call.
 void BM_ReceiveParser(benchmark::State& state) {
     const QByteArray stream = streamOf(textsFor(state.range(0)), state.range(0));
     std::vector<QByteArray> arrivals;
