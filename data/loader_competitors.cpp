@@ -36,23 +36,26 @@ void RaceLoader::loadCompetitors() {
     const int club = row.column(QStringLiteral("co_Societa"));
     const int clubName = row.column(QStringLiteral("ss_Descrizione"));
     const int category = row.column(QStringLiteral("ca_Categoria"));
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                 {QStringLiteral("concorrente"), {}, id}});
 
     // One competitor per group of consecutive rows with the same id, one category per row.
     // The rows of a group repeat the competitor's own fields, so these are read from the first.
+    // The id and the bib must hold a value; the printed bib (0) and the texts ("") may be Null.
     while (!row.atEnd()) {
         auto competitor = std::make_shared<clsConcorrente>();
         const qint16 number = row.integer(id);
         competitor->setConcorrente(number);
         competitor->setPettorale(row.integer(bib));
         competitor->setPettoraleStampa(row.numberReadInteger(printedBib));
-        competitor->setCognome(basic::UCase(row.text(surname)));
-        competitor->setNome(row.text(name));
-        competitor->setSquadra(row.text(team));
-        competitor->setNazionalita(basic::UCase(row.text(nation)));
-        competitor->setSocieta(row.text(club));
-        competitor->setSocietaDescrizione(row.text(clubName));
+        competitor->setCognome(basic::UCase(row.textOrEmpty(surname)));
+        competitor->setNome(row.textOrEmpty(name));
+        competitor->setSquadra(row.textOrEmpty(team));
+        competitor->setNazionalita(basic::UCase(row.textOrEmpty(nation)));
+        competitor->setSocieta(row.textOrEmpty(club));
+        competitor->setSocietaDescrizione(row.textOrEmpty(clubName));
         do {
-            competitor->CategoriaAdd(row.text(category));
+            competitor->CategoriaAdd(row.textOrEmpty(category));
             row.next();
         } while (!row.atEnd() && row.integer(id) == number);
         k_.ConcorrenteAdd(std::move(competitor), number);
@@ -75,7 +78,12 @@ void RaceLoader::loadStartList() {
         {int(gara_), tipoTurno_, int(manche_)}));
     const int id = row.column(QStringLiteral("co_Concorrente"));
     const int heat = parallel ? row.column(QStringLiteral("se_TabelloneSfida")) : -1;
-    // Positions count every row, empty positions included.
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                 {QStringLiteral("turno"), tipoTurno_, -1, true},
+                 {QStringLiteral("manche"), QString::number(manche_)},
+                 {QStringLiteral("concorrente"), {}, id}});
+    // Positions count every row, empty positions (a Null competitor) included. The session's
+    // heat may be Null here (heat 0).
     qint32 position = 0;
     for (; !row.atEnd(); row.next()) {
         ++position;
@@ -102,6 +110,10 @@ void RaceLoader::loadStartList() {
     const int heatNumber = pair.column(QStringLiteral("tp_Sfida"));
     const int laneA = pair.column(QStringLiteral("tp_ConcorrenteA"));
     const int laneB = pair.column(QStringLiteral("tp_ConcorrenteB"));
+    pair.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                  {QStringLiteral("turno"), tipoTurno_, -1, true},
+                  {QStringLiteral("manche"), QString::number(manche_)},
+                  {QStringLiteral("sfida"), {}, heatNumber}});
     for (; !pair.atEnd(); pair.next()) {
         const qint16 h = pair.integer(heatNumber);
         k_.ElencoCoppieSfideAdd(h, pair.integer(laneA));

@@ -30,6 +30,8 @@ void RaceLoader::loadRaceRecord() {
     LoaderRows row(db_.openReader(QStringLiteral("SELECT * FROM Gare WHERE ga_Gara = ?"), {int(gara_)}));
     if (row.atEnd())
         return;  // an unknown race keeps the record's defaults
+    // Every field of the race row must hold a value.
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)}});
     clsGara& g = k_.cGara;
     g.setAnno(row.integer(row.column(QStringLiteral("ga_Anno"))));
     g.setCodiceEquipe(row.integer(row.column(QStringLiteral("ga_CodiceEquipe"))));
@@ -53,7 +55,10 @@ void RaceLoader::loadRaceRecord() {
     g.setLingua(row.text(row.column(QStringLiteral("ga_Lingua"))));
     g.setPagineMonitor(row.integer(row.column(QStringLiteral("ga_PagineMonitor"))));
     g.setQualificazioneParallela(row.boolean(row.column(QStringLiteral("ga_QualificazioneParallela"))));
-    g.setTabelloneNumeroDiscese(row.integer(row.column(QStringLiteral("ga_NumeroDisceseTabellone"))));
+    // The runs that count on a parallel board are entered for parallel races only: an empty
+    // field reads as 0, as the summed standings read it.
+    const int boardRuns = row.column(QStringLiteral("ga_NumeroDisceseTabellone"));
+    g.setTabelloneNumeroDiscese(row.isNull(boardRuns) ? qint16(0) : row.integer(boardRuns));
 }
 
 void RaceLoader::loadDetectionPoints() {
@@ -66,8 +71,11 @@ void RaceLoader::loadDetectionPoints() {
     const int settings[] = {row.column(QStringLiteral("pr_BaudVelocita")), row.column(QStringLiteral("pr_Parita")),
                             row.column(QStringLiteral("pr_BitDati")), row.column(QStringLiteral("pr_BitStop"))};
     const int clock = row.column(QStringLiteral("pr_TipoOrologio"));
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                 {QStringLiteral("punto"), {}, row.column(QStringLiteral("pr_PuntoRilevamento"))}});
     clsGara& g = k_.cGara;
     for (; !row.atEnd(); row.next()) {
+        // The slot (tp_Ordine) and the serial-line settings may be Null: slot 0, empty parts.
         // The race record has 12 point slots; a slot outside them stops the load.
         const auto slot = qint16(stored::inRange(row.numberReadInteger(order), kFirstPointSlot,
                                                  kLastPointSlot, row.name(order)));
@@ -76,7 +84,7 @@ void RaceLoader::loadDetectionPoints() {
         g.setPuntoRilevamentoCom(slot, row.integer(port));
         QStringList parts;
         for (int column : settings)
-            parts.append(row.text(column));
+            parts.append(row.textOrEmpty(column));
         g.setPuntoRilevamentoSettings(slot, parts.join(QLatin1Char(',')));
         g.setPuntoRilevamentoOrologio(slot, row.longValue(clock));
     }
@@ -92,13 +100,16 @@ void RaceLoader::loadCategories() {
     const int series = row.column(QStringLiteral("ca_SerieTiri"));
     const int penalty = row.column(QStringLiteral("ca_PenalitaTiri"));
     const int penaltyText = row.column(QStringLiteral("ca_DescrizioneSerieTiri"));
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                 {QStringLiteral("categoria"), {}, code, true}});
+    // The texts may be Null; the shooting series and the penalty per miss must hold a value.
     for (; !row.atEnd(); row.next()) {
         auto category = std::make_shared<clsCategoria>();
-        category->setCategoria(row.text(code));
-        category->setDescrizione(row.text(title));
+        category->setCategoria(row.textOrEmpty(code));
+        category->setDescrizione(row.textOrEmpty(title));
         category->setBiathlonSerieTiri(row.integer(series));
         category->setBiathlonPenalitaTiro(row.integer(penalty));
-        category->setBiathlonDescrizionePenalita(row.text(penaltyText));
+        category->setBiathlonDescrizionePenalita(row.textOrEmpty(penaltyText));
         k_.CategoriaAdd(std::move(category));
     }
     k_.setCategoriaMonitor(QStringLiteral("XXXXX"));

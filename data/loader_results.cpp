@@ -1,5 +1,7 @@
 // Race loader: open states, stored results, shooting penalties, intermediate times and the
 // state abbreviations of the race language.
+#include <vector>
+
 #include "data/loader_rows.h"
 #include "data/loader_steps.h"
 #include "data/one_value_queries.h"
@@ -83,13 +85,24 @@ void RaceLoader::loadResults() {
     const QString runIndexField = row.name(runIndexColumn);
     const bool cutFirstRun =
         k_.cGara.Specialita() == kWholeSecondsFirstRunSpeciality && k_.MancheCorrente() != 1;
+    std::vector<LoaderRows::KeyPart> key{{QStringLiteral("gara"), QString::number(gara_)},
+                                         {QStringLiteral("turno"), tipoTurno_, -1, true},
+                                         {QStringLiteral("manche"), {}, run}};
+    if (parallel)
+        key.push_back({QStringLiteral("sfida"), {}, runIndexColumn});
+    key.push_back({QStringLiteral("concorrente"), {}, id});
+    row.keyedBy(std::move(key));
 
     for (; !row.atEnd(); row.next()) {
+        // The run index must hold a value on every row: the heat in a parallel turn (where the
+        // run may be Null), the run otherwise.
+        const qint16 m = row.integer(runIndexColumn);
         // A start position without a stored result has no competitor (Null): skipped.
+        if (row.isNull(id))
+            continue;
         const qint16 competitor = row.integer(id);
         if (competitor <= 0)
             continue;
-        const qint16 m = row.integer(runIndexColumn);
         clsRisultati& result = resultOf(competitor, m, runIndexField);
         result.setOrarioPartenza(row.longValue(start));
         result.setOrarioArrivo(row.longValue(finish));
@@ -98,7 +111,8 @@ void RaceLoader::loadResults() {
         const qint32 stateCode = row.longValue(state);
         result.setStatoConcorrente(stateCode);
         // Whoever has started or is out in the current run is no longer expected at the start.
-        if (row.integer(run) == manche_ && stateCode != kOnCourseState && stateCode != kOpenState)
+        const bool currentRun = !row.isNull(run) && row.integer(run) == manche_;
+        if (currentRun && stateCode != kOnCourseState && stateCode != kOpenState)
             k_.PartenteRimuovi(competitor);
     }
 }
@@ -117,6 +131,11 @@ void RaceLoader::loadPenalties() {
     for (int i = 0; i < kShootingSeries; ++i)
         series[i] = row.column(QStringLiteral("sp_PenalitaTiro%1").arg(i + 1));
     const QString runField = row.name(run);
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                 {QStringLiteral("turno"), tipoTurno_, -1, true},
+                 {QStringLiteral("manche"), {}, run},
+                 {QStringLiteral("concorrente"), {}, id}});
+    // The competitor may be Null (the row is skipped); the run and the misses must hold values.
     for (; !row.atEnd(); row.next()) {
         if (row.isNull(id))
             continue;
@@ -131,7 +150,7 @@ void RaceLoader::loadIntermediateTimes() {
     // competitors changes no list, so the rows follow the key (run, competitor, point) rather
     // than the bib, which saves a join and a sort.
     LoaderRows row(db_.openReader(
-        QStringLiteral("SELECT si_Concorrente, si_Manche, si_Orario FROM QSessioniConcorrentiIntermedi"
+        QStringLiteral("SELECT si_Concorrente, si_Manche, si_Orario, si_Intermedio FROM QSessioniConcorrentiIntermedi"
                        " WHERE si_Gara = ? AND si_TipoTurno = ? AND si_Manche <= ? AND si_Orario <> 0"
                        " ORDER BY si_Manche, si_Concorrente, si_Intermedio"),
         {int(gara_), tipoTurno_, int(manche_)}));
@@ -139,6 +158,11 @@ void RaceLoader::loadIntermediateTimes() {
     const int run = row.column(QStringLiteral("si_Manche"));
     const int time = row.column(QStringLiteral("si_Orario"));
     const QString runField = row.name(run);
+    row.keyedBy({{QStringLiteral("gara"), QString::number(gara_)},
+                 {QStringLiteral("turno"), tipoTurno_, -1, true},
+                 {QStringLiteral("manche"), {}, run},
+                 {QStringLiteral("concorrente"), {}, id},
+                 {QStringLiteral("intermedio"), {}, row.column(QStringLiteral("si_Intermedio"))}});
     for (; !row.atEnd(); row.next())
         resultOf(row.integer(id), row.integer(run), runField).OrarioIntermedioAdd(row.longValue(time));
 }

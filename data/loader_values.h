@@ -1,9 +1,11 @@
 #pragma once
 // How the race database's stored values become the race model's numbers, flags and texts, for
-// the one-value queries and the race loader. A Null read as a number or a truth value is 0 or
-// false. A value that cannot become the member's type (a number outside the 16- or 32-bit range,
-// a text that is not a number) raises StoredValueError naming the field, so a load stops with a
-// clear message instead of storing a wrapped or invented value.
+// the one-value queries and the race loader. Here a Null read as a number or a truth value is 0
+// or false, which is what the one-value queries give; the race loader reads its fields through
+// LoaderRows (data/loader_rows.h), where a Null in a field that must hold a value stops the load.
+// A value that cannot become the member's type (a number outside the 16- or 32-bit range, a text
+// that is not a number) raises StoredValueError naming the field, so a load stops with a clear
+// message instead of storing a wrapped or invented value.
 #include <QString>
 #include <QVariant>
 #include <QtGlobal>

@@ -80,20 +80,22 @@ TEST_F(LoaderRules, CompetitorCategoriesOnePerRowAndOneEmptyWithout) {
     EXPECT_EQ(k->ElencoConcorrenti(), (QList<qint16>{1, 2, 3, 4}));
 }
 
-TEST_F(LoaderRules, NullPrintedBibAndNullNumbersReadAsZero) {
+TEST_F(LoaderRules, FieldsThatMayBeNullReadAsEmptyOrZero) {
     race(QStringLiteral("SA"), QStringLiteral("GS"), 0);
     base.addCompetitor(1, 7, 3, QStringLiteral("de la cruz"), QVariant());
     base.addCompetitor(1, 8, 4, QStringLiteral("x"), 104);
-    base.exec(QStringLiteral("UPDATE Gare SET ga_Anno = NULL, ga_KO = NULL, ga_Risoluzione = NULL"));
+    base.exec(QStringLiteral("UPDATE Concorrenti SET co_Nome = NULL WHERE co_Concorrente = 7"));
+    base.exec(QStringLiteral("INSERT INTO Categorie (ca_Gara, ca_Categoria) VALUES (1, 'M')"));
+    base.exec(QStringLiteral("UPDATE Gare SET ga_NumeroDisceseTabellone = NULL"));
     const auto k = load();
     ASSERT_TRUE(k);
     EXPECT_EQ(k->ConcorrenteItem(7)->PettoraleStampa(), 0);
     EXPECT_EQ(k->ConcorrenteItem(7)->Cognome(), QStringLiteral("DE LA CRUZ"));
+    EXPECT_EQ(k->ConcorrenteItem(7)->Nome(), QString());
     EXPECT_EQ(k->ConcorrenteItem(7)->Nazionalita(), QStringLiteral("ITA"));
     EXPECT_EQ(k->ConcorrenteItem(8)->PettoraleStampa(), 104);
-    EXPECT_EQ(k->cGara.Anno(), 0);
-    EXPECT_FALSE(k->cGara.KO());
-    EXPECT_EQ(k->cGara.Risoluzione(), 0);
+    EXPECT_EQ(k->CategoriaItem(QStringLiteral("M"))->Descrizione(), QString());
+    EXPECT_EQ(k->cGara.TabelloneNumeroDiscese(), 0);
 }
 
 TEST_F(LoaderRules, AnEmptyStartPositionStillCounts) {
@@ -380,6 +382,46 @@ TEST_F(LoaderFailures, AHeatOutsideTheResultSlotsIsRejected) {
     const KronoDaDatabaseResult r = loadResult(1, QStringLiteral("FI"));
     EXPECT_FALSE(r);
     EXPECT_EQ(r.error, QStringLiteral("Valore fuori intervallo nel campo se_TabelloneSfida: 51 (ammessi da 0 a 50)"));
+}
+
+TEST_F(LoaderFailures, ANullWhereAValueIsNeededFailsTheLoadNamingTheRow) {
+    base.addResult(1, kGA, 2, 3, 100500, 0);
+    base.exec(QStringLiteral("INSERT INTO Categorie (ca_Gara, ca_Categoria) VALUES (1, 'M')"));
+    const struct {
+        const char* setNull;
+        const char* message;
+    } cases[] = {
+        {"UPDATE SessioniConcorrenti SET sc_StatoConcorrente = NULL",
+         "Valore mancante nel campo sc_StatoConcorrente (gara 1, turno 'GA', manche 2, concorrente 3)"},
+        {"UPDATE SessioniConcorrenti SET sc_Tempo = NULL",
+         "Valore mancante nel campo sc_Tempo (gara 1, turno 'GA', manche 2, concorrente 3)"},
+        {"UPDATE Gare SET ga_Anno = NULL", "Valore mancante nel campo ga_Anno (gara 1)"},
+        {"UPDATE Gare SET ga_KO = NULL", "Valore mancante nel campo ga_KO (gara 1)"},
+        {"UPDATE Categorie SET ca_PenalitaTiri = NULL",
+         "Valore mancante nel campo ca_PenalitaTiri (gara 1, categoria 'M')"},
+        {"UPDATE Concorrenti SET co_Pettorale = NULL WHERE co_Concorrente = 2",
+         "Valore mancante nel campo co_Pettorale (gara 1, concorrente 2)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setNull);
+        base.exec(QStringLiteral("SAVEPOINT one_null"));
+        base.exec(QString::fromUtf8(c.setNull));
+        expectFailure(QString::fromUtf8(c.message));
+        base.exec(QStringLiteral("ROLLBACK TO one_null"));
+        base.exec(QStringLiteral("RELEASE one_null"));
+    }
+    EXPECT_TRUE(loadResult()) << "the race loads once every field holds a value";
+}
+
+TEST_F(LoaderFailures, ANullHeatOfAParallelTurnFailsTheLoad) {
+    base.exec(QStringLiteral("UPDATE Gare SET ga_Parallelo = -1"));
+    base.addSession(1, QStringLiteral("FI"), 1, 1, 1, QVariant());
+    base.addStart(1, QStringLiteral("FI"), 1, 1, 1);
+    base.addResult(1, QStringLiteral("FI"), 1, 1, 41000, 0);
+    const KronoDaDatabaseResult r = loadResult(1, QStringLiteral("FI"));
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.error, QStringLiteral("Valore mancante nel campo se_TabelloneSfida"
+                                      " (gara 1, turno 'FI', manche 1, sfida (vuoto), concorrente 1)"));
 }
 
 TEST_F(LoaderFailures, ACompetitorIdOutsideTheIntegerRangeIsRejected) {

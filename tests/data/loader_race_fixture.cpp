@@ -154,13 +154,14 @@ void writeFixtureRace(const clsKrono& k, const db::Database& d) {
     // Start and finish points, and one numbered point per intermediate.
     exec(d, "INSERT INTO TipiPuntiRilevamento (tp_Id, tp_Descrizione, tp_Ordine, tp_NumeroIntermedio)"
             " VALUES (3, 'Partenza', 0, 0), (4, 'Arrivo', 6, 0)", {});
-    exec(d, "INSERT INTO PuntiRilevamento (pr_Gara, pr_PuntoRilevamento, pr_TipoPuntoRilevamento)"
-            " VALUES (?, 1, 3), (?, 2, 4)", {race, race});
+    // Every point has its port and clock type; the serial-line settings may stay empty.
+    exec(d, "INSERT INTO PuntiRilevamento (pr_Gara, pr_PuntoRilevamento, pr_TipoPuntoRilevamento,"
+            " pr_Com, pr_TipoOrologio) VALUES (?, 1, 3, 1, 1), (?, 2, 4, 2, 1)", {race, race});
     for (int j = 1; j <= g.Intermedi(); ++j) {
         exec(d, "INSERT INTO TipiPuntiRilevamento (tp_Id, tp_Descrizione, tp_Ordine, tp_NumeroIntermedio)"
                 " VALUES (?, ?, ?, ?)", {10 + j, QStringLiteral("Intermedio %1").arg(j), j, j});
-        exec(d, "INSERT INTO PuntiRilevamento (pr_Gara, pr_PuntoRilevamento, pr_TipoPuntoRilevamento)"
-                " VALUES (?, ?, ?)", {race, 2 + j, 10 + j});
+        exec(d, "INSERT INTO PuntiRilevamento (pr_Gara, pr_PuntoRilevamento, pr_TipoPuntoRilevamento,"
+                " pr_Com, pr_TipoOrologio) VALUES (?, ?, ?, ?, 1)", {race, 2 + j, 10 + j, 2 + j});
     }
     for (int m = 1; m <= runs; ++m) {
         exec(d, "INSERT INTO Sessioni (se_Gara, se_TipoTurno, se_Manche, se_Descrizione,"
