@@ -35,7 +35,8 @@ QList<qint16> ClassificaTempiSommati(const db::Database& database, qint16 Gara,
                                      const QString& Categoria, qint32 IdTipoTurnoStandings) {
     const QString turnType = CodiceTipoTurno(database, IdTipoTurnoStandings);
     const double runs = countedRuns(database, Gara);
-    const int wholeRuns = int(basic::Int(runs));
+    // The runs are 16-bit numbers: a stored count beyond them counts every run.
+    const int wholeRuns = int(std::clamp(basic::Int(runs), 0.0, 32767.0));
 
     db::Recordset rs = database.openRecordset(
         QStringLiteral("SELECT sc_Concorrente, sc_Tempo, sc_Manche FROM SessioniConcorrenti"

@@ -110,12 +110,15 @@ qint32 clsKrono::DistaccoDaPosizione(qint32 Classifica, qint16 Manche, qint16 Co
                                       : nullptr;
     qint32 a = gapTimeMs(type, Classifica, Manche, own, rules);
     qint32 b = gapTimeMs(type, Classifica, Manche, other, rules);
-    if (type == 2 && b == 0)
+    // At a split there is no gap unless both have reached it.
+    if (type == 2 && (a == 0 || b == 0))
         return 0;
     // Both times are cut (never rounded) to the race's resolution before the difference.
     a = TroncaRisoluzione(a, cGara.Risoluzione());
     b = TroncaRisoluzione(b, cGara.Risoluzione());
-    return packedGap(b == 0 ? qint64(kNoTimePacked) : qint64(a) - b);
+    // A competitor without a time has no gap either (not minus the reference's time, which
+    // would read as a huge lead): both sides give the no-time value.
+    return packedGap((a == 0 || b == 0) ? qint64(kNoTimePacked) : qint64(a) - b);
 }
 
 qint32 clsKrono::DistaccoTraConcorrenti(qint32 Classifica, qint16 Manche, qint16 Concorrente1,

@@ -115,8 +115,10 @@ qint32 RunRules::penaltyMs(const clsConcorrente* competitor, int manche) const
     // milliseconds, never its packed digits.
     const qint64 perMissMs = TempoInMillesimi(perMissPacked);
     qint64 total = 0;
-    for (qint16 i = 1; i <= r->PenalitaCount(); ++i)
-        total += qint64(r->PenalitaItem(i)) * perMissMs;
+    // A wider index than the 16-bit count, which saturates at 32767: the loop always ends.
+    const int count = r->PenalitaCount();
+    for (int i = 1; i <= count; ++i)
+        total += qint64(r->PenalitaItem(qint16(i))) * perMissMs;
     return clampToLong(total);
 }
 

@@ -97,6 +97,15 @@ TEST_F(SummedStandings, NoCountedRunsGiveAnEmptyList) {
     EXPECT_TRUE(ClassificaTempiSommati(base.db(), 9, QStringLiteral("XXXXX"), 10).isEmpty());
 }
 
+TEST_F(SummedStandings, AHugeStoredRunCountCountsEveryRun) {
+    base.exec(QStringLiteral("UPDATE Gare SET ga_NumeroDisceseTabellone = 10000000000"));
+    run(QStringLiteral("QR"), 1, 11, 100000);
+    run(QStringLiteral("QR"), 2, 11, 100000);
+    run(QStringLiteral("QR"), 3, 11, 100000);  // three runs: 3'00.000
+    run(QStringLiteral("QR"), 1, 12, 50000);   // one run only: fewer runs rank behind
+    EXPECT_EQ(standings(), (QList<qint16>{11, 12}));
+}
+
 TEST_F(SummedStandings, TheCategoryFilterIgnoresLetterCase) {
     for (int id : {11, 12, 13, 14}) {
         run(QStringLiteral("QR"), 1, id, 100000 - id);

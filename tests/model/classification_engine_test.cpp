@@ -388,6 +388,16 @@ TEST_F(BiathlonPenalties, OnlyDisciplineFiveAndKnownCategoryPenalise)
     EXPECT_EQ(k.TempoTotaleConcorrente(1, 1), 100000);
 }
 
+TEST_F(BiathlonPenalties, MoreEntriesThanTheCountCanTellStillEnd)
+{
+    // 32,768 more entries: the count saturates at 32767, the sum still stops there.
+    category->setBiathlonPenalitaTiro(1);
+    for (int i = 0; i < 32768; ++i)
+        k.ConcorrenteItem(1)->Risultati(1)->PenalitaAdd(0);
+    EXPECT_EQ(k.ConcorrenteItem(1)->Risultati(1)->PenalitaCount(), 32767);
+    EXPECT_EQ(k.TempoPenalita(1, 1), 3000);  // the first two entries: 3 misses x 1 s
+}
+
 TEST_F(BiathlonPenalties, PenaltiesDecideTheOverallOrder)
 {
     category->setBiathlonPenalitaTiro(100);
@@ -500,6 +510,49 @@ TEST(RankingKeys, SameOrderAsTextKeysWithinTheirWidths)
     }
 }
 
+// The overall state and total time (packed) after run `upTo` of a race that is neither a sprint
+// nor parallel, without penalties, worked out here from the stored runs rather than by the
+// engine: best run (speciality 5) or runs adding up.
+std::pair<qint32, qint32> referenceOverall(const clsKrono& k, qint16 number, int upTo)
+{
+    constexpr qint64 kNoTime = 240000000;
+    const auto c = k.ConcorrenteItem(number);
+    const bool bestRun = k.cGara.Specialita() == 5;
+    const auto stateOf = [&](int m) { return c->Risultati(static_cast<qint16>(m))->StatoConcorrente(); };
+    const auto stateAfter = [&](int last) -> qint32 {
+        for (int m = 1; m <= last; ++m) {
+            if (bestRun && stateOf(m) == 0)
+                return 0;
+            if (!bestRun && stateOf(m) != 0)
+                return stateOf(m);
+        }
+        return bestRun ? 30 : 0;
+    };
+    const auto runMs = [&](int m) -> qint64 {
+        return TempoInMillesimi(c->Risultati(static_cast<qint16>(m))->Tempo());
+    };
+    qint64 total = 0;
+    if (bestRun) {
+        // Only a run that itself arrived with a time can be the best one: a disqualified run
+        // that still carries a time never is.
+        qint64 candidate = 0;
+        for (int m = 1; m <= upTo; ++m) {
+            if (stateAfter(m) == 0)
+                candidate = (stateOf(m) == 0 && runMs(m) > 0) ? runMs(m) : kNoTime;
+            total = std::min(candidate, total == 0 ? kNoTime : total);
+        }
+    } else {
+        for (int m = 1; m <= upTo; ++m) {
+            if (stateAfter(m) != 0) {
+                total = 0;
+                break;
+            }
+            total += runMs(m);
+        }
+    }
+    return {stateAfter(upTo), MillesimiInTempo(total)};
+}
+
 // The stored text key of a competitor, built from its results by the documented layout.
 QString referenceKey(const clsKrono& k, int classifica, qint16 number)
 {
@@ -507,12 +560,12 @@ QString referenceKey(const clsKrono& k, int classifica, qint16 number)
     const int run = k.MancheCorrente();
     QString leading;
     switch (k.TipoClassifica(classifica)) {
-    case 0:
-        leading = basic::Format(qint64(k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), number)),
-                                QStringLiteral("00-")) +
-                  basic::Format(qint64(k.TempoTotaleConcorrente(k.MancheSfidaCorrente(), number)),
-                                QStringLiteral("000000000-"));
+    case 0: {
+        const auto [state, total] = referenceOverall(k, number, run);
+        leading = basic::Format(qint64(state), QStringLiteral("00-")) +
+                  basic::Format(qint64(total), QStringLiteral("000000000-"));
         break;
+    }
     case 1: {
         const auto r = c->Risultati(static_cast<qint16>(classifica));
         const qint32 s = r->StatoConcorrente();

@@ -96,6 +96,9 @@ TEST_F(RankedRace, GapToReferenceWithoutTime)
     // Position 5 holds 50, who has no time.
     EXPECT_EQ(k.DistaccoDaPosizione(0, 1, 10, 5, kAll), 664000000);
     EXPECT_EQ(k.DistaccoDaPosizione(0, 1, 10, 9, kAll), 664000000);
+    // 50 itself has no time: no gap either, never minus the leader's time.
+    EXPECT_EQ(k.DistaccoDaPosizione(0, 1, 50, 1, kAll), 664000000);
+    EXPECT_EQ(k.DistaccoDaPosizione(1, 1, 50, 1, kAll), 664000000);
     EXPECT_EQ(k.DistaccoTraConcorrenti(0, 1, 10, 50), 240000000);
     EXPECT_EQ(k.DistaccoTraConcorrenti(0, 1, 50, 10), 240000000);
     EXPECT_EQ(k.DistaccoTraConcorrenti(0, 1, 30, 10), 2000);
@@ -154,9 +157,11 @@ TEST(SplitGaps, ElapsedTimeAtSplitAddsEarlierRuns)
     EXPECT_EQ(k.DistaccoTraConcorrenti(6, 2, 1, 2), -500);
     EXPECT_EQ(k.DistaccoDaPosizione(6, 2, 1, 1, kAll), -500);
     EXPECT_EQ(k.DistaccoDaPosizione(6, 2, 2, 2, kAll), 500);
-    // A reference without the split: no gap.
+    // A reference without the split, or a competitor without it: no gap.
     EXPECT_EQ(k.DistaccoDaPosizione(6, 2, 1, 3, kAll), 0);
+    EXPECT_EQ(k.DistaccoDaPosizione(6, 2, 3, 1, kAll), 0);
     EXPECT_EQ(k.DistaccoTraConcorrenti(6, 2, 1, 3), 240000000);
+    EXPECT_EQ(k.DistaccoTraConcorrenti(6, 2, 3, 1), 240000000);
 }
 
 TEST(SplitTimes, ElapsedTimeOfOneCompetitor)
