@@ -44,6 +44,8 @@ Database Database::open(const QString& path, const OpenOptions& options) {
 
 bool Database::isOpen() const { return connection_ && connection_->handle; }
 
+sqlite3* Database::nativeHandle() const { return connection_ ? connection_->handle : nullptr; }
+
 QString Database::path() const { return connection_ ? connection_->path : QString(); }
 
 void Database::close() {

@@ -19,6 +19,8 @@
 #include "platform/db/recordset.h"
 #include "platform/db/row_reader.h"
 
+struct sqlite3;
+
 namespace razudar::db {
 
 inline constexpr int kDefaultBusyTimeoutMs = 2000;
@@ -52,6 +54,9 @@ public:
     // Fields of a table or view from the declared column types; an unknown name raises 3265.
     std::vector<FieldInfo> tableFields(const QString& tableOrView) const;
     bool inTransaction() const;
+    // The SQLite connection underneath (null when not open), for what only SQLite itself offers,
+    // such as an authoriser that makes a test's statement meet another user's lock.
+    sqlite3* nativeHandle() const;
 
 private:
     friend class Workspace;

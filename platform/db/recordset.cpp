@@ -194,6 +194,43 @@ std::optional<std::vector<QVariant>> rereadRow(RecordsetRows& r, const QString& 
     return values;
 }
 
+// Reads a written row back into its place in the record set. A failure (a lock held longer
+// than the busy wait) leaves the row pending with the values written, to be read again when
+// the row is next used: the write itself is done and is never repeated.
+void readBackWritten(RecordsetRows& r, std::size_t index, qint64 rowid) {
+    r.pendingReadBack[index] = rowid;
+    try {
+        const std::optional<std::vector<QVariant>> stored =
+            rereadRow(r, QStringLiteral("rowid = ?"), {rowid});
+        if (stored) {
+            for (size_t i = 0; i < r.fields.size(); ++i) {
+                if (r.originTables[i].compare(r.baseTable, Qt::CaseInsensitive) == 0) {
+                    r.row(index)[i] = (*stored)[i];
+                }
+            }
+        }
+        r.pendingReadBack.erase(index);
+    } catch (const DbError&) {
+    }
+}
+
+// A row whose read-back failed is read again before it is used; a failure now is reported as
+// the read error it is.
+void completeReadBack(RecordsetRows& r, qsizetype position) {
+    if (r.pendingReadBack.empty() || position < 0) return;
+    const auto pending = r.pendingReadBack.find(static_cast<std::size_t>(position));
+    if (pending == r.pendingReadBack.end()) return;
+    const qint64 rowid = pending->second;
+    const std::optional<std::vector<QVariant>> stored =
+        rereadRow(r, QStringLiteral("rowid = ?"), {rowid});
+    r.pendingReadBack.erase(pending);
+    for (size_t i = 0; stored && i < r.fields.size(); ++i) {
+        if (r.originTables[i].compare(r.baseTable, Qt::CaseInsensitive) == 0) {
+            r.row(static_cast<size_t>(position))[i] = (*stored)[i];
+        }
+    }
+}
+
 }  // namespace
 
 Recordset::Recordset() = default;
@@ -315,6 +352,7 @@ QVariant Recordset::value(int position) const {
     if (isDeleted(r, c.position)) {
         throw DbError(errors::kRecordDeleted, QStringLiteral("Il record è stato eliminato."));
     }
+    completeReadBack(rows(), c.position);
     return r.row(static_cast<size_t>(c.position))[position];
 }
 
@@ -394,6 +432,7 @@ void Recordset::edit() {
     if (isDeleted(r, c.position)) {
         throw DbError(errors::kRecordDeleted, QStringLiteral("Il record è stato eliminato."));
     }
+    completeReadBack(r, c.position);
     c.buffer = r.rowValues(static_cast<size_t>(c.position));
     c.changed.assign(r.fields.size(), false);
     c.mode = EditMode::Editing;
@@ -452,13 +491,22 @@ void Recordset::update() {
                       .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
         }
         detail::runStatement(*r.connection, sql, values);
+        // The row is written: from here on the add is done, whatever the read-back meets, so
+        // a retry of the operation can never write it twice.
         const qint64 rowid = sqlite3_last_insert_rowid(r.connection->handle);
-        std::vector<QVariant> added = rereadRow(r, QStringLiteral("rowid = ?"), {rowid})
-                                          .value_or(std::vector<QVariant>(r.fields.size()));
+        std::vector<QVariant> written(r.fields.size());
+        for (size_t i = 0; i < r.fields.size(); ++i) {
+            if (c.changed[i]) written[i] = c.buffer[i];
+        }
+        c.mode = EditMode::None;
+        c.buffer.clear();
+        c.changed.clear();
         const bool atEnd = c.position >= static_cast<qsizetype>(r.rowCount());
-        r.appendRow(std::move(added));
+        r.appendRow(std::move(written));
         ++r.liveRows;
         if (atEnd) c.position = static_cast<qsizetype>(r.rowCount());
+        readBackWritten(r, r.rowCount() - 1, rowid);
+        return;
     } else {
         const auto current = static_cast<size_t>(c.position);
         if (!columns.isEmpty()) {
@@ -485,18 +533,30 @@ void Recordset::update() {
                 throw DbError(errors::kRecordDeleted,
                               QStringLiteral("Il record è stato eliminato da un altro utente."));
             }
-            // A changed INTEGER PRIMARY KEY moves the rowid with it.
-            std::optional<std::vector<QVariant>> stored =
-                rereadRow(r, QStringLiteral("rowid = ?"), {rowid});
-            if (!stored) {
-                const RowLocator now = locate(r, c.buffer.data());
-                stored = rereadRow(r, now.where, now.params);
-            }
-            for (size_t i = 0; stored && i < r.fields.size(); ++i) {
+            // Written: the edit is done; the row shows the values written until it is read back.
+            std::vector<QVariant> buffer = std::move(c.buffer);
+            c.mode = EditMode::None;
+            c.buffer.clear();
+            c.changed.clear();
+            for (size_t i = 0; i < r.fields.size(); ++i) {
                 if (r.originTables[i].compare(r.baseTable, Qt::CaseInsensitive) == 0) {
-                    r.row(current)[i] = (*stored)[i];
+                    r.row(current)[i] = buffer[i];
                 }
             }
+            // A changed INTEGER PRIMARY KEY moves the rowid with it: find the row again by its
+            // key as written.
+            try {
+                if (!rereadRow(r, QStringLiteral("rowid = ?"), {rowid})) {
+                    const RowLocator now = locate(r, buffer.data());
+                    detail::Statement find(*r.connection, QStringLiteral("SELECT rowid FROM %1 WHERE %2")
+                                                              .arg(table, now.where));
+                    find.bind(now.params);
+                    if (find.step()) rowid = sqlite3_column_int64(find.raw(), 0);
+                }
+            } catch (const DbError&) {
+            }
+            readBackWritten(r, current, rowid);
+            return;
         }
     }
     c.mode = EditMode::None;
@@ -524,6 +584,7 @@ void Recordset::deleteRecord() {
     if (r.deleted[current]) {
         throw DbError(errors::kRecordDeleted, QStringLiteral("Il record è stato eliminato."));
     }
+    completeReadBack(r, c.position);
     const RowLocator loc = locate(r, r.row(current));
     const int changed = detail::runStatement(
         *r.connection,

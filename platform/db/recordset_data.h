@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -25,6 +26,9 @@ struct RecordsetRows {
     std::vector<QVariant> values;
     std::vector<bool> deleted;  // per row
     int liveRows = 0;           // rows not deleted
+    // Rows written to the file whose stored values could not be read back yet (row index to
+    // the row's rowid): they hold the values written until a later read-back succeeds.
+    std::map<std::size_t, qint64> pendingReadBack;
 
     std::size_t rowCount() const { return deleted.size(); }
     QVariant* row(std::size_t i) { return values.data() + i * fields.size(); }

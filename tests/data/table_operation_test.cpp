@@ -2,6 +2,8 @@
 
 #include <QProcess>
 
+#include <sqlite3.h>
+
 #include "data/table_operation.h"
 #include "db_fixture.h"
 
@@ -41,6 +43,55 @@ TEST(EseguiOperazioneTabella, LockReleasedAfterAWhileIsRetriedSilently) {
     EXPECT_TRUE(race.fakes.prompter.shown().empty());
     EXPECT_EQ(errorOut, 0);
     EXPECT_EQ(storedServer(race.path), QStringLiteral("REGIA"));
+}
+
+// Makes the next query that reads rows on `database` meet an exclusive lock that `other`
+// takes just before it runs, and keeps.
+struct LockBeforeNextRead {
+    db::Database& other;
+    bool armed = false;
+    bool locked = false;
+    static int authorise(void* self, int action, const char*, const char*, const char*, const char*) {
+        auto* me = static_cast<LockBeforeNextRead*>(self);
+        if (action == SQLITE_SELECT && me->armed && !me->locked) {
+            me->other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+            me->locked = true;
+        }
+        return SQLITE_OK;
+    }
+};
+
+TEST(EseguiOperazioneTabella, AnAddWrittenIsDoneEvenWhenItsReadBackMeetsALock) {
+    RaceDatabase race;
+    db::Database other = db::Database::open(race.path, {false, false, 0});
+    LockBeforeNextRead lock{other};
+    sqlite3_set_authorizer(race.db().nativeHandle(), &LockBeforeNextRead::authorise, &lock);
+    db::Recordset rs = race.db().openRecordset(QStringLiteral("Discipline"));
+    rs.addNew();
+    rs.setValue(QStringLiteral("ds_Disciplina"), QStringLiteral("SA"));
+    lock.armed = true;  // the INSERT reads no rows; the read-back that follows does
+    int errorOut = 0;
+    EXPECT_TRUE(EseguiOperazioneTabella(&rs, op::kUpdate, false, 0, errorOut, nullptr,
+                                        race.fakes.services()));
+    EXPECT_TRUE(lock.locked);
+    EXPECT_TRUE(race.fakes.waiter.sleeps().empty());  // no retry of the INSERT
+    EXPECT_TRUE(race.fakes.prompter.shown().empty());
+    EXPECT_EQ(errorOut, 0);
+    EXPECT_EQ(rs.editMode(), db::EditMode::None);
+    // The new row is there once; while the lock lasts, reading it reports the lock.
+    rs.moveFirst();
+    int readError = 0;
+    try {
+        rs.value(QStringLiteral("ds_Id"));
+    } catch (const db::DbError& e) {
+        readError = e.number();
+    }
+    EXPECT_EQ(readError, 3260);
+    other.execute(QStringLiteral("ROLLBACK"));
+    sqlite3_set_authorizer(race.db().nativeHandle(), nullptr, nullptr);
+    EXPECT_EQ(rs.value(QStringLiteral("ds_Id")).toLongLong(), 1);  // read back now
+    EXPECT_EQ(rs.value(QStringLiteral("ds_Disciplina")).toString(), QStringLiteral("SA"));
+    EXPECT_EQ(race.db().openRecordset(QStringLiteral("SELECT count(*) FROM Discipline")).value(0).toLongLong(), 1);
 }
 
 TEST(EseguiOperazioneTabella, LockThatNeverClearsAsksAfterTenSeconds) {
