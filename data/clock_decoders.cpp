@@ -34,6 +34,11 @@ std::optional<qint32> wholeNumber(const QString& text) {
     return whole;
 }
 
+// A packed time within 0 .. 23:59'59.999 (the clock setting checks its digits).
+bool isTimeOfDayValue(const std::optional<qint32>& time) {
+    return time && *time >= 0 && *time <= kLastTimeOfDay;
+}
+
 }  // namespace
 
 QString OrarioDaTesto(const QString& payload, const Clock& clock, SystemClockSetter& setter) {
@@ -41,7 +46,11 @@ QString OrarioDaTesto(const QString& payload, const Clock& clock, SystemClockSet
     if (!firstSectionValues(payload, values) || values.empty()) return QString();
     const std::optional<double> number = basic::parseNumeric(values[0].toString());
     if (!number || !std::isfinite(*number)) return QString();
-    const std::optional<qint32> time = wholeNumber(FormattaConZeri(*number, 9, false));
+    // A value that is no time of day is refused as such, not cut to its last nine digits.
+    bool fits = false;
+    const qint32 whole = basic::CLng(*number, &fits);
+    if (!fits || !isTimeOfDayValue(whole)) return kClockNotSetText;
+    const std::optional<qint32> time = wholeNumber(FormattaConZeri(whole, 9, false));
     if (!time) return QString();
     QString message;
     ImpostaOrarioComputer(*time, message, clock, setter);
@@ -54,7 +63,8 @@ bool ChiaveSessioneDaTesto(const QString& payload, qint16& race, QString& turnTy
     std::vector<QStringView> values;
     if (!firstSectionValues(payload, values) || values.size() < kValuesRead) return false;
     const std::optional<qint32> time = wholeNumber(basic::Trim(values[0].toString()));
-    if (!time) return false;
+    // A time that is no time of day makes the whole reply unusable: clock and key stay.
+    if (!isTimeOfDayValue(time)) return false;
     QString unused;
     ImpostaOrarioComputer(*time, unused, clock, setter);
     race = integerValue(values[1]);

@@ -63,6 +63,11 @@ TEST(OrarioDaTesto, PayloadsThatCannotBeReadChangeNothing) {
 TEST(OrarioDaTesto, ImpossibleTimeOrRefusedSettingReturnsTheFailureText) {
     Fixture f;
     EXPECT_EQ(OrarioDaTesto(clockText(256000000), f.clock, f.setter), kClockNotSetText);
+    // Outside 0..235959999: refused, never cut to the last nine digits (09:30'05.250).
+    for (const char* time : {"-93005250", "1093005250", "10093005250"})
+        EXPECT_EQ(OrarioDaTesto(clockText(QString::fromUtf8(time)), f.clock, f.setter), kClockNotSetText)
+            << time;
+    EXPECT_TRUE(f.setter.calls().empty());
     f.setter.failWith(QStringLiteral("Operation not permitted"));
     EXPECT_EQ(OrarioDaTesto(clockText(93005250), f.clock, f.setter), kClockNotSetText);
     EXPECT_EQ(f.setter.calls().size(), 1u);
@@ -116,6 +121,8 @@ TEST(ChiaveSessioneDaTesto, PayloadsThatCannotBeReadChangeNeitherClockNorKey) {
         sessionKeyText("nove", "12", "SL", "2"),
         sessionKeyText("", "12", "SL", "2"),
         sessionKeyText("99999999999", "12", "SL", "2"),
+        sessionKeyText("1093005250", "12", "SL", "2"),
+        sessionKeyText("-93005250", "12", "SL", "2"),
         QStringLiteral("_BF_OG-IN__BF_OG-FN_"),
     };
     for (const QString& payload : bad) {

@@ -62,9 +62,9 @@ TEST(ImpostaOrarioComputer, MidnightEastOfGreenwichCarriesTheHourIntoTheDate) {
 TEST(ImpostaOrarioComputer, ClockJustPastMidnightGoesBackToYesterday) {
     ClockFixture f;
     f.clock.setNow(at(2024, 3, 11, 0, 0, 1, 0, kHour));
-    // The negative difference is written without a sign.
+    // A clock moved back says so.
     EXPECT_EQ(f.set(235959000), QStringLiteral("Orario Computer Impostato alle 23:59'59.000\n\n"
-                                               "Differenza di 2.000 dal Precedente Orario"));
+                                               "Differenza di -2.000 dal Precedente Orario"));
     ASSERT_EQ(f.setter.calls().size(), 1u);
     EXPECT_EQ(f.setter.calls()[0], utc(2024, 3, 10, 22, 59, 59, 0));
 }
@@ -88,25 +88,50 @@ TEST(ImpostaOrarioComputer, HalfHourZoneUsesTheRealOffset) {
 TEST(ImpostaOrarioComputer, DaylightSavingRulesOfTheZoneApply) {
     const QTimeZone rome(QByteArrayLiteral("Europe/Rome"));
     if (!rome.isValid()) GTEST_SKIP() << "no time-zone data";
-    ClockFixture f;
-    // Summer: two hours east. Winter: one hour east.
-    f.clock.setNow(QDateTime(QDate(2024, 7, 1), QTime(12, 0, 0), rome));
-    f.set(120000000);
-    f.clock.setNow(QDateTime(QDate(2024, 1, 15), QTime(12, 0, 0), rome));
-    f.set(120000000);
-    ASSERT_EQ(f.setter.calls().size(), 2u);
-    EXPECT_EQ(f.setter.calls()[0], utc(2024, 7, 1, 10, 0, 0, 0));
-    EXPECT_EQ(f.setter.calls()[1], utc(2024, 1, 15, 11, 0, 0, 0));
+    const auto inRome = [&](int mo, int d, int h, int mi) {
+        return QDateTime(QDate(2024, mo, d), QTime(h, mi), rome);
+    };
+    const struct {
+        QDateTime now;
+        OrarioCompatto received;
+        QDateTime setTo;
+        const char* difference;
+    } cases[] = {
+        // Summer two hours east, winter one.
+        {inRome(7, 1, 12, 0), 120000000, utc(2024, 7, 1, 10, 0, 0, 0), "0.000"},
+        {inRome(1, 15, 12, 0), 120000000, utc(2024, 1, 15, 11, 0, 0, 0), "0.000"},
+        // 31 March, clocks forward at 02:00: 02:30 is never shown; taken in standard time it
+        // is 03:30 summer time, 25 minutes ahead of 03:05 (not tomorrow's 02:30).
+        {inRome(3, 31, 3, 5), 23000000, utc(2024, 3, 31, 1, 30, 0, 0), "25'00.000"},
+        // 27 October, clocks back at 03:00: 02:40 is shown twice, the nearer one is taken.
+        {QDateTime::fromMSecsSinceEpoch(utc(2024, 10, 27, 1, 50, 0, 0).toMSecsSinceEpoch(), rome),
+         24000000, utc(2024, 10, 27, 1, 40, 0, 0), "-10'00.000"},
+        {QDateTime::fromMSecsSinceEpoch(utc(2024, 10, 27, 0, 20, 0, 0).toMSecsSinceEpoch(), rome),
+         24000000, utc(2024, 10, 27, 0, 40, 0, 0), "20'00.000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.now.toString(Qt::ISODateWithMs).toStdString());
+        ClockFixture f;
+        f.clock.setNow(c.now);
+        EXPECT_TRUE(f.set(c.received).endsWith(QStringLiteral("Differenza di %1 dal Precedente Orario")
+                                                   .arg(QString::fromUtf8(c.difference))))
+            << f.set(c.received).toStdString();
+        ASSERT_FALSE(f.setter.calls().empty());
+        EXPECT_EQ(f.setter.calls()[0], c.setTo);
+    }
 }
 
-TEST(ImpostaOrarioComputer, ImpossibleTimesAreNotSet) {
+TEST(ImpostaOrarioComputer, ImpossibleTimesAreNotSetWhateverTheirLastNineDigitsRead) {
     ClockFixture f;
     f.clock.setNow(at(2024, 3, 10, 12, 0, 0, 0, 0));
-    EXPECT_EQ(f.set(250000000), kClockNotSetText);  // 25:00
-    EXPECT_EQ(f.set(126000000), kClockNotSetText);  // 12:60
-    EXPECT_EQ(f.set(120060000), kClockNotSetText);  // seconds 60
-    EXPECT_EQ(f.set(1234567890), kClockNotSetText); // last nine digits read 23:45'67.890
+    // 25:00, 12:60, 60 seconds, and values outside 0..235959999 whose last nine digits read a
+    // good time of day (09:30'05.250).
+    for (OrarioCompatto time : {250000000, 126000000, 120060000, -93005250, 1093005250,
+                                kLastTimeOfDay + 1}) {
+        EXPECT_EQ(f.set(time), kClockNotSetText) << time;
+    }
     EXPECT_TRUE(f.setter.calls().empty());
+    EXPECT_NE(f.set(kLastTimeOfDay), kClockNotSetText);  // the last good value is set
 }
 
 TEST(ImpostaOrarioComputer, RefusedSettingGivesTheFailureText) {
