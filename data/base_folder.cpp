@@ -54,7 +54,23 @@ Listing listFolder(const QString& folder, QString* reason) {
     return result;
 }
 
+// A server name is a computer name: never empty, never a path that could lead out of the share
+// folder or back to it.
+bool isComputerName(const QString& name) {
+    return !basic::Trim(name).isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
+           !name.contains(QStringLiteral(".."));
+}
+
+void shareNotFound(const FolderContext& context) {
+    context.prompter.show(QStringLiteral("Cartella Condivisa del Server Non Trovata"),
+                          PromptButtons::Ok, PromptIcon::Critical);
+}
+
 QString clientBaseFolder(const FolderContext& context) {
+    if (!isComputerName(context.settings.NomeComputerServer)) {
+        shareNotFound(context);
+        return QString();
+    }
     const QString mount = paths::withTrailingSeparator(context.settings.shareMountFolder);
     const QString relative = context.settings.NomeComputerServer + u'/' +
                              QString::fromUtf16(kCartellaCondivisa);
@@ -77,8 +93,7 @@ QString clientBaseFolder(const FolderContext& context) {
     case Listing::Missing:
         break;
     }
-    context.prompter.show(QStringLiteral("Cartella Condivisa del Server Non Trovata"),
-                          PromptButtons::Ok, PromptIcon::Critical);
+    shareNotFound(context);
     return QString();
 }
 

@@ -113,6 +113,22 @@ TEST_F(BaseFolderTest, ClientWithoutTheShareIsToldTwiceThenNoDatabase) {
     }
 }
 
+TEST_F(BaseFolderTest, AServerNameThatIsNoComputerNameIsRefused) {
+    // Real folders sit where each refused name would lead.
+    settings.shareMountFolder = rootPath() + QStringLiteral("/mnt/share");
+    for (const char* reached : {"mnt/share/Zez", "mnt/secret/Zez", "mnt/share/a/b/Zez"}) {
+        make(QString::fromUtf8(reached));
+        touch(QString::fromUtf8(reached) + QStringLiteral("/Zez.mdb"));
+    }
+    for (const char* name : {"", "  ", "../secret", "..", "a/b", "a\\b", "PC1.."}) {
+        SCOPED_TRACE(name);
+        settings.NomeComputerServer = QString::fromUtf8(name);
+        prompter.clear();
+        EXPECT_EQ(CartellaBase(1, context()), QString());
+        EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Cartella Condivisa del Server Non Trovata")});
+    }
+}
+
 TEST_F(BaseFolderTest, ClientWithAnEmptyShareFindsNoFolder) {
     settings.shareMountFolder = rootPath();
     settings.NomeComputerServer = QStringLiteral("PC1");
