@@ -14,16 +14,15 @@ TEST(CentraForm, CentresOverTheOwner) {
     QWidget window;
     window.resize(200, 100);
     razudar::CentraForm(window, &owner);
-    const QRect o = owner.frameGeometry();
-    const QRect w = window.frameGeometry();
-    EXPECT_EQ(w.topLeft(), QPoint((o.width() - w.width()) / 2 + o.left(), (o.height() - w.height()) / 2 + o.top()));
+    // (800 - 200) / 2 + 100, (600 - 100) / 2 + 50.
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(400, 300));
 }
 
 TEST(CentraForm, CentresOnTheScreenWithoutOwner) {
     QWidget window;
     window.resize(200, 100);
     razudar::CentraForm(window);
-    const QRect s = QGuiApplication::primaryScreen()->geometry();
-    const QRect w = window.frameGeometry();
-    EXPECT_EQ(w.topLeft(), QPoint((s.width() - w.width()) / 2 + s.left(), (s.height() - w.height()) / 2 + s.top()));
+    // The offscreen test screen is 800 x 800 at the origin.
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(300, 350));
 }

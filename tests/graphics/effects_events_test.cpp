@@ -84,20 +84,6 @@ TEST(Effects, EffettoXUnderscoreMakesOneStepPerCallUntilTheEnd) {
     EXPECT_EQ(steps(c), 0u);  // these steps never block
 }
 
-TEST(Effects, VideoMembersAcceptAndIgnoreTheirArguments) {
-    DirectControl c;
-    QObject* g = c.control.get();
-    call(g, "setdveGrafica", {-720, 0, 720, 576});
-    call(g, "setdveRazudar", {0, 0, 720, 576});
-    call(g, "setFaderWipeGrafica", {1});
-    call(g, "setFaderWipeRazudar", {1});
-    call(g, "EffettoD", {4, true});
-    call(g, "openAvi", {"x.avi"});
-    EXPECT_FALSE(call(g, "getFilenameLenght", {"x.avi"}).isValid());
-    EXPECT_EQ(steps(c), 0u);
-    EXPECT_TRUE(c.events->messages.isEmpty());
-}
-
 TEST(Events, ConfermaComesFromTheHiddenButtons) {
     DirectControl c;
     QList<QPushButton*> buttons = c.control->findChildren<QPushButton*>(QStringLiteral("Command1"));

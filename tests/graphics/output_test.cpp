@@ -27,6 +27,12 @@ struct Output : ::testing::Test {
         writePicture(QDir(c.folder()).filePath(QStringLiteral("verde.png")), 720, 576, Qt::green);
         green[QStringLiteral("file")] = QStringLiteral("verde.png");
         writePage(c.folder(), QStringLiteral("Verde.smb"), {green});
+        // Big letters with a thick outline, for the outline colour.
+        QJsonObject outlined = textObject("txtContorno", 100, 100, 400, 120, "MMMM");
+        outlined[QStringLiteral("size")] = 72;
+        outlined[QStringLiteral("color")] = 65280;  // green
+        outlined[QStringLiteral("outlineWidth")] = 8;
+        writePage(c.folder(), QStringLiteral("Contorno.smb"), {outlined});
         c.start();
         g = c.control.get();
     }
@@ -48,6 +54,25 @@ TEST_F(Output, RedTextLiesInsideItsRectangleAndNowhereElse) {
     EXPECT_TRUE(kRedText.contains(red)) << red.x() << "," << red.y() << " " << red.width() << "x" << red.height();
     EXPECT_GT(red.width(), 100);
     EXPECT_TRUE(isTransparent(frame.pixel(50, 50)));
+}
+
+TEST_F(Output, ColourCodesReachThePictureInTheirLongForm) {
+    // Set and read back alike, a swapped channel order would go unseen: look at the pixels.
+    // Long form 0x00BBGGRR: 16711680 is blue, 65280 green.
+    show("Rossa", 0);
+    call(g, "setProprietaTesto", {"Rossa", "txtRosso", 2, 16711680});
+    const QImage text = c.composedFrame().copy(kRedText);  // the page's blue picture lies outside
+    EXPECT_FALSE(boundingBox(text, isBlue).isEmpty());
+    EXPECT_TRUE(boundingBox(text, isRed).isEmpty());
+}
+
+TEST_F(Output, OutlineColourCodeReachesThePictureInItsLongForm) {
+    show("Contorno", 0);
+    call(g, "setProprietaTesto", {"Contorno", "txtContorno", 15, 255});  // red outline
+    const QImage frame = c.composedFrame();
+    EXPECT_FALSE(boundingBox(frame, isGreen).isEmpty());
+    EXPECT_FALSE(boundingBox(frame, isRed).isEmpty());
+    EXPECT_TRUE(boundingBox(frame, isBlue).isEmpty());
 }
 
 TEST_F(Output, ImageAlphaAndVisibilityShowInTheFrame) {
@@ -184,12 +209,6 @@ TEST_F(Output, PreviewsOfPlanesAndPageFiles) {
     EXPECT_EQ(call(g, "StatoPiano", {1}).toInt(), 0);
     call(g, "Anteprima", {QVariant(QStringLiteral("Blu")), QVariant::fromValue(&design), 720, 576});
     EXPECT_EQ(c.events->messages, QStringList{"Anteprima: Pagina='Blu' non trovata su elenco pagine"});
-}
-
-TEST_F(Output, TvAnswersFalseAndChangesNothing) {
-    EXPECT_FALSE(call(g, "TV", {true}).toBool());
-    EXPECT_FALSE(g->property("VGA").toBool());
-    EXPECT_TRUE(c.events->messages.isEmpty());
 }
 
 // Two pages with a text object of the same place and style: a clock on one, a plain text on the

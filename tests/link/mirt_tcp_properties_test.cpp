@@ -99,19 +99,6 @@ TEST(MirtTcpProperties, SavedPropertiesRestoreTheSameControl) {
     EXPECT_EQ(restored.panel().txtServerRemoto->text(), QStringLiteral("CRONO"));
 }
 
-TEST(MirtTcpProperties, ConnessoIsBothAPropertyAndAnEventByName) {
-    MirtTCP control;
-    const QMetaObject* meta = control.metaObject();
-    EXPECT_GE(meta->indexOfProperty("Connesso"), 0);
-    EXPECT_GE(meta->indexOfSignal("Connesso()"), 0);
-    EXPECT_EQ(control.property("Connesso"), QVariant(false));
-    EXPECT_FALSE(control.setProperty("Connesso", true));  // read-only
-    for (const char* member : {"InviaTesto(QString,bool)", "Connetti(QString,int)", "Disconnetti()",
-                               "Logga(QString)", "cmdConnettiDisconnetti_Click()"})
-        EXPECT_GE(meta->indexOfMethod(member), 0) << member;
-    EXPECT_GE(meta->indexOfSignal("Errore(int,QString&,int,QString,QString,int,bool&)"), 0);
-}
-
 TEST(MirtTcpProperties, LoggaSelectsTheLastLineAndADoubleClickClearsTheLog) {
     MirtTCP control;
     control.Logga(QStringLiteral("uno"));

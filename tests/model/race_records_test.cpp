@@ -163,16 +163,5 @@ TEST(Competitor, DottedNameHasInitialOnlyWithFirstName)
     EXPECT_EQ(c.CognomeNomePuntato(), QStringLiteral("ROSSI m."));
 }
 
-TEST(Category, StoresPenaltySettings)
-{
-    clsCategoria cat;
-    cat.setCategoria(QStringLiteral("SF"));
-    cat.setBiathlonPenalitaTiro(100);
-    cat.setBiathlonSerieTiri(4);
-    EXPECT_EQ(cat.Categoria(), QStringLiteral("SF"));
-    EXPECT_EQ(cat.BiathlonPenalitaTiro(), 100);
-    EXPECT_EQ(cat.BiathlonSerieTiri(), 4);
-}
-
 }  // namespace
 }  // namespace razudar

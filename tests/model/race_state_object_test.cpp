@@ -245,16 +245,5 @@ TEST(RaceStateRunModes, TrainingTurnsSwitchParallelAndSprintOff)
     EXPECT_FALSE(k.MancheSprint());
 }
 
-TEST(RaceStateHolder, ReplacedStateStaysAliveForItsHolders)
-{
-    RaceState state;
-    state.Krono = std::make_shared<clsKrono>();
-    addCompetitor(*state.Krono, 1, 1);
-    std::shared_ptr<clsKrono> builderCopy = state.Krono;
-    state.Krono = std::make_shared<clsKrono>();
-    EXPECT_TRUE(builderCopy->ConcorrenteExists(1));
-    EXPECT_FALSE(state.Krono->ConcorrenteExists(1));
-}
-
 }  // namespace
 }  // namespace razudar

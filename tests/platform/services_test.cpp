@@ -94,19 +94,6 @@ TEST(FakeServices, WaiterRecordsEventRunsAndLetsTestsActDuringWaits) {
     EXPECT_EQ(fx.clock.monotonicMs(), 0);  // a zero wait does not move the clock
 }
 
-TEST(FakeServices, BundlePointsAtTheFakes) {
-    FakeServices fx;
-    const Services s = fx.services();
-    EXPECT_EQ(s.prompter, &fx.prompter);
-    EXPECT_EQ(s.waiter, &fx.waiter);
-    EXPECT_EQ(s.clock, &fx.clock);
-    EXPECT_EQ(s.clockSetter, &fx.clockSetter);
-    EXPECT_EQ(s.computerName, &fx.computerName);
-    EXPECT_EQ(s.settings, &fx.settings);
-    EXPECT_EQ(s.fileDialog, &fx.fileDialog);
-    EXPECT_EQ(s.computerName->name(), "REGIA");
-}
-
 TEST(FakeServices, MemorySettingsKeepApplicationsSectionsAndKeysApart) {
     MemorySettingsStore store;
     store.save("Zez", "frmSessioni\\SelezionaCampi", "Campo1", "0");
