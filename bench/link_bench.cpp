@@ -1,5 +1,6 @@
-// Speed of the TCP link: the receive parser against a memchr pass over the same bytes, and two
-// link controls over loopback sockets against a bare QTcpSocket transfer of the same bytes.
+// Speed of the TCP link: the receive parser against a memchr pass over the same bytes, the
+// Windows-1252 codec against Qt's, and two link controls over loopback sockets against a bare
+// QTcpSocket transfer of the same bytes.
 //   ./bench_link --benchmark_counters_tabular=true
 // The allocator is told to keep the memory it gets (see main): on a virtual machine the page
 // faults of memory handed back to the system and asked for again between runs otherwise swamp
@@ -9,9 +10,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <algorithm>
 #include <cstring>
 #include <malloc.h>
 #include <functional>
@@ -113,6 +117,74 @@ void BM_ReceiveParser(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * stream.size());
 }
 
+// ---- the Windows-1252 codec on the link's own path: ours against Qt's -------------------------
+// Decoding: a received text comes as the pieces of the socket reads it spans (64 KB each) and
+// is decoded over the storage of the last text. Encoding: each text sent is built into a new
+// frame after its header. Second argument 0: our codec; 1: Qt's QStringDecoder/QStringEncoder
+// for "windows-1252" (ICU), through appendToBuffer, which writes into storage of ours.
+
+std::vector<QByteArrayView> piecesOf(const QByteArray& bytes) {
+    std::vector<QByteArrayView> pieces;
+    for (qsizetype at = 0; at < bytes.size(); at += kArrivalBytes)
+        pieces.push_back(QByteArrayView(bytes.constData() + at, std::min(kArrivalBytes, bytes.size() - at)));
+    return pieces;
+}
+
+void BM_CodecDecode(benchmark::State& state) {
+    const QString text = textOf(state.range(0));
+    const QByteArray bytes = razudar::link::encodeWindows1252(text);
+    const std::vector<QByteArrayView> pieces = piecesOf(bytes);
+    const bool qt = state.range(1) != 0;
+    QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) {
+        state.SkipWithError("no windows-1252 decoder in this Qt");
+        return;
+    }
+    QString into;
+    for (auto _ : state) {
+        if (qt) {
+            into.resize(decoder.requiredSpace(bytes.size()));
+            QChar* end = into.data();
+            for (QByteArrayView piece : pieces) end = decoder.appendToBuffer(end, piece);
+            into.truncate(end - into.constData());
+        } else {
+            razudar::link::decodeWindows1252(pieces, into);
+        }
+        benchmark::DoNotOptimize(into.constData());
+    }
+    if (into != text) state.SkipWithError("decoded text differs");
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void BM_CodecEncodeFrame(benchmark::State& state) {
+    const QString text = textOf(state.range(0));
+    const bool qt = state.range(1) != 0;
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+    if (!encoder.isValid()) {
+        state.SkipWithError("no windows-1252 encoder in this Qt");
+        return;
+    }
+    constexpr qsizetype kHeader = 8;
+    QByteArray last;
+    for (auto _ : state) {
+        QByteArray frame;
+        if (qt) {
+            frame.resize(kHeader + encoder.requiredSpace(text.size()));
+            std::memcpy(frame.data(), "%%000000", kHeader);
+            char* end = encoder.appendToBuffer(frame.data() + kHeader, text);
+            frame.truncate(end - frame.constData());
+        } else {
+            frame.reserve(kHeader + text.size());
+            frame.append("%%000000", kHeader);
+            razudar::link::appendWindows1252(frame, text);
+        }
+        benchmark::DoNotOptimize(frame.constData());
+        last = std::move(frame);
+    }
+    if (last.mid(kHeader) != razudar::link::encodeWindows1252(text)) state.SkipWithError("encoded bytes differ");
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+
 bool runUntil(const std::function<bool()>& done) {
     for (int spins = 0; !done(); ++spins) {
         if (spins > 50000000) return false;
@@ -200,6 +272,8 @@ void BM_LoopbackRawSocket(benchmark::State& state) {
 BENCHMARK(BM_MemchrBaseline)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes);
 BENCHMARK(BM_ReceiveParser)
     ->ArgsProduct({{1024, 10240, 102400, razudar::link::kMaxFrameTextBytes}, {0, 1}, {0, 1}});
+BENCHMARK(BM_CodecDecode)->ArgsProduct({{1024, razudar::link::kMaxFrameTextBytes}, {0, 1}});
+BENCHMARK(BM_CodecEncodeFrame)->ArgsProduct({{1024, razudar::link::kMaxFrameTextBytes}, {0, 1}});
 BENCHMARK(BM_LoopbackControls)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoopbackRawSocket)
     ->ArgsProduct({{1024, razudar::link::kMaxFrameTextBytes}, {0, 1}})
