@@ -354,7 +354,9 @@ bool clsTabella::EliminaTutto() {
     if (ok) {
         try {
             db::Recordset rows = dat_Tabella->database().openRecordset(sql.text, sql.params);
-            for (rows.moveFirst(); ok && !rows.eof(); rows.moveNext()) {
+            // A deleted row leaves the set: the first remaining row is always the next one.
+            while (ok && rows.recordCount() > 0) {
+                rows.moveFirst();
                 ok = EseguiOperazioneTabella(&rows, operazione_tabella::kDelete, false, 0, error, nullptr, services_);
             }
         } catch (const db::DbError& e) {

@@ -61,6 +61,7 @@ bool clsTabella::ta_Inizio(bool NonCentrare, const QString& dbase) {
         if (int_Modalita != modalita::kFiltro && dat_Tabella) {
             dat_Tabella->setDatabase(base);
             dat_Tabella->setBaseQuery(str_Recordset);
+            dat_Tabella->onReposition = [this] { dbg_Elenco_Reposition(); };
         }
         if (!ricerca && dbg_Elenco) {
             for (int c = 0; c < dbg_Elenco->columnCount(); ++c) {

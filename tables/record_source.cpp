@@ -45,6 +45,8 @@ void RecordSource::refresh() {
 }
 
 void RecordSource::moved() {
+    // A move makes the row it reaches current whatever the last find said.
+    noMatch_ = false;
     if (onReposition) onReposition();
 }
 

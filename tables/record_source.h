@@ -51,6 +51,7 @@ public:
     void moveLast();
     void moveNext();
     void movePrevious();
+    // True when the last find matched nothing; a move clears it.
     bool noMatch() const { return noMatch_; }
 
     const std::vector<db::FieldInfo>& fields() const { return fields_; }
