@@ -1,6 +1,8 @@
 // The grid: header-click sort and the reload of the list, the selection-flag column, keys and
 // clicks, the focus look, keeping the fields in step with the current row, the record counter
 // and the key criterion that finds the current record again after a reload.
+#include <optional>
+
 #include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "platform/db/field_info.h"
@@ -84,21 +86,32 @@ void clsTabella::dbg_Elenco_HeadClick(int ColIndex, bool Refresh, bool Inizio, b
         dat_Tabella->setOrder(chiaviOrdinamento(ColIndex));
     }
     boo_NoFlag = true;
-    dat_Tabella->refresh();
+    // The record to go back to is looked for while the query runs again (one pass).
+    std::optional<db::Criteria> locate;
+    bool wanted = false;  // the list goes back to the saved record, or else to its first row
+    if (!int_VaiUltimoRecord && int_Modalita != modalita::kElenco) {
+        const FieldControl* filter = int_Filtro >= 0 && int_Filtro < kMaxCampi ? slot(int_Filtro).edit : nullptr;
+        if (filter && !Trim(filter->text()).isEmpty()) {
+            wanted = true;
+            // Without a saved record there is nothing to find again.
+            const bool saved = std::any_of(ValoriChiave_.begin(), ValoriChiave_.end(),
+                                           [](const QVariant& v) { return !v.isNull(); });
+            try {
+                if (saved) locate = ta_CriterioChiaveRicerca(false);
+            } catch (const std::exception&) {
+                // No criterion: the list goes to its first row.
+            }
+        }
+    }
+    const bool found = dat_Tabella->refresh(locate ? &*locate : nullptr);
     if (dbg_Elenco) dbg_Elenco->reload();
     if (dat_Tabella->recordCount() > 0 && int_VaiUltimoRecord) {
         dat_Tabella->moveLast();
-    } else {
+    } else if (wanted && !found && dat_Tabella->recordCount() > 0) {
         try {
-            const FieldControl* filter = int_Filtro >= 0 ? slot(int_Filtro).edit : nullptr;
-            if (int_Modalita != modalita::kElenco && filter && !Trim(filter->text()).isEmpty()) {
-                if (!dat_Tabella->findFirst(ta_CriterioChiaveRicerca(false)) && dat_Tabella->recordCount() > 0) {
-                    dat_Tabella->moveFirst();
-                    ta_VisualizzaRecord(false);
-                }
-            }
+            dat_Tabella->moveFirst();
+            ta_VisualizzaRecord(false);
         } catch (const std::exception&) {
-            // A failing find leaves the list where the refresh put it.
         }
     }
     CreaFlag();

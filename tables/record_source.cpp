@@ -11,13 +11,9 @@ CompiledSql RecordSource::selectSql() const {
     return {baseQuery_ + where.text + compileOrderBy(order_), where.params};
 }
 
-void RecordSource::refresh() {
-    pages_.clear();
-    pageUse_.clear();
-    rowsRead_ = 0;
-    noMatch_ = false;
-    const CompiledSql sql = selectSql();
-    // The first page gives the fields and, when it is not full, the count itself.
+void RecordSource::readFirstPageAndCount(const CompiledSql& sql) {
+    // The first page alone (the engine sorts only the rows it returns) and, when the page is
+    // full, a count of the rows.
     QVariantList params = sql.params;
     params << kPageRows << 0;
     db::RowReader reader = database_.openReader(sql.text + QStringLiteral(" LIMIT ? OFFSET ?"), params);
@@ -31,7 +27,7 @@ void RecordSource::refresh() {
     if (firstRows < kPageRows) {
         rowCount_ = firstRows;
     } else {
-        CompiledSql where = compileWhere(conditions_);
+        const CompiledSql where = compileWhere(conditions_);
         db::RowReader count = database_.openReader(
             QStringLiteral("SELECT COUNT(*) FROM (") + baseQuery_ + where.text + u')', where.params);
         rowCount_ = count.atEnd() ? 0 : static_cast<int>(count.value(0).toLongLong());
@@ -42,6 +38,55 @@ void RecordSource::refresh() {
     position_ = rowCount_ > 0 ? 0 : rowCount_;
     if (onRefreshed) onRefreshed();
     moved();
+}
+
+bool RecordSource::refresh(const db::Criteria* locate) {
+    pages_.clear();
+    pageUse_.clear();
+    rowsRead_ = 0;
+    noMatch_ = false;
+    const CompiledSql sql = selectSql();
+    if (!locate) {
+        readFirstPageAndCount(sql);
+        return false;
+    }
+    // One pass over the result: the first page is kept, the rows are counted and the first row
+    // matching `locate` is found on the way. The other rows are stepped over without reading
+    // their values.
+    db::RowReader reader = database_.openReader(sql.text, sql.params);
+    fields_ = reader.fields();
+    const auto read = [&](const QString& name) {
+        const int f = reader.fieldIndex(name);
+        if (f < 0) {
+            throw db::DbError(db::errors::kItemNotFound,
+                              QStringLiteral("Elemento non trovato in questo insieme: %1.").arg(name));
+        }
+        return reader.value(f);
+    };
+    std::vector<QVariant> first;
+    int rows = 0;
+    int found = -1;
+    for (; !reader.atEnd(); reader.next(), ++rows) {
+        if (rows < kPageRows) {
+            for (std::size_t f = 0; f < fields_.size(); ++f) first.push_back(reader.value(static_cast<int>(f)));
+            ++rowsRead_;
+        }
+        if (locate && found < 0 && locate->matches(read)) found = rows;
+    }
+    rowCount_ = rows;
+    pages_[0] = std::move(first);
+    pageUse_.push_back(0);
+    open_ = true;
+    if (onRefreshed) onRefreshed();
+    if (found >= 0) {
+        position_ = found;
+        moved();
+        return true;
+    }
+    position_ = rowCount_ > 0 ? 0 : rowCount_;
+    moved();
+    noMatch_ = locate != nullptr;
+    return false;
 }
 
 void RecordSource::moved() {

@@ -36,8 +36,10 @@ public:
     CompiledSql selectSql() const;
 
     // Runs the query again: the row count is taken, the kept pages are dropped and the cursor
-    // goes to the first row (none when the result is empty). Engine errors reach the caller.
-    void refresh();
+    // goes to the first row (none when the result is empty). With `locate`, the cursor goes to
+    // the first row matching it instead, found in the same pass (true); without a match it stays
+    // on the first row and noMatch() is true. Engine errors reach the caller.
+    bool refresh(const db::Criteria* locate = nullptr);
     bool isOpen() const { return open_; }
 
     // ---- cursor, as a record set's ----------------------------------------------------------
@@ -74,11 +76,12 @@ public:
     std::function<void()> onReposition;
     std::function<void()> onRefreshed;
 
-    // Rows read from the database since the last refresh (pages are read whole).
+    // Rows whose values were read since the last refresh (pages are read whole).
     qint64 rowsRead() const { return rowsRead_; }
 
 private:
     void moved();
+    void readFirstPageAndCount(const CompiledSql& sql);
     const std::vector<QVariant>& page(int pageNumber) const;
 
     db::Database database_;
