@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -90,17 +91,24 @@ GridWidget::GridWidget(RecordSource& source, std::vector<GridColumn> columns, QW
     layout->setSpacing(0);
     auto* bar = new QHBoxLayout;
     bar->setSpacing(0);
+    filterIndent_ = new QWidget(this);
+    bar->addWidget(filterIndent_);
     for (int c = 0; c < columnCount(); ++c) {
         auto* filter = new QLineEdit(this);
         filter->setPlaceholderText(QStringLiteral("filtro"));
         bar->addWidget(filter);
         filters_.push_back(filter);
+        filter->setEnabled(!columnDataField(c).isEmpty());  // the flag column has no filter
         connect(filter, &QLineEdit::textEdited, this, [this] {
             if (engine_) engine_->dbg_Elenco_FilterChange();
         });
     }
+    bar->addStretch(1);
     layout->addLayout(bar);
     layout->addWidget(view_, 1);
+    recordBar_ = new QLabel(this);
+    recordBar_->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(recordBar_);
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,10 +127,18 @@ GridWidget::GridWidget(RecordSource& source, std::vector<GridColumn> columns, QW
     });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &GridWidget::currentRowChanged);
     // Keep the filter boxes as wide as their columns.
-    connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int c, int, int size) {
-        if (c < static_cast<int>(filters_.size())) filters_[static_cast<std::size_t>(c)]->setFixedWidth(size);
-    });
+    connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { alignFilterBar(); });
+    alignFilterBar();
 }
+
+void GridWidget::alignFilterBar() {
+    filterIndent_->setFixedWidth(view_->verticalHeader()->width() + view_->frameWidth());
+    for (std::size_t c = 0; c < filters_.size(); ++c) {
+        filters_[c]->setFixedWidth(view_->columnWidth(static_cast<int>(c)));
+    }
+}
+
+QString GridWidget::recordBarText() const { return recordBar_->text(); }
 
 void GridWidget::setEngine(clsTabella* engine) {
     engine_ = engine;
@@ -203,10 +219,12 @@ void GridWidget::reload() {
     showing_ = true;
     model_->reset();
     showing_ = false;
+    alignFilterBar();
     showCurrentRow(source_.absolutePosition());
 }
 
 void GridWidget::showCurrentRow(int row) {
+    recordBar_->setText(source_.caption);
     showing_ = true;
     const int column = qMax(0, view_->currentIndex().column());
     if (row >= 0 && row < model_->rowCount()) {

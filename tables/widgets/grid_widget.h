@@ -11,6 +11,7 @@
 
 #include "tables/controls.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace razudar::tables {
@@ -49,6 +50,7 @@ public:
     GridWidget(RecordSource& source, std::vector<GridColumn> columns, QWidget* parent = nullptr);
     void setEngine(clsTabella* engine);
     QTableView* view() const { return view_; }
+    QString recordBarText() const;
     GridModel* model() const { return model_; }
 
     int columnCount() const override { return static_cast<int>(model_->columns().size()); }
@@ -73,11 +75,14 @@ protected:
 
 private:
     void currentRowChanged(const QModelIndex& current, const QModelIndex& previous);
+    void alignFilterBar();
 
     RecordSource& source_;
     QTableView* view_;
     GridModel* model_;
     std::vector<QLineEdit*> filters_;
+    QWidget* filterIndent_ = nullptr;  // as wide as the row headers
+    QLabel* recordBar_ = nullptr;      // the data control's caption (" Record 3 / 12")
     clsTabella* engine_ = nullptr;
     bool showing_ = false;  // the engine is moving the current row: no row-change event
 };

@@ -168,6 +168,57 @@ TEST_F(TableWindowTest, WindowOnScreen) {
     const QByteArray out = qgetenv("RAZUDAR_SCREENSHOT_DIR");
     if (!out.isEmpty()) frame.save(QDir(QString::fromLocal8Bit(out)).filePath(QStringLiteral("concorrenti.png")));
     EXPECT_EQ(w().field(C::kCognome)->text(), QStringLiteral("D'Amico"));
+    EXPECT_EQ(w().grid->recordBarText(), QStringLiteral(" Record 3 / 12"));
+    EXPECT_EQ(w().grid->view()->currentIndex().row(), 2);
+}
+
+}  // namespace
+}  // namespace razudar::testing
+
+namespace razudar::testing {
+namespace {
+
+using namespace razudar::tables;
+using C = ConcorrentiWindow;
+
+struct RecordingCommands : CommandHandler {
+    bool cmd_Tasto_Click(clsTabella&, int index) override {
+        pressed.push_back(index);
+        return true;
+    }
+    std::vector<int> pressed;
+};
+
+TEST_F(TableWindowTest, LookupComboKeysFollowTheCancelButton) {
+    ASSERT_TRUE(w().start());
+    RecordingCommands commands;
+    tb().setCommandHandler(&commands);
+    ComboField combo(QStringLiteral("|"));
+    combo.addEntry(QStringLiteral("Ita"), QStringLiteral("1"));
+    tb().dbc_Decodifica(C::kNazionalita, &combo);
+    tb().dbc_Decodifica_KeyUp(C::kNazionalita, 27, 0);  // search state: button 5 is the cancel button
+    w().button(5)->setCancel(false);
+    w().button(3)->setCancel(true);
+    tb().dbc_Decodifica_KeyUp(C::kNazionalita, 27, 0);  // edit state: button 3
+    EXPECT_EQ(commands.pressed, (std::vector<int>{5, 3}));
+    tb().cmd_Tasto(3, nullptr);
+    tb().dbc_Decodifica_KeyUp(C::kNazionalita, 27, 0);  // a button missing: nothing
+    EXPECT_EQ(commands.pressed.size(), 2u);
+    // Choosing an entry writes it into the field; a click on the text part does nothing.
+    combo.setText(QStringLiteral("Ita"));
+    EXPECT_EQ(combo.boundText(), QStringLiteral("1"));
+    tb().dbc_Decodifica_Click(C::kNazionalita, 1);
+    EXPECT_NE(w().field(C::kNazionalita)->text(), QStringLiteral("Ita"));
+    tb().dbc_Decodifica_Click(C::kNazionalita, 2);
+    EXPECT_EQ(w().field(C::kNazionalita)->text(), QStringLiteral("Ita"));
+    tb().dbc_Decodifica_KeyUp(C::kNazionalita, 8, 0);
+    EXPECT_EQ(w().field(C::kNazionalita)->text(), QString());
+    // Without the command handler, Esc closes the window through button 5.
+    tb().setCommandHandler(nullptr);
+    tb().cmd_Tasto(3, w().button(3));
+    w().button(5)->setCancel(true);
+    tb().dbc_Decodifica_KeyUp(C::kNazionalita, 27, 0);
+    EXPECT_EQ(w().unloads, 1);
 }
 
 }  // namespace
