@@ -6,6 +6,7 @@
 
 #include "tables/cls_tabella.h"
 #include "tables/widgets/field_widgets.h"
+#include "tables/widgets/guarded_call.h"
 
 namespace razudar::tables {
 
@@ -28,33 +29,33 @@ int classicKeyCode(int qtKey) {
 void FieldEvents::connectField(int index, LineEditField* field) {
     fieldIndex_[field] = index;
     field->installEventFilter(this);
-    QObject::connect(field, &QLineEdit::textChanged, this, [this, index] { engine_.meb_Campo_Change(index); });
+    QObject::connect(field, &QLineEdit::textChanged, this, [this, index] { guardedCall(engine_, [&] { engine_.meb_Campo_Change(index); }); });
 }
 
 void FieldEvents::connectField(int index, CheckField* field) {
     fieldIndex_[field] = index;
     field->installEventFilter(this);
-    QObject::connect(field, &QCheckBox::toggled, this, [this, index] { engine_.meb_Campo_Change(index); });
+    QObject::connect(field, &QCheckBox::toggled, this, [this, index] { guardedCall(engine_, [&] { engine_.meb_Campo_Change(index); }); });
 }
 
 void FieldEvents::connectField(int index, DateField* field) {
     fieldIndex_[field->editor()] = index;
     field->editor()->installEventFilter(this);
-    QObject::connect(field, &DateField::changed, this, [this, index] { engine_.meb_Campo_Change(index); });
+    QObject::connect(field, &DateField::changed, this, [this, index] { guardedCall(engine_, [&] { engine_.meb_Campo_Change(index); }); });
 }
 
 void FieldEvents::connectCombo(int index, ComboField* combo) {
     comboIndex_[combo] = index;
     combo->installEventFilter(this);
-    QObject::connect(combo, &QComboBox::currentTextChanged, this, [this, index] { engine_.dbc_Decodifica_Change(index); });
-    QObject::connect(combo, &QComboBox::activated, this, [this, index] { engine_.dbc_Decodifica_Click(index, 2); });
+    QObject::connect(combo, &QComboBox::currentTextChanged, this, [this, index] { guardedCall(engine_, [&] { engine_.dbc_Decodifica_Change(index); }); });
+    QObject::connect(combo, &QComboBox::activated, this, [this, index] { guardedCall(engine_, [&] { engine_.dbc_Decodifica_Click(index, 2); }); });
 }
 
 bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     if (auto combo = comboIndex_.find(watched); combo != comboIndex_.end()) {
         if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            engine_.dbc_Decodifica_KeyUp(combo->second, classicKeyCode(key->key()), 0);
+            guardedCall(engine_, [&] { engine_.dbc_Decodifica_KeyUp(combo->second, classicKeyCode(key->key()), 0); });
         }
         return false;
     }
@@ -62,13 +63,13 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     if (found == fieldIndex_.end()) return false;
     const int index = found->second;
     switch (event->type()) {
-    case QEvent::FocusIn: engine_.meb_Campo_GotFocus(index); break;
-    case QEvent::FocusOut: engine_.meb_Campo_LostFocus(index); break;
+    case QEvent::FocusIn: guardedCall(engine_, [&] { engine_.meb_Campo_GotFocus(index); }); break;
+    case QEvent::FocusOut: guardedCall(engine_, [&] { engine_.meb_Campo_LostFocus(index); }); break;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
         int code = classicKeyCode(key->key());
         if (code != 0) {
-            engine_.meb_Campo_Keydown(index, code, 0);
+            guardedCall(engine_, [&] { engine_.meb_Campo_Keydown(index, code, 0); });
             if (code == 0) return true;
         }
         int ascii = 0;
@@ -79,7 +80,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
             ascii = key->text().at(0).unicode();
         }
         if (ascii != 0) {
-            engine_.meb_Campo_KeyPress(index, ascii);
+            guardedCall(engine_, [&] { engine_.meb_Campo_KeyPress(index, ascii); });
             if (ascii == 0) return true;
         }
         break;

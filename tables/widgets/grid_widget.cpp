@@ -14,6 +14,7 @@
 #include "model/basic.h"
 #include "tables/cls_tabella.h"
 #include "tables/record_source.h"
+#include "tables/widgets/guarded_call.h"
 
 namespace razudar::tables {
 
@@ -56,7 +57,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     }
-    const QVariant value = source_.valueAt(index.row(), field);
+    QVariant value;
+    try {
+        value = source_.valueAt(index.row(), field);
+    } catch (const std::exception&) {
+        return {};  // a page that cannot be read shows empty cells; the next reload reports
+    }
     if (value.typeId() == QMetaType::QDateTime) return DataTesto(value);
     if (value.typeId() == QMetaType::Bool) return value.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
     return value;
@@ -100,7 +106,7 @@ GridWidget::GridWidget(RecordSource& source, std::vector<GridColumn> columns, QW
         filters_.push_back(filter);
         filter->setEnabled(!columnDataField(c).isEmpty());  // the flag column has no filter
         connect(filter, &QLineEdit::textEdited, this, [this] {
-            if (engine_) engine_->dbg_Elenco_FilterChange();
+            if (engine_) guardedCall(*engine_, [this] { engine_->dbg_Elenco_FilterChange(); });
         });
     }
     bar->addStretch(1);
@@ -117,13 +123,13 @@ GridWidget::GridWidget(RecordSource& source, std::vector<GridColumn> columns, QW
     view_->horizontalHeader()->setSectionsClickable(true);
     view_->installEventFilter(this);
     connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-        if (engine_) engine_->dbg_Elenco_HeadClick(column);
+        if (engine_) guardedCall(*engine_, [this, column] { engine_->dbg_Elenco_HeadClick(column); });
     });
     connect(view_, &QTableView::doubleClicked, this, [this] {
-        if (engine_) engine_->dbg_Elenco_DblClick();
+        if (engine_) guardedCall(*engine_, [this] { engine_->dbg_Elenco_DblClick(); });
     });
     connect(view_, &QTableView::clicked, this, [this] {
-        if (engine_) engine_->dbg_Elenco_Click();
+        if (engine_) guardedCall(*engine_, [this] { engine_->dbg_Elenco_Click(); });
     });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &GridWidget::currentRowChanged);
     // Keep the filter boxes as wide as their columns.
@@ -239,8 +245,11 @@ void GridWidget::showCurrentRow(int row) {
 
 void GridWidget::currentRowChanged(const QModelIndex& current, const QModelIndex& previous) {
     if (showing_ || !current.isValid()) return;
-    if (current.row() != source_.absolutePosition()) source_.setAbsolutePosition(current.row());
-    if (engine_) engine_->dbg_Elenco_RowColChange(previous.row(), previous.isValid() ? previous.column() : 0);
+    if (!engine_) return;
+    guardedCall(*engine_, [&] {
+        if (current.row() != source_.absolutePosition()) source_.setAbsolutePosition(current.row());
+        engine_->dbg_Elenco_RowColChange(previous.row(), previous.isValid() ? previous.column() : 0);
+    });
 }
 
 bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -253,7 +262,7 @@ bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) code = 13;
             if (key->key() == Qt::Key_Space) code = 32;
             if (code != 0) {
-                engine_->dbg_Elenco_KeyDown(code, 0);
+                guardedCall(*engine_, [&] { engine_->dbg_Elenco_KeyDown(code, 0); });
                 return true;
             }
         }

@@ -139,6 +139,16 @@ TEST_F(TableWindowTest, RowFlagsCountAndFollowTheKeys) {
     EXPECT_EQ(tb().SelezionaTutti(), 12);
 }
 
+TEST_F(TableWindowTest, FailingQueryFromTheGridIsShownNotThrown) {
+    ASSERT_TRUE(w().start());
+    tb().str_Recordset = QStringLiteral("SELECT * FROM Manca");
+    w().grid->view()->horizontalHeader()->sectionClicked(2);
+    const auto& shown = race.fakes.prompter.shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("Errore "))) << shown[0].text.toStdString();
+    EXPECT_EQ(shown[0].icon, PromptIcon::Critical);
+}
+
 TEST(RecordSourcePaging, ReadsOnlyThePagesShown) {
     RaceDatabase race;
     race.db().execute(QStringLiteral("INSERT INTO Gare (ga_Gara) VALUES (3)"));
