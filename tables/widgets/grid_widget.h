@@ -48,6 +48,8 @@ private:
 class GridWidget : public QWidget, public GridControl {
 public:
     GridWidget(RecordSource& source, std::vector<GridColumn> columns, QWidget* parent = nullptr);
+    // The engine the grid forwards its events to; a host whose engine is destroyed before its
+    // child widgets sets nullptr first.
     void setEngine(clsTabella* engine);
     QTableView* view() const { return view_; }
     QString recordBarText() const;

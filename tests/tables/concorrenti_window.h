@@ -21,6 +21,8 @@ public:
     static constexpr int kColonnaFlag = 5;
 
     ConcorrentiWindow(DatabaseState& database, const Services& services);
+    // The grid outlives the engine (child widgets go last): it is detached first.
+    ~ConcorrentiWindow() override { grid->setEngine(nullptr); }
 
     // Sets the defaults of this window, lets the test change them, registers the controls,
     // runs ta_Inizio and the first paint. Returns ta_Inizio's result.
