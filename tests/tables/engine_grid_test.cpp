@@ -173,3 +173,72 @@ TEST(RecordSourcePaging, ReadsOnlyThePagesShown) {
 
 }  // namespace
 }  // namespace razudar::testing
+
+namespace razudar::testing {
+namespace {
+
+using namespace razudar::tables;
+
+struct FakeMenu : MenuItem {
+    bool isEnabled() const override { return enabled; }
+    void setEnabled(bool e) override { enabled = e; }
+    void setVisible(bool v) override { visible = v; }
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct MenuEvents : TableEvents {
+    void StatoMenu(int index, bool& protetto, bool& invisibile) override {
+        protetto = index == 1;
+        invisibile = index == 2;
+    }
+};
+
+TEST_F(TableWindowTest, LookupModesSortWithoutOrderAndMarkers) {
+    ASSERT_TRUE(w().start([](clsTabella& t) { t.int_Modalita = modalita::kRicerca; }));
+    tb().dbg_Elenco_HeadClick(2);
+    EXPECT_EQ(tb().int_ColonnaOrdine, 2);
+    EXPECT_EQ(w().grid->columnCaption(2), QStringLiteral("Cognome"));
+    EXPECT_TRUE(w().data.order().empty());
+    EXPECT_FALSE(w().data.selectSql().text.contains(QStringLiteral("ORDER BY")));
+}
+
+TEST_F(TableWindowTest, GoToLastRecordAfterReload) {
+    ASSERT_TRUE(w().start([](clsTabella& t) { t.int_VaiUltimoRecord = true; }));
+    tb().Filtra();
+    EXPECT_EQ(w().data.absolutePosition(), w().data.recordCount() - 1);
+    EXPECT_EQ(w().data.caption, QStringLiteral(" Record 12 / 12"));
+}
+
+TEST(TableEngineMenus, MenusFollowTheHostOrTheirFlag) {
+    RaceDatabase race;
+    clsTabella tb(race.state, race.fakes.services());
+    FakeMenu menus[3];
+    for (int i = 0; i < 3; ++i) tb.mnu_Menu(i, &menus[i]);
+    tb.Menu(false);  // no menu handled
+    EXPECT_TRUE(menus[0].enabled);
+    tb.int_NumeroVociMenu = 3;
+    tb.Menu(false);
+    EXPECT_FALSE(menus[0].enabled);
+    EXPECT_FALSE(menus[2].enabled);
+    MenuEvents events;
+    tb.setEvents(&events);
+    tb.boo_GestioneAutomaticaStatoMenu = true;
+    tb.Menu(true);
+    EXPECT_TRUE(menus[0].enabled);
+    EXPECT_FALSE(menus[1].enabled);  // protected by the host
+    EXPECT_TRUE(menus[2].enabled);
+    EXPECT_FALSE(menus[2].visible);  // hidden by the host
+}
+
+TEST_F(TableWindowTest, FieldEnteredThroughItsComboIsHidden) {
+    w().field(ConcorrentiWindow::kNome)->setTag(QStringLiteral("ù#"));
+    ComboField combo{QString()};
+    ASSERT_TRUE(w().start([&](clsTabella& t) { t.dbc_Decodifica(ConcorrentiWindow::kNome, &combo); }));
+    EXPECT_FALSE(w().field(ConcorrentiWindow::kNome)->isVisible());
+    EXPECT_EQ(combo.focusPolicy(), Qt::StrongFocus);
+    EXPECT_TRUE(w().field(ConcorrentiWindow::kCognome)->isVisible());
+}
+
+}  // namespace
+}  // namespace razudar::testing
