@@ -313,10 +313,8 @@ bool clsTabella::DatoNullo(int Index) const {
     if (!f) return true;
     const QString text = Trim(f->text());
     if (tagHasFlag(f->tag(), QStringLiteral("*"))) return text.isEmpty();
-    if (columnType(Index) == ft::kDate) {
-        if (f->kind() == FieldKind::DateControl) return !f->dateValue().has_value();
-        return !parseDateText(text).has_value();
-    }
+    if (f->kind() == FieldKind::DateControl) return !f->dateValue().has_value();
+    if (columnType(Index) == ft::kDate) return !parseDateText(text).has_value();
     if (f->mask() == QStringView(kDateTimeMask)) return !parseDateText(text).has_value();
     return text.isEmpty();
 }

@@ -2,7 +2,9 @@
 
 #include <QHBoxLayout>
 
+#include "model/basic.h"
 #include "tables/date_text.h"
+#include "tables/record_source.h"
 
 namespace razudar::tables {
 
@@ -125,6 +127,18 @@ ComboField::ComboField(const QString& tag, QWidget* parent) : QComboBox(parent),
 QString ComboField::boundText() const {
     const int at = findText(currentText(), Qt::MatchFixedString);
     return at < 0 ? QString() : itemData(at).toString();
+}
+
+void ComboField::fillFrom(const RecordSource& source, const QString& listField, const QString& boundField) {
+    const QString typed = currentText();
+    const QSignalBlocker quiet(this);
+    clear();
+    const int list = source.fieldIndex(listField);
+    const int bound = source.fieldIndex(boundField);
+    for (int row = 0; row < source.recordCount(); ++row) {
+        addItem(basic::CStr(source.valueAt(row, list)), basic::CStr(source.valueAt(row, bound)));
+    }
+    setEditText(typed);
 }
 
 void ComboField::setBold(bool bold) { makeBold(this, bold); }

@@ -19,6 +19,8 @@
 
 namespace razudar::tables {
 
+class RecordSource;
+
 class LineEditField : public QLineEdit, public FieldControl {
 public:
     LineEditField(const QString& dataField, const QString& tag, QWidget* parent = nullptr,
@@ -117,6 +119,9 @@ class ComboField : public QComboBox, public LookupCombo {
 public:
     explicit ComboField(const QString& tag, QWidget* parent = nullptr);
     void addEntry(const QString& shown, const QString& bound) { addItem(shown, bound); }
+    // The entries become the rows of a lookup's data control: `listField` shown, `boundField`
+    // bound. The typed text is kept.
+    void fillFrom(const RecordSource& source, const QString& listField, const QString& boundField);
     QString text() const override { return currentText(); }
     void setText(const QString& text) override { setEditText(text); }
     QString boundText() const override;

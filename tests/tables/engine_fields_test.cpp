@@ -191,3 +191,38 @@ TEST_F(TableWindowTest, FieldStatesFollowFramesAndVisibleFieldSettings) {
 
 }  // namespace
 }  // namespace razudar::testing
+
+namespace razudar::testing {
+namespace {
+
+using namespace razudar::tables;
+
+TEST_F(TableWindowTest, DateControlShowsNoDateForNull) {
+    ASSERT_TRUE(w().start());
+    DateField date(QStringLiteral("XX_Data"), QStringLiteral("§"));
+    tb().meb_Campo(9, &date);
+    tb().ScriviValoreCampo(9, QVariant());
+    EXPECT_FALSE(date.dateValue());
+    EXPECT_TRUE(date.noDateBox()->isChecked());
+    EXPECT_TRUE(tb().DatoNullo(9));
+    // Flag "§": the value from its second character, when that part is a date.
+    tb().ScriviValoreCampo(9, QStringLiteral("X05/03/2026 10.15"));
+    ASSERT_TRUE(date.dateValue());
+    EXPECT_EQ(*date.dateValue(), QDateTime(QDate(2026, 3, 5), QTime(10, 15)));
+    EXPECT_FALSE(date.noDateBox()->isChecked());
+    EXPECT_FALSE(tb().DatoNullo(9));
+}
+
+TEST_F(TableWindowTest, ComboFilledFromALookupDataControl) {
+    ASSERT_TRUE(w().start());
+    ComboField combo{QStringLiteral("|")};
+    combo.fillFrom(w().data, QStringLiteral("co_Cognome"), QStringLiteral("co_Concorrente"));
+    EXPECT_EQ(combo.count(), w().data.recordCount());
+    combo.setText(QStringLiteral("d'amico"));
+    EXPECT_EQ(combo.boundText(), QStringLiteral("3"));
+    combo.setText(QStringLiteral("Nessuno"));
+    EXPECT_EQ(combo.boundText(), QString());
+}
+
+}  // namespace
+}  // namespace razudar::testing
