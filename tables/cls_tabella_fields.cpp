@@ -295,7 +295,8 @@ void clsTabella::ta_ImpostaStatoCampo(int index, bool enabled) {
     bool protetto = false;
     bool invisibile = false;
     if (events_) events_->StatoCampo(index, protetto, invisibile);
-    if (Val(visibleFieldSetting(index)) == 0 && IsNumeric(visibleFieldSetting(index))) protetto = true;
+    // A field switched off in the visible-fields chooser ("0") stays visible but locked.
+    if (const QString setting = visibleFieldSetting(index); IsNumeric(setting) && Val(setting) == 0) protetto = true;
     s.edit->setEnabled(enabled && !protetto);
     if (s.label) s.label->setEnabled(!protetto);
     if (s.combo) s.combo->setEnabled(enabled && !protetto);

@@ -129,6 +129,7 @@ void clsTabella::dbg_Elenco_DblClick() {
     const int position = dat_Tabella->absolutePosition();
     if (position < 0) return;
     const int n = position + 1;
+    if (n >= static_cast<int>(FlagRighe_.size())) return;  // no flags (yet) for this list
     const bool now = !Flag(n);
     Flag(n, now);
     lon_Selezionati += now ? 1 : -1;

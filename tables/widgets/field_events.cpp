@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
 
 #include "tables/cls_tabella.h"
 #include "tables/widgets/field_widgets.h"
@@ -63,7 +65,12 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     if (found == fieldIndex_.end()) return false;
     const int index = found->second;
     switch (event->type()) {
-    case QEvent::FocusIn: guardedCall(engine_, [&] { engine_.meb_Campo_GotFocus(index); }); break;
+    case QEvent::FocusIn:
+        // After the widget's own focus handling, which places the cursor or selects all.
+        QTimer::singleShot(0, this, [this, index, target = QPointer<QObject>(watched)] {
+            if (target) guardedCall(engine_, [&] { engine_.meb_Campo_GotFocus(index); });
+        });
+        break;
     case QEvent::FocusOut: guardedCall(engine_, [&] { engine_.meb_Campo_LostFocus(index); }); break;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -226,3 +226,53 @@ TEST_F(TableWindowTest, ComboFilledFromALookupDataControl) {
 
 }  // namespace
 }  // namespace razudar::testing
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace razudar::testing {
+namespace {
+
+using namespace razudar::tables;
+
+void press(QWidget* target, int key, const QString& text = QString()) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &up);
+}
+
+TEST_F(TableWindowTest, KeystrokesReachTheEngineThroughTheWidgets) {
+    ASSERT_TRUE(w().start([](clsTabella& t) { t.SuggerisciAggiungi(QStringLiteral("Gara"), 1); }));
+    LineEditField* key = w().field(ConcorrentiWindow::kConcorrente);
+    key->clear();
+    press(key, Qt::Key_1, QStringLiteral("1"));
+    press(key, Qt::Key_0, QStringLiteral("0"));
+    EXPECT_EQ(key->text(), QStringLiteral("10"));
+    EXPECT_EQ(w().field(ConcorrentiWindow::kCognome)->text(), QStringLiteral("Greco"));
+    // A letter in a number field is refused before the widget sees it.
+    w().others->setEnabled(true);  // the edit state opens the other fields
+    tb().ta_ImpostaStatoTuttiCampi();
+    LineEditField* bib = w().field(ConcorrentiWindow::kPettorale);
+    bib->clear();
+    press(bib, Qt::Key_A, QStringLiteral("a"));
+    press(bib, Qt::Key_7, QStringLiteral("7"));
+    EXPECT_EQ(bib->text(), QStringLiteral("7"));
+    EXPECT_EQ(w().beeps, 1);
+    // A date-time field steps its minutes with the Up key and takes digits in pairs.
+    LineEditField dateTime(QStringLiteral("XX_Orario"), QString(), nullptr, QString::fromUtf16(kDateTimeMask));
+    tb().meb_Campo(7, &dateTime);
+    FieldEvents events(tb());
+    events.connectField(7, &dateTime);
+    tb().ScriviValoreCampo(7, QDateTime(QDate(2026, 3, 5), QTime(9, 55)));
+    dateTime.setSelection(13, 1);
+    press(&dateTime, Qt::Key_Up);
+    EXPECT_EQ(dateTime.text(), QStringLiteral("05/03/26 10.00"));
+    dateTime.setSelection(0, 2);
+    press(&dateTime, Qt::Key_2, QStringLiteral("2"));
+    press(&dateTime, Qt::Key_8, QStringLiteral("8"));
+    EXPECT_EQ(dateTime.text(), QStringLiteral("28/03/26 10.00"));
+}
+
+}  // namespace
+}  // namespace razudar::testing
