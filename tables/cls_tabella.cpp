@@ -40,6 +40,12 @@ bool clsTabella::ErroreCampo(int index, QString* testo) const {
     return s.error;
 }
 
+void clsTabella::PulisciErroreCampo(int index) {
+    FieldSlot& s = slot(index);
+    s.error = false;
+    s.errorText.clear();
+}
+
 void clsTabella::SuggerisciAggiungi(const QString& NomeCampo, const QVariant& Valore,
                                     bool ValoreZeroSignificativo) {
     suggestions_.push_back({NomeCampo, Valore, ValoreZeroSignificativo});
@@ -160,6 +166,8 @@ void clsTabella::pic_Aggiungi(int i, FieldFrame* o) {
     s.relatedWindow = da_Stringa_a_Form(o->caption(), true);
     if (i < int_NumeroCampi) o->setVisible(true);
 }
+
+FieldFrame* clsTabella::pic_Aggiungi(int i) const { return slot(i).relatedButton; }
 
 void clsTabella::lbl_Descrizione(int i, DescriptionLabel* o) { slot(i).label = o; }
 DescriptionLabel* clsTabella::lbl_Descrizione(int i) const { return slot(i).label; }

@@ -112,6 +112,7 @@ public:
     void setLookupHandler(LookupHandler* handler) { lookups_ = handler; }
     void setCommandHandler(CommandHandler* handler) { commands_ = handler; }
     void setConditionBuilder(ConditionBuilder* builder) { conditions_ = builder; }
+    TableEvents* events() const { return events_; }
     const Services& services() const { return services_; }
     DatabaseState& databaseState() { return database_; }
 
@@ -143,6 +144,7 @@ public:
     void frm_Decodifica(int i, QObject* o);
     QObject* frm_Decodifica(int i) const;
     void pic_Aggiungi(int i, FieldFrame* o);
+    FieldFrame* pic_Aggiungi(int i) const;
     void lbl_Descrizione(int i, DescriptionLabel* o);
     DescriptionLabel* lbl_Descrizione(int i) const;
 
@@ -223,6 +225,9 @@ public:
     bool ta_FlagDecodifica(int index, const QString& flag) const;           // mode 2 on the combo
     QString RegolaMaiuscole(int index) const;
     bool ErroreCampo(int index, QString* testo = nullptr) const;
+    void PulisciErroreCampo(int index);                 // flag off, message ""
+    bool SaltaFocusAutomatico(int index) const { return skipFocus_.count(index) > 0; }
+    bool modificheComboAttive() const { return comboChangesLive_; }
     void ta_NuovaRicerca();
     bool ta_FiltroColonneAttivo() const;
     // The key criterion: as text ("co_Gara=1 and co_Cognome=\"Rossi\"") and as criteria the
