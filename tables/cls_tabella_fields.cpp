@@ -1,7 +1,6 @@
 // Field editing: typing in the key fields (dependent-key clearing, filtering, search as typed),
 // the focus look, the keys of number and date-time fields, showing the current record, the
 // state of every field, the empty-value test and deleting every listed record.
-#include <QGuiApplication>
 
 #include "data/table_operation.h"
 #include "model/basic.h"
@@ -9,6 +8,7 @@
 #include "tables/cls_tabella.h"
 #include "tables/date_text.h"
 #include "tables/field_tag.h"
+#include "tables/typed_conditions.h"
 
 namespace razudar::tables {
 
@@ -380,11 +380,7 @@ bool clsTabella::EliminaTutto() {
     return ok;
 }
 
-}  // namespace razudar::tables
-
-#include "tables/typed_conditions.h"
-
-namespace razudar::tables {
+// ---- conditions ------------------------------------------------------------------------------
 
 void clsTabella::Imposta_str_Wher2() {
     if (conditions_) {
