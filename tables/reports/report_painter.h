@@ -1,0 +1,38 @@
+#pragma once
+// Draws a laid-out report page by page on a paged device: a PDF writer, a printer or the print
+// preview's printer. Every page carries the title, the column headings and "Pagina n di m".
+#include <QString>
+
+#include <vector>
+
+#include "tables/reports/report_document.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace razudar::tables {
+
+class ReportPainter {
+public:
+    explicit ReportPainter(const ReportTable& table) : table_(table) {}
+
+    // A4 in the report's orientation with 15 mm margins.
+    void setupPage(QPagedPaintDevice& device) const;
+    // Paints every page with a painter already begun on `device`.
+    void paint(QPainter& painter, QPagedPaintDevice& device);
+    // Pages of the last paint.
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+
+private:
+    struct Page {
+        size_t first = 0;
+        size_t end = 0;
+    };
+    void paginate(QPainter& painter, double bodyHeight);
+    double lineHeight(QPainter& painter, ReportLine::Kind kind) const;
+
+    const ReportTable& table_;
+    std::vector<Page> pages_;
+};
+
+}  // namespace razudar::tables
