@@ -1,0 +1,87 @@
+#include "list/list_surface.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+namespace razudar::list {
+namespace {
+
+// The right edge of the row scale.
+constexpr double kRowScaleRight = 9645.0;
+// 96 dots per inch in dots per metre.
+constexpr int kDotsPerMetre = 3780;
+
+}  // namespace
+
+QRgb rgbFromLong(qint64 colour) {
+    const auto v = quint32(colour & 0xffffff);
+    return qRgb(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff));
+}
+
+qint32 longFromRgb(QRgb rgb) { return qint32(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16)); }
+
+ListSurface::ListSurface() : metricsDevice_(1, 1, QImage::Format_RGB32) {
+    metricsDevice_.setDotsPerMeterX(kDotsPerMetre);
+    metricsDevice_.setDotsPerMeterY(kDotsPerMetre);
+    font_ = QFont(QStringLiteral("Courier New"), 10);
+    font_.setStyleHint(QFont::TypeWriter);
+}
+
+void ListSurface::setSizePx(const QSizeF& sizePx) {
+    sizePx_ = sizePx;
+    drawing_.setExtent(sizePx);
+}
+
+double ListSurface::unitsPerPxX() const {
+    if (!rowScale()) return kTwipsPerPixel;
+    return sizePx_.width() > 0 ? (kRowScaleRight - 1.0) / sizePx_.width() : 1.0;
+}
+
+double ListSurface::unitsPerPxY() const {
+    if (!rowScale()) return kTwipsPerPixel;
+    const double span = std::max(1, rowScaleRows_ - 1);
+    return sizePx_.height() > 0 ? span / sizePx_.height() : 1.0;
+}
+
+double ListSurface::currentX() const { return originX() + positionPx_.x() * unitsPerPxX(); }
+double ListSurface::currentY() const { return originY() + positionPx_.y() * unitsPerPxY(); }
+void ListSurface::setCurrentX(double x) { positionPx_.setX((x - originX()) / unitsPerPxX()); }
+void ListSurface::setCurrentY(double y) { positionPx_.setY((y - originY()) / unitsPerPxY()); }
+
+QSizeF ListSurface::textSizePx(const QString& text) const {
+    const QFontMetricsF metrics(font_, &metricsDevice_);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+double ListSurface::textWidth(const QString& text) const { return textSizePx(text).width() * unitsPerPxX(); }
+double ListSurface::textHeight(const QString& text) const { return textSizePx(text).height() * unitsPerPxY(); }
+double ListSurface::textHeightTwips(const QString& text) const { return textSizePx(text).height() * kTwipsPerPixel; }
+
+void ListSurface::print(const QString& text, bool newLine) {
+    const QFontMetricsF metrics(font_, &metricsDevice_);
+    DrawnText drawn;
+    drawn.topLeft = positionPx_;
+    drawn.text = text;
+    drawn.font = font_;
+    drawn.colour = foreColour_;
+    drawn.ascent = metrics.ascent();
+    drawn.box = QRectF(positionPx_, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    if (!text.isEmpty()) drawing_.addText(drawn);
+    if (newLine) positionPx_ = QPointF(0, positionPx_.y() + drawn.box.height());
+    else positionPx_.setX(positionPx_.x() + drawn.box.width());
+}
+
+void ListSurface::line(double x1, double y1, double x2, double y2, QRgb colour) {
+    const QPointF from((x1 - originX()) / unitsPerPxX(), (y1 - originY()) / unitsPerPxY());
+    const QPointF to((x2 - originX()) / unitsPerPxX(), (y2 - originY()) / unitsPerPxY());
+    drawing_.addLine(DrawnLine{QLineF(from, to), drawWidthPx_, colour});
+    positionPx_ = to;
+}
+
+void ListSurface::clear() {
+    drawing_.clear();
+    positionPx_ = QPointF();
+}
+
+}  // namespace razudar::list

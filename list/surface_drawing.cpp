@@ -1,0 +1,141 @@
+#include "list/surface_drawing.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace razudar::list {
+namespace {
+
+bool isBlank(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) { return ch == u' '; });
+}
+
+bool sameText(const DrawnText& a, const DrawnText& b) {
+    return a.topLeft == b.topLeft && a.colour == b.colour && a.text == b.text && a.font == b.font;
+}
+
+}  // namespace
+
+bool SurfaceDrawing::outsideSurface(const QRectF& bounds) const {
+    return bounds.bottom() <= 0 || bounds.right() <= 0 || bounds.top() >= extent_.height() ||
+           bounds.left() >= extent_.width();
+}
+
+void SurfaceDrawing::addText(const DrawnText& text) {
+    if (outsideSurface(text.box)) return;
+    if (isBlank(text.text)) removeCovered(text.box);
+    else removeSameText(text);
+    add(Item{text, std::nullopt, text.box});
+}
+
+void SurfaceDrawing::addLine(const DrawnLine& line) {
+    const qreal half = std::max(1, line.widthPx) / 2.0 + 1;
+    const QRectF bounds = QRectF(line.line.p1(), line.line.p2()).normalized().adjusted(-half, -half, half, half);
+    if (outsideSurface(bounds)) return;
+    add(Item{std::nullopt, line, bounds});
+}
+
+void SurfaceDrawing::clear() {
+    items_.clear();
+    bands_.clear();
+    items_.shrink_to_fit();
+    bands_.shrink_to_fit();
+    live_ = 0;
+}
+
+void SurfaceDrawing::add(Item item) {
+    const auto index = static_cast<quint32>(items_.size());
+    const int first = std::max(0, int(std::floor(item.bounds.top() / kBandPx)));
+    const int last = std::max(first, int(std::floor(item.bounds.bottom() / kBandPx)));
+    if (bands_.size() <= size_t(last)) bands_.resize(size_t(last) + 1);
+    for (int band = first; band <= last; ++band) bands_[size_t(band)].push_back(index);
+    items_.push_back(std::move(item));
+    ++live_;
+}
+
+std::vector<quint32> SurfaceDrawing::candidates(qreal topPx, qreal bottomPx) const {
+    std::vector<quint32> found;
+    if (bands_.empty()) return found;
+    const int first = std::max(0, int(std::floor(topPx / kBandPx)));
+    const int last = std::min(int(bands_.size()) - 1, int(std::floor(bottomPx / kBandPx)));
+    for (int band = first; band <= last; ++band)
+        found.insert(found.end(), bands_[size_t(band)].begin(), bands_[size_t(band)].end());
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+void SurfaceDrawing::removeCovered(const QRectF& box) {
+    for (quint32 index : candidates(box.top(), box.bottom())) {
+        auto& item = items_[index];
+        if (item && box.contains(item->bounds)) {
+            item.reset();
+            --live_;
+        }
+    }
+    compact();
+}
+
+void SurfaceDrawing::removeSameText(const DrawnText& text) {
+    for (quint32 index : candidates(text.box.top(), text.box.bottom())) {
+        auto& item = items_[index];
+        if (item && item->text && sameText(*item->text, text)) {
+            item.reset();
+            --live_;
+        }
+    }
+    compact();
+}
+
+void SurfaceDrawing::compact() {
+    const qsizetype dead = qsizetype(items_.size()) - live_;
+    if (dead < 1024 || dead < live_) return;
+    std::vector<std::optional<Item>> kept;
+    kept.swap(items_);
+    bands_.clear();
+    live_ = 0;
+    for (auto& item : kept)
+        if (item) add(std::move(*item));
+}
+
+void SurfaceDrawing::paint(QPainter& painter, qreal topPx, qreal heightPx, const QColor& background) const {
+    painter.save();
+    painter.translate(0, -topPx);
+    const QRectF band(0, topPx, extent_.width(), heightPx);
+    for (quint32 index : candidates(topPx, topPx + heightPx)) {
+        const auto& item = items_[index];
+        if (!item || !item->bounds.intersects(band)) continue;
+        if (item->line) {
+            QPen pen{QColor::fromRgb(item->line->colour)};
+            pen.setWidth(std::max(1, item->line->widthPx));
+            painter.setPen(pen);
+            painter.drawLine(item->line->line);
+        } else if (isBlank(item->text->text)) {
+            painter.fillRect(item->text->box, background);
+        } else {
+            painter.setFont(item->text->font);
+            painter.setPen(QColor::fromRgb(item->text->colour));
+            painter.drawText(item->text->topLeft + QPointF(0, item->text->ascent), item->text->text);
+        }
+    }
+    painter.restore();
+}
+
+std::vector<DrawnText> SurfaceDrawing::texts() const {
+    std::vector<DrawnText> found;
+    for (const auto& item : items_)
+        if (item && item->text) found.push_back(*item->text);
+    return found;
+}
+
+std::vector<DrawnLine> SurfaceDrawing::lines() const {
+    std::vector<DrawnLine> found;
+    for (const auto& item : items_)
+        if (item && item->line) found.push_back(*item->line);
+    return found;
+}
+
+}  // namespace razudar::list
