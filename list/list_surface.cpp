@@ -24,7 +24,11 @@ qint32 longFromRgb(QRgb rgb) { return qint32(qRed(rgb) | (qGreen(rgb) << 8) | (q
 ListSurface::ListSurface() : metricsDevice_(1, 1, QImage::Format_RGB32) {
     metricsDevice_.setDotsPerMeterX(kDotsPerMetre);
     metricsDevice_.setDotsPerMeterY(kDotsPerMetre);
+    // The design font, or the fixed-pitch faces that stand in for it where it is not installed:
+    // the preview's columns line up by character count.
     font_ = QFont(QStringLiteral("Courier New"), 10);
+    font_.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Nimbus Mono PS"),
+                       QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     font_.setStyleHint(QFont::TypeWriter);
 }
 
