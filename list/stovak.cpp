@@ -218,9 +218,10 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
         surface_.setFont(sized);
     }
     surface_.setCurrentY(*row);
-    const double width = surface_.textWidth(s);
+    const double widthPx = surface_.textWidthPx(s);
+    const double width = widthPx * surface_.unitsPerPxX();
     surface_.setCurrentX(*centre ? *x - width / 2 : (*left ? *x : *x - width));
-    surface_.print(s, !*sameLine);
+    surface_.print(s, !*sameLine, widthPx);
     surface_.setFont(remembered);
     picClass_->update();
     return true;

@@ -7,11 +7,11 @@
 #include <cmath>
 
 namespace razudar::list {
-namespace {
-
-bool isBlank(const QString& text) {
+bool isBlankText(const QString& text) {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) { return ch == u' '; });
 }
+
+namespace {
 
 bool sameText(const DrawnText& a, const DrawnText& b) {
     return a.topLeft == b.topLeft && a.colour == b.colour && a.text == b.text && a.font == b.font;
@@ -24,11 +24,12 @@ bool SurfaceDrawing::outsideSurface(const QRectF& bounds) const {
            bounds.left() >= extent_.width();
 }
 
-void SurfaceDrawing::addText(const DrawnText& text) {
+void SurfaceDrawing::addText(DrawnText text) {
     if (outsideSurface(text.box)) return;
-    if (isBlank(text.text)) removeCovered(text.box);
+    if (isBlankText(text.text)) removeCovered(text.box);
     else removeSameText(text);
-    add(Item{text, std::nullopt, text.box});
+    const QRectF bounds = text.box;
+    add(Item{std::move(text), std::nullopt, bounds});
 }
 
 void SurfaceDrawing::addLine(const DrawnLine& line) {
@@ -39,10 +40,15 @@ void SurfaceDrawing::addLine(const DrawnLine& line) {
 }
 
 void SurfaceDrawing::clear() {
+    // Every drawing is freed. The index keeps its room for a list of the same length, which is
+    // what the next fill writes; a very long one gives its room back.
+    const bool large = items_.capacity() > kKeptCapacity;
     items_.clear();
-    bands_.clear();
-    items_.shrink_to_fit();
-    bands_.shrink_to_fit();
+    for (auto& band : bands_) band.clear();
+    if (large) {
+        std::vector<std::optional<Item>>().swap(items_);
+        std::vector<std::vector<quint32>>().swap(bands_);
+    }
     live_ = 0;
 }
 
@@ -80,14 +86,19 @@ void SurfaceDrawing::removeCovered(const QRectF& box) {
 }
 
 void SurfaceDrawing::removeSameText(const DrawnText& text) {
-    for (quint32 index : candidates(text.box.top(), text.box.bottom())) {
+    // The same text at the same place lies in the band of its top.
+    const int band = std::max(0, int(std::floor(text.box.top() / kBandPx)));
+    if (size_t(band) >= bands_.size()) return;
+    bool removed = false;
+    for (quint32 index : bands_[size_t(band)]) {
         auto& item = items_[index];
         if (item && item->text && sameText(*item->text, text)) {
             item.reset();
             --live_;
+            removed = true;
         }
     }
-    compact();
+    if (removed) compact();
 }
 
 void SurfaceDrawing::compact() {
@@ -113,7 +124,7 @@ void SurfaceDrawing::paint(QPainter& painter, qreal topPx, qreal heightPx, const
             pen.setWidth(std::max(1, item->line->widthPx));
             painter.setPen(pen);
             painter.drawLine(item->line->line);
-        } else if (isBlank(item->text->text)) {
+        } else if (isBlankText(item->text->text)) {
             painter.fillRect(item->text->box, background);
         } else {
             painter.setFont(item->text->font);

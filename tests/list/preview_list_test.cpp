@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "model/krono.h"
+#include "model/preview_text.h"
+#include "model/race_times.h"
 #include "tests/list/list_test_support.h"
 #include "tests/model/race_fixture.h"
 
@@ -156,6 +158,19 @@ TEST(SplitPreview, ElapsedTimeAtTheSplitAndGapToTheLeader) {
         QStringLiteral("  2     7 UNO                 15.000        0.500 "),
         QStringLiteral("  3     9 TRE           "),
     }));
+}
+
+TEST(PreviewTimeText, SameTextAsTheGeneralTimeFormatAtEveryResolution) {
+    clsKrono k;
+    const qint64 values[] = {0, 5, 999, 1000, 59999, 100000, 100500, 5959999, 10000000, 99595999, 235930000,
+                             999999999, 1000000000, 2147483647, -1, -5678, -100500, -999999999, -2147483648LL};
+    for (int resolution = 0; resolution <= 5; ++resolution) {
+        k.cGara.setRisoluzione(resolution);
+        for (const qint64 v : values) {
+            const QString general = ConvertiRisoluzione(true, FormattaTempo(v, 12, false, false), resolution).toString();
+            EXPECT_EQ(preview::T(k, v), general) << v << " at resolution " << resolution;
+        }
+    }
 }
 
 }  // namespace
