@@ -35,6 +35,8 @@ ListSurface::ListSurface() : metricsDevice_(1, 1, QImage::Format_RGB32), metrics
 void ListSurface::setFont(const QFont& font) {
     font_ = font;
     metrics_ = QFontMetricsF(font_, &metricsDevice_);
+    fontHeightPx_ = metrics_.height();
+    fontAscentPx_ = metrics_.ascent();
 }
 
 void ListSurface::setSizePx(const QSizeF& sizePx) {
@@ -59,7 +61,7 @@ void ListSurface::setCurrentX(double x) { positionPx_.setX((x - originX()) / uni
 void ListSurface::setCurrentY(double y) { positionPx_.setY((y - originY()) / unitsPerPxY()); }
 
 QSizeF ListSurface::textSizePx(const QString& text) const {
-    return {metrics_.horizontalAdvance(text), metrics_.height()};
+    return {metrics_.horizontalAdvance(text), fontHeightPx_};
 }
 
 double ListSurface::textWidthPx(const QString& text) const { return metrics_.horizontalAdvance(text); }
@@ -79,11 +81,11 @@ void ListSurface::print(const QString& text, bool newLine, std::optional<double>
         drawn.text = text;
         drawn.font = font_;
         drawn.colour = foreColour_;
-        drawn.ascent = metrics_.ascent();
-        drawn.box = QRectF(positionPx_, QSizeF(width, metrics_.height()));
+        drawn.ascent = fontAscentPx_;
+        drawn.box = QRectF(positionPx_, QSizeF(width, fontHeightPx_));
         drawing_.addText(std::move(drawn));
     }
-    if (newLine) positionPx_ = QPointF(0, positionPx_.y() + metrics_.height());
+    if (newLine) positionPx_ = QPointF(0, positionPx_.y() + fontHeightPx_);
     else positionPx_.setX(positionPx_.x() + width);
 }
 

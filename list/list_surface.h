@@ -75,6 +75,8 @@ private:
 
     QImage metricsDevice_;  // 96 dots per inch, so point sizes map to pixels the same everywhere
     QFontMetricsF metrics_;  // of font_ on that device
+    qreal fontHeightPx_ = 0;
+    qreal fontAscentPx_ = 0;
     QSizeF sizePx_;
     int rowScaleRows_ = 0;
     QFont font_;

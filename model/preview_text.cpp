@@ -24,7 +24,7 @@ void appendRight(QString& row, QStringView text, int width) {
         row += text.right(width);
         return;
     }
-    row += QString(width - text.size(), u' ');
+    row.resize(row.size() + width - text.size(), u' ');
     row += text;
 }
 
@@ -35,7 +35,7 @@ void appendLeft(QString& row, QStringView text, int width) {
         return;
     }
     row += text;
-    row += QString(width - text.size(), u' ');
+    row.resize(row.size() + width - text.size(), u' ');
 }
 
 QString T(const clsKrono& k, qint64 packed, bool trim, bool sign) {
