@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QImage>
+
+#include "list/stovak.h"
 
 #include "model/krono.h"
 #include "platform/fakes/fake_services.h"
@@ -162,6 +165,48 @@ TEST_F(MonitorRace, RefreshDoesNothingWithoutMonitorPagesAndKeepsBlocksForOtherS
     EXPECT_TRUE(at(QStringLiteral("STANDINGS"), 1.7).kind.isEmpty());
     EXPECT_EQ(host.rules.size(), 1u);
     expectText(at(QStringLiteral("TIME"), 11), 1002, 2880, false, -4);
+}
+
+// The monitor on a real control in row scale: 20 rows over the control's height.
+TEST_F(MonitorRace, PagesOnARealControl) {
+    struct Palette : FixedMonitorSettings {
+        qint32 Colore(qint32 i) const override {
+            switch (i) {
+            case 6: return 0x00ffff;   // yellow: title and bibs
+            case 9: return 0x00ff00;   // green: positions
+            case 7: return 0x0080ff;   // orange: the finisher
+            default: return 0xffffff;  // white
+            }
+        }
+    } palette;
+    k.setMonitorEnvironment(&palette, &clock);
+    clock.setNow(QDateTime(QDate(2026, 1, 9), QTime(10, 1, 5)));
+    list::Stovak control;
+    control.resize(640, 400);
+    control.show();
+    control.setBackColor(0x402000);  // dark blue
+    ASSERT_TRUE(control.setNumeroRighe(QStringLiteral("20")));
+    ASSERT_TRUE(control.setInterlinea(QStringLiteral("1")));
+    control.resize(640, 401);
+    QFont font(QStringLiteral("DejaVu Sans"), 11, QFont::Bold);
+    control.setFont_(font);
+    testing::StovakByName surface(&control);
+    FakeMonitorHost host(&surface);
+    k.setPosizioneVisualizzata(4);
+    k.AggiornaMonitor(host, 2);
+    const QImage picture = control.grab().toImage();
+    if (qEnvironmentVariableIsSet("RAZUDAR_SHOTS")) picture.save(QStringLiteral("/tmp/stovak_monitor.png"));
+    // The title (yellow) sits at the top right, the positions (green) down the left.
+    const auto count = [&picture](QRect area, QRgb colour) {
+        int found = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found += (picture.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+        return found;
+    };
+    EXPECT_GT(count(QRect(400, 1, 200, 30), qRgb(255, 255, 0)), 20);
+    EXPECT_GT(count(QRect(1, 50, 40, 120), qRgb(0, 255, 0)), 20);
+    EXPECT_EQ(count(QRect(400, 1, 200, 30), qRgb(0, 255, 0)), 0);
 }
 
 TEST(MonitorHeats, HeatPageWithWinnerGapAndRule) {
