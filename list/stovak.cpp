@@ -83,7 +83,7 @@ void Stovak::relayout() {
     picClass_->setGeometry(area.left(), area.top(), pixels(layout.surfaceWidthTwips), area.height());
     vscClass_->setGeometry(area.left() + pixels(layout.scrollLeftTwips), area.top(), scrollWidth,
                            pixels(layout.scrollHeightTwips));
-    picClass_->update();
+    picClass_->invalidate();
 }
 
 void Stovak::resizeEvent(QResizeEvent* event) {
@@ -91,7 +91,7 @@ void Stovak::resizeEvent(QResizeEvent* event) {
     relayout();
 }
 
-void Stovak::applyScroll() { picClass_->update(); }
+void Stovak::applyScroll() { picClass_->invalidate(); }
 
 qint64 Stovak::surfaceTopTwips() const { return -qint64(altezzaRiga_) * vscClass_->value(); }
 
@@ -148,7 +148,7 @@ void Stovak::setValue(int value) {
 
 void Stovak::setBackColor(int value) {
     backColor_ = value;
-    picClass_->update();
+    picClass_->invalidate();
     report();
 }
 
@@ -178,7 +178,7 @@ void Stovak::InizializzaAltezze() {
 void Stovak::Pulisci() {
     InizializzaAltezze();
     surface_.clear();
-    picClass_->update();
+    picClass_->invalidate();
 }
 
 bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, const QVariant& NonAndareACapo,
@@ -201,7 +201,7 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
     if (!X.isValid()) {
         if (row) surface_.setCurrentY((*row - 1.0) * altezzaRiga_);
         surface_.print(s, !*sameLine);
-        picClass_->update();
+        picClass_->invalidate();
         return true;
     }
     const auto x = basic::numberOf(X);
@@ -223,7 +223,7 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
     surface_.setCurrentX(*centre ? *x - width / 2 : (*left ? *x : *x - width));
     surface_.print(s, !*sameLine, widthPx);
     surface_.setFont(remembered);
-    picClass_->update();
+    picClass_->invalidate();
     return true;
 }
 
@@ -237,7 +237,7 @@ bool Stovak::ScriviPiuRighe(const QStringList& s, const QVariantList& c) {
         surface_.setCurrentY(*top);
         surface_.setForeColour(rgbFromLong(qint64(*colour)));
         surface_.print(s[i], true);
-        picClass_->update();
+        picClass_->invalidate();
     }
     return true;
 }
@@ -251,7 +251,7 @@ bool Stovak::Linea(float x1_twip, float y1_riga, float x2_twip, float y2_riga, i
     if (!colour) return fail(QStringLiteral("Type mismatch"));
     surface_.setDrawWidth(Spessore);
     surface_.line(x1_twip, y1_riga, x2_twip, y2_riga, rgbFromLong(qint64(*colour)));
-    picClass_->update();
+    picClass_->invalidate();
     return true;
 }
 
