@@ -32,6 +32,13 @@ std::optional<bool> flagOf(const QVariant& value) {
     return ok ? std::optional<bool>(truth) : std::nullopt;
 }
 
+// A numeric argument: nullopt for a value that is no number, or not a finite one.
+std::optional<double> finiteNumber(const QVariant& value) {
+    const auto number = basic::numberOf(value);
+    if (!number || !std::isfinite(*number)) return std::nullopt;
+    return number;
+}
+
 }  // namespace
 
 Stovak::Stovak(QWidget* parent) : QFrame(parent) {
@@ -70,6 +77,7 @@ bool Stovak::calcolaRighe() {
     righeVisibili_ = rows->righeVisibili;
     numeroRighe_ = rows->numeroRighe;
     vscClass_->setMaximum(rows->scrollMax);
+    vscClass_->setPageStep(std::max<int>(1, righeVisibili_));  // a page of the list
     return true;
 }
 
@@ -195,7 +203,7 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
     if (!sameLine || !left || !centre) return fail(QStringLiteral("Type mismatch"));
     std::optional<double> row;
     if (p.isValid()) {
-        row = basic::numberOf(p);
+        row = finiteNumber(p);
         if (!row) return fail(QStringLiteral("Type mismatch"));
     }
     if (!X.isValid()) {
@@ -204,12 +212,12 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
         picClass_->invalidate();
         return true;
     }
-    const auto x = basic::numberOf(X);
+    const auto x = finiteNumber(X);
     if (!x) return fail(QStringLiteral("Type mismatch"));
     if (!row) return fail(QStringLiteral("Argument not optional"));
     const QFont remembered = surface_.font();
     if (FattoreDimensione.isValid()) {
-        const auto change = basic::numberOf(FattoreDimensione);
+        const auto change = finiteNumber(FattoreDimensione);
         if (!change) return fail(QStringLiteral("Type mismatch"));
         const double size = remembered.pointSizeF() + *change;
         if (!(size > 0)) return fail(QStringLiteral("Invalid property value"));
@@ -247,6 +255,8 @@ float Stovak::TextWidth(const QString& Str) const { return float(surface_.textWi
 
 bool Stovak::Linea(float x1_twip, float y1_riga, float x2_twip, float y2_riga, int Spessore, const QVariant& Colore) {
     if (Spessore < 1 || Spessore > basic::kIntegerMax) return fail(QStringLiteral("Invalid property value"));
+    for (const float coordinate : {x1_twip, y1_riga, x2_twip, y2_riga})
+        if (!std::isfinite(coordinate)) return fail(QStringLiteral("Overflow"));
     const auto colour = basic::numberOf(Colore);
     if (!colour) return fail(QStringLiteral("Type mismatch"));
     surface_.setDrawWidth(Spessore);

@@ -54,8 +54,11 @@ void SurfaceDrawing::clear() {
 
 void SurfaceDrawing::add(Item item) {
     const auto index = static_cast<quint32>(items_.size());
-    const int first = std::max(0, int(std::floor(item.bounds.top() / kBandPx)));
-    const int last = std::max(first, int(std::floor(item.bounds.bottom() / kBandPx)));
+    // Only the part on the surface is indexed (a line may run far beyond it).
+    const qreal top = std::clamp(item.bounds.top(), 0.0, extent_.height());
+    const qreal bottom = std::clamp(item.bounds.bottom(), top, extent_.height());
+    const int first = int(std::floor(top / kBandPx));
+    const int last = int(std::floor(bottom / kBandPx));
     if (bands_.size() <= size_t(last)) bands_.resize(size_t(last) + 1);
     for (int band = first; band <= last; ++band) bands_[size_t(band)].push_back(index);
     items_.push_back(std::move(item));
@@ -65,8 +68,10 @@ void SurfaceDrawing::add(Item item) {
 std::vector<quint32> SurfaceDrawing::candidates(qreal topPx, qreal bottomPx) const {
     std::vector<quint32> found;
     if (bands_.empty()) return found;
-    const int first = std::max(0, int(std::floor(topPx / kBandPx)));
-    const int last = std::min(int(bands_.size()) - 1, int(std::floor(bottomPx / kBandPx)));
+    const qreal top = std::clamp(topPx, 0.0, extent_.height());
+    const qreal bottom = std::clamp(bottomPx, top, extent_.height());
+    const int first = int(std::floor(top / kBandPx));
+    const int last = std::min(int(bands_.size()) - 1, int(std::floor(bottom / kBandPx)));
     for (int band = first; band <= last; ++band)
         found.insert(found.end(), bands_[size_t(band)].begin(), bands_[size_t(band)].end());
     std::sort(found.begin(), found.end());
@@ -87,7 +92,7 @@ void SurfaceDrawing::removeCovered(const QRectF& box) {
 
 void SurfaceDrawing::removeSameText(const DrawnText& text) {
     // The same text at the same place lies in the band of its top.
-    const int band = std::max(0, int(std::floor(text.box.top() / kBandPx)));
+    const int band = int(std::floor(std::clamp(text.box.top(), 0.0, extent_.height()) / kBandPx));
     if (size_t(band) >= bands_.size()) return;
     bool removed = false;
     for (quint32 index : bands_[size_t(band)]) {
@@ -101,9 +106,20 @@ void SurfaceDrawing::removeSameText(const DrawnText& text) {
     if (removed) compact();
 }
 
+void SurfaceDrawing::setExtent(const QSizeF& extentPx) {
+    const bool taller = extentPx.height() > extent_.height();
+    extent_ = extentPx;
+    // The index covers the surface only: a taller one indexes what reaches into the new part.
+    if (taller && live_ > 0) reindex();
+}
+
 void SurfaceDrawing::compact() {
     const qsizetype dead = qsizetype(items_.size()) - live_;
     if (dead < 1024 || dead < live_) return;
+    reindex();
+}
+
+void SurfaceDrawing::reindex() {
     std::vector<std::optional<Item>> kept;
     kept.swap(items_);
     bands_.clear();

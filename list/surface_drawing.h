@@ -43,7 +43,7 @@ struct DrawnLine {
 class SurfaceDrawing {
 public:
     // The surface's extent in pixels; what lies wholly outside it is dropped when drawn.
-    void setExtent(const QSizeF& extentPx) { extent_ = extentPx; }
+    void setExtent(const QSizeF& extentPx);
     QSizeF extent() const { return extent_; }
 
     void addText(DrawnText text);
@@ -75,6 +75,7 @@ private:
     void removeSameText(const DrawnText& text);
     std::vector<quint32> candidates(qreal topPx, qreal bottomPx) const;
     void compact();
+    void reindex();
 
     QSizeF extent_;
     std::vector<std::optional<Item>> items_;

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <cmath>
+#include <limits>
 
 #include "list/stovak.h"
 
@@ -82,6 +83,9 @@ TEST(StovakScrivi, RowsPositionsAlignmentAndColour) {
     EXPECT_EQ(lst.lastError(), QStringLiteral("Argument not optional"));
     EXPECT_EQ(lst.surface().drawing().texts().size(), 6u);
     EXPECT_FALSE(lst.Scrivi(QStringLiteral("x"), QStringLiteral("rosso")));
+    EXPECT_FALSE(lst.Scrivi(QStringLiteral("x"), QVariant(), std::nan("")));
+    EXPECT_FALSE(lst.Linea(0, std::numeric_limits<float>::infinity(), 10, 10, 1, 0));
+    EXPECT_EQ(lst.surface().drawing().texts().size(), 6u);
 }
 
 TEST(StovakScrivi, SizeChangeAppliesToOneTextWithXOnly) {
@@ -160,6 +164,9 @@ TEST(StovakRowScale, RowScaleMapsXToTheSurfaceWidthAndYToRows) {
     EXPECT_NEAR(text.topLeft.y(), height * 10 / 19, 0.01);
     ASSERT_TRUE(lst.Linea(1, 2, 9645, 2, 3, 0));
     EXPECT_EQ(lst.surface().drawing().lines().at(0).widthPx, 3);
+    // A line that runs far beyond the surface is kept for its part on it.
+    ASSERT_TRUE(lst.Linea(1, -1e30f, 100, 1e30f, 1, 0));
+    EXPECT_EQ(lst.surface().drawing().lines().size(), 2u);
 }
 
 TEST(StovakMemory, BlanksEraseWhatTheyCoverAndPulisciFreesAll) {
