@@ -53,6 +53,7 @@ bool Renderer::LoadPage(const QString& path, bool preloadResources) {
     if (!page) return d_->fail(error);
     d_->running = false;
     d_->frozenRunMs = 0;
+    d_->queuedMoves.clear();
     d_->scene.load(*page, QFileInfo(path).absolutePath());
     if (preloadResources) {
         for (int i = 0; i < d_->scene.count(); ++i) {
@@ -74,6 +75,7 @@ bool Renderer::SavePage(const QString& path) {
 bool Renderer::ClearPage() {
     QMutexLocker lock(&d_->mutex);
     d_->scene.clear();
+    d_->queuedMoves.clear();
     d_->running = false;
     d_->frozenRunMs = 0;
     d_->takeOffOutput();
@@ -284,7 +286,11 @@ QImage Renderer::renderNow() {
 void Renderer::tick() {
     {
         QMutexLocker lock(&d_->mutex);
-        if (!d_->running) return;
+        const bool active = d_->advance(d_->clock.monotonicMs());
+        // Off air, moves still advance (their positions are written through) but nothing is
+        // drawn; on air, a page is drawn anew while it runs, moves or plays a file.
+        if (d_->output.isNull() && !d_->running) return;
+        if (!d_->running && !active) return;
         d_->show();
     }
     flushNotifications();
