@@ -11,7 +11,7 @@
 namespace razudar {
 
 MirtGRA::MirtGRA(QWidget* parent)
-    : MirtGRAProperties(parent),
+    : MirtGRAMovers(parent),
       effects_(std::make_unique<gra::SlideEffects>(
           core().state, [this](int x, int y, int w, int h) { setdveRazudar(x, y, w, h); })) {
     setObjectName(QStringLiteral("MirtGRA"));
