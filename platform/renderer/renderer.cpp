@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include "platform/renderer/frame_file.h"
 #include "platform/renderer/page_file.h"
 #include "platform/renderer/renderer_impl.h"
 #include "platform/renderer/tga.h"
@@ -248,23 +249,8 @@ bool Renderer::DrawPageFile(const QString& path, QImage* target, int x, int y, i
 bool Renderer::SaveScreen(const QString& path) {
     QMutexLocker lock(&d_->mutex);
     const QImage frame = d_->output.isNull() ? emptyFrame() : d_->output;
-    const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
-    if (suffix == QLatin1String("tga")) {
-        if (!writeTga(frame, path, &error)) return d_->fail(error);
-        return d_->ok();
-    }
-    if (suffix.isEmpty() || !QImageWriter::supportedImageFormats().contains(suffix.toLatin1())) {
-        return d_->fail(QStringLiteral("Formato di immagine non gestito: '%1'").arg(path));
-    }
-    QImageWriter writer(path, suffix.toLatin1());
-    const bool hasAlpha = suffix == QLatin1String("png") || suffix == QLatin1String("tiff") ||
-                          suffix == QLatin1String("tif") || suffix == QLatin1String("webp");
-    const QImage out = hasAlpha ? frame.convertToFormat(QImage::Format_ARGB32)
-                                : frame.convertToFormat(QImage::Format_RGB32);
-    if (!writer.write(out)) {
-        return d_->fail(QStringLiteral("Impossibile scrivere il file '%1': %2").arg(path, writer.errorString()));
-    }
+    if (!saveFrameFile(frame, path, &error)) return d_->fail(error);
     return d_->ok();
 }
 
