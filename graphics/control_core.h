@@ -3,6 +3,8 @@
 
 #include "graphics/clock_bars.h"
 #include "graphics/control_state.h"
+#include "graphics/info_groups.h"
+#include "graphics/object_groups.h"
 #include "graphics/object_lookup.h"
 #include "graphics/object_properties.h"
 #include "graphics/output_control.h"
@@ -34,6 +36,8 @@ public:
     ObjectProperties properties{state, lookup};
     ClockBars clocks{state, properties};
     RowMovers movers{state, properties};
+    ObjectGroups groups{state, lookup, properties};
+    InfoGroups info{state, properties};
 
 private:
     std::unique_ptr<SystemClock> systemClock_;
