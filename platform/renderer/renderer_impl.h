@@ -64,8 +64,8 @@ public:
         return t;
     }
 
-    // Writes the moves' positions at `nowMs` into the objects; true when something moves or
-    // plays (the page must be drawn anew).
+    // Writes the moves' positions at `nowMs` into the objects (called at each tick of the
+    // frame clock); true when something moves or plays (the page must be drawn anew).
     bool advance(qint64 nowMs) {
         bool active = false;
         for (int i = 0; i < scene.count(); ++i) {
@@ -91,9 +91,9 @@ public:
         return MovePoint{o.def.layout.x, o.def.layout.y, o.def.layout.alpha, o.wipe};
     }
 
+    // Draws the objects where they are: moves advance only at the ticks of the frame clock.
     QImage render() {
         const FrameTime t = frameTime();
-        advance(t.monotonicMs);
         QImage frame = emptyFrame();
         if (!canDraw()) return frame;
         paintScene(scene, frame, t, [this](const QString& name, int event) {
