@@ -76,6 +76,7 @@ public:
     }
 
     qint64 frameMs() const { return frameMs_; }
+    QSize size() const { return size_; }
 
     // The next frame and its time from the start of the file, in ms.
     Result next(QImage& image, qint64& ptsMs) {
@@ -260,6 +261,8 @@ ClipPlayer::Sample ClipPlayer::sample(qint64 nowMs) {
               elapsed >= d_->currentPts + d_->decoder.frameMs();
     return s;
 }
+
+QSize ClipPlayer::frameSize() const { return d_->decoder.size(); }
 
 qint64 ClipPlayer::decodedFrames() const {
     std::lock_guard<std::mutex> lock(d_->mutex);

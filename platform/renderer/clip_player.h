@@ -29,6 +29,8 @@ public:
     // decoder.
     Sample sample(qint64 nowMs);
 
+    // The size of the frames given out.
+    QSize frameSize() const;
     // Frames decoded so far (benchmarks and tests).
     qint64 decodedFrames() const;
     // Decodes the whole file on the calling thread as fast as it can, without showing it, and

@@ -133,6 +133,11 @@ bool Renderer::PlayAnimation(const QString& name, qint32) {
             d_->pendingNotifications.emplace_back(o->def.layout.name, int(NotifyEvent::ClipEnded));
             d_->fail(error);
         } else {
+            // An object drawn without a size takes the file's own.
+            if (o->def.layout.w <= 0 || o->def.layout.h <= 0) {
+                o->def.layout.w = o->player->frameSize().width();
+                o->def.layout.h = o->player->frameSize().height();
+            }
             d_->changed();
             result = d_->ok();
         }

@@ -86,11 +86,14 @@ TEST_F(ClipFixture, ThreeFrameClipPlaysAndNotifiesOnceAfterTheCall) {
 
 TEST_F(ClipFixture, HiddenOrClearedClipStopsSilently) {
     ASSERT_TRUE(model->LoadPage(rtest::writePage(dir.path(), "p.smb",
-        R"([{"name": "Sponsor", "type": "animation", "w": 64, "h": 48, "file": "Sponsor1.avi", "loop": true},
+        R"([{"name": "Sponsor", "type": "animation", "file": "Sponsor1.avi", "loop": true},
             {"name": "Altro", "type": "clip", "w": 64, "h": 48, "file": "Sponsor1.avi"}])")));
     ASSERT_TRUE(model->Draw(static_cast<QImage*>(nullptr), 0, 0, 720, 576));
     ASSERT_TRUE(model->PlayAnimation("Altro", 0));
     ASSERT_TRUE(model->PlayAnimation("Sponsor", 0));
+    ObjectLayout sized;
+    ASSERT_TRUE(model->GetObjectLayout("Sponsor", sized));
+    EXPECT_EQ(QSize(sized.w, sized.h), QSize(64, 48));  // the file's own size
     frame();
     ClipRecord clip;
     ASSERT_TRUE(model->GetClipRecord("Altro", clip));
