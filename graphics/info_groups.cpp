@@ -165,7 +165,9 @@ void InfoGroups::scInizializzaStatistiche(const QString& page) {
     }
     GroupProperties p(p_, page);
     for (int item = 0; item <= g.scUltimo[0]; ++item) {
-        for (int line = 1; line <= kRoundLines; ++line) p.setVisible(linePrefix(line) + g.scNomi[0][std::size_t(item)], true);
+        for (int line = 1; line <= kRoundLines; ++line) {
+            p.setVisible(linePrefix(line) + g.scNomi[0][std::size_t(item)], true);
+        }
     }
     for (std::size_t i = 1; i < groups.size(); ++i) {
         for (int item = 0; item <= g.scUltimo[i]; ++item) p.setVisible(g.scNomi[i][std::size_t(item)], true);
@@ -193,7 +195,9 @@ bool InfoGroups::scSpostaStatistiche(int statistiche, const QString& page, int d
     };
     const std::size_t group = std::size_t(statistiche);
     if (statistiche != 0) {
-        for (int item = 0; item <= g.scUltimo[group] && batch.ok(); ++item) move(g.scNomi[group][std::size_t(item)], velocita);
+        for (int item = 0; item <= g.scUltimo[group] && batch.ok(); ++item) {
+            move(g.scNomi[group][std::size_t(item)], velocita);
+        }
     } else {
         // The lines leave one after the other: line n takes n times the time.
         for (int line = 1; line <= kRoundLines && batch.ok(); ++line) {

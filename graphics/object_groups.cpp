@@ -114,9 +114,11 @@ bool ObjectGroups::tcInizializzaCla(const QString& page) {
     while (rows < 32767 && lookup_.EsisteOggetto(page, QStringLiteral("Posizione%1").arg(rows + 1))) ++rows;
     s_.tcPosizioni = rows;
 
-    for (int c = 0; c < 7; ++c) p.setY(g.tcCampi[std::size_t(c)] + QLatin1Char('0'), p.y(QString::fromLatin1(kTitleOfField[c])));
-    for (int k = 0; k < 2; ++k) {
-        for (int c = 0; c < 7; ++c) g.tcYRiga[std::size_t(k)][std::size_t(c)] = qint32(p.y(g.tcCampi[std::size_t(c)] + QString::number(k)));
+    for (int c = 0; c < 7; ++c) {
+        p.setY(g.tcCampi[std::size_t(c)] + QLatin1Char('0'), p.y(QString::fromLatin1(kTitleOfField[c])));
+    }
+    for (std::size_t k = 0; k < 2; ++k) {
+        for (std::size_t c = 0; c < 7; ++c) g.tcYRiga[k][c] = qint32(p.y(g.tcCampi[c] + QString::number(k)));
     }
     g.tcInterlinea = qint32(p.y(QStringLiteral("Posizione2")) - g.tcYRiga[1][1]);
     for (int c = 0; c < 7; ++c) p.setVisible(g.tcCampi[std::size_t(c)] + QLatin1Char('0'), false);
