@@ -1,0 +1,300 @@
+// The program end to end and headless: the main window in-process with the real plug-ins, the
+// demo base folder in a temporary folder, the timekeeping simulator on a free loopback port, and
+// fakes only for message boxes, waits, the clock, the clock setter and the settings store.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "app/controls/control_loader.h"
+#include "app/controls/grafica_proxy.h"
+#include "app/controls/tcp_proxy.h"
+#include "app/windows/frm_anteprima_grafica.h"
+#include "app/windows/frm_grafica.h"
+#include "app/windows/frm_modalita.h"
+#include "app_test_support.h"
+#include "data/object_text_encoder.h"
+#include "timekeeping_simulator.h"
+
+namespace razudar::apptest {
+namespace {
+
+struct Program : ::testing::Test {
+    // Starts the program; the mode dialog is answered by `answer` (confirm by default).
+    bool start(std::function<bool(frmModalita&)> answer = {}) {
+        window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
+        window->modeDialogRunner = answer ? answer : [](frmModalita& dialog) {
+            dialog.show();
+            dialog.cmdConnetti()->click();
+            return dialog.result() == QDialog::Accepted;
+        };
+        const bool ok = window->load();
+        if (ok) window->show();
+        return ok;
+    }
+    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    // Connects the link to the simulator with the control's own button.
+    void connectToSimulator() {
+        const quint16 port = simulator.listen();
+        ASSERT_NE(port, 0);
+        window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+        window->MirtTcpGet().setPortaRemota(port);
+        window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == 12; }))
+            << simulator.received().join(QStringLiteral(" | ")).toStdString();
+    }
+
+    BaseFolder base;
+    FakeServices fakes;
+    FixedCurrentFolder folder{base.path()};
+    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
+    ProgramState state;
+    std::unique_ptr<frmGrafica> window;
+    sim::TimekeepingSimulator simulator;
+};
+
+TEST_F(Program, StartsOnTheDemoBaseFolder) {
+    QDir(base.path()).mkpath(QStringLiteral("TempOut/keep"));
+    QFile stale(base.path() + QStringLiteral("TempOut/old.tmp"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Razudar (Zez) 1.0"));
+    EXPECT_EQ(state.startup.session.SessioneGara, 1);
+    EXPECT_EQ(state.startup.connection.NomeComputerLocale, QStringLiteral("REGIA"));
+    EXPECT_EQ(state.startup.connection.NomeComputerServer, QStringLiteral("REGIA"));
+    // Folders: TempOut emptied of files, its subfolders and Export kept.
+    EXPECT_FALSE(QFile::exists(base.path() + QStringLiteral("TempOut/old.tmp")));
+    EXPECT_TRUE(QDir(base.path() + QStringLiteral("TempOut/keep")).exists());
+    EXPECT_TRUE(QDir(state.CartellaExport).exists());
+    // Graphics resources and the rows of the three list pages.
+    EXPECT_EQ(state.resources.CartellaGrafica, base.path() + QStringLiteral("Razudar/"));
+    EXPECT_EQ(state.resources.CartellaMiniature, base.path() + QStringLiteral("Razudar/Nazionalita/Miniature/"));
+    EXPECT_EQ(state.resources.RigheClassifica, 10);
+    EXPECT_EQ(state.resources.RigheClassificaBassa, 3);
+    EXPECT_EQ(state.resources.RighePartenti, 10);
+    // First paint: empty race, page buttons and rebuild disabled, server box from the configuration.
+    ASSERT_TRUE(window->firstPaintDone());
+    ASSERT_TRUE(state.race.Krono);
+    EXPECT_TRUE(state.krono().ElencoConcorrenti().isEmpty());
+    EXPECT_FALSE(window->console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->console().view().pageEnabled[0]);
+    EXPECT_FALSE(action("mnuRielabora")->isEnabled());
+    EXPECT_EQ(window->MirtTcpGet().ServerRemoto(), QStringLiteral("CRONO"));
+    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+    ASSERT_NE(window->anteprima(), nullptr);
+    EXPECT_FALSE(window->anteprima()->isVisible());
+    EXPECT_TRUE(window->MirtTcpGet().missingMembers().isEmpty());
+}
+
+TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    const QStringList received = simulator.received();
+    ASSERT_GE(received.size(), 3);
+    EXPECT_TRUE(received[0].startsWith(QStringLiteral("nome")));
+    EXPECT_EQ(received[1], QStringLiteral("RICHIESTACHIAVESESSIONEGRAFINEPREFISSO"));
+    EXPECT_EQ(received[2], QStringLiteral("RICHIESTACLASSEGRAFINEPREFISSO"));
+    EXPECT_EQ(state.startup.session.SessioneTipoTurno, QStringLiteral("GS"));
+    EXPECT_EQ(fakes.clockSetter.calls().size(), 1u);
+    EXPECT_TRUE(action("mnuRielabora")->isEnabled());
+    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Razudar (Zez) 1.0 (Trofeo Città di Cortina - Manche di Qualificazione)"));
+    db::Recordset rs = state.startup.database.current().openRecordset(QStringLiteral("SELECT cf_GraficaServer FROM Configurazione"));
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("127.0.0.1"));
+
+    // A live start over the socket: the competitor gets his button.
+    const int before = [&] {
+        int n = 0;
+        for (const auto& b : window->console().view().buttons) n += b.visible;
+        return n;
+    }();
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1001"), QStringLiteral("101500000")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
+        [&] { return state.krono().ConcorrenteItem(1001)->Risultati(2)->StatoConcorrente() == 20; }));
+    int after = 0;
+    for (const auto& b : window->console().view().buttons) after += b.visible;
+    EXPECT_EQ(after, std::min(before + 1, 15));
+
+    // The link closes: the rebuild is disabled, the race and the page buttons stay.
+    simulator.closePeer();
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !action("mnuRielabora")->isEnabled(); }));
+    EXPECT_EQ(state.krono().ElencoConcorrenti().size(), 12);
+    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+}
+
+TEST_F(Program, AMalformedFrameOnTheLinkChangesNothing) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    const auto race = state.race.Krono;
+    const QString text = encoder::raceStateText(*race);
+    simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO_BF_OG-IN_broken"));
+    simulator.sendText(QStringLiteral("STATOCONCORRENTEGRAFINEPREFISSO1001"));
+    simulator.sendFields(QStringLiteral("STATOCONCORRENTE"), {QStringLiteral("1002"), QStringLiteral("30")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
+        [&] { return state.krono().ConcorrenteItem(1002)->Risultati(2)->StatoConcorrente() == 30; }));
+    EXPECT_EQ(state.race.Krono, race);
+    EXPECT_TRUE(state.log.lines().join('\n').contains(QStringLiteral("illeggibile")));
+}
+
+TEST_F(Program, StartUpFailuresEndTheProgramWithAMessage) {
+    {
+        QTemporaryDir empty;
+        controls::ControlLoader missing(empty.path());
+        frmGrafica w(state, fakes.services(), missing, folder);
+        EXPECT_FALSE(w.load());
+        ASSERT_EQ(fakes.prompter.shown().size(), 1u);
+        EXPECT_TRUE(fakes.prompter.texts()[0].startsWith(QStringLiteral("Impossibile caricare il controllo MirtTCP")));
+    }
+    fakes.prompter.clear();
+    {
+        ProgramState s;
+        FixedCurrentFolder f(base.path());
+        QDir(base.path() + QStringLiteral("Razudar")).removeRecursively();
+        QDir().mkpath(base.path() + QStringLiteral("Razudar"));
+        frmGrafica w(s, fakes.services(), loader, f);
+        w.modeDialogRunner = [](frmModalita&) { return true; };
+        EXPECT_FALSE(w.load());
+        EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("ERRORE di Caricamento degli SMB"));
+    }
+}
+
+TEST_F(Program, ADatabaseOfAnotherVersionEndsTheStartUp) {
+    {
+        ProgramState s;
+        openDatabase(s, base);
+        s.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_VersioneDatabase = '1.24'"));
+    }
+    EXPECT_FALSE(start());
+    ASSERT_FALSE(fakes.prompter.shown().empty());
+    EXPECT_TRUE(fakes.prompter.texts().join('\n').contains(QStringLiteral("1.24")));
+}
+
+TEST_F(Program, AStoredActiveRaceOutsideSixteenBitsIsReported) {
+    fakes.settings.save(QStringLiteral("Razudar (Zez)"), QStringLiteral("Suggeritore"), QStringLiteral("GaraAttiva"),
+                        QStringLiteral("70000"));
+    {
+        ProgramState s;
+        openDatabase(s, base);
+        s.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_GaraAttiva = 99999"));
+    }
+    ASSERT_TRUE(start());
+    ASSERT_EQ(fakes.prompter.shown().size(), 2u) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_TRUE(fakes.prompter.texts()[0].contains(QStringLiteral("(70000)")));
+    EXPECT_TRUE(fakes.prompter.texts()[1].contains(QStringLiteral("(99999)")));
+    EXPECT_EQ(state.startup.session.SessioneGara, -1);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Razudar (Zez) 1.0 - Nessuna Manifestazione Attiva"));
+}
+
+TEST_F(Program, ModeDialog) {
+    // First start: Server pressed, the name box empty and disabled; Esci ends the program.
+    EXPECT_FALSE(start([](frmModalita& d) {
+        d.show();
+        EXPECT_TRUE(d.serverButton()->isChecked());
+        EXPECT_FALSE(d.clientButton()->isChecked());
+        EXPECT_FALSE(d.txtNomeServer()->isEnabled());
+        d.cmdEsci()->click();
+        return d.result() == QDialog::Accepted;
+    }));
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+
+    // Client without a name, then with this computer's name in other case, then a blank name.
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    ProgramState s;
+    frmGrafica w(s, fakes.services(), loader, folder);
+    QStringList messages;
+    w.modeDialogRunner = [&](frmModalita& d) {
+        d.show();
+        EXPECT_TRUE(d.clientButton()->isChecked());
+        EXPECT_TRUE(d.txtNomeServer()->isEnabled());
+        EXPECT_EQ(s.startup.connection.ModalitaConnessione, 1);
+        d.cmdConnetti()->click();
+        d.txtNomeServer()->setText(QStringLiteral("regia"));
+        d.cmdConnetti()->click();
+        EXPECT_FALSE(d.isHidden() && d.result() == QDialog::Accepted);
+        d.serverButton()->click();
+        EXPECT_FALSE(d.txtNomeServer()->isEnabled());
+        d.txtNomeServer()->setText(QStringLiteral("vecchio"));
+        d.cmdConnetti()->click();
+        return d.result() == QDialog::Accepted;
+    };
+    EXPECT_TRUE(w.load());
+    EXPECT_EQ(fakes.prompter.texts(), (QStringList{QStringLiteral("Impostare il Nome del Computer Server"),
+                                                   QStringLiteral("Il Computer Client Non Può Coincidere Con Se Stesso")}));
+    EXPECT_EQ(s.startup.connection.NomeComputerServer, QStringLiteral("REGIA"));
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer")),
+              QStringLiteral("VECCHIO"));
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita")),
+              QStringLiteral("1"));
+}
+
+TEST_F(Program, ShutdownAsksDisconnectsAndStoresThePreviewPosition) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    fakes.prompter.script({PromptAnswer::No});
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->MirtTcpGet().Connesso());
+    EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("Uscire dal Programma?"));
+
+    window->anteprima()->move(150, 90);
+    fakes.prompter.script({PromptAnswer::Yes});
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+    EXPECT_TRUE(window->MirtTcpGet().ServerRemoto().isEmpty());
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left")),
+              QStringLiteral("2250"));
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
+              QStringLiteral("1350"));
+}
+
+TEST_F(Program, PreviewWindowFollowsTheVgaSwitchAndItsCloseBoxOnlyHidesIt) {
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left"),
+                        QStringLiteral("-900000"));
+    ASSERT_TRUE(start());
+    frmAnteprimaGrafica* preview = window->anteprima();
+    EXPECT_GT(preview->x(), -1000);  // an off-screen position is replaced
+    QAction* vga = action("mnuGraficaVGA");
+    vga->trigger();
+    EXPECT_TRUE(vga->isChecked());
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(preview->MirtGRA1().VGA());
+
+    preview->close();
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_FALSE(vga->isChecked());
+    EXPECT_FALSE(preview->MirtGRA1().VGA());
+    // The control still answers: it was not released.
+    EXPECT_TRUE(preview->MirtGRA1().CaricaPagina(QStringLiteral("Classifica"), 0));
+
+    // Saving a frame: an empty answer saves nothing, a name saves the picture.
+    preview->mnuSalvaConNome_Click();
+    const QString file = base.path() + QStringLiteral("frame.tga");
+    fakes.fileDialog.script(file);
+    preview->mnuSalvaConNome_Click();
+    EXPECT_TRUE(QFile::exists(file));
+}
+
+TEST_F(Program, AMissingControlMemberIsReportedNotCalled) {
+    QWidget plain;
+    QStringList problems;
+    controls::GraficaProxy proxy(&plain, [&](const QString& t) { problems << t; });
+    EXPECT_FALSE(proxy.Inizializza());
+    proxy.TempoACorrere(QStringLiteral("P"), QStringLiteral("O"), 0, 1000);
+    EXPECT_TRUE(proxy.missingMembers().contains(QStringLiteral("TempoACorrere/4")));
+    EXPECT_TRUE(problems.join('\n').contains(QStringLiteral("MirtGRA: il membro TempoACorrere con 4 argomenti non è disponibile")));
+}
+
+}  // namespace
+}  // namespace razudar::apptest
