@@ -13,7 +13,12 @@ SAMPLE = [("1", "NOR", "KRISTOFFERSEN Henrik", "1:52.34", "Rosendal IL", "7"),
           ("2", "AUT", "SCHWARZ Marco", "+0.27", "SC Radenthein", "3"),
           ("3", "ITA", "DE ALIPRANDINI Luca", "+0.81", "C.S. Esercito", "12"),
           ("4", "SUI", "ODERMATT Marco", "+1.02", "SC Hergiswil", "1"),
-          ("5", "FRA", "NOËL Clément", "+1.15", "Val d'Isère", "1002")]
+          ("5", "FRA", "NOËL Clément", "+1.15", "Val d'Isère", "1002"),
+          ("6", "NOR", "McGRATH Atle Lie", "+1.38", "Oslo Skiklub", "15"),
+          ("7", "GER", "STRASSER Linus", "+1.61", "TSV 1860 München", "22"),
+          ("8", "SLO", "KRANJEC Žan", "+1.74", "SK Triglav", "9"),
+          ("9", "CRO", "ZUBČIĆ Filip", "+2.03", "SK Zagreb", "5"),
+          ("10", "USA", "RADAMUS River", "+2.40", "Ski Club Vail", "28")]
 
 
 def text(name, x, y, w, h, value="", size=22, bold=False, color=WHITE, align="left", **extra):
@@ -28,14 +33,14 @@ def image(name, x, y, w, h, file="", stretch=True, visible=True):
             "stretch": stretch, "visible": visible}
 
 
-def titles(top):
+def titles(top, subtitle="CLASSIFICA"):
     return [
         image("SfondoTitolo", 60, top, 600, 86, "Fondi/titolo.png"),
         image("imgSpecialita", 76, top + 13, 56, 56),
         image("imgFederazione", 588, top + 13, 56, 56),
         text("txtTitolo1", 140, top + 6, 440, 28, "Coppa del Mondo - Alta Badia", 22, True, WHITE, "center",
              shrinkToFit=True),
-        text("txtTitolo2", 140, top + 34, 440, 26, "CLASSIFICA", 21, True, GOLD, "center", shrinkToFit=True),
+        text("txtTitolo2", 140, top + 34, 440, 26, subtitle, 21, True, GOLD, "center", shrinkToFit=True),
         text("txtTitolo3", 140, top + 60, 440, 22, "Slalom Gigante - 1a Manche", 18, False, LIGHT, "center",
              shrinkToFit=True),
     ]
@@ -47,7 +52,7 @@ def row(r, y, h, band, result_fields, sample):
         image("imgPosizione%d" % r, 72, y, 576, h, band),
         text("txtPosizione%d" % r, 78, y, 44, h, pos, 22, True, GOLD, "right"),
         image("imgNazionalita%d" % r, 134, y + (h - 20) // 2, 30, 20, "Nazionalita/Miniature/%s.tga" % nat),
-        text("txtNazionalita%d" % r, 170, y, 60, h, nat, 20, False, LIGHT),
+        text("txtNazionalita%d" % r, 170, y, 52, h, nat, 20, False, LIGHT),
     ]
     if result_fields == "classifica":
         objects += [
@@ -57,9 +62,9 @@ def row(r, y, h, band, result_fields, sample):
         ]
     else:
         objects += [
-            text("txtPettorale%d" % r, 232, y, 54, h, bib, 22, True, GOLD, "right"),
-            text("txtNominativo%d" % r, 296, y, 216, h, name, 21, True, WHITE, shrinkToFit=True),
-            text("txtSocieta%d" % r, 516, y, 124, h, club, 17, False, LIGHT, shrinkToFit=True),
+            text("txtPettorale%d" % r, 222, y, 62, h, bib, 22, True, GOLD, "right"),
+            text("txtNominativo%d" % r, 294, y, 218, h, name, 21, True, WHITE, shrinkToFit=True),
+            text("txtSocieta%d" % r, 518, y, 122, h, club, 17, False, LIGHT, "right", shrinkToFit=True),
         ]
     return objects
 
@@ -69,7 +74,7 @@ def page(description, objects):
 
 
 def list_page(description, title_top, first_row, rows, step, height, band, kind):
-    objects = titles(title_top)
+    objects = titles(title_top, "CLASSIFICA" if kind == "classifica" else "PARTENTI")
     for r in range(1, rows + 1):
         objects += row(r, first_row + (r - 1) * step, height, band, kind, SAMPLE[(r - 1) % len(SAMPLE)])
     return page(description, objects)

@@ -84,9 +84,12 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     // Left: the link control, the classification tabs and the preview list.
     fraClassifica_ = new QGroupBox(QStringLiteral("Classifiche"), central);
     fraClassifica_->setObjectName(QStringLiteral("fraClassifica"));
+    fraClassifica_->setMinimumWidth(580);
     sstClassifiche_ = new QTabBar(fraClassifica_);
     sstClassifiche_->setObjectName(QStringLiteral("sstClassifiche"));
     sstClassifiche_->setExpanding(false);
+    sstClassifiche_->setUsesScrollButtons(false);
+    sstClassifiche_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
     sstClassifiche_->addTab(QStringLiteral("Assoluta"));
     for (int i = 1; i <= 5; ++i) sstClassifiche_->addTab(QStringLiteral("Manche %1").arg(i));
     sstClassifiche_->addTab(QStringLiteral("Categoria"));
@@ -144,7 +147,10 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     selezione->addWidget(txtSelezione_);
     selezione->addWidget(lblNominativo_, 1);
 
-    auto* right = new QVBoxLayout;
+    auto* rightPanel = new QWidget(central);
+    rightPanel->setMaximumWidth(480);
+    auto* right = new QVBoxLayout(rightPanel);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(tdbCategorie_);
     right->addWidget(buildCompetitorButtons());
     right->addLayout(selezione);
@@ -157,7 +163,7 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     auto* layout = new QHBoxLayout(central);
     layout->addLayout(leftColumn);
     layout->addWidget(fraClassifica_, 3);
-    layout->addLayout(right, 2);
+    layout->addWidget(rightPanel, 2);
 
     statusDatabase_ = new QLabel(this);
     statusDatabase_->setObjectName(QStringLiteral("Database"));
@@ -183,6 +189,12 @@ QWidget* frmGrafica::buildCompetitorButtons() {
         auto* button = new QPushButton(frame);
         button->setObjectName(QStringLiteral("cmdConcorrente%1").arg(i));
         button->setMinimumSize(64, 34);
+        // Hidden buttons keep their place: the three rows of five stay where the operator expects them.
+        for (QPushButton* b : {button, side}) {
+            QSizePolicy policy = b->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            b->setSizePolicy(policy);
+        }
         cmdConcorrente_[size_t(i)] = button;
         cmdConcorrenteP_[size_t(i)] = side;
         const int row = i / 5;

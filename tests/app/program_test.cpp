@@ -2,6 +2,7 @@
 // demo base folder in a temporary folder, the timekeeping simulator on a free loopback port, and
 // fakes only for message boxes, waits, the clock, the clock setter and the settings store.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -294,6 +295,38 @@ TEST_F(Program, AMissingControlMemberIsReportedNotCalled) {
     proxy.TempoACorrere(QStringLiteral("P"), QStringLiteral("O"), 0, 1000);
     EXPECT_TRUE(proxy.missingMembers().contains(QStringLiteral("TempoACorrere/4")));
     EXPECT_TRUE(problems.join('\n').contains(QStringLiteral("MirtGRA: il membro TempoACorrere con 4 argomenti non è disponibile")));
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// Saves pictures of the main window and the preview window into the folder named by
+// RAZUDAR_SCREENSHOT_DIR (skipped without it), to look at what the operator sees.
+TEST_F(Program, Screenshots) {
+    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(start());
+    window->resize(1180, 720);
+    window->grab().save(folder + QStringLiteral("/main_first_paint.png"));
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3}));
+    connectToSimulator();
+    for (const char* n : {"1003", "1006", "1009"})
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::fromLatin1(n), QStringLiteral("101500000")});
+    sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->StatoConcorrente() == 20; });
+    window->grab().save(folder + QStringLiteral("/main_connected.png"));
+    frmAnteprimaGrafica* preview = window->anteprima();
+    window->findChild<QAction*>(QStringLiteral("mnuGraficaVGA"))->trigger();
+    for (const char* page : {"Classifica", "ClassificaBassa", "Partenti"}) {
+        ASSERT_TRUE(preview->MirtGRA1().CaricaPagina(QString::fromLatin1(page), 0));
+        ASSERT_TRUE(preview->MirtGRA1().StartPagina(QString::fromLatin1(page)));
+        QCoreApplication::processEvents();
+        preview->grab().save(folder + QStringLiteral("/preview_%1.png").arg(QString::fromLatin1(page)));
+        preview->MirtGRA1().SalvaSchermo(folder + QStringLiteral("/frame_%1.png").arg(QString::fromLatin1(page)));
+        preview->MirtGRA1().TogliePagina(QString::fromLatin1(page));
+    }
 }
 
 }  // namespace
