@@ -23,6 +23,7 @@
 #include "app/program_state.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "app/windows/frm_modalita.h"
+#include "app/windows/label_caption.h"
 #include "data/one_value_queries.h"
 #include "model/bas_utilita.h"
 
@@ -258,8 +259,10 @@ void frmGrafica::tabChanged(int) {
     }
 }
 
-void frmGrafica::visualizzaPreview(qint32, const QString&) {
-    // The preview writer of the race model fills lstClassifica and lblClassifica.
+void frmGrafica::visualizzaPreview(qint32 classifica, const QString& categoria) {
+    if (!state_.race.Krono || !stovak_) return;
+    LabelCaption caption(lblClassifica_);
+    state_.krono().VisualizzaPreview(*stovak_, caption, classifica, categoria);
 }
 
 // ---- operator handlers ----
