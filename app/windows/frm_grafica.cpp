@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "app/controls/control_loader.h"
 #include "app/controls/grafica_proxy.h"
@@ -79,9 +80,8 @@ bool frmGrafica::load() {
             [this](bool on) { state_.ClassificaSuTempoCorrere = on; });
     connect(sstClassifiche_, &QTabBar::currentChanged, this, [this](int tab) {
         if (applying_) return;
-        const int previous = console_->view().currentTab;
         console_->setCurrentTab(tab);
-        tabChanged(previous);
+        sstClassifiche_Click();
     });
     connect(txtSelezione_, &QLineEdit::textChanged, this, &frmGrafica::txtSelezione_Change);
     applyConsole();
@@ -242,6 +242,18 @@ void frmGrafica::applyConsole() {
 }
 
 void frmGrafica::tabChanged(int) {
+    // A refresh redraws the preview list once the messages waiting have been handled: a burst
+    // of timekeeping messages draws the list once, with the last race state.
+    if (previewPending_) return;
+    previewPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!previewPending_) return;
+        sstClassifiche_Click();
+    });
+}
+
+void frmGrafica::sstClassifiche_Click() {
+    previewPending_ = false;
     lblClassificazione_->clear();
     const int t = console_->view().currentTab;
     const QString all = QString::fromUtf16(kTuttiLeCategorie);

@@ -79,7 +79,7 @@ public:
     void setStatusPanel(const QString& key, const QString& text) override;
     bool showModeDialog() override;
     controls::GraficaProxy* loadPreviewWindow(QString* error) override;
-    // ConsoleHost
+    // ConsoleHost: the refresh's tab-change handler runs when the queued events have run.
     void tabChanged(int previousTab) override;
     void consoleChanged() override;
     // DispatcherHost
@@ -102,6 +102,8 @@ private:
     QWidget* buildPageButtons();
     void firstPaint();
     void txtSelezione_Change();
+    // The tab-change handler: the preview list of the classification on show.
+    void sstClassifiche_Click();
     void chkTCNominativo_Click();
     void RipristinaColoriConcorrenti();
     void applyConsole();
@@ -122,6 +124,7 @@ private:
     frmAnteprimaGrafica* preview_ = nullptr;
     bool painted_ = false;
     bool applying_ = false;
+    bool previewPending_ = false;
 
     // Menus.
     QAction* mnuEsci_ = nullptr;

@@ -36,6 +36,8 @@ public:
     void setAutoReply(bool on) { autoReply_ = on; }
 
     bool connected() const;
+    // The connected program's socket (null before a connection).
+    QTcpSocket* peer() const { return peer_; }
     // Sends one message text in a frame; sends raw bytes as they are.
     void sendText(const QString& text);
     void sendRaw(const QByteArray& bytes);
