@@ -52,18 +52,19 @@ void GraficaProxy::setProprietaAnimazione(const QString& NomePagina, const QStri
                                           const QVariant& Valore) {
     object_.call("setProprietaAnimazione", {NomePagina, NomeOggetto, Proprieta, Valore});
 }
-void GraficaProxy::Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore) {
-    object_.call("Animazione", {NomePagina, NomeOggetto, Metodo, Valore});
+bool GraficaProxy::Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore) {
+    return object_.call("Animazione", {NomePagina, NomeOggetto, Metodo, Valore}).toBool();
 }
-void GraficaProxy::TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
+bool GraficaProxy::TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
                                  const QVariant& Valore) {
-    object_.call("TempoACorrere", {NomePagina, NomeOggetto, Proprieta, Valore});
+    return object_.call("TempoACorrere", {NomePagina, NomeOggetto, Proprieta, Valore}).toBool();
 }
-void GraficaProxy::SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio,
+bool GraficaProxy::SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio,
                               int RigaFine, bool Visibile, const QString& Prefisso, const QStringList& Campi,
                               bool ProgressivoInCoda) {
-    object_.call("SpostaRiga", {Effetto, NomePagina, Direzione, Velocita, RigaInizio, RigaFine, Visibile, Prefisso,
-                                Campi, ProgressivoInCoda});
+    return object_.call("SpostaRiga", {Effetto, NomePagina, Direzione, Velocita, RigaInizio, RigaFine, Visibile, Prefisso,
+                                       Campi, ProgressivoInCoda})
+        .toBool();
 }
 void GraficaProxy::setdveGrafica(int x, int y, int w, int h) { object_.call("setdveGrafica", {x, y, w, h}); }
 void GraficaProxy::setFaderWipeGrafica(int v) { object_.call("setFaderWipeGrafica", {v}); }

@@ -50,9 +50,9 @@ public:
     void setProprietaTesto(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
     void setProprietaImmagine(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
     void setProprietaAnimazione(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
-    void Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore);
-    void TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
-    void SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio, int RigaFine,
+    bool Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore);
+    bool TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    bool SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio, int RigaFine,
                     bool Visibile, const QString& Prefisso, const QStringList& Campi, bool ProgressivoInCoda);
     void setdveGrafica(int x, int y, int w, int h);
     void setFaderWipeGrafica(int v);

@@ -84,6 +84,11 @@ bool frmGrafica::load() {
         sstClassifiche_Click();
     });
     connect(txtSelezione_, &QLineEdit::textChanged, this, &frmGrafica::txtSelezione_Change);
+    connect(tdbCategorie_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (!applying_) tdbCategorie_RowColChange(row);
+    });
+    connect(lstClassificaCategorie_, &QListWidget::itemClicked, this,
+            [this] { lstClassificaCategorie_Click(lstClassificaCategorie_->currentRow()); });
     applyConsole();
     resize(1180, 720);
 
@@ -307,6 +312,28 @@ void frmGrafica::txtSelezione_Change() {
     } else {
         lblNominativo_->clear();
     }
+}
+
+void frmGrafica::tdbCategorie_RowColChange(int row) {
+    if (row < 0 || row >= tdbCategorie_->rowCount() || !state_.race.Krono) return;
+    state_.CategoriaSelezionata = tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString();
+    const qint16 n = state_.krono().CategoriaOrdine(state_.CategoriaSelezionata);
+    {
+        const QSignalBlocker block(tdbCategorie_);
+        tdbCategorie_->clearSelection();
+        tdbCategorie_->selectRow(n < 1 ? 0 : n);
+    }
+    console_->AggiornaPulsantiConcorrenti();
+}
+
+void frmGrafica::lstClassificaCategorie_Click(int index) {
+    if (!state_.race.Krono || index < 0) return;
+    clsKrono& k = state_.krono();
+    const auto category = k.CategoriaInOrdine(qint16(index + 1));
+    if (!category) return;
+    k.setCategoriaPreview(category->Categoria());
+    visualizzaPreview(0, k.CategoriaPreview());
+    lblClassificazione_->setText(k.CategoriaItem(k.CategoriaPreview())->Descrizione());
 }
 
 void frmGrafica::chkTCNominativo_Click() {

@@ -73,6 +73,13 @@ public:
     void cmdPagina_Click(int index);
     void cmdConcorrente_Click(int index);
     void mnuGraficaVGA_Click();
+    void tdbCategorie_RowColChange(int row);
+    void lstClassificaCategorie_Click(int index);
+    QLineEdit* txtSelezione() const { return txtSelezione_; }
+    QLabel* lblNominativo() const { return lblNominativo_; }
+    QCheckBox* chkTCNominativo() const { return chkTCNominativo_; }
+    QTabBar* sstClassifiche() const { return sstClassifiche_; }
+    QLabel* lblClassifica() const { return lblClassifica_; }
 
     // StartupWindow
     void setCaption(const QString& caption) override;

@@ -14,6 +14,9 @@
 #include "app/controls/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/pages/page_dispatcher.h"
+#include <QLabel>
+#include <QTabBar>
 #include "app/windows/frm_anteprima_grafica.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
@@ -327,6 +330,54 @@ TEST_F(Program, Screenshots) {
         preview->MirtGRA1().SalvaSchermo(folder + QStringLiteral("/frame_%1.png").arg(QString::fromLatin1(page)));
         preview->MirtGRA1().TogliePagina(QString::fromLatin1(page));
     }
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// Handlers that run when code changes a control: the check box on a real state change, the bib
+// box on a text change; a refresh re-selects no tab by itself.
+TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    auto& pages = static_cast<RecordingPageDispatcher&>(window->pageDispatcher());
+    pages.clear();
+
+    // "I&2" with "Nominativo" unchecked: the name element first (11), then the split page (22).
+    window->cmdPagina_Click(22);
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{11, 22}));
+    EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
+    EXPECT_TRUE(state.NominativoTCVisibile);
+    // "Start &0" with the box already checked: no state change, no code 11.
+    pages.clear();
+    window->cmdPagina_Click(9);
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{9}));
+    // "&Parallelo" before any heat button: nothing.
+    pages.clear();
+    state.IndicePulsanteConcorrente = -1;
+    window->cmdPagina_Click(25);
+    EXPECT_TRUE(pages.codes().empty());
+
+    // The bib box: an existing bib selects its competitor, another clears the selection.
+    window->txtSelezione()->setText(QStringLiteral("7"));
+    EXPECT_EQ(state.ConcorrenteSelezionato, 1007);
+    EXPECT_EQ(window->lblNominativo()->text(), state.krono().ConcorrenteItem(1007)->Cognome() + QLatin1Char(' ') +
+                                                   state.krono().ConcorrenteItem(1007)->Nome());
+    window->txtSelezione()->setText(QStringLiteral("99"));
+    EXPECT_EQ(state.ConcorrenteSelezionato, -1);
+    EXPECT_TRUE(window->lblNominativo()->text().isEmpty());
+
+    // The operator's tab draws the preview at once; a refresh keeps the tab it computes.
+    window->sstClassifiche()->setCurrentIndex(1);
+    EXPECT_EQ(window->console().view().currentTab, 1);
+    EXPECT_TRUE(window->lblClassifica()->text().contains(QStringLiteral("Pos"))) << window->lblClassifica()->text().toStdString();
+    window->AggiornaClassificheInterfaccia();
+    EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
+    EXPECT_EQ(window->console().view().currentTab, 0);
 }
 
 }  // namespace
