@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -378,6 +379,57 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     window->AggiornaClassificheInterfaccia();
     EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->console().view().currentTab, 0);
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// Client mode: the database in the server's shared folder, the graphics still the local ones.
+TEST_F(Program, ClientModeUsesTheSharedDatabaseAndTheLocalGraphics) {
+    QTemporaryDir mounts;
+    const QString share = mounts.filePath(QStringLiteral("SRV/Zez"));
+    QDir().mkpath(share);
+    ASSERT_TRUE(QFile::copy(base.databasePath, share + QStringLiteral("/Zez.mdb")));
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("srv"));
+    ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_EQ(state.startup.connection.ModalitaConnessione, 1);
+    EXPECT_EQ(state.startup.connection.NomeComputerServer, QStringLiteral("SRV"));
+    EXPECT_EQ(QFileInfo(state.startup.database.PercorsiDatabase[1]).canonicalFilePath(),
+              QFileInfo(share + QStringLiteral("/Zez.mdb")).canonicalFilePath());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Database"))->text(), QStringLiteral("Database su SRV"));
+    EXPECT_TRUE(state.CartellaExport.startsWith(share));
+    EXPECT_EQ(state.resources.CartellaGrafica, base.path() + QStringLiteral("Razudar/"));
+    // Display options of the configuration.
+    EXPECT_EQ(state.OpzioneNominativi, 1);
+    EXPECT_EQ(state.OpzioneRisultato, 0);
+}
+
+TEST_F(Program, AMissingSharedFolderEndsTheStartUp) {
+    QTemporaryDir mounts;
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("SRV"));
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(fakes.prompter.texts().contains(QStringLiteral("Cartella Condivisa del Server Non Trovata")))
+        << fakes.prompter.texts().join('|').toStdString();
+}
+
+TEST_F(Program, ClosingWithoutConfirmationLeavesTheLinkAlone) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    state.bChiudiSenzaConferma = 1;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+    EXPECT_TRUE(window->MirtTcpGet().Connesso());
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
+              QString());
 }
 
 }  // namespace
