@@ -29,6 +29,12 @@ int main(int argc, char** argv) {
     razudar::sim::TimekeepingSimulator simulator;
     auto race = razudar::encoder::demoRace({.competitors = parser.value(competitorsOption).toInt(), .runs = 2, .intermediates = 2});
     simulator.setRace(race);
+    // The session key carries this computer's own time, so a program allowed to set its clock
+    // keeps the right time.
+    QObject::connect(&simulator, &razudar::sim::TimekeepingSimulator::peerConnected, [&] {
+        simulator.setSessionKey(QTime::currentTime().toString(QStringLiteral("hhmmsszzz")), QStringLiteral("1"),
+                                QStringLiteral("GS"), QStringLiteral("2"));
+    });
     const quint16 port = simulator.listen(quint16(parser.value(portOption).toUInt()), true);
     if (port == 0) {
         out << "Cannot listen on port " << parser.value(portOption) << "\n";
