@@ -69,6 +69,9 @@ public:
     // whether the dialog was confirmed.
     std::function<bool(frmModalita&)> modeDialogRunner;
 
+    // Called by name whenever a page is recorded as on air; the main window has nothing to do then.
+    Q_INVOKABLE void basGrafica_GraficaLocaleInOnda(const QString& nomePagina) { Q_UNUSED(nomePagina); }
+
     // Operator handlers.
     void cmdPagina_Click(int index);
     void cmdConcorrente_Click(int index);
