@@ -283,6 +283,17 @@ TEST_F(Program, PreviewWindowFollowsTheVgaSwitchAndItsCloseBoxOnlyHidesIt) {
     // The control still answers: it was not released.
     EXPECT_TRUE(preview->MirtGRA1().CaricaPagina(QStringLiteral("Classifica"), 0));
 
+    // The control's own "Annulla" button (its Conferma event) unticks the menu item only.
+    vga->trigger();
+    ASSERT_TRUE(vga->isChecked());
+    QPushButton* annulla = nullptr;
+    for (QPushButton* b : preview->MirtGRA1().widget()->findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Annulla")) annulla = b;
+    ASSERT_NE(annulla, nullptr);
+    annulla->click();
+    EXPECT_FALSE(vga->isChecked());
+    EXPECT_TRUE(preview->isVisible());
+
     // Saving a frame: an empty answer saves nothing, a name saves the picture.
     preview->mnuSalvaConNome_Click();
     const QString file = base.path() + QStringLiteral("frame.tga");
