@@ -1,7 +1,6 @@
 #include "list/list_surface.h"
 
-#include <QFontMetricsF>
-
+#include <algorithm>
 #include <cmath>
 
 namespace razudar::list {
@@ -21,11 +20,23 @@ QRgb rgbFromLong(qint64 colour) {
 
 qint32 longFromRgb(QRgb rgb) { return qint32(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16)); }
 
-ListSurface::ListSurface() : metricsDevice_(1, 1, QImage::Format_RGB32) {
+ListSurface::ListSurface() : metricsDevice_(1, 1, QImage::Format_RGB32), metrics_(QFont()) {
     metricsDevice_.setDotsPerMeterX(kDotsPerMetre);
     metricsDevice_.setDotsPerMeterY(kDotsPerMetre);
+    // The design font, or the fixed-pitch faces that stand in for it where it is not installed:
+    // the preview's columns line up by character count.
     font_ = QFont(QStringLiteral("Courier New"), 10);
+    font_.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Nimbus Mono PS"),
+                       QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     font_.setStyleHint(QFont::TypeWriter);
+    setFont(font_);
+}
+
+void ListSurface::setFont(const QFont& font) {
+    font_ = font;
+    metrics_ = QFontMetricsF(font_, &metricsDevice_);
+    fontHeightPx_ = metrics_.height();
+    fontAscentPx_ = metrics_.ascent();
 }
 
 void ListSurface::setSizePx(const QSizeF& sizePx) {
@@ -50,26 +61,32 @@ void ListSurface::setCurrentX(double x) { positionPx_.setX((x - originX()) / uni
 void ListSurface::setCurrentY(double y) { positionPx_.setY((y - originY()) / unitsPerPxY()); }
 
 QSizeF ListSurface::textSizePx(const QString& text) const {
-    const QFontMetricsF metrics(font_, &metricsDevice_);
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    return {metrics_.horizontalAdvance(text), fontHeightPx_};
 }
+
+double ListSurface::textWidthPx(const QString& text) const { return metrics_.horizontalAdvance(text); }
 
 double ListSurface::textWidth(const QString& text) const { return textSizePx(text).width() * unitsPerPxX(); }
 double ListSurface::textHeight(const QString& text) const { return textSizePx(text).height() * unitsPerPxY(); }
 double ListSurface::textHeightTwips(const QString& text) const { return textSizePx(text).height() * kTwipsPerPixel; }
 
-void ListSurface::print(const QString& text, bool newLine) {
-    const QFontMetricsF metrics(font_, &metricsDevice_);
-    DrawnText drawn;
-    drawn.topLeft = positionPx_;
-    drawn.text = text;
-    drawn.font = font_;
-    drawn.colour = foreColour_;
-    drawn.ascent = metrics.ascent();
-    drawn.box = QRectF(positionPx_, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-    if (!text.isEmpty()) drawing_.addText(drawn);
-    if (newLine) positionPx_ = QPointF(0, positionPx_.y() + drawn.box.height());
-    else positionPx_.setX(positionPx_.x() + drawn.box.width());
+void ListSurface::print(const QString& text, bool newLine, std::optional<double> widthPx) {
+    // A text followed by a new line that starts on the surface needs no width (measuring a long
+    // row costs more than everything else a write does): its box reaches the right edge.
+    if (!widthPx && (!newLine || positionPx_.x() < 0 || isBlankText(text))) widthPx = textWidthPx(text);
+    const double width = widthPx ? *widthPx : std::max(0.0, sizePx_.width() - positionPx_.x());
+    if (!text.isEmpty()) {
+        DrawnText drawn;
+        drawn.topLeft = positionPx_;
+        drawn.text = text;
+        drawn.font = font_;
+        drawn.colour = foreColour_;
+        drawn.ascent = fontAscentPx_;
+        drawn.box = QRectF(positionPx_, QSizeF(width, fontHeightPx_));
+        drawing_.addText(std::move(drawn));
+    }
+    if (newLine) positionPx_ = QPointF(0, positionPx_.y() + fontHeightPx_);
+    else positionPx_.setX(positionPx_.x() + width);
 }
 
 void ListSurface::line(double x1, double y1, double x2, double y2, QRgb colour) {

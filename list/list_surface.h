@@ -4,9 +4,12 @@
 // down), and the drawing state the members set: position, text colour, font, line width.
 // Positions are kept in pixels, so a change of scale leaves what was drawn where it is.
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
+
+#include <optional>
 
 #include "list/surface_drawing.h"
 
@@ -32,7 +35,7 @@ public:
     bool rowScale() const { return rowScaleRows_ > 0; }
 
     const QFont& font() const { return font_; }
-    void setFont(const QFont& font) { font_ = font; }
+    void setFont(const QFont& font);
     QRgb foreColour() const { return foreColour_; }
     void setForeColour(QRgb colour) { foreColour_ = colour; }
     void setDrawWidth(int widthPx) { drawWidthPx_ = widthPx; }
@@ -49,8 +52,11 @@ public:
     double textHeightTwips(const QString& text) const;
 
     // Prints at the drawing position; then the position is right after the text (newLine
-    // false) or at the left edge of the next line.
-    void print(const QString& text, bool newLine);
+    // false) or at the left edge of the next line. widthPx is the text's width when the caller
+    // has measured it already.
+    void print(const QString& text, bool newLine, std::optional<double> widthPx = std::nullopt);
+    // The text's width in pixels.
+    double textWidthPx(const QString& text) const;
     // A line between two points of the current scale, in the current colour argument.
     void line(double x1, double y1, double x2, double y2, QRgb colour);
     // Everything drawn is gone; the position goes back to the top-left.
@@ -58,14 +64,19 @@ public:
 
     const SurfaceDrawing& drawing() const { return drawing_; }
 
-private:
+    // Surface units per pixel in the current scale.
     double unitsPerPxX() const;
     double unitsPerPxY() const;
+
+private:
     double originX() const { return rowScale() ? 1.0 : 0.0; }
     double originY() const { return rowScale() ? 1.0 : 0.0; }
     QSizeF textSizePx(const QString& text) const;
 
     QImage metricsDevice_;  // 96 dots per inch, so point sizes map to pixels the same everywhere
+    QFontMetricsF metrics_;  // of font_ on that device
+    qreal fontHeightPx_ = 0;
+    qreal fontAscentPx_ = 0;
     QSizeF sizePx_;
     int rowScaleRows_ = 0;
     QFont font_;

@@ -32,6 +32,13 @@ std::optional<bool> flagOf(const QVariant& value) {
     return ok ? std::optional<bool>(truth) : std::nullopt;
 }
 
+// A numeric argument: nullopt for a value that is no number, or not a finite one.
+std::optional<double> finiteNumber(const QVariant& value) {
+    const auto number = basic::numberOf(value);
+    if (!number || !std::isfinite(*number)) return std::nullopt;
+    return number;
+}
+
 }  // namespace
 
 Stovak::Stovak(QWidget* parent) : QFrame(parent) {
@@ -70,6 +77,7 @@ bool Stovak::calcolaRighe() {
     righeVisibili_ = rows->righeVisibili;
     numeroRighe_ = rows->numeroRighe;
     vscClass_->setMaximum(rows->scrollMax);
+    vscClass_->setPageStep(std::max<int>(1, righeVisibili_));  // a page of the list
     return true;
 }
 
@@ -83,7 +91,7 @@ void Stovak::relayout() {
     picClass_->setGeometry(area.left(), area.top(), pixels(layout.surfaceWidthTwips), area.height());
     vscClass_->setGeometry(area.left() + pixels(layout.scrollLeftTwips), area.top(), scrollWidth,
                            pixels(layout.scrollHeightTwips));
-    picClass_->update();
+    picClass_->invalidate();
 }
 
 void Stovak::resizeEvent(QResizeEvent* event) {
@@ -91,7 +99,7 @@ void Stovak::resizeEvent(QResizeEvent* event) {
     relayout();
 }
 
-void Stovak::applyScroll() { picClass_->update(); }
+void Stovak::applyScroll() { picClass_->invalidate(); }
 
 qint64 Stovak::surfaceTopTwips() const { return -qint64(altezzaRiga_) * vscClass_->value(); }
 
@@ -148,7 +156,7 @@ void Stovak::setValue(int value) {
 
 void Stovak::setBackColor(int value) {
     backColor_ = value;
-    picClass_->update();
+    picClass_->invalidate();
     report();
 }
 
@@ -178,7 +186,7 @@ void Stovak::InizializzaAltezze() {
 void Stovak::Pulisci() {
     InizializzaAltezze();
     surface_.clear();
-    picClass_->update();
+    picClass_->invalidate();
 }
 
 bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, const QVariant& NonAndareACapo,
@@ -195,21 +203,21 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
     if (!sameLine || !left || !centre) return fail(QStringLiteral("Type mismatch"));
     std::optional<double> row;
     if (p.isValid()) {
-        row = basic::numberOf(p);
+        row = finiteNumber(p);
         if (!row) return fail(QStringLiteral("Type mismatch"));
     }
     if (!X.isValid()) {
         if (row) surface_.setCurrentY((*row - 1.0) * altezzaRiga_);
         surface_.print(s, !*sameLine);
-        picClass_->update();
+        picClass_->invalidate();
         return true;
     }
-    const auto x = basic::numberOf(X);
+    const auto x = finiteNumber(X);
     if (!x) return fail(QStringLiteral("Type mismatch"));
     if (!row) return fail(QStringLiteral("Argument not optional"));
     const QFont remembered = surface_.font();
     if (FattoreDimensione.isValid()) {
-        const auto change = basic::numberOf(FattoreDimensione);
+        const auto change = finiteNumber(FattoreDimensione);
         if (!change) return fail(QStringLiteral("Type mismatch"));
         const double size = remembered.pointSizeF() + *change;
         if (!(size > 0)) return fail(QStringLiteral("Invalid property value"));
@@ -218,11 +226,12 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
         surface_.setFont(sized);
     }
     surface_.setCurrentY(*row);
-    const double width = surface_.textWidth(s);
+    const double widthPx = surface_.textWidthPx(s);
+    const double width = widthPx * surface_.unitsPerPxX();
     surface_.setCurrentX(*centre ? *x - width / 2 : (*left ? *x : *x - width));
-    surface_.print(s, !*sameLine);
+    surface_.print(s, !*sameLine, widthPx);
     surface_.setFont(remembered);
-    picClass_->update();
+    picClass_->invalidate();
     return true;
 }
 
@@ -236,7 +245,7 @@ bool Stovak::ScriviPiuRighe(const QStringList& s, const QVariantList& c) {
         surface_.setCurrentY(*top);
         surface_.setForeColour(rgbFromLong(qint64(*colour)));
         surface_.print(s[i], true);
-        picClass_->update();
+        picClass_->invalidate();
     }
     return true;
 }
@@ -246,11 +255,13 @@ float Stovak::TextWidth(const QString& Str) const { return float(surface_.textWi
 
 bool Stovak::Linea(float x1_twip, float y1_riga, float x2_twip, float y2_riga, int Spessore, const QVariant& Colore) {
     if (Spessore < 1 || Spessore > basic::kIntegerMax) return fail(QStringLiteral("Invalid property value"));
+    for (const float coordinate : {x1_twip, y1_riga, x2_twip, y2_riga})
+        if (!std::isfinite(coordinate)) return fail(QStringLiteral("Overflow"));
     const auto colour = basic::numberOf(Colore);
     if (!colour) return fail(QStringLiteral("Type mismatch"));
     surface_.setDrawWidth(Spessore);
     surface_.line(x1_twip, y1_riga, x2_twip, y2_riga, rgbFromLong(qint64(*colour)));
-    picClass_->update();
+    picClass_->invalidate();
     return true;
 }
 

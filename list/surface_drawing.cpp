@@ -7,11 +7,11 @@
 #include <cmath>
 
 namespace razudar::list {
-namespace {
-
-bool isBlank(const QString& text) {
+bool isBlankText(const QString& text) {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) { return ch == u' '; });
 }
+
+namespace {
 
 bool sameText(const DrawnText& a, const DrawnText& b) {
     return a.topLeft == b.topLeft && a.colour == b.colour && a.text == b.text && a.font == b.font;
@@ -24,11 +24,12 @@ bool SurfaceDrawing::outsideSurface(const QRectF& bounds) const {
            bounds.left() >= extent_.width();
 }
 
-void SurfaceDrawing::addText(const DrawnText& text) {
+void SurfaceDrawing::addText(DrawnText text) {
     if (outsideSurface(text.box)) return;
-    if (isBlank(text.text)) removeCovered(text.box);
+    if (isBlankText(text.text)) removeCovered(text.box);
     else removeSameText(text);
-    add(Item{text, std::nullopt, text.box});
+    const QRectF bounds = text.box;
+    add(Item{std::move(text), std::nullopt, bounds});
 }
 
 void SurfaceDrawing::addLine(const DrawnLine& line) {
@@ -39,17 +40,25 @@ void SurfaceDrawing::addLine(const DrawnLine& line) {
 }
 
 void SurfaceDrawing::clear() {
+    // Every drawing is freed. The index keeps its room for a list of the same length, which is
+    // what the next fill writes; a very long one gives its room back.
+    const bool large = items_.capacity() > kKeptCapacity;
     items_.clear();
-    bands_.clear();
-    items_.shrink_to_fit();
-    bands_.shrink_to_fit();
+    for (auto& band : bands_) band.clear();
+    if (large) {
+        std::vector<std::optional<Item>>().swap(items_);
+        std::vector<std::vector<quint32>>().swap(bands_);
+    }
     live_ = 0;
 }
 
 void SurfaceDrawing::add(Item item) {
     const auto index = static_cast<quint32>(items_.size());
-    const int first = std::max(0, int(std::floor(item.bounds.top() / kBandPx)));
-    const int last = std::max(first, int(std::floor(item.bounds.bottom() / kBandPx)));
+    // Only the part on the surface is indexed (a line may run far beyond it).
+    const qreal top = std::clamp(item.bounds.top(), 0.0, extent_.height());
+    const qreal bottom = std::clamp(item.bounds.bottom(), top, extent_.height());
+    const int first = int(std::floor(top / kBandPx));
+    const int last = int(std::floor(bottom / kBandPx));
     if (bands_.size() <= size_t(last)) bands_.resize(size_t(last) + 1);
     for (int band = first; band <= last; ++band) bands_[size_t(band)].push_back(index);
     items_.push_back(std::move(item));
@@ -59,8 +68,10 @@ void SurfaceDrawing::add(Item item) {
 std::vector<quint32> SurfaceDrawing::candidates(qreal topPx, qreal bottomPx) const {
     std::vector<quint32> found;
     if (bands_.empty()) return found;
-    const int first = std::max(0, int(std::floor(topPx / kBandPx)));
-    const int last = std::min(int(bands_.size()) - 1, int(std::floor(bottomPx / kBandPx)));
+    const qreal top = std::clamp(topPx, 0.0, extent_.height());
+    const qreal bottom = std::clamp(bottomPx, top, extent_.height());
+    const int first = int(std::floor(top / kBandPx));
+    const int last = std::min(int(bands_.size()) - 1, int(std::floor(bottom / kBandPx)));
     for (int band = first; band <= last; ++band)
         found.insert(found.end(), bands_[size_t(band)].begin(), bands_[size_t(band)].end());
     std::sort(found.begin(), found.end());
@@ -80,19 +91,35 @@ void SurfaceDrawing::removeCovered(const QRectF& box) {
 }
 
 void SurfaceDrawing::removeSameText(const DrawnText& text) {
-    for (quint32 index : candidates(text.box.top(), text.box.bottom())) {
+    // The same text at the same place lies in the band of its top.
+    const int band = int(std::floor(std::clamp(text.box.top(), 0.0, extent_.height()) / kBandPx));
+    if (size_t(band) >= bands_.size()) return;
+    bool removed = false;
+    for (quint32 index : bands_[size_t(band)]) {
         auto& item = items_[index];
         if (item && item->text && sameText(*item->text, text)) {
             item.reset();
             --live_;
+            removed = true;
         }
     }
-    compact();
+    if (removed) compact();
+}
+
+void SurfaceDrawing::setExtent(const QSizeF& extentPx) {
+    const bool taller = extentPx.height() > extent_.height();
+    extent_ = extentPx;
+    // The index covers the surface only: a taller one indexes what reaches into the new part.
+    if (taller && live_ > 0) reindex();
 }
 
 void SurfaceDrawing::compact() {
     const qsizetype dead = qsizetype(items_.size()) - live_;
     if (dead < 1024 || dead < live_) return;
+    reindex();
+}
+
+void SurfaceDrawing::reindex() {
     std::vector<std::optional<Item>> kept;
     kept.swap(items_);
     bands_.clear();
@@ -113,7 +140,7 @@ void SurfaceDrawing::paint(QPainter& painter, qreal topPx, qreal heightPx, const
             pen.setWidth(std::max(1, item->line->widthPx));
             painter.setPen(pen);
             painter.drawLine(item->line->line);
-        } else if (isBlank(item->text->text)) {
+        } else if (isBlankText(item->text->text)) {
             painter.fillRect(item->text->box, background);
         } else {
             painter.setFont(item->text->font);

@@ -24,9 +24,15 @@ struct DrawnText {
     QString text;
     QFont font;
     QRgb colour = 0;
-    QRectF box;       // top-left, advance width and font height
+    // Top-left, width and font height. The width is the text's advance when it was measured
+    // (a text written with X, kept on its line, or of blanks); a row followed by a new line
+    // reaches the surface's right edge instead.
+    QRectF box;
     qreal ascent = 0;
 };
+
+// A text of blanks only: it erases what it covers.
+bool isBlankText(const QString& text);
 
 struct DrawnLine {
     QLineF line;      // pixels on the surface
@@ -37,10 +43,10 @@ struct DrawnLine {
 class SurfaceDrawing {
 public:
     // The surface's extent in pixels; what lies wholly outside it is dropped when drawn.
-    void setExtent(const QSizeF& extentPx) { extent_ = extentPx; }
+    void setExtent(const QSizeF& extentPx);
     QSizeF extent() const { return extent_; }
 
-    void addText(const DrawnText& text);
+    void addText(DrawnText text);
     void addLine(const DrawnLine& line);
     void clear();
 
@@ -60,6 +66,8 @@ private:
         QRectF bounds;
     };
     static constexpr qreal kBandPx = 64;
+    // Room for drawings kept across clear().
+    static constexpr size_t kKeptCapacity = 8192;
 
     bool outsideSurface(const QRectF& bounds) const;
     void add(Item item);
@@ -67,6 +75,7 @@ private:
     void removeSameText(const DrawnText& text);
     std::vector<quint32> candidates(qreal topPx, qreal bottomPx) const;
     void compact();
+    void reindex();
 
     QSizeF extent_;
     std::vector<std::optional<Item>> items_;

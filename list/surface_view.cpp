@@ -16,12 +16,24 @@ SurfaceView::SurfaceView(Stovak& control) : QWidget(&control), control_(control)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void SurfaceView::invalidate() {
+    stale_ = true;
+    update();
+}
+
 void SurfaceView::paintEvent(QPaintEvent*) {
     if (buffer_.size() != size()) {
         buffer_ = QImage(size(), QImage::Format_RGB32);
         buffer_.setDotsPerMeterX(kDotsPerMetre);
         buffer_.setDotsPerMeterY(kDotsPerMetre);
+        stale_ = true;
     }
+    if (stale_) drawBand();
+    QPainter(this).drawImage(0, 0, buffer_);
+}
+
+void SurfaceView::drawBand() {
+    stale_ = false;
     const ListSurface& surface = control_.surface();
     const qreal topPx = -double(control_.surfaceTopTwips()) / kTwipsPerPixel;
     const QColor back = QColor::fromRgb(rgbFromLong(control_.BackColor()));
@@ -34,7 +46,6 @@ void SurfaceView::paintEvent(QPaintEvent*) {
         painter.setClipRect(onSurface);
         surface.drawing().paint(painter, topPx, height(), back);
     }
-    QPainter(this).drawImage(0, 0, buffer_);
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {

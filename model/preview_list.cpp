@@ -1,7 +1,6 @@
 // The three builders of the operator's preview list.
 #include "model/preview_list.h"
 
-#include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "model/caption_label.h"
 #include "model/krono.h"
@@ -38,8 +37,18 @@ bool shown(const clsConcorrente& c, const QString& Categoria) {
     return !Categoria.isEmpty() && c.CategoriaPresente(Categoria);
 }
 
-QString AD(const QVariant& v, int w) { return AllineaDestra(v, w); }
-QString AS(const QVariant& v, int w) { return AllineaSinistra(v, w); }
+// AllineaDestra / AllineaSinistra of a text or a number.
+QString AD(const QString& v, int w) {
+    QString out;
+    appendRight(out, v, w);
+    return out;
+}
+QString AD(int v, int w) { return AD(QString::number(v), w); }
+QString AS(const QString& v, int w) {
+    QString out;
+    appendLeft(out, v, w);
+    return out;
+}
 
 QString siglaStato(const clsKrono& k, qint32 st) {
     switch (st) {
@@ -87,26 +96,41 @@ void scriviClassifica(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl
         ++pos;
         const qint32 time = single ? result(rec, r).Tempo() : k.TempoTotaleConcorrente(r, c);
         QString row;
-        if (st == 0 || st == 50)
-            row = (previousTime && *previousTime == time) ? S(5) : AD(pos, 3) + S(2);
-        else if (st == 20 || st == 30 || st == 40 || st == 60)
-            row = AD(siglaStato(k, st), 3) + S(2);
-        else
-            row = S(5);  // an open state has neither a position nor an abbreviation
+        row.reserve(96);
+        if (st == 0 || st == 50) {
+            if (previousTime && *previousTime == time) {
+                row += S(5);
+            } else {
+                appendRight(row, QString::number(pos), 3);
+                row += S(2);
+            }
+        } else if (st == 20 || st == 30 || st == 40 || st == 60) {
+            appendRight(row, siglaStato(k, st), 3);
+            row += S(2);
+        } else {
+            row += S(5);  // an open state has neither a position nor an abbreviation
+        }
         previousTime = time;
-        row += AD(bibs.bib(c, false), 4) + S(1) + AS(nameOf(k, rec), 12) + S(2);
+        appendRight(row, QString::number(bibs.bib(c, false)), 4);
+        row += u' ';
+        appendLeft(row, nameOf(k, rec), 12);
+        row += S(2);
+        const auto column = [&row](const QString& text, bool spaceAfter) {
+            appendRight(row, text, 12);
+            if (spaceAfter) row += u' ';
+        };
         if (st == 0 || st == 50) {
             if (single) {
-                row += AD(T(k, result(rec, r).Tempo()), 12) + S(1);
+                column(T(k, result(rec, r).Tempo()), true);
             } else {
                 for (int m = 1; m <= 2; ++m) {
                     const clsRisultati& run = result(rec, m);
-                    row += AD(run.StatoConcorrente() == 0 ? T(k, run.Tempo()) : k.StatoSigla(run.StatoConcorrente()), 12) + S(1);
+                    column(run.StatoConcorrente() == 0 ? T(k, run.Tempo()) : k.StatoSigla(run.StatoConcorrente()), true);
                 }
-                row += AD(T(k, k.TempoTotaleConcorrente(r, c)), 12) + S(1);
+                column(T(k, k.TempoTotaleConcorrente(r, c)), true);
             }
-            if (pos > 1) row += AD(T(k, k.DistaccoDaPosizione(Classifica, r, c, 1, Categoria)), 12) + S(1);
-            if (pos > 2) row += AD(T(k, k.DistaccoDaPosizione(Classifica, r, c, pos - 1, Categoria)), 12);
+            if (pos > 1) column(T(k, k.DistaccoDaPosizione(Classifica, r, c, 1, Categoria)), true);
+            if (pos > 2) column(T(k, k.DistaccoDaPosizione(Classifica, r, c, pos - 1, Categoria)), false);
         }
         rows.write(row);
     }

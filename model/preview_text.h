@@ -18,7 +18,14 @@ const clsConcorrente& record(const clsKrono& k, qint16 Concorrente);
 const clsRisultati& result(const clsConcorrente& c, int Manche);
 // S(n): n blanks.
 inline QString S(int n) { return QString(n, u' '); }
-// Time text of a packed time or gap: formatted 12 wide, cut to the race's resolution, trimmed.
+// Appended to `row`: the text right-aligned in `width` characters (the leftmost cut when
+// longer), or left-aligned and cut on the right; what AllineaDestra and AllineaSinistra give
+// for a text or a whole number, without a conversion per call (a preview writes thousands).
+void appendRight(QString& row, QStringView text, int width);
+void appendLeft(QString& row, QStringView text, int width);
+// Time text of a packed time or gap: FormattaTempo 12 wide, cut to the race's resolution with
+// ConvertiRisoluzione (which trims it). Without the sign the text is laid out here directly,
+// as the picture "00:00'00\.000" lays it out, rather than through the general picture parser.
 QString T(const clsKrono& k, qint64 packed, bool trim = false, bool sign = false);
 // Time text of an elapsed time in milliseconds (0 = no time), cut the same way.
 QString E(const clsKrono& k, qint32 milliseconds);
