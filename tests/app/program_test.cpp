@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTcpServer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -441,6 +442,27 @@ TEST_F(Program, ClosingWithoutConfirmationLeavesTheLinkAlone) {
     EXPECT_TRUE(window->MirtTcpGet().Connesso());
     EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
               QString());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+TEST_F(Program, ASocketErrorOfTheLinkIsShown) {
+    ASSERT_TRUE(start());
+    QTcpServer closed;  // a port nobody listens on once this server is gone
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    window->MirtTcpGet().setPortaRemota(port);
+    window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !fakes.prompter.shown().empty(); }));
+    EXPECT_TRUE(fakes.prompter.shown()[0].text.startsWith(QStringLiteral("Errore 10061 - "))) << fakes.prompter.texts()[0].toStdString();
+    EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("Razudar"));
+    EXPECT_FALSE(window->MirtTcpGet().Connesso());
 }
 
 }  // namespace
