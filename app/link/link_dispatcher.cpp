@@ -191,7 +191,8 @@ void LinkDispatcher::tempo(const QStringList& fields) {
         pages_.MandaInOnda(kCodiceTempo);
     }
     // The page may have replaced the race state; read the run again.
-    if (state_.krono().MancheSfidaCorrente() > 1) timTempoManche_.start();
+    // Enabling a running delay does not start it again: the page follows the first run time.
+    if (state_.krono().MancheSfidaCorrente() > 1 && !timTempoManche_.isActive()) timTempoManche_.start();
 }
 
 void LinkDispatcher::orarioIntermedio(const QStringList& fields) {
