@@ -24,6 +24,7 @@
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
 #include "data/object_text_encoder.h"
+#include "platform/services/system_services.h"
 #include "timekeeping_simulator.h"
 
 namespace razudar::apptest {
@@ -32,7 +33,7 @@ namespace {
 struct Program : ::testing::Test {
     // Starts the program; the mode dialog is answered by `answer` (confirm by default).
     bool start(std::function<bool(frmModalita&)> answer = {}) {
-        window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
+        window = std::make_unique<frmGrafica>(state, services(), loader, folder);
         window->modeDialogRunner = answer ? answer : [](frmModalita& dialog) {
             dialog.show();
             dialog.cmdConnetti()->click();
@@ -54,8 +55,18 @@ struct Program : ::testing::Test {
             << simulator.received().join(QStringLiteral(" | ")).toStdString();
     }
 
+    // Everything of the outside world is a fake but the settings store: real INI files in a
+    // temporary folder.
+    Services services() {
+        Services s = fakes.services();
+        s.settings = &settings;
+        return s;
+    }
+
     BaseFolder base;
     FakeServices fakes;
+    QTemporaryDir settingsFolder;
+    IniSettingsStore settings{settingsFolder.path()};
     FixedCurrentFolder folder{base.path()};
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     ProgramState state;
@@ -156,7 +167,7 @@ TEST_F(Program, StartUpFailuresEndTheProgramWithAMessage) {
     {
         QTemporaryDir empty;
         controls::ControlLoader missing(empty.path());
-        frmGrafica w(state, fakes.services(), missing, folder);
+        frmGrafica w(state, services(), missing, folder);
         EXPECT_FALSE(w.load());
         ASSERT_EQ(fakes.prompter.shown().size(), 1u);
         EXPECT_TRUE(fakes.prompter.texts()[0].startsWith(QStringLiteral("Impossibile caricare il controllo MirtTCP")));
@@ -167,7 +178,7 @@ TEST_F(Program, StartUpFailuresEndTheProgramWithAMessage) {
         FixedCurrentFolder f(base.path());
         QDir(base.path() + QStringLiteral("Razudar")).removeRecursively();
         QDir().mkpath(base.path() + QStringLiteral("Razudar"));
-        frmGrafica w(s, fakes.services(), loader, f);
+        frmGrafica w(s, services(), loader, f);
         w.modeDialogRunner = [](frmModalita&) { return true; };
         EXPECT_FALSE(w.load());
         EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("ERRORE di Caricamento degli SMB"));
@@ -186,7 +197,7 @@ TEST_F(Program, ADatabaseOfAnotherVersionEndsTheStartUp) {
 }
 
 TEST_F(Program, AStoredActiveRaceOutsideSixteenBitsIsReported) {
-    fakes.settings.save(QStringLiteral("Razudar (Zez)"), QStringLiteral("Suggeritore"), QStringLiteral("GaraAttiva"),
+    settings.save(QStringLiteral("Razudar (Zez)"), QStringLiteral("Suggeritore"), QStringLiteral("GaraAttiva"),
                         QStringLiteral("70000"));
     {
         ProgramState s;
@@ -214,9 +225,9 @@ TEST_F(Program, ModeDialog) {
     EXPECT_TRUE(fakes.prompter.shown().empty());
 
     // Client without a name, then with this computer's name in other case, then a blank name.
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
     ProgramState s;
-    frmGrafica w(s, fakes.services(), loader, folder);
+    frmGrafica w(s, services(), loader, folder);
     QStringList messages;
     w.modeDialogRunner = [&](frmModalita& d) {
         d.show();
@@ -237,9 +248,9 @@ TEST_F(Program, ModeDialog) {
     EXPECT_EQ(fakes.prompter.texts(), (QStringList{QStringLiteral("Impostare il Nome del Computer Server"),
                                                    QStringLiteral("Il Computer Client Non Può Coincidere Con Se Stesso")}));
     EXPECT_EQ(s.startup.connection.NomeComputerServer, QStringLiteral("REGIA"));
-    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer")),
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer")),
               QStringLiteral("VECCHIO"));
-    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita")),
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita")),
               QStringLiteral("1"));
 }
 
@@ -259,14 +270,14 @@ TEST_F(Program, ShutdownAsksDisconnectsAndStoresThePreviewPosition) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->MirtTcpGet().Connesso());
     EXPECT_TRUE(window->MirtTcpGet().ServerRemoto().isEmpty());
-    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left")),
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left")),
               QStringLiteral("2250"));
-    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
               QStringLiteral("1350"));
 }
 
 TEST_F(Program, PreviewWindowFollowsTheVgaSwitchAndItsCloseBoxOnlyHidesIt) {
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left"),
+    settings.save(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left"),
                         QStringLiteral("-900000"));
     ASSERT_TRUE(start());
     frmAnteprimaGrafica* preview = window->anteprima();
@@ -405,9 +416,9 @@ TEST_F(Program, ClientModeUsesTheSharedDatabaseAndTheLocalGraphics) {
     const QString share = mounts.filePath(QStringLiteral("SRV/Zez"));
     QDir().mkpath(share);
     ASSERT_TRUE(QFile::copy(base.databasePath, share + QStringLiteral("/Zez.mdb")));
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("srv"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("srv"));
     ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
     EXPECT_EQ(state.startup.connection.ModalitaConnessione, 1);
     EXPECT_EQ(state.startup.connection.NomeComputerServer, QStringLiteral("SRV"));
@@ -423,9 +434,9 @@ TEST_F(Program, ClientModeUsesTheSharedDatabaseAndTheLocalGraphics) {
 
 TEST_F(Program, AMissingSharedFolderEndsTheStartUp) {
     QTemporaryDir mounts;
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
-    fakes.settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("SRV"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("SRV"));
     EXPECT_FALSE(start());
     EXPECT_TRUE(fakes.prompter.texts().contains(QStringLiteral("Cartella Condivisa del Server Non Trovata")))
         << fakes.prompter.texts().join('|').toStdString();
@@ -440,7 +451,7 @@ TEST_F(Program, ClosingWithoutConfirmationLeavesTheLinkAlone) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(fakes.prompter.shown().empty());
     EXPECT_TRUE(window->MirtTcpGet().Connesso());
-    EXPECT_EQ(fakes.settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
               QString());
 }
 
