@@ -157,15 +157,15 @@ TEST_F(ReportTest, ConditionJoinsTheReportsOwnSelection) {
            path(QStringLiteral("Eco"))};
     stampa(c);
     const QString all = readText(path(QStringLiteral("Eco.txt")));
-    EXPECT_TRUE(all.contains(QStringLiteral("Leitinger")));   // AUT
-    EXPECT_FALSE(all.contains(QStringLiteral("Ferstl")));     // GER
+    EXPECT_TRUE(all.contains(QStringLiteral("Moosbrugger")));   // AUT
+    EXPECT_FALSE(all.contains(QStringLiteral("Brandl")));     // GER
     // The condition narrows the report's own selection (its OR stays inside its brackets).
     c.condizione = QStringLiteral("{Concorrenti.Nazione} = 'AUT'");
     stampa(c);
     const QString aut = readText(path(QStringLiteral("Eco.txt")));
-    EXPECT_TRUE(aut.contains(QStringLiteral("Leitinger")));
+    EXPECT_TRUE(aut.contains(QStringLiteral("Moosbrugger")));
     EXPECT_FALSE(aut.contains(QStringLiteral("Bianchi")));
-    EXPECT_FALSE(aut.contains(QStringLiteral("Ferstl")));
+    EXPECT_FALSE(aut.contains(QStringLiteral("Brandl")));
 }
 
 TEST_F(ReportTest, PrintsOnThePrinterWithTheCopiesAndWritesOneForZero) {
