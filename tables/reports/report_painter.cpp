@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <numeric>
+#include <optional>
 
 namespace razudar::tables {
 
@@ -51,6 +52,7 @@ void ReportPainter::paginate(QPainter& painter, double bodyHeight) {
     pages_.clear();
     Page page;
     double used = 0;
+    std::optional<size_t> group;  // the group heading of the lines being laid out
     const auto& lines = table_.lines;
     for (size_t i = 0; i < lines.size(); ++i) {
         double need = lineHeight(painter, lines[i].kind);
@@ -60,9 +62,16 @@ void ReportPainter::paginate(QPainter& painter, double bodyHeight) {
         if (used + need > bodyHeight && i > page.first) {
             page.end = i;
             pages_.push_back(page);
-            page.first = i;
+            page = Page{i, i, std::nullopt};
             used = 0;
+            // A group that goes on repeats its heading at the top of the new page.
+            if (group && lines[i].kind != ReportLine::Kind::Group && lines[i].kind != ReportLine::Kind::GrandTotal) {
+                page.continuedGroup = group;
+                used = lineHeight(painter, ReportLine::Kind::Group);
+            }
         }
+        if (lines[i].kind == ReportLine::Kind::Group) group = i;
+        if (lines[i].kind == ReportLine::Kind::GroupTotal) group.reset();
         used += lineHeight(painter, lines[i].kind);
     }
     page.end = lines.size();
@@ -127,6 +136,17 @@ void ReportPainter::paint(QPainter& painter, QPagedPaintDevice& device) {
         painter.drawLine(QPointF(0, y), QPointF(width, y));
         painter.setPen(Qt::black);
 
+        auto drawGroup = [&](double top, double h, const QString& text) {
+            painter.setFont(fontFor(ReportLine::Kind::Group));
+            painter.fillRect(QRectF(0, top + h * 0.15, width, h * 0.8), kBand);
+            painter.drawText(QRectF(pad, top + h * 0.15, width - 2 * pad, h * 0.8), Qt::AlignLeft | Qt::AlignVCenter,
+                             painter.fontMetrics().elidedText(text, Qt::ElideRight, int(width - 2 * pad)));
+        };
+        if (const auto group = pages_[p].continuedGroup) {
+            const double h = lineHeight(painter, ReportLine::Kind::Group);
+            drawGroup(y, h, table_.lines[*group].text + QStringLiteral(" (segue)"));
+            y += h;
+        }
         int row = 0;
         for (size_t i = pages_[p].first; i < pages_[p].end; ++i) {
             const ReportLine& line = table_.lines[i];
@@ -134,9 +154,7 @@ void ReportPainter::paint(QPainter& painter, QPagedPaintDevice& device) {
             painter.setFont(fontFor(line.kind));
             switch (line.kind) {
             case ReportLine::Kind::Group:
-                painter.fillRect(QRectF(0, y + h * 0.15, width, h * 0.8), kBand);
-                painter.drawText(QRectF(pad, y + h * 0.15, width - 2 * pad, h * 0.8), Qt::AlignLeft | Qt::AlignVCenter,
-                                 painter.fontMetrics().elidedText(line.text, Qt::ElideRight, int(width - 2 * pad)));
+                drawGroup(y, h, line.text);
                 row = 0;
                 break;
             case ReportLine::Kind::Row:

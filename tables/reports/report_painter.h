@@ -3,6 +3,7 @@
 // preview's printer. Every page carries the title, the column headings and "Pagina n di m".
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 #include "tables/reports/report_document.h"
@@ -27,6 +28,7 @@ private:
     struct Page {
         size_t first = 0;
         size_t end = 0;
+        std::optional<size_t> continuedGroup;  // heading repeated at the top, "(segue)"
     };
     void paginate(QPainter& painter, double bodyHeight);
     double lineHeight(QPainter& painter, ReportLine::Kind kind) const;

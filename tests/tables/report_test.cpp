@@ -235,6 +235,8 @@ TEST_F(ReportTest, WholeStartListGroupsBySessionOverSeveralPages) {
     EXPECT_TRUE(text.contains(QStringLiteral("Totale: %1").arg(total)));
     EXPECT_TRUE(text.contains(QStringLiteral("Gran Premio Parallelo - Slalom Gigante Parallelo - Qualificazione Tracciato Rosso\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("Pagina 2 di ")));
+    // The first run's 60 starters go on to page 2 under their heading again.
+    EXPECT_TRUE(text.contains(QStringLiteral("Trofeo delle Dolomiti - Slalom Gigante Maschile - Gara, 1a Manche (segue)")));
     EXPECT_FALSE(text.contains(QStringLiteral("Pagina 1 di 1")));
 }
 
