@@ -97,6 +97,8 @@ TEST(AboutBox, OkClosesOverTheMainWindow) {
     frmAbout window(QStringLiteral("Razudar (Zez)"), QStringLiteral("1.25"),
                     frmAbout::Services{&fakes.prompter, &fakes.settings, &starter}, &main);
     window.show();
+    if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
+        window.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/about.png"));
     const QPoint centre = window.frameGeometry().center();
     EXPECT_LE(std::abs(centre.x() - main.frameGeometry().center().x()), 1);
     EXPECT_LE(std::abs(centre.y() - main.frameGeometry().center().y()), 1);

@@ -1,5 +1,7 @@
 // The free-text page editors over a real race database: saving, clearing, cancelling, the close
 // box, and the row buttons that put a row on air.
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -53,6 +55,8 @@ TEST_F(FreeTextEditorTest, RowButtonSavesEveryBoxAndPutsTheTrimmedRowOnAir) {
         e.txtTesto(1)->setText(QStringLiteral("Altrove"));
         e.txtTesto(17)->setText(QStringLiteral("  Meteo  "));
         e.txtTesto(20)->setText(QStringLiteral("Neve fresca"));
+        if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
+            e.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/pagina_bassa.png"));
         e.cmdTesto(5)->click();
     });
     EXPECT_TRUE(chosen);
@@ -136,8 +140,14 @@ TEST_F(FreeTextEditorTest, EmptyTableGetsItsRecordOnSave) {
     EXPECT_EQ(onAir.calls[0].testi, (QStringList{"Benvenuti", "", ""}));
 }
 
-TEST_F(FreeTextEditorTest, BoxesTakeAtMostFiftyCharacters) {
+TEST_F(FreeTextEditorTest, BoxesTakeAtMostFiftyCharactersAndSelectAllOnFocus) {
+    race.db().execute(QStringLiteral("UPDATE TipiGraficaPaginePiene SET Gr_Testo5 = 'Slalom'"));
     open(kCodicePaginaPiena, [](frmPaginaTesto& e) {
+        // A click gives the focus (a tab would select the text anyway).
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(e.txtTesto(5), &focusIn);
+        QApplication::processEvents();
+        EXPECT_EQ(e.txtTesto(5)->selectedText(), QStringLiteral("Slalom"));
         e.txtTesto(1)->setFocus();
         e.txtTesto(1)->insert(QString(60, u'x'));
         EXPECT_EQ(e.txtTesto(1)->text().size(), 50);
