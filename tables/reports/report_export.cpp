@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 
 #include "tables/reports/report_painter.h"
 
@@ -25,10 +26,12 @@ std::vector<QStringList> rowsOf(const ReportLine& line) {
     return {QStringList{line.text}, cells};
 }
 
+// A cell the spreadsheet may hold as a number: a finite number written plainly.
 bool isNumber(const QString& text) {
+    if (text.isEmpty() || text != text.trimmed()) return false;
     bool ok = false;
-    text.toDouble(&ok);
-    return ok;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value);
 }
 
 QString rtfEscape(const QString& text) {
@@ -40,6 +43,10 @@ QString rtfEscape(const QString& text) {
             out += ch;
         } else if (u == u'\n') {
             out += QStringLiteral("\\line ");
+        } else if (u == u'\t') {
+            out += QStringLiteral("\\tab ");
+        } else if (u < 0x20) {
+            // Other control characters have no place in a cell's text.
         } else if (u < 0x80) {
             out += ch;
         } else {
@@ -48,6 +55,14 @@ QString rtfEscape(const QString& text) {
         }
     }
     return out;
+}
+
+// Escaped for XML, without the control characters XML 1.0 does not allow.
+QString xmlText(const QString& text) {
+    QString clean;
+    for (const QChar ch : text)
+        if (ch.unicode() >= 0x20 || ch == u'\t' || ch == u'\n' || ch == u'\r') clean += ch;
+    return clean.toHtmlEscaped();
 }
 
 int twips(double mm) { return static_cast<int>(mm * 1440.0 / 25.4 + 0.5); }
@@ -205,7 +220,7 @@ QByteArray reportAsSpreadsheetXml(const ReportTable& table) {
         const bool number = !text.isEmpty() && isNumber(text);
         return QStringLiteral("<Cell%1><Data ss:Type=\"%2\">%3</Data></Cell>")
             .arg(bold ? QStringLiteral(" ss:StyleID=\"b\"") : QString(),
-                 number ? QStringLiteral("Number") : QStringLiteral("String"), text.toHtmlEscaped());
+                 number ? QStringLiteral("Number") : QStringLiteral("String"), xmlText(text));
     };
     auto row = [&](const QStringList& cells, bool bold) {
         QString r = QStringLiteral("<Row>");
