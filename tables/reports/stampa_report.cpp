@@ -119,8 +119,10 @@ void exportTable(const ReportState& state, const ReportTable& table, qint32 code
 }  // namespace
 
 void ImpostaDatabaseReport(const ReportState& state, ReportDocument& report) {
+    // A slot outside 0..1 leaves no file: opening the report's data then says so.
     const DatabaseState& db = *state.database;
-    report.setDatabasePath(db.PercorsiDatabase.at(static_cast<size_t>(db.IndiceDatabase)));
+    const bool validSlot = db.IndiceDatabase >= 0 && size_t(db.IndiceDatabase) < db.PercorsiDatabase.size();
+    report.setDatabasePath(validSlot ? db.PercorsiDatabase[size_t(db.IndiceDatabase)] : QString());
 }
 
 void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAnteprima, QString& nomeReport,
