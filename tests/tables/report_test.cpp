@@ -1,6 +1,8 @@
 // Reports: the demo start list through the report routine into every export format, printed on
 // a PDF printer and previewed, with its parameters, selection and failure paths.
+#include <QAction>
 #include <QDir>
+#include <QToolBar>
 #include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -207,6 +209,13 @@ TEST_F(ReportTest, FieldHelpersCompareNamesExactlyAndGiveEmptyForNull) {
 }
 
 TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
+    const QString pdf = path(QStringLiteral("dall_anteprima.pdf"));
+    state.makePrinter = [&] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    };
     int shown = 0;
     state.showPreview = [&](tables::frmAnteprima& w) {
         ++shown;
@@ -217,6 +226,12 @@ TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
         EXPECT_GT(w.crvAnteprima()->height(), w.height() * 8 / 10);
         if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
             w.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/anteprima.png"));
+        // "Stampa..." prints the previewed report.
+        QAction* print = w.findChild<QToolBar*>()->actions().value(0);
+        ASSERT_TRUE(print);
+        EXPECT_EQ(print->text(), QStringLiteral("Stampa..."));
+        print->trigger();
+        EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Pagina 2 di 2")));
     };
     Call c{QString(), report, true, {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("GA"), QStringLiteral("1"), QStringLiteral("0")},
            QString(), QString(), 0, 0, QString()};
