@@ -43,22 +43,25 @@ void ReportPainter::setupPage(QPagedPaintDevice& device) const {
                                      QPageLayout::Millimeter));
 }
 
-double ReportPainter::lineHeight(QPainter& painter, ReportLine::Kind kind) const {
-    const QFontMetricsF fm(fontFor(kind), painter.device());
-    return fm.height() * (kind == ReportLine::Kind::Row ? 1.3 : 1.6);
+void ReportPainter::measureLines(QPainter& painter) {
+    for (const auto kind : {ReportLine::Kind::Group, ReportLine::Kind::Row, ReportLine::Kind::GroupTotal,
+                            ReportLine::Kind::GrandTotal}) {
+        const QFontMetricsF fm(fontFor(kind), painter.device());
+        heights_[size_t(kind)] = fm.height() * (kind == ReportLine::Kind::Row ? 1.3 : 1.6);
+    }
 }
 
-void ReportPainter::paginate(QPainter& painter, double bodyHeight) {
+void ReportPainter::paginate(double bodyHeight) {
     pages_.clear();
     Page page;
     double used = 0;
     std::optional<size_t> group;  // the group heading of the lines being laid out
     const auto& lines = table_.lines;
     for (size_t i = 0; i < lines.size(); ++i) {
-        double need = lineHeight(painter, lines[i].kind);
+        double need = lineHeight(lines[i].kind);
         // A group heading keeps at least its first row with it.
         if (lines[i].kind == ReportLine::Kind::Group && i + 1 < lines.size())
-            need += lineHeight(painter, lines[i + 1].kind);
+            need += lineHeight(lines[i + 1].kind);
         if (used + need > bodyHeight && i > page.first) {
             page.end = i;
             pages_.push_back(page);
@@ -67,12 +70,12 @@ void ReportPainter::paginate(QPainter& painter, double bodyHeight) {
             // A group that goes on repeats its heading at the top of the new page.
             if (group && lines[i].kind != ReportLine::Kind::Group && lines[i].kind != ReportLine::Kind::GrandTotal) {
                 page.continuedGroup = group;
-                used = lineHeight(painter, ReportLine::Kind::Group);
+                used = lineHeight(ReportLine::Kind::Group);
             }
         }
         if (lines[i].kind == ReportLine::Kind::Group) group = i;
         if (lines[i].kind == ReportLine::Kind::GroupTotal) group.reset();
-        used += lineHeight(painter, lines[i].kind);
+        used += lineHeight(lines[i].kind);
     }
     page.end = lines.size();
     pages_.push_back(page);  // an empty report still has its page with title and headings
@@ -101,7 +104,8 @@ void ReportPainter::paint(QPainter& painter, QPagedPaintDevice& device) {
     const double headingH = QFontMetricsF(headingFont, &device).height() * 1.6;
     const double footerH = QFontMetricsF(footerFont, &device).height() * 1.8;
     const double headerH = titleH + subtitleH + mm(3) + headingH;
-    paginate(painter, height - headerH - footerH);
+    measureLines(painter);
+    paginate(height - headerH - footerH);
 
     auto drawCells = [&](double y, double h, const QStringList& cells) {
         double x = 0;
@@ -143,14 +147,14 @@ void ReportPainter::paint(QPainter& painter, QPagedPaintDevice& device) {
                              painter.fontMetrics().elidedText(text, Qt::ElideRight, int(width - 2 * pad)));
         };
         if (const auto group = pages_[p].continuedGroup) {
-            const double h = lineHeight(painter, ReportLine::Kind::Group);
+            const double h = lineHeight(ReportLine::Kind::Group);
             drawGroup(y, h, table_.lines[*group].text + QStringLiteral(" (segue)"));
             y += h;
         }
         int row = 0;
         for (size_t i = pages_[p].first; i < pages_[p].end; ++i) {
             const ReportLine& line = table_.lines[i];
-            const double h = lineHeight(painter, line.kind);
+            const double h = lineHeight(line.kind);
             painter.setFont(fontFor(line.kind));
             switch (line.kind) {
             case ReportLine::Kind::Group:

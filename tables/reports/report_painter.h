@@ -3,6 +3,7 @@
 // preview's printer. Every page carries the title, the column headings and "Pagina n di m".
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -30,11 +31,13 @@ private:
         size_t end = 0;
         std::optional<size_t> continuedGroup;  // heading repeated at the top, "(segue)"
     };
-    void paginate(QPainter& painter, double bodyHeight);
-    double lineHeight(QPainter& painter, ReportLine::Kind kind) const;
+    void measureLines(QPainter& painter);
+    void paginate(double bodyHeight);
+    double lineHeight(ReportLine::Kind kind) const { return heights_[size_t(kind)]; }
 
     const ReportTable& table_;
     std::vector<Page> pages_;
+    std::array<double, 4> heights_{};  // by line kind, on the device being painted
 };
 
 }  // namespace razudar::tables
