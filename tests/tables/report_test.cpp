@@ -242,6 +242,18 @@ TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
     EXPECT_EQ(race.fakes.waiter.sleeps(), (std::vector<int>{1000, 1000}));
 }
 
+TEST_F(ReportTest, LookupWindowFilterSelectsTheDemoStartList) {
+    Call c{QString(), report, false, {}, QStringLiteral("{Concorrenti.co_Nazionalita} = 'AUT' AND {OrdinePartenza.op_Gara} = 1"),
+           QString(), 0, 6, path(QStringLiteral("Lista"))};
+    stampa(c);
+    const QString text = readText(path(QStringLiteral("Lista.txt")));
+    EXPECT_TRUE(race.fakes.prompter.shown().empty()) << race.fakes.prompter.texts().join(u'|').toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Moosbrugger")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Bianchi")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Totale: %1").arg(startListRows(race,
+        "op_Gara = 1 AND op_Concorrente IN (SELECT co_Concorrente FROM Concorrenti WHERE co_Gara = 1 AND co_Nazionalita = 'AUT')"))));
+}
+
 TEST_F(ReportTest, WholeStartListGroupsBySessionOverSeveralPages) {
     const QString file = exportDemo(2, QStringLiteral(".pdf"), {});
     const QString text = pdfText(file);
