@@ -79,41 +79,33 @@ void joinSelection(ReportDocument& report, const QString& condizione) {
 
 std::unique_ptr<QPrinter> defaultPrinter() { return std::make_unique<QPrinter>(QPrinter::HighResolution); }
 
-bool printTable(const ReportState& state, const ReportTable& table, const QString& docName, int copies) {
+// Prints the report; the error text for the operator, empty when it was printed.
+QString printTable(const ReportState& state, const ReportTable& table, int copies) {
     std::unique_ptr<QPrinter> printer = state.makePrinter ? state.makePrinter() : defaultPrinter();
-    if (!printer || !printer->isValid()) {
-        tell(state, QStringLiteral("Stampa del report non riuscita: nessuna stampante disponibile."));
-        return false;
-    }
-    printer->setDocName(docName);
+    if (!printer || !printer->isValid())
+        return QStringLiteral("Stampa del report non riuscita: nessuna stampante disponibile.");
+    printer->setDocName(table.title);
     printer->setCopyCount(copies);
     ReportPainter painter(table);
     painter.setupPage(*printer);
     QPainter p;
-    if (!p.begin(printer.get())) {
-        tell(state, QStringLiteral("Stampa del report non riuscita: la stampante \"%1\" non è disponibile.")
-                        .arg(printer->printerName()));
-        return false;
-    }
+    if (!p.begin(printer.get()))
+        return QStringLiteral("Stampa del report non riuscita: la stampante \"%1\" non è disponibile.")
+            .arg(printer->printerName());
     painter.paint(p, *printer);
-    if (!p.end()) {
-        tell(state, QStringLiteral("Stampa del report non riuscita."));
-        return false;
-    }
-    return true;
+    if (!p.end()) return QStringLiteral("Stampa del report non riuscita.");
+    return {};
 }
 
-void exportTable(const ReportState& state, const ReportTable& table, qint32 code, const QString& fileExport) {
+// Exports the report by the format code; the error text for the operator, empty when written.
+QString exportTable(const ReportTable& table, qint32 code, const QString& fileExport) {
     const std::optional<ReportExportFormat> format = exportFormatFromCode(code);
-    if (!format) {
-        tell(state, QStringLiteral("Esportazione del report non riuscita: formato %1 non previsto.").arg(code));
-        return;
-    }
+    if (!format) return QStringLiteral("Esportazione del report non riuscita: formato %1 non previsto.").arg(code);
     const QString path = fileExport + exportExtension(*format);
     QString error;
     if (!exportReport(table, *format, path, &error))
-        tell(state, QStringLiteral("Esportazione del report non riuscita.\n%1: %2")
-                        .arg(QDir::toNativeSeparators(path), error));
+        return QStringLiteral("Esportazione del report non riuscita.\n%1: %2").arg(QDir::toNativeSeparators(path), error);
+    return {};
 }
 
 }  // namespace
@@ -160,18 +152,22 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
         ++state.ContatoreAnteprime;
         const QString caption = testoAnteprima.isEmpty() ? table.title : testoAnteprima;
         frmAnteprima window(table, QStringLiteral("Anteprima - ") + caption, state.mainWindow);
-        QObject::connect(&window, &frmAnteprima::stampaRichiesta, &window,
-                         [&] { printTable(state, table, table.title, 1); });
+        QObject::connect(&window, &frmAnteprima::stampaRichiesta, &window, [&] {
+            const QString failure = printTable(state, table, 1);
+            if (!failure.isEmpty()) tell(state, failure);
+        });
         busy.restore();
         if (state.showPreview)
             state.showPreview(window);
         else
             window.exec();
-    } else if (!fileExport.isEmpty()) {
-        exportTable(state, table, formatoExport, fileExport);
-    } else {
-        printTable(state, table, table.title, copie);
+        return;
     }
+    const QString failure = fileExport.isEmpty() ? printTable(state, table, copie)
+                                                 : exportTable(table, formatoExport, fileExport);
+    // The normal pointer again before the operator reads what went wrong.
+    busy.restore();
+    if (!failure.isEmpty()) tell(state, failure);
 }
 
 }  // namespace razudar::tables

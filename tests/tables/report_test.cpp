@@ -1,6 +1,7 @@
 // Reports: the demo start list through the report routine into every export format, printed on
 // a PDF printer and previewed, with its parameters, selection and failure paths.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QToolBar>
 #include <QFileInfo>
@@ -88,6 +89,30 @@ TEST_F(ReportTest, ExportIntoAFolderThatCannotBeWrittenIsReportedAndLeavesNoFile
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/Lista.txt")));
     // The current folder gets no temporary files either.
     EXPECT_EQ(filesIn(QDir::currentPath()).filter(QStringLiteral("Lista")), QStringList());
+}
+
+// Notes whether the hourglass was up when a message was shown.
+class PointerPrompter : public Prompter {
+public:
+    PromptAnswer ask(const QString&, PromptButtons, PromptIcon, const QString&) override {
+        busyWhenShown.push_back(QApplication::overrideCursor() != nullptr);
+        return PromptAnswer::Ok;
+    }
+    std::vector<bool> busyWhenShown;
+};
+
+TEST_F(ReportTest, MessagesAreShownWithTheNormalPointer) {
+    PointerPrompter prompter;
+    state.services.prompter = &prompter;
+    int busyDuringWait = 0;
+    race.fakes.waiter.onWait = [&](int) { busyDuringWait += QApplication::overrideCursor() != nullptr; };
+    Call bad{QString(), report, false, {}, QString(), QString(), 0, 6, QStringLiteral("/proc/Lista")};
+    stampa(bad);   // export failure
+    Call missing{QString(), path(QStringLiteral("Manca.rpt")), false, {}, QString(), QString(), 0, 6, path(QStringLiteral("Lista"))};
+    stampa(missing);
+    EXPECT_EQ(prompter.busyWhenShown, (std::vector<bool>{false, false}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(busyDuringWait, 0);  // the second's wait comes before the hourglass
 }
 
 TEST_F(ReportTest, FailedExportKeepsTheEarlierFileAndNoTemporaryFiles) {
