@@ -129,9 +129,9 @@ def tempo_a_correre():
     o = []
     y = 474  # competitor bar
     o += [image("SfondoConcorrente", 72, y, 396, 40, BAND),
-          text("txtPettorale", 76, y, 50, 40, "1002", 22, True, GOLD, "right"),
-          *nation_group("Nazionalita", 134, y + 2, "FRA"),
-          text("txtNominativo", 232, y, 232, 40, "DE ALIPRANDINI L.", 22, True, WHITE, shrinkToFit=True),
+          text("txtPettorale", 76, y, 60, 40, "1002", 22, True, GOLD, "right", shrinkToFit=True),
+          *nation_group("Nazionalita", 142, y + 2, "FRA"),
+          text("txtNominativo", 240, y, 226, 40, "DE ALIPRANDINI L.", 22, True, WHITE, shrinkToFit=True),
           image("SfondoTempo", 472, y, 176, 40, ACCENT),
           text("txtTempoACorrere", 476, y, 164, 40, "1:23.45", 28, True, "#0A1A40", "right",
                runFormat="nz hh:mm:ss:d", stopFormat="nz hh:mm:ss:dc")]
@@ -144,9 +144,10 @@ def tempo_a_correre():
           text("txtPosizioneAssoluta", 472, y2, 52, 36, "3", 24, True, "#0A1A40", "center", visible=False)]
     # The reference competitor (the leader at the same split).
     o += [image("SfondoConcorrenteRiferimento", 72, y2, 336, 36, BAND, True, False),
-          text("txtPettoraleRiferimento", 76, y2, 50, 36, "7", 20, True, GOLD, "right", visible=False),
-          *nation_group("NazionalitaRiferimento", 134, y2, "NOR", 18, False),
-          text("txtNominativoRiferimento", 232, y2, 172, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
+          text("txtPettoraleRiferimento", 76, y2, 60, 36, "7", 20, True, GOLD, "right", visible=False,
+               shrinkToFit=True),
+          *nation_group("NazionalitaRiferimento", 142, y2, "NOR", 18, False),
+          text("txtNominativoRiferimento", 240, y2, 164, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
                shrinkToFit=True, visible=False),
           image("SfondoTempoRiferimento", 412, y2, 112, 36, BAND, True, False),
           text("txtTempoRiferimento", 414, y2, 104, 36, "1:22.80", 22, True, LIGHT, "right", visible=False,
@@ -168,17 +169,17 @@ def tempo_a_correre():
           text("txtDistaccoManchePrecedente", 532, y2, 110, 36, "+0.45", 22, True, WHITE, "right", visible=False,
                stopFormat="nz hh:mm:ss:dc", showSign=True)]
     # The small classification, top right.
-    o += [image("SfondoClassifica", 372, 58, 276, 114, PANEL, True, False)]
+    o += [image("SfondoClassifica", 300, 58, 348, 114, PANEL, True, False)]
     for n in range(1, 4):
         yy = 62 + (n - 1) * 36
         pos, nat, name, result, _club, _bib = SAMPLE[n - 1]
-        o += [text("txtPosizione%d" % n, 376, yy, 26, 34, pos, 20, True, GOLD, "right", visible=False),
-              image("imgNazionalita%d" % n, 408, yy + 7, 30, 20, "Nazionalita/Miniature/%s.tga" % nat, True, False),
-              text("txtNazionalita%d" % n, 408, yy, 44, 34, nat, 16, False, LIGHT, visible=False),
+        o += [text("txtPosizione%d" % n, 302, yy, 28, 34, pos, 20, True, GOLD, "right", visible=False),
+              image("imgNazionalita%d" % n, 336, yy + 7, 30, 20, "Nazionalita/Miniature/%s.tga" % nat, True, False),
+              text("txtNazionalita%d" % n, 370, yy, 44, 34, nat, 16, False, LIGHT, visible=False),
               mini("imgMiniNazionalita%d" % n),
-              text("txtNominativo%d" % n, 444, yy, 112, 34, name.split()[0] + " " + name.split()[-1][0] + ".", 20,
+              text("txtNominativo%d" % n, 414, yy, 140, 34, name.split()[0] + " " + name.split()[-1][0] + ".", 20,
                    True, WHITE, visible=False, shrinkToFit=True),
-              text("txtRisultato%d" % n, 556, yy, 88, 34, "1:52.34", 20, True, WHITE, "right", visible=False,
+              text("txtRisultato%d" % n, 560, yy, 84, 34, "1:52.34", 20, True, WHITE, "right", visible=False,
                    stopFormat="nz hh:mm:ss:dc")]
     return page("Tempo in pista di un concorrente", o, (72, 58, 120, 48))
 

@@ -1,5 +1,9 @@
 // The page-on-air layer: the fixed settings, the on-air record, clearing, the sponsor clips.
+#include <QCoreApplication>
 #include <QFile>
+#include <QThread>
+
+#include "platform/renderer/video_board.h"
 
 #include "pages_fixture.h"
 
@@ -118,6 +122,26 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     // A new page clears both slots.
     pages->MandaInOnda(17);
     EXPECT_FALSE(host.lit[0] || host.lit[1]);
+}
+
+// The clip the build made plays to its end on the page on air; the control's notification
+// switches the lit slot off.
+TEST_F(Pages, TheEndOfASponsorClipSwitchesItsButtonOff) {
+    QObject::connect(gra.get(), &controls::GraficaProxy::NotificaEvento,
+                     [this](const QString& o, int e) { pages->onAir().GestisciNotificaGrafica(o, e); });
+    pages->MandaInOnda(19);
+    pages->onAir().AlternaSponsor(0);
+    ASSERT_TRUE(host.lit[0]);
+    EXPECT_TRUE(control->ProprietaAnimazione(QStringLiteral("PaginaLibera3"), QStringLiteral("Sponsor"), 4).toBool());
+    for (int i = 0; i < 1500 && host.lit[0]; ++i) {
+        QThread::msleep(2);
+        fakes.clock.advanceMs(40);
+        control->board()->composeNow();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(host.lit[0]);
+    EXPECT_FALSE(host.lit[1]);
+    EXPECT_TRUE(state.log.lines().contains(QStringLiteral("NotificaEvento: Sponsor - 2")));
 }
 
 }  // namespace
