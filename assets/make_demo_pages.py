@@ -233,18 +233,20 @@ def podio():
     """The first three on their steps: 2 left, 1 centre, 3 right."""
     o = [image("SfondoTitolo", 60, 52, 600, 86, "Fondi/titolo.png"),
          text("txtTitolo", 140, 70, 440, 50, "PODIO", 34, True, GOLD, "center")]
-    steps = {1: (270, 250), 2: (84, 300), 3: (456, 330)}
+    steps = {1: (270, 290), 2: (84, 330), 3: (456, 360)}
     for p in (1, 2, 3):
         x, top = steps[p]
         nat = ("NOR", "AUT", "ITA")[p - 1]
         surname, first = (("KRISTOFFERSEN", "Henrik"), ("SCHWARZ", "Marco"), ("DE ALIPRANDINI", "Luca"))[p - 1]
+        # The step with its place, a name plate on it and the flag above.
         o += [image("SfondoGradino%d" % p, x, top, 180, 470 - top, PANEL),
               text("txtPosizionePodio%d" % p, x, top + 4, 180, 44, str(p), 36, True, GOLD, "center"),
-              image("imgNazionalita%d" % p, x + 60, top - 110, 60, 40, "Nazionalita/%s.tga" % nat),
+              image("imgNazionalita%d" % p, x + 60, top - 124, 60, 40, "Nazionalita/%s.tga" % nat),
               mini("imgMiniNazionalita%d" % p),
-              text("txtNazionalita%d" % p, x, top - 66, 180, 26, nat, 20, False, LIGHT, "center"),
-              text("txtCognome%d" % p, x - 6, top - 40, 192, 26, surname, 21, True, WHITE, "center", shrinkToFit=True),
-              text("txtNome%d" % p, x, top - 16, 180, 16 + 8, first, 18, False, WHITE, "center", shrinkToFit=True)]
+              image("SfondoNome%d" % p, x, top - 78, 180, 74, BAND),
+              text("txtNazionalita%d" % p, x, top - 78, 180, 22, nat, 16, False, LIGHT, "center"),
+              text("txtCognome%d" % p, x + 4, top - 56, 172, 28, surname, 21, True, WHITE, "center", shrinkToFit=True),
+              text("txtNome%d" % p, x + 4, top - 28, 172, 24, first, 18, False, WHITE, "center", shrinkToFit=True)]
     return page("Podio", o)
 
 
