@@ -30,9 +30,12 @@ struct GraphicsResources {
     qint16 RighePartenti = 0;
 };
 
-// The page recorded on air on layer 0 (the page-on-air layer fills it in).
+// The page recorded on air on a graphics layer (the page-on-air layer fills it in). An empty
+// name means nothing is on air.
 struct OnAirRecord {
     QString NomePagina;
+    QString NomeTemplate;
+    qint32 AreaOccupazione = 0;
 };
 
 struct ProgramState {
@@ -43,7 +46,12 @@ struct ProgramState {
     QString CartellaExport;
     QString CartellaTempOut;
     GraphicsResources resources;
-    OnAirRecord PaginaInOnda;
+    OnAirRecord PaginaInOnda;         // layer 0: the page on air
+    OnAirRecord PaginaInOndaLivello1;  // layer 1: never written by this program
+
+    // The list on air: its screen number and the page code that put it on air.
+    qint16 PaginaElencoCorrente = 1;
+    qint16 UltimoCodiceElenco = 0;
 
     // Operator selection (the console and the page buttons keep them).
     QString CategoriaSelezionata = QString::fromUtf16(kTuttiLeCategorie);

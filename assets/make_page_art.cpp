@@ -1,8 +1,11 @@
-// Draws the background bands of the demo graphics pages (PNG with transparency) into the demo
-// graphics folder: the title band, the row band of the full pages and the row band of the lower
-// third. One palette for every page: a dark blue base, a gold accent.
-#include <QCoreApplication>
+// Draws the demo graphics into the demo graphics folder: the background bands of the pages (PNG
+// with transparency: title, rows, lower third, the gold accent, the panel), the flags of the
+// demo's nations, the federation logos, the discipline images, and the frames of the two sponsor
+// clips (the build encodes them into "Sponsor/Sponsor1.avi" and "Sponsor/Sponsor2.avi"). One
+// palette for every picture: a dark blue base, a gold accent.
+#include <QGuiApplication>
 #include <QDir>
+#include <QFont>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -107,10 +110,93 @@ bool flags(const QDir& folder) {
     return true;
 }
 
+bool accent(const QString& path, int w, int h) {
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, QColor(255, 214, 80, 240));
+    g.setColorAt(1, QColor(232, 176, 20, 240));
+    p.fillRect(0, 0, w, h, g);
+    p.end();
+    return image.save(path);
+}
+
+bool tga(const QImage& image, const QString& path) {
+    QString error;
+    if (razudar::renderer::writeTga(image, path, &error)) return true;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return false;
+}
+
+// A round badge with a short text: the federation logos and the discipline images.
+QImage badge(const QString& label, const QColor& ring, const QColor& fill, const QColor& ink, int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(ring, size / 16.0));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(size / 32.0, size / 32.0, size * 15 / 16.0, size * 15 / 16.0));
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(label.size() > 3 ? size / 4 : size / 3);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, label);
+    p.end();
+    return image;
+}
+
+bool logos(const QDir& folder) {
+    if (!folder.mkpath(QStringLiteral("Loghi")) || !folder.mkpath(QStringLiteral("Specialita"))) return false;
+    const QColor gold = kAccent, navy(10, 26, 64), white(255, 255, 255);
+    for (const char* name : {"FIS", "FISI"}) {
+        if (!tga(badge(QLatin1String(name), gold, white, navy, 64),
+                 folder.filePath(QStringLiteral("Loghi/") + QLatin1String(name) + QStringLiteral(".tga"))))
+            return false;
+    }
+    for (const char* code : {"SA", "SF", "SB", "TM", "BT", "SX", "KL"}) {
+        if (!tga(badge(QLatin1String(code), white, navy, gold, 64),
+                 folder.filePath(QStringLiteral("Specialita/") + QLatin1String(code) + QStringLiteral(".tga"))))
+            return false;
+    }
+    return true;
+}
+
+// The frames of a sponsor clip: 3 seconds at 25 frames per second, 120 x 44, a name that slides
+// in over a dark band with a gold sweep.
+bool sponsorFrames(const QDir& folder, int clip, const QString& name, const QColor& ink) {
+    const QString sub = QStringLiteral("SponsorFrames%1").arg(clip);
+    if (!folder.mkpath(sub)) return false;
+    constexpr int kFrames = 75, kW = 120, kH = 44;
+    for (int i = 0; i < kFrames; ++i) {
+        QImage image(kW, kH, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(8, 20, 52, 230));
+        p.setPen(QPen(kAccent, 2));
+        p.drawRoundedRect(QRectF(1, 1, kW - 2, kH - 2), 6, 6);
+        const double t = qMin(1.0, i / 15.0);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setBold(true);
+        f.setPixelSize(20);
+        p.setFont(f);
+        p.setPen(ink);
+        p.drawText(QRectF(-kW * (1 - t), 0, kW, kH), Qt::AlignCenter, name);
+        const int sweep = (i * 6) % (kW * 2) - 30;
+        p.fillRect(QRect(sweep, 2, 6, kH - 4), QColor(255, 200, 40, 90));
+        p.end();
+        if (!image.save(folder.filePath(sub + QStringLiteral("/%1.png").arg(i, 3, 10, QLatin1Char('0'))))) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_page_art <graphics folder>\n");
         return 2;
@@ -119,6 +205,10 @@ int main(int argc, char** argv) {
     if (!folder.mkpath(QStringLiteral("Fondi"))) return 1;
     const bool ok = band(folder.filePath(QStringLiteral("Fondi/titolo.png")), 600, 86, true, 230) &&
                     band(folder.filePath(QStringLiteral("Fondi/riga.png")), 576, 31, false, 205) &&
-                    band(folder.filePath(QStringLiteral("Fondi/bassa.png")), 576, 28, false, 215) && flags(folder);
+                    band(folder.filePath(QStringLiteral("Fondi/bassa.png")), 576, 28, false, 215) &&
+                    band(folder.filePath(QStringLiteral("Fondi/pannello.png")), 576, 108, true, 220) &&
+                    accent(folder.filePath(QStringLiteral("Fondi/accento.png")), 176, 40) && flags(folder) &&
+                    logos(folder) && sponsorFrames(folder, 1, QStringLiteral("ZEZ"), QColor(255, 255, 255)) &&
+                    sponsorFrames(folder, 2, QStringLiteral("NEVE+"), QColor(255, 200, 40));
     return ok ? 0 : 1;
 }

@@ -20,6 +20,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/stovak_proxy.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/windows/frm_anteprima_grafica.h"
@@ -33,7 +34,7 @@ namespace razudar {
 frmGrafica::frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
                        CurrentFolder& currentFolder, QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services), loader_(loader), currentFolder_(currentFolder),
-      recorder_(std::make_unique<RecordingPageDispatcher>()), pages_(recorder_.get()) {
+      pages_(std::make_unique<RoutedPageDispatcher>()) {
     setObjectName(QStringLiteral("frmGrafica"));
     setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
     reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
@@ -45,10 +46,9 @@ frmGrafica::frmGrafica(ProgramState& state, const Services& services, const cont
 
 frmGrafica::~frmGrafica() = default;
 
-void frmGrafica::setPageDispatcher(PageDispatcher& pages) {
-    pages_ = &pages;
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pages_, *this, *reloader_);
-}
+void frmGrafica::setPageDispatcher(PageDispatcher& pages) { pages_->setTarget(&pages); }
+
+PageDispatcher& frmGrafica::pageDispatcher() { return pages_->target() ? *pages_->target() : *pages_; }
 
 void frmGrafica::problem(const QString& text) { state_.log.line(text); }
 
@@ -118,6 +118,30 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     preview_ = new frmAnteprimaGrafica(control, services_, [this](const QString& text) { problem(text); }, this);
     preview_->load(this);
     connect(preview_, &frmAnteprimaGrafica::confermaGrafica, this, [this] { mnuGraficaVGA_->setChecked(false); });
+    pageContext_ = std::make_unique<PageContext>(state_, preview_->MirtGRA1(), services_, *this);
+    // A database that cannot answer gives the empty text: the page shows without it.
+    pageContext_->codiceTipoTurno = [this](qint32 id) {
+        try {
+            return CodiceTipoTurno(state_.startup.database.current(), id);
+        } catch (const std::exception&) {
+            return QString();
+        }
+    };
+    pageContext_->testoLingua = [this](const QString& campo) {
+        try {
+            return TestoLingua(state_.startup.database.current(), state_.startup.session.SessioneGara, campo);
+        } catch (const std::exception&) {
+            return QString();
+        }
+    };
+    pageContext_->aggiornaClassificheInterfaccia = [this] { AggiornaClassificheInterfaccia(); };
+    realPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
+    pages_->setTarget(realPages_.get());
+    connect(preview_, &frmAnteprimaGrafica::notificaGrafica, this,
+            [this](const QString& oggetto, int evento) { realPages_->onAir().GestisciNotificaGrafica(oggetto, evento); });
+    for (int i = 0; i < 2; ++i) {
+        connect(cmdSponsor_[size_t(i)], &QPushButton::clicked, this, [this, i] { realPages_->onAir().AlternaSponsor(i); });
+    }
     connect(preview_, &frmAnteprimaGrafica::closedByOperator, this, [this] {
         mnuGraficaVGA_->setChecked(false);
         AttivaAnteprimaVGA(false, preview_->MirtGRA1(), *preview_);
@@ -249,6 +273,29 @@ void frmGrafica::applyConsole() {
 void frmGrafica::mnuGraficaVGA_Click() {
     if (!preview_) return;
     AttivaAnteprimaVGA(mnuGraficaVGA_->isChecked(), preview_->MirtGRA1(), *preview_);
+}
+
+// ---- OnAirHost ----
+
+bool frmGrafica::vgaPreviewChecked() const { return mnuGraficaVGA_ && mnuGraficaVGA_->isChecked(); }
+
+bool frmGrafica::sponsorLit(int slot) const { return cmdSponsor_[size_t(slot)]->property("lit").toBool(); }
+
+void frmGrafica::setSponsorLit(int slot, bool lit) {
+    QPushButton* b = cmdSponsor_[size_t(slot)];
+    b->setProperty("lit", lit);
+    // Lit: pure red; unlit: the button face.
+    b->setStyleSheet(lit ? QStringLiteral("background-color: #FF0000;") : QString());
+    b->repaint();
+}
+
+void frmGrafica::graficaLocaleInOnda(const QString& nomePagina) {
+    QMetaObject::invokeMethod(this, "basGrafica_GraficaLocaleInOnda", Q_ARG(QString, nomePagina));
+}
+
+void frmGrafica::setBusyPointer(bool busy) {
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
 // ---- LinkPort ----

@@ -11,6 +11,7 @@
 
 #include "app/console/console_refresh.h"
 #include "app/link/link_dispatcher.h"
+#include "app/pages/page_context.h"
 #include "app/startup/startup.h"
 #include "data/monitor_loader.h"
 
@@ -31,7 +32,8 @@ namespace razudar {
 struct ProgramState;
 class CurrentFolder;
 class PageDispatcher;
-class RecordingPageDispatcher;
+class RoutedPageDispatcher;
+class MandaInOndaDispatcher;
 class frmAnteprimaGrafica;
 class frmModalita;
 namespace controls {
@@ -44,7 +46,8 @@ class frmGrafica : public QMainWindow,
                    public StartupWindow,
                    public ConsoleHost,
                    public DispatcherHost,
-                   public LinkPort {
+                   public LinkPort,
+                   public OnAirHost {
     Q_OBJECT
 public:
     frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
@@ -53,9 +56,12 @@ public:
 
     // The load: creates the controls and runs the start-up. False when the program must end.
     bool load();
-    // The page dispatcher the window and the link use (a recorder until the pages are built).
+    // The page dispatcher the window and the link use: the program's own once the graphics
+    // control is loaded; tests may put another in its place.
     void setPageDispatcher(PageDispatcher& pages);
-    PageDispatcher& pageDispatcher() { return *pages_; }
+    PageDispatcher& pageDispatcher();
+    // The program's page dispatcher and its page-on-air layer (null before the preview window).
+    MandaInOndaDispatcher* pagine() { return realPages_.get(); }
 
     // Units and controls, for the program's other parts and for tests.
     ConsoleRefresh& console() { return *console_; }
@@ -100,6 +106,12 @@ public:
     // LinkPort
     QString serverRemoto() override;
     void send(const QString& text) override;
+    // OnAirHost
+    bool vgaPreviewChecked() const override;
+    bool sponsorLit(int slot) const override;
+    void setSponsorLit(int slot, bool lit) override;
+    void graficaLocaleInOnda(const QString& nomePagina) override;
+    void setBusyPointer(bool busy) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -124,8 +136,9 @@ private:
     Services services_;
     const controls::ControlLoader& loader_;
     CurrentFolder& currentFolder_;
-    std::unique_ptr<RecordingPageDispatcher> recorder_;
-    PageDispatcher* pages_;
+    std::unique_ptr<RoutedPageDispatcher> pages_;
+    std::unique_ptr<PageContext> pageContext_;
+    std::unique_ptr<MandaInOndaDispatcher> realPages_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
     std::unique_ptr<ConsoleRefresh> console_;
     std::unique_ptr<LinkDispatcher> dispatcher_;

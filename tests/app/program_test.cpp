@@ -368,8 +368,8 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     ASSERT_TRUE(start());
     simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
     connectToSimulator();
-    auto& pages = static_cast<RecordingPageDispatcher&>(window->pageDispatcher());
-    pages.clear();
+    RecordingPageDispatcher pages;
+    window->setPageDispatcher(pages);
 
     // "I&2" with "Nominativo" unchecked: the name element first (11), then the split page (22).
     window->cmdPagina_Click(22);
@@ -402,6 +402,9 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     window->AggiornaClassificheInterfaccia();
     EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->console().view().currentTab, 0);
+    // The recorder leaves with this test; the window goes back to its own dispatcher.
+    ASSERT_NE(window->pagine(), nullptr);
+    window->setPageDispatcher(*window->pagine());
 }
 
 }  // namespace

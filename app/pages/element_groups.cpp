@@ -1,0 +1,223 @@
+#include "app/pages/element_groups.h"
+
+#include <QStringList>
+
+#include <cstdlib>
+
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/page_formats.h"
+#include "model/race_times.h"
+#include "model/run_result.h"
+
+namespace razudar {
+
+namespace {
+
+using Gra = controls::GraficaProxy;
+
+// Visibility of a named object: images are the names that start with "img" or "Sfondo".
+void visibile(PageContext& ctx, const QString& pagina, const QString& oggetto, bool v) {
+    if (oggetto.startsWith(QLatin1String("img")) || oggetto.startsWith(QLatin1String("Sfondo"))) {
+        ctx.gra.setProprietaImmagine(pagina, oggetto, ogImmagineProprietaVisibile, v);
+    } else {
+        ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaVisibile, v);
+    }
+}
+
+void gruppoVisibile(PageContext& ctx, const QString& pagina, const QString& gruppo, bool v) {
+    for (const QString& o : oggettiGruppo(gruppo)) visibile(ctx, pagina, o, v);
+}
+
+void testo(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore) {
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTesto, valore);
+}
+
+qint16 manche(const PageContext& ctx) { return ctx.krono().MancheSfidaCorrente(); }
+
+// A signed gap on a clock: "+" behind in white, "-" ahead or level in green.
+void distaccoConSegno(PageContext& ctx, const QString& pagina, const QString& oggetto, const QString& sfondo,
+                      qint32 g) {
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeSgn, true);
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
+    const QString ms = QString::number(TempoInMillesimi(std::abs(qint64(g))));
+    ctx.gra.TempoACorrere(pagina, oggetto, Gra::ogTempoACorrereProprietaTimeStop,
+                          (g >= 1 ? QStringLiteral("+") : QStringLiteral("-")) + ms);
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaColore, g >= 1 ? kColoreBianco : kColoreVerde);
+    visibile(ctx, pagina, oggetto, true);
+    visibile(ctx, pagina, sfondo, true);
+}
+
+void fermaOrologio(PageContext& ctx, const QString& pagina, const QString& oggetto, qint32 ms) {
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
+    ctx.gra.TempoACorrere(pagina, oggetto, Gra::ogTempoACorrereProprietaTimeStop, ms);
+}
+
+int numeroSplit(const QString& split) {
+    const QString s = split.toUpper();
+    if (s == QLatin1String("1")) return 1;
+    if (s == QLatin1String("2")) return 2;
+    return 0;
+}
+
+}  // namespace
+
+QStringList oggettiGruppo(const QString& gruppo) {
+    if (gruppo == QLatin1String("concorrente"))
+        return {"txtPettorale", "txtNominativo", "txtNazionalita", "imgNazionalita", "SfondoConcorrente"};
+    if (gruppo == QLatin1String("riferimento"))
+        return {"txtPettoraleRiferimento", "txtNominativoRiferimento", "txtTempoRiferimento",
+                "txtNazionalitaRiferimento", "imgNazionalitaRiferimento", "SfondoConcorrenteRiferimento",
+                "SfondoTempoRiferimento"};
+    if (gruppo == QLatin1String("distacco")) return {"txtDistacco", "SfondoDistacco"};
+    if (gruppo == QLatin1String("posizione")) return {"txtPosizioneAssoluta", "SfondoPosizioneAssoluta"};
+    if (gruppo == QLatin1String("manche"))
+        return {"txtTempoManche", "txtPosizioneManche", "SfondoPosizioneManche", "SfondoTempoManche"};
+    if (gruppo == QLatin1String("manchePrecedente"))
+        return {"txtPosizioneManchePrecedente", "SfondoPosizioneManchePrecedente", "txtDescrizioneManchePrecedente",
+                "SfondoDescrizioneManchePrecedente", "txtDistaccoManchePrecedente", "SfondoDistaccoManchePrecedente"};
+    if (gruppo == QLatin1String("classifica")) {
+        QStringList l;
+        for (int n = 1; n <= 3; ++n) {
+            for (const char* b : {"txtPosizione", "txtNominativo", "imgNazionalita", "txtNazionalita", "txtRisultato"})
+                l << QLatin1String(b) + QString::number(n);
+        }
+        return l << QStringLiteral("SfondoClassifica");
+    }
+    if (gruppo == QLatin1String("distacchiSfida"))
+        return {"txtDistaccoA", "SfondoDistaccoA", "txtDistaccoB", "SfondoDistaccoB"};
+    if (gruppo == QLatin1String("descrizioniSfida"))
+        return {"txtDescrizioneA", "SfondoDescrizioneA", "txtDescrizioneB", "SfondoDescrizioneB"};
+    return {};
+}
+
+void NascondiClassificaTC(PageContext& ctx, const QString& pagina) {
+    ctx.state.ClassificaTCVisibile = false;
+    gruppoVisibile(ctx, pagina, QStringLiteral("classifica"), false);
+}
+void NascondiPosizioneAssoluta(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("posizione"), false);
+}
+void NascondiConcorrenteTC(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("concorrente"), false);
+}
+void MostraConcorrenteTC(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("concorrente"), true);
+}
+void NascondiConcorrenteRiferimento(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("riferimento"), false);
+}
+void NascondiDistacco(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("distacco"), false);
+}
+void NascondiTempoManche(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("manche"), false);
+}
+void NascondiManchePrecedente(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("manchePrecedente"), false);
+}
+void NascondiDistacchiSfida(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("distacchiSfida"), false);
+}
+void NascondiDescrizioniSfida(PageContext& ctx, const QString& pagina) {
+    gruppoVisibile(ctx, pagina, QStringLiteral("descrizioniSfida"), false);
+}
+
+void MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QString& categoria) {
+    clsKrono& k = ctx.krono();
+    const qint16 sel = ctx.state.ConcorrenteSelezionato;
+    const int leader = k.ConcorrenteInPosizione(0, 1, ctx.state.CategoriaSelezionata);
+    if (!k.ConcorrenteExists(qint16(leader))) return;
+    const clsConcorrente* l = k.findConcorrente(qint16(leader));
+    const clsRisultati* r = l ? l->existingResult(manche(ctx)) : nullptr;
+    if (r && r->Tempo() > 0 && leader != sel) {
+        distaccoConSegno(ctx, pagina, QStringLiteral("txtDistaccoManchePrecedente"),
+                         QStringLiteral("SfondoDistaccoManchePrecedente"),
+                         k.DistaccoTraConcorrenti(1, 1, sel, qint16(leader)));
+    }
+    testo(ctx, pagina, QStringLiteral("txtDescrizioneManchePrecedente"), QStringLiteral("Posizione Manche 1"));
+    testo(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"), k.PosizioneInClassifica(1, sel, categoria));
+    for (const char* o : {"txtPosizioneManchePrecedente", "txtDescrizioneManchePrecedente",
+                          "SfondoPosizioneManchePrecedente", "SfondoDescrizioneManchePrecedente"})
+        visibile(ctx, pagina, QLatin1String(o), true);
+}
+
+void MostraDistacco(PageContext& ctx, const QString& pagina, const QString& categoria, const QString& split) {
+    clsKrono& k = ctx.krono();
+    const qint16 sel = ctx.state.ConcorrenteSelezionato;
+    const qint16 m = manche(ctx);
+    const int leader = k.ConcorrenteInPosizione(0, 1, categoria);
+    if (k.StatoConcorrenteDopoManche(m, qint16(leader)) != 0) return;
+    qint32 slot = 0;
+    int riferimento = leader;
+    if (const int n = numeroSplit(split)) {
+        slot = 5 + n;
+    } else if (split.toUpper() == QLatin1String("F") && k.PosizioneInClassifica(0, sel, categoria) == 1) {
+        riferimento = k.ConcorrenteInPosizione(0, 2, categoria);
+    }
+    const qint32 g = k.DistaccoTraConcorrenti(slot, m, sel, qint16(riferimento));
+    if (riferimento != sel && g != kMissingTimePacked) {
+        distaccoConSegno(ctx, pagina, QStringLiteral("txtDistacco"), QStringLiteral("SfondoDistacco"), g);
+    }
+}
+
+void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const QString& categoria,
+                                  const QString& split) {
+    clsKrono& k = ctx.krono();
+    const qint16 sel = ctx.state.ConcorrenteSelezionato;
+    const qint16 m = manche(ctx);
+    const int r = k.ConcorrenteInPosizione(0, 1, categoria);
+    qint32 t = 0;
+    if (r != -1) {
+        if (const int n = numeroSplit(split)) {
+            const qint32 tempo = k.TempoIntermedioConcorrente(m, qint16(r), qint16(n));
+            if (tempo > 0) t = tempo;
+        } else if (split.toUpper() == QLatin1String("F") && k.StatoConcorrenteDopoManche(m, qint16(r)) == 0) {
+            t = k.TempoTotaleConcorrente(m, qint16(r));
+        }
+    }
+    if (t < 1 || r == sel) return;
+    fermaOrologio(ctx, pagina, QStringLiteral("txtTempoRiferimento"), TempoInMillesimi(t));
+    const auto c = k.ConcorrenteItem(qint16(r));
+    testo(ctx, pagina, QStringLiteral("txtPettoraleRiferimento"), c->PettoraleStampa());
+    testo(ctx, pagina, QStringLiteral("txtNominativoRiferimento"),
+          FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
+    ImpostaNazionalita(ctx, pagina, QStringLiteral("NazionalitaRiferimento"), c->Nazionalita());
+    for (const char* o : {"txtPettoraleRiferimento", "txtNominativoRiferimento", "SfondoConcorrenteRiferimento",
+                          "txtTempoRiferimento", "SfondoTempoRiferimento"})
+        visibile(ctx, pagina, QLatin1String(o), true);
+}
+
+void MostraTempoManche(PageContext& ctx, const QString& pagina) {
+    clsKrono& k = ctx.krono();
+    const qint16 m = manche(ctx);
+    if (m <= 1) return;
+    const qint16 sel = ctx.state.ConcorrenteSelezionato;
+    const clsConcorrente* c = k.findConcorrente(sel);
+    const clsRisultati* r = c ? c->existingResult(m) : nullptr;
+    fermaOrologio(ctx, pagina, QStringLiteral("txtTempoManche"), TempoInMillesimi(r ? r->Tempo() : 0));
+    testo(ctx, pagina, QStringLiteral("txtPosizioneManche"), k.PosizioneInClassifica(m, sel, ctx.state.CategoriaSelezionata));
+    for (const char* o : {"txtTempoManche", "txtPosizioneManche", "SfondoTempoManche", "SfondoPosizioneManche"})
+        visibile(ctx, pagina, QLatin1String(o), true);
+}
+
+void MostraPosizioneAssoluta(PageContext& ctx, const QString& pagina, const QString& split) {
+    clsKrono& k = ctx.krono();
+    const qint16 sel = ctx.state.ConcorrenteSelezionato;
+    const QString& cat = ctx.state.CategoriaSelezionata;
+    const bool finale = split.toUpper() == QLatin1String("F");
+    int p = 0;
+    if (const int n = numeroSplit(split)) p = k.PosizioneInClassifica(5 + n, sel, cat);
+    else if (finale) p = k.PosizioneInClassifica(0, sel, cat);
+    testo(ctx, pagina, QStringLiteral("txtPosizioneAssoluta"), p);
+    visibile(ctx, pagina, QStringLiteral("txtPosizioneAssoluta"), finale);
+    visibile(ctx, pagina, QStringLiteral("SfondoPosizioneAssoluta"), finale);
+}
+
+bool RigaDisponibile(const PageContext& ctx, int riga, qint16 tipo, const QString& categoria) {
+    const clsKrono& k = ctx.krono();
+    if (tipo == kElencoClassifica) return riga <= k.NumeroConcorrentiInClassifica(0, categoria);
+    if (tipo == kElencoPartenti) return riga <= k.TotalePartenti(k.MancheSfidaCorrente(), categoria);
+    return false;
+}
+
+}  // namespace razudar

@@ -1,0 +1,66 @@
+#include "app/pages/list_paging.h"
+
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/element_groups.h"
+#include "app/pages/on_air.h"
+
+namespace razudar {
+
+namespace {
+
+// The pause after the rows are hidden on a new page and after each row's texts are written.
+constexpr int kAttesaScritturaMs = 100;
+
+}  // namespace
+
+void ScriviImmaginiGara(PageContext& ctx, const QString& pagina) {
+    const clsGara& gara = ctx.krono().cGara;
+    const GraphicsResources& r = ctx.state.resources;
+    ctx.gra.setProprietaImmagine(pagina, QStringLiteral("imgSpecialita"), ogImmagineProprietaPercorso,
+                                 r.CartellaSpecialita + gara.DisciplinaCodice() + QStringLiteral(".tga"));
+    ctx.gra.setProprietaImmagine(
+        pagina, QStringLiteral("imgFederazione"), ogImmagineProprietaPercorso,
+        r.CartellaLoghi + QStringLiteral("FIS") + (gara.TipoFederazione() == 2 ? QStringLiteral("I") : QString()) +
+            QStringLiteral(".tga"));
+}
+
+void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
+    PageOnAir& onAir = *ctx.onAir;
+    const int R = e.righe;
+    if (schermo > ctx.state.PaginaElencoCorrente) {
+        if (!RigaDisponibile(ctx, (schermo - 1) * R + 1, e.tipo, e.categoria)) {
+            onAir.PulisciGrafica();
+            return;
+        }
+        ctx.state.PaginaElencoCorrente = schermo;
+    }
+    const int base = (ctx.state.PaginaElencoCorrente - 1) * R;
+    const int effettoOut = onAir.EffettoRigheOut();
+    const int direzioneOut = onAir.DirezioneRigheOut();
+    const int velocitaOut = onAir.TempoRigheOut();
+    if (schermo != 1) {
+        const int attesa = onAir.AttesaRigheOut();
+        for (int r = 1; r <= R; ++r) {
+            ctx.gra.SpostaRiga(effettoOut, e.pagina, direzioneOut, velocitaOut, r, r, true, QString(), e.campi, true);
+            ctx.waitMs(attesa);
+        }
+    } else {
+        if (!onAir.CaricaPaginaInOnda(e.pagina, 0, false)) return;
+        e.scriviTitoli();
+        ctx.gra.SpostaRiga(effettoOut, e.pagina, direzioneOut, velocitaOut, 1, R, false, QString(), e.campi, true);
+        ctx.waitMs(kAttesaScritturaMs);
+        onAir.AvviaPaginaInOnda(e.pagina, QString());
+    }
+    const int effettoIn = onAir.EffettoRigheIn();
+    const int direzioneIn = onAir.DirezioneRigheIn();
+    const int velocitaIn = onAir.TempoRigheIn();
+    const int attesaIn = onAir.AttesaRigheIn();
+    for (int r = 1; r <= R; ++r) {
+        e.scriviRiga(r, base + r);
+        ctx.waitMs(kAttesaScritturaMs);
+        ctx.gra.SpostaRiga(effettoIn, e.pagina, direzioneIn, velocitaIn, r, r, true, QString(), e.campi, true);
+        ctx.waitMs(attesaIn);
+    }
+}
+
+}  // namespace razudar

@@ -1,0 +1,71 @@
+#pragma once
+// What every page unit shares: the program state, the one graphics control of the preview
+// window, the outside world, and the few services of the main window and the database that the
+// builders read. Built once by the main window; tests build their own.
+#include <QString>
+
+#include <functional>
+
+#include "app/program_state.h"
+#include "platform/services/services.h"
+
+namespace razudar {
+
+namespace controls {
+class GraficaProxy;
+}
+
+// What the page-on-air layer needs of the main window.
+class OnAirHost {
+public:
+    virtual ~OnAirHost() = default;
+    // The check mark of the menu item "VGA": the pages are previewed, no transition runs.
+    virtual bool vgaPreviewChecked() const = 0;
+    // A sponsor button is lit (red) exactly while its clip plays; slots 0 and 1.
+    virtual bool sponsorLit(int slot) const = 0;
+    virtual void setSponsorLit(int slot, bool lit) = 0;
+    virtual void setStatusPanel(const QString& key, const QString& text) = 0;
+    // The hook the main window offers whenever a page is recorded on air.
+    virtual void graficaLocaleInOnda(const QString& nomePagina) = 0;
+    // The hourglass while a page starts.
+    virtual void setBusyPointer(bool busy) = 0;
+};
+
+class PageOnAir;
+
+// Property and method codes of the graphics control's public enumerations for image and
+// animation objects (the text and clock codes are on the proxy).
+inline constexpr int ogImmagineProprietaPercorso = 3;
+inline constexpr int ogImmagineProprietaVisibile = 4;
+inline constexpr int ogAnimazioneProprietaPercorso = 3;
+inline constexpr int ogAnimazioneProprietaVisibile = 4;
+inline constexpr int ogAnimazioneMetodoStart = 0;
+inline constexpr int ogAnimazioneMetodoStop = 1;
+
+// The colours of the pages' texts: a winner or a competitor ahead in green, the others white.
+inline constexpr qint32 kColoreBianco = 16777215;  // RGB(255, 255, 255)
+inline constexpr qint32 kColoreVerde = 65280;      // RGB(0, 255, 0)
+
+struct PageContext {
+    PageContext(ProgramState& s, controls::GraficaProxy& g, const Services& services_, OnAirHost& h)
+        : state(s), gra(g), services(services_), host(h) {}
+
+    ProgramState& state;
+    controls::GraficaProxy& gra;  // MirtGRA1
+    Services services;
+    OnAirHost& host;
+    PageOnAir* onAir = nullptr;  // set by the dispatcher that owns the layer
+    // The turn-type code of a turn-type id (upper case, "" unknown), read on every call.
+    std::function<QString(qint32)> codiceTipoTurno;
+    // A language text of the active race ("" without one).
+    std::function<QString(const QString&)> testoLingua;
+    // Re-ranks and refreshes the operator's console.
+    std::function<void()> aggiornaClassificheInterfaccia;
+
+    clsKrono& krono() const { return *state.race.Krono; }
+    void waitMs(int ms) const {
+        if (services.waiter) services.waiter->sleepMs(ms);
+    }
+};
+
+}  // namespace razudar

@@ -1,0 +1,23 @@
+#pragma once
+// The shared rules by which every page writes names, nations and clock formats, following the
+// operator's display options, and the test of a parallel turn.
+#include <QString>
+
+#include "app/pages/page_context.h"
+
+namespace razudar {
+
+// Display name: surname and first name (or its initial and a point) by OpzioneNominativi:
+// 0 upper case, 1 proper case, 2 unchanged, other the empty text.
+QString FormattaNominativo(const ProgramState& state, const QString& cognome, const QString& nome, bool soloIniziale);
+QString FormattaCognome(const ProgramState& state, const QString& cognome);
+QString FormattaNome(const ProgramState& state, const QString& nome, bool soloIniziale);
+// Writes the nation group "txt"/"img"/"imgMini" + base of the page by OpzioneNazionalita.
+void ImpostaNazionalita(const PageContext& ctx, const QString& pagina, const QString& base, const QString& codice);
+// The clock stop format of the race's resolution ("" outside 1..4).
+QString FormatoTempoRisoluzione(const clsKrono& krono);
+// The current turn is run as parallel heats: a parallel race in a turn other than those of
+// turn-type ids 1 and 2.
+bool TurnoParallelo(const PageContext& ctx);
+
+}  // namespace razudar

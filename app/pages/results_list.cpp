@@ -1,0 +1,77 @@
+#include "app/pages/results_list.h"
+
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/element_groups.h"
+#include "app/pages/list_paging.h"
+#include "app/pages/page_formats.h"
+#include "model/race_times.h"
+
+namespace razudar {
+
+namespace {
+
+using Gra = controls::GraficaProxy;
+
+// A packed time as the lists show it: 12 wide, cut to the race's resolution.
+QString testoTempo(const clsKrono& k, qint64 packed, bool trim) {
+    return ConvertiRisoluzione(true, FormattaTempo(packed, 12, trim, false), k.cGara.Risoluzione()).toString();
+}
+
+}  // namespace
+
+QStringList CampiRigaClassifica() {
+    return {QStringLiteral("imgPosizione"),   QStringLiteral("txtPosizione"),  QStringLiteral("imgNazionalita"),
+            QStringLiteral("txtNazionalita"), QStringLiteral("txtNominativo"), QStringLiteral("txtRisultato")};
+}
+
+void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QString& categoria) {
+    ElencoPagina e;
+    e.pagina = QString::fromUtf16(bassa ? kPaginaClassificaBassa : kPaginaClassifica);
+    e.righe = bassa ? ctx.state.resources.RigheClassificaBassa : ctx.state.resources.RigheClassifica;
+    e.campi = CampiRigaClassifica();
+    e.tipo = kElencoClassifica;
+    e.categoria = categoria;
+    const QString pagina = e.pagina;
+    e.scriviTitoli = [&ctx, pagina, categoria] {
+        const clsKrono& k = ctx.krono();
+        ScriviImmaginiGara(ctx, pagina);
+        const QString descrizione = k.CategoriaItem(categoria)->Descrizione();
+        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtTitolo1"), Gra::ogTestoProprietaTesto, k.cGara.DescrizioneGara());
+        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtTitolo2"), Gra::ogTestoProprietaTesto,
+                                  QStringLiteral("CLASSIFICA") +
+                                      (descrizione.isEmpty() ? QString() : QStringLiteral(" ")) + descrizione);
+        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtTitolo3"), Gra::ogTestoProprietaTesto,
+                                  k.cGara.DescrizioneSessione());
+    };
+    // With a result option other than time or gap a row keeps the result of the row before.
+    QString risultato;
+    e.scriviRiga = [&ctx, pagina, categoria, &risultato](int r, int p) {
+        const clsKrono& k = ctx.krono();
+        const qint16 m = k.MancheSfidaCorrente();
+        const int c = k.ConcorrenteInPosizione(0, p, categoria);
+        QString posizione, nominativo, nazione;
+        if (RigaDisponibile(ctx, p, kElencoClassifica, categoria) && c != -1 &&
+            k.StatoConcorrenteDopoManche(m, qint16(c)) == 0) {
+            const auto item = k.ConcorrenteItem(qint16(c));
+            posizione = QString::number(p);
+            nominativo = FormattaNominativo(ctx.state, item->Cognome(), item->Nome(), false);
+            nazione = item->Nazionalita();
+            const QString tempo = testoTempo(k, k.TempoTotaleConcorrente(m, qint16(c)), false);
+            const int leader = k.ConcorrenteInPosizione(0, 1, ctx.state.CategoriaSelezionata);
+            const QString distacco =
+                QStringLiteral("+") + testoTempo(k, k.DistaccoTraConcorrenti(0, m, qint16(c), qint16(leader)), true);
+            if (ctx.state.OpzioneRisultato == 0) risultato = tempo;
+            else if (ctx.state.OpzioneRisultato == 1) risultato = p == 1 ? tempo : distacco;
+        } else {
+            risultato.clear();
+        }
+        const QString n = QString::number(r);
+        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtPosizione") + n, Gra::ogTestoProprietaTesto, posizione);
+        ImpostaNazionalita(ctx, pagina, QStringLiteral("Nazionalita") + n, nazione);
+        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtNominativo") + n, Gra::ogTestoProprietaTesto, nominativo);
+        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtRisultato") + n, Gra::ogTestoProprietaTesto, risultato);
+    };
+    PaginaElenco(ctx, schermo, e);
+}
+
+}  // namespace razudar

@@ -1,0 +1,18 @@
+#pragma once
+// The standings pages of the current run: "Classifica" (full page) and "ClassificaBassa" (lower
+// third), one screen of ranked competitors of a category at a time.
+#include <QString>
+
+#include "app/pages/page_context.h"
+
+namespace razudar {
+
+inline constexpr char16_t kPaginaClassifica[] = u"Classifica";
+inline constexpr char16_t kPaginaClassificaBassa[] = u"ClassificaBassa";
+
+// The six base names of a results row, the field list of its moves.
+QStringList CampiRigaClassifica();
+
+void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QString& categoria);
+
+}  // namespace razudar

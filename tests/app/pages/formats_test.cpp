@@ -1,0 +1,96 @@
+// Names, nations and clock formats by the display options.
+#include "app/pages/page_formats.h"
+#include "pages_fixture.h"
+
+namespace razudar::pagestest {
+namespace {
+
+TEST(PageFormats, NamesFollowTheNameOption) {
+    const struct {
+        qint16 option;
+        const char* surname;
+        const char* name;
+        bool initial;
+        const char* expected;
+    } cases[] = {
+        {0, "Rossi", "mario", true, "ROSSI M."},   {1, "Rossi", "mario", true, "Rossi M."},
+        {2, "Rossi", "mario", true, "Rossi m."},   {0, "de rossi", "mario", false, "DE ROSSI MARIO"},
+        {1, "DE ROSSI", "MARIO", false, "De Rossi Mario"}, {0, "Rossi", "", true, "ROSSI "},
+        {2, "Rossi", "   ", true, "Rossi  "},      {5, "Rossi", "mario", false, ""},
+    };
+    for (const auto& c : cases) {
+        ProgramState state;
+        state.OpzioneNominativi = c.option;
+        EXPECT_EQ(FormattaNominativo(state, QString::fromUtf8(c.surname), QString::fromUtf8(c.name), c.initial),
+                  QString::fromUtf8(c.expected))
+            << c.option << ' ' << c.surname << ' ' << c.name;
+    }
+    ProgramState state;
+    state.OpzioneNominativi = 1;
+    EXPECT_EQ(FormattaCognome(state, QStringLiteral("DE ALIPRANDINI")), QStringLiteral("De Aliprandini"));
+    EXPECT_EQ(FormattaNome(state, QStringLiteral("luca"), true), QStringLiteral("L."));
+    state.OpzioneNominativi = 3;
+    EXPECT_EQ(FormattaCognome(state, QStringLiteral("Rossi")), QString());
+}
+
+TEST_F(Pages, NationGroupsFollowTheNationOption) {
+    const QString page = QStringLiteral("ConcorrenteScheda");
+    ASSERT_TRUE(gra->CaricaPagina(page, 0));
+    const QString flag = state.resources.CartellaNazionalita + QStringLiteral("nor.tga");
+    const QString mini = state.resources.CartellaMiniature + QStringLiteral("nor.tga");
+    const struct {
+        qint16 option;
+        bool text, image;
+        const char* shown;
+        bool imagesWritten;
+    } cases[] = {
+        {0, true, false, "NOR", false},
+        {1, false, true, "", true},
+        {2, false, false, "", false},
+        {3, true, true, "NOR", true},
+    };
+    for (const auto& c : cases) {
+        // Start each case from a known group: text hidden and empty, flags shown with no file.
+        gra->setProprietaTesto(page, QStringLiteral("txtNazionalita"), 4, false);
+        gra->setProprietaTesto(page, QStringLiteral("txtNazionalita"), 0, QString());
+        gra->setProprietaImmagine(page, QStringLiteral("imgNazionalita"), 4, true);
+        gra->setProprietaImmagine(page, QStringLiteral("imgNazionalita"), 3, QString());
+        gra->setProprietaImmagine(page, QStringLiteral("imgMiniNazionalita"), 3, QString());
+        state.OpzioneNazionalita = c.option;
+        // The code as stored: shown in upper case, used unchanged in the file name.
+        ImpostaNazionalita(*ctx, page, QStringLiteral("Nazionalita"), QStringLiteral("nor"));
+        EXPECT_EQ(textVisible(page, QStringLiteral("txtNazionalita")), c.text) << c.option;
+        EXPECT_EQ(text(page, QStringLiteral("txtNazionalita")), QLatin1String(c.shown)) << c.option;
+        EXPECT_EQ(imageVisible(page, QStringLiteral("imgNazionalita")), c.image) << c.option;
+        EXPECT_EQ(imagePath(page, QStringLiteral("imgNazionalita")), c.imagesWritten ? flag : QString()) << c.option;
+        EXPECT_EQ(imagePath(page, QStringLiteral("imgMiniNazionalita")), c.imagesWritten ? mini : QString()) << c.option;
+    }
+    // An empty code hides both flags but still names the folder's ".tga".
+    state.OpzioneNazionalita = 1;
+    ImpostaNazionalita(*ctx, page, QStringLiteral("Nazionalita"), QString());
+    EXPECT_FALSE(imageVisible(page, QStringLiteral("imgNazionalita")));
+    EXPECT_EQ(imagePath(page, QStringLiteral("imgNazionalita")), state.resources.CartellaNazionalita + QStringLiteral(".tga"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(Pages, ClockFormatsAndTheParallelTurnTest) {
+    clsKrono& k = state.krono();
+    const char* formats[] = {"", "nz hh:mm:ss", "nz hh:mm:ss:d", "nz hh:mm:ss:dc", "nz hh:mm:ss:dcm", ""};
+    for (int r = 0; r <= 5; ++r) {
+        k.cGara.setRisoluzione(r);
+        EXPECT_EQ(FormatoTempoRisoluzione(k), QLatin1String(formats[r])) << r;
+    }
+    const struct {
+        bool parallel;
+        const char* turn;
+        bool expected;
+    } cases[] = {{false, "PAR", false}, {true, "PAR", true}, {true, "qua", false}, {true, "Gar", false}};
+    for (const auto& c : cases) {
+        k.cGara.setParallelo(c.parallel);
+        k.setTurnoCorrente(QLatin1String(c.turn));
+        EXPECT_EQ(TurnoParallelo(*ctx), c.expected) << c.turn;
+    }
+}
+
+}  // namespace
+}  // namespace razudar::pagestest

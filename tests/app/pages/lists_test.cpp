@@ -1,0 +1,160 @@
+// The results lists and the start list paged screen by screen, the dispatcher's list codes, and
+// the standing rows of the running-clock page.
+#include "app/pages/start_list.h"
+#include "pages_fixture.h"
+
+namespace razudar::pagestest {
+namespace {
+
+const QString kClassifica = QStringLiteral("Classifica");
+const QString kPartenti = QStringLiteral("Partenti");
+
+struct Row {
+    const char* position;
+    const char* name;
+    const char* nation;
+    const char* result;
+};
+
+TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
+    ASSERT_EQ(state.resources.RigheClassifica, 10);
+    state.OpzioneNazionalita = 3;
+    pages->MandaInOnda(1);
+    EXPECT_EQ(onAir(), kClassifica);
+    EXPECT_EQ(state.PaginaElencoCorrente, 1);
+    EXPECT_EQ(state.UltimoCodiceElenco, 1);
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo1")), QStringLiteral("Coppa del Mondo - Alta Badia"));
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo2")), QStringLiteral("CLASSIFICA"));
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo3")), QStringLiteral("Slalom Gigante - 1a Manche"));
+    EXPECT_EQ(imagePath(kClassifica, QStringLiteral("imgFederazione")), state.resources.CartellaLoghi + QStringLiteral("FISI.tga"));
+    EXPECT_EQ(imagePath(kClassifica, QStringLiteral("imgSpecialita")), state.resources.CartellaSpecialita + QStringLiteral("SA.tga"));
+    const Row first[] = {{"1", "KRISTOFFERSEN HENRIK", "NOR", "1'50.01"}, {"2", "SCHWARZ MARCO", "AUT", "1'50.02"},
+                         {"8", "PINTURAULT ALEXIS", "FRA", "1'50.08"},   {"9", "MEILLARD LOÏC", "SUI", "1'50.10"},
+                         {"10", "FELLER MANUEL", "AUT", "1'50.11"}};
+    const int firstRows[] = {1, 2, 8, 9, 10};
+    for (int i = 0; i < 5; ++i) {
+        const QString n = QString::number(firstRows[i]);
+        EXPECT_EQ(text(kClassifica, "txtPosizione" + n), QLatin1String(first[i].position)) << n.toStdString();
+        EXPECT_EQ(text(kClassifica, "txtNominativo" + n), QString::fromUtf8(first[i].name)) << n.toStdString();
+        EXPECT_EQ(text(kClassifica, "txtNazionalita" + n), QLatin1String(first[i].nation)) << n.toStdString();
+        EXPECT_EQ(text(kClassifica, "txtRisultato" + n), QLatin1String(first[i].result)) << n.toStdString();
+        EXPECT_TRUE(textVisible(kClassifica, "txtNominativo" + n)) << n.toStdString();
+        EXPECT_TRUE(imageVisible(kClassifica, "imgNazionalita" + n)) << n.toStdString();
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+
+    // "+": positions 11 and 12; 12 did not finish and leaves an empty row, as do rows 3 to 10.
+    pages->MandaInOnda(13);
+    EXPECT_EQ(onAir(), kClassifica);
+    EXPECT_EQ(state.PaginaElencoCorrente, 2);
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtPosizione1")), QStringLiteral("11"));
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtNominativo1")), QStringLiteral("BRENNSTEINER STEFAN"));
+    for (int r = 2; r <= 10; ++r) {
+        const QString n = QString::number(r);
+        EXPECT_TRUE(text(kClassifica, "txtPosizione" + n).isEmpty()) << r;
+        EXPECT_TRUE(text(kClassifica, "txtNominativo" + n).isEmpty()) << r;
+        EXPECT_TRUE(text(kClassifica, "txtRisultato" + n).isEmpty()) << r;
+        EXPECT_FALSE(imageVisible(kClassifica, "imgNazionalita" + n)) << r;
+    }
+    // "+" past the end takes the list off the air, again and again.
+    pages->MandaInOnda(13);
+    EXPECT_TRUE(onAir().isEmpty());
+    EXPECT_EQ(state.PaginaElencoCorrente, 2);
+    pages->MandaInOnda(13);
+    EXPECT_TRUE(onAir().isEmpty());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(Pages, TheGapOptionShowsTheWinnersTimeAndTheGaps) {
+    state.OpzioneRisultato = 1;
+    state.OpzioneNominativi = 1;
+    state.CategoriaSelezionata = QStringLiteral("M");
+    pages->MandaInOnda(3);
+    const QString page = QStringLiteral("ClassificaBassa");
+    ASSERT_EQ(onAir(), page);
+    EXPECT_EQ(state.UltimoCodiceElenco, 3);
+    EXPECT_EQ(text(page, QStringLiteral("txtTitolo2")), QStringLiteral("CLASSIFICA Maschile"));
+    const Row rows[] = {{"1", "Kristoffersen Henrik", "NOR", "1'50.01"},
+                        {"2", "De Aliprandini Luca", "ITA", "+0.02"},
+                        {"3", "Noël Clément", "FRA", "+0.04"}};
+    for (int r = 1; r <= 3; ++r) {
+        const QString n = QString::number(r);
+        EXPECT_EQ(text(page, "txtPosizione" + n), QLatin1String(rows[r - 1].position));
+        EXPECT_EQ(text(page, "txtNominativo" + n), QString::fromUtf8(rows[r - 1].name));
+        EXPECT_EQ(text(page, "txtRisultato" + n), QLatin1String(rows[r - 1].result));
+    }
+    // "+" keeps the lower third.
+    pages->MandaInOnda(13);
+    EXPECT_EQ(onAir(), page);
+    EXPECT_EQ(text(page, QStringLiteral("txtPosizione1")), QStringLiteral("4"));
+}
+
+TEST_F(Pages, ListCodesActOnTheListOnAir) {
+    // A category without ranked competitors: nothing on air, the screen back to 1.
+    state.PaginaElencoCorrente = 4;
+    state.CategoriaSelezionata = QStringLiteral("NONE");
+    pages->MandaInOnda(1);
+    EXPECT_TRUE(onAir().isEmpty());
+    EXPECT_EQ(state.PaginaElencoCorrente, 1);
+    state.CategoriaSelezionata = QStringLiteral("XXXXX");
+    // "+" with no list on air does nothing; unknown codes do nothing.
+    for (qint16 code : {13, 14, 28, -1}) {
+        pages->MandaInOnda(code);
+        EXPECT_TRUE(onAir().isEmpty()) << code;
+        EXPECT_EQ(state.PaginaElencoCorrente, 1) << code;
+    }
+    // The start list, and "+" (13) on it pages the start list.
+    pages->MandaInOnda(2);
+    ASSERT_EQ(onAir(), kPartenti);
+    EXPECT_EQ(state.UltimoCodiceElenco, 2);
+    EXPECT_EQ(text(kPartenti, QStringLiteral("txtTitolo2")), QStringLiteral("PARTENTI Slalom Gigante - 1a Manche"));
+    EXPECT_EQ(text(kPartenti, QStringLiteral("txtNominativo1")), QStringLiteral("KRISTOFFERSEN H."));
+    EXPECT_EQ(text(kPartenti, QStringLiteral("txtSocieta1")), QStringLiteral("Sci Club 1"));
+    // Who did not finish is in the start list like the others.
+    EXPECT_EQ(text(kPartenti, QStringLiteral("txtPettorale9")), QStringLiteral("9"));
+    pages->MandaInOnda(13);
+    EXPECT_EQ(onAir(), kPartenti);
+    EXPECT_EQ(state.PaginaElencoCorrente, 2);
+    EXPECT_EQ(text(kPartenti, QStringLiteral("txtPettorale2")), QStringLiteral("12"));
+    EXPECT_TRUE(text(kPartenti, QStringLiteral("txtPettorale3")).isEmpty());
+    pages->MandaInOnda(14);
+    EXPECT_TRUE(onAir().isEmpty());
+    // 14 with the results on air pages the results.
+    pages->MandaInOnda(1);
+    pages->MandaInOnda(14);
+    EXPECT_EQ(onAir(), kClassifica);
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtPosizione1")), QStringLiteral("11"));
+    // In a parallel turn code 2 is the board's, not the start list's.
+    state.krono().cGara.setParallelo(true);
+    state.krono().setTurnoCorrente(QStringLiteral("PAR"));
+    pages->MandaInOnda(2);
+    EXPECT_NE(onAir(), kPartenti);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(Pages, StandingRowsShowThePlacesAroundTheSelectedCompetitor) {
+    const QString page = QStringLiteral("TempoACorrere");
+    ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(page, 0, false));
+    state.ClassificaTCVisibile = true;
+    pages->MandaInOnda(10);  // the top three
+    EXPECT_TRUE(imageVisible(page, QStringLiteral("SfondoClassifica")));
+    EXPECT_EQ(text(page, QStringLiteral("txtPosizione1")), QStringLiteral("1"));
+    EXPECT_EQ(text(page, QStringLiteral("txtPosizione3")), QStringLiteral("3"));
+    EXPECT_EQ(textProperty(page, QStringLiteral("txtRisultato3"), 9).toString(), QStringLiteral("nz hh:mm:ss:dc"));
+    // Place 11: rows of places 10 and 11; place 12 did not finish, so row 3 keeps place 3.
+    state.ConcorrenteSelezionato = 112;
+    MostraClassificaTC(*ctx, page, false);
+    EXPECT_EQ(text(page, QStringLiteral("txtPosizione1")), QStringLiteral("10"));
+    EXPECT_EQ(text(page, QStringLiteral("txtNominativo2")), QStringLiteral("BRENNSTEINER S."));
+    EXPECT_EQ(text(page, QStringLiteral("txtPosizione3")), QStringLiteral("3"));
+    EXPECT_TRUE(textVisible(page, QStringLiteral("txtRisultato2")));
+    // Code 10 with the switch off hides the rows and clears the switch.
+    state.ClassificaTCVisibile = false;
+    pages->MandaInOnda(10);
+    EXPECT_FALSE(imageVisible(page, QStringLiteral("SfondoClassifica")));
+    EXPECT_FALSE(textVisible(page, QStringLiteral("txtNominativo2")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+}  // namespace
+}  // namespace razudar::pagestest
