@@ -32,7 +32,11 @@ QString numberText(double n) { return CStr(QVariant(n)); }
 
 // A grid column caption without its sort mark.
 QString withoutSortMark(QString caption) {
-    if (caption.endsWith(u'<') || caption.endsWith(u'>')) caption.chop(1);
+    if (caption.endsWith(QStringLiteral(" <")) || caption.endsWith(QStringLiteral(" >"))) {
+        caption.chop(2);
+    } else if (caption.endsWith(u'<') || caption.endsWith(u'>')) {
+        caption.chop(1);
+    }
     return caption;
 }
 
