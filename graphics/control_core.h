@@ -1,11 +1,15 @@
 #pragma once
 #include <memory>
 
+#include "graphics/clock_bars.h"
 #include "graphics/control_state.h"
+#include "graphics/info_groups.h"
+#include "graphics/object_groups.h"
 #include "graphics/object_lookup.h"
 #include "graphics/object_properties.h"
 #include "graphics/output_control.h"
 #include "graphics/page_lifecycle.h"
+#include "graphics/row_movers.h"
 
 namespace razudar {
 class SystemClock;
@@ -30,6 +34,10 @@ public:
     PageLifecycle pages{state, output};
     ObjectLookup lookup{state};
     ObjectProperties properties{state, lookup};
+    ClockBars clocks{state, properties};
+    RowMovers movers{state, properties};
+    ObjectGroups groups{state, lookup, properties};
+    InfoGroups info{state, properties};
 
 private:
     std::unique_ptr<SystemClock> systemClock_;

@@ -39,10 +39,11 @@ bool initialiseControl(ControlState& s, QObject* context, const NotifySink& noti
     if (!s.Fb->StartOutput()) return abandon(s, s.Fb->lastError());
     if (!s.Fb->SetLayer1Active(0)) return abandon(s, s.Fb->lastError());
     if (!s.Model1->SetPlaneMode(1)) return abandon(s, s.Model1->lastError());
-    // Only plane 0's notifications are passed on to the host.
+    // Only plane 0's notifications are passed on to the host, always after the call in
+    // progress has returned (queued), never from inside it.
     if (notify) {
         QObject::connect(s.Model0.get(), &Renderer::Notify, context,
-                         [notify](const QString& name, int event) { notify(name, event); });
+                         [notify](const QString& name, int event) { notify(name, event); }, Qt::QueuedConnection);
     }
     if (env.waiter) env.waiter->processEvents();
 

@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "graphics/group_state.h"
 #include "graphics/gra_types.h"
+#include "graphics/move_sink.h"
 #include "graphics/page_table.h"
 #include "platform/renderer/frame_surface.h"
 #include "platform/renderer/renderer.h"
@@ -27,6 +29,8 @@ struct GraEnvironment {
     Waiter* waiter = nullptr;
     const SettingsStore* settings = nullptr;
     bool renderThread = true;
+    // How the movers reach a page's renderer (null: directly).
+    MoveSinkFactory moveSink;
 };
 
 // The control's own picture windows, one per plane, inside the tab control.
@@ -49,6 +53,8 @@ struct ControlState {
     bool booVGA = false;
     bool booSchedaVideoAssente = false;
     int tcPosizioni = 0;
+    // What the movers and the sport groups keep between calls.
+    GroupState groups;
 
     std::unique_ptr<renderer::VideoBoard> Fb;
     std::unique_ptr<renderer::Renderer> Model0;

@@ -11,7 +11,7 @@
 namespace razudar {
 
 MirtGRA::MirtGRA(QWidget* parent)
-    : MirtGRAProperties(parent),
+    : MirtGRAGroups(parent),
       effects_(std::make_unique<gra::SlideEffects>(
           core().state, [this](int x, int y, int w, int h) { setdveRazudar(x, y, w, h); })) {
     setObjectName(QStringLiteral("MirtGRA"));
@@ -85,6 +85,11 @@ void MirtGRA::Anteprima(const QVariant& NomePagina, QImage* hdc, int w, int h) {
 void MirtGRA::EffettoX(int Velocita, bool Relativo) { effects_->EffettoX(Velocita, Relativo); }
 void MirtGRA::EffettoY(int Velocita, bool Relativo) { effects_->EffettoY(Velocita, Relativo); }
 void MirtGRA::EffettoX_(int Velocita) { effects_->EffettoX_(Velocita); }
+
+void MirtGRA::AttivaConferma() {
+    for (QPushButton* button : Command1_) button->show();
+    Command1_[0]->setFocus(Qt::OtherFocusReason);
+}
 
 void MirtGRA::EffettoD(int, bool) {}
 void MirtGRA::AbilitaLiveInput(bool) {}

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "graphics/control_state.h"
-#include "graphics/mirt_gra_properties.h"
+#include "graphics/mirt_gra_groups.h"
 
 class QPushButton;
 class QTabWidget;
@@ -27,7 +27,7 @@ namespace razudar {
 // preview mode, in its own two picture windows (tabs "Piano 0" and "Piano 1"); slide effects;
 // and the "Conferma"/"Annulla" buttons. This layer adds the output, preview and effect members
 // to those of its base classes.
-class MirtGRA : public MirtGRAProperties, public gra::PreviewPanes {
+class MirtGRA : public MirtGRAGroups, public gra::PreviewPanes {
     Q_OBJECT
     Q_PROPERTY(bool VGA READ VGA WRITE setVGA)
     Q_PROPERTY(bool Piano1Attivo READ Piano1Attivo WRITE setPiano1Attivo)
@@ -56,6 +56,9 @@ public:
     Q_INVOKABLE void EffettoX(int Velocita = 0, bool Relativo = false);
     Q_INVOKABLE void EffettoY(int Velocita = 0, bool Relativo = false);
     Q_INVOKABLE void EffettoX_(int Velocita = 0);
+    // Shows the "Conferma" and "Annulla" buttons and gives the keyboard focus to "Conferma";
+    // the answer is the Conferma event.
+    Q_INVOKABLE void AttivaConferma();
 
     // Video members without effect in this control: they accept their arguments and ignore them.
     Q_INVOKABLE void EffettoD(int Velocita = 0, bool Relativo = false);

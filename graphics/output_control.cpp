@@ -5,6 +5,7 @@
 #include "graphics/control_state.h"
 #include "graphics/messages.h"
 #include "model/basic.h"
+#include "platform/renderer/frame_file.h"
 
 namespace razudar::gra {
 
@@ -70,7 +71,17 @@ bool OutputControl::Piano1Attivo() {
 void OutputControl::SalvaSchermo(const QString& path) {
     const QString f = QStringLiteral("SalvaSchermo");
     if (!s_.requireInitialised(f)) return;
-    if (!s_.Model0->SaveScreen(path)) s_.failed(f, s_.Model0->lastError());
+    // The output frame as on air: plane 1 over plane 0 when layer 1 is active, whether the
+    // planes go to the board or to the preview panes.
+    qint32 layer1 = 0;
+    if (!s_.Fb->GetLayer1Active(layer1)) {
+        s_.failed(f, s_.Fb->lastError());
+        return;
+    }
+    const QImage frame = renderer::composePlanes(s_.Model0->currentFrame(),
+                                                 layer1 == 1 ? s_.Model1->currentFrame() : QImage());
+    QString error;
+    if (!renderer::saveFrameFile(frame, path, &error)) s_.failed(f, error);
 }
 
 bool OutputControl::PreviewPiano(int plane, QImage* hdc, int w, int h) {

@@ -1,5 +1,7 @@
 #include "graphics/page_lifecycle.h"
 
+#include <array>
+
 #include "graphics/control_state.h"
 #include "graphics/messages.h"
 #include "graphics/output_control.h"
@@ -13,8 +15,21 @@ constexpr int kFrameSettleMs = 40;
 }  // namespace
 
 bool PageLifecycle::CaricaFileDefinizioni(const QString& folder) {
+    // The planes keep their pages across a new listing: each plane finds its page again by
+    // name, so its index never names whatever now fills the old slot.
+    std::array<QString, kPlaneCount> shown;
+    for (int p = 0; p < kPlaneCount; ++p) {
+        const int index = s_.plane(p).IndicePagina;
+        if (index >= 0 && index < s_.pages.count()) shown[std::size_t(p)] = s_.pages.at(index).Nome;
+    }
     const PageTable::LoadResult result = s_.pages.load(folder);
     if (!result.notListed.isEmpty()) s_.report(messages::pagesNotListed(result.notListed));
+    for (int p = 0; p < kPlaneCount; ++p) {
+        if (s_.plane(p).IndicePagina < 0) continue;
+        const int index = shown[std::size_t(p)].isEmpty() ? -1 : s_.pages.find(shown[std::size_t(p)]);
+        s_.plane(p).IndicePagina = index;
+        if (index >= 0) s_.pages.at(index).Piano = p;
+    }
     return result.found;
 }
 
@@ -66,10 +81,12 @@ bool PageLifecycle::CaricaPagina(const QString& pageName, int plane) {
         return s_.failed(f, error);
     }
     // The page that the plane held before is no longer on it, so later writes to it cannot
-    // land on this page; a page moved here from the other plane is no longer named there.
+    // land on this page.
     emptyPlane(plane);
+    // A page moved here from the other plane leaves that plane empty: stopped, cleared and
+    // off the output.
     for (int other = 0; other < kPlaneCount; ++other) {
-        if (other != plane && s_.plane(other).IndicePagina == index) s_.plane(other).IndicePagina = -1;
+        if (other != plane && s_.plane(other).IndicePagina == index) clearPlane(f, other);
     }
     page.Piano = plane;
     Piano& target = s_.plane(plane);
@@ -149,16 +166,21 @@ bool PageLifecycle::TogliePagina(const QString& pageName) {
     return true;
 }
 
-void PageLifecycle::CancellaArea(int plane) {
-    const QString f = QStringLiteral("CancellaArea");
-    if (!checkPlane(f, plane) || !s_.requireInitialised(f)) return;
-    if (!stopAndClear(f, plane)) return;
+bool PageLifecycle::clearPlane(const QString& function, int plane) {
+    if (!stopAndClear(function, plane)) return false;
     emptyPlane(plane);
     if (s_.previewMode()) {
         if (s_.panes) s_.panes->clearPane(plane);
     } else if (!s_.Fb->ClearLayer(plane + 1)) {
-        s_.failed(f, s_.Fb->lastError());
+        return s_.failed(function, s_.Fb->lastError());
     }
+    return true;
+}
+
+void PageLifecycle::CancellaArea(int plane) {
+    const QString f = QStringLiteral("CancellaArea");
+    if (!checkPlane(f, plane) || !s_.requireInitialised(f)) return;
+    clearPlane(f, plane);
 }
 
 int PageLifecycle::PianoPagina(const QString& pageName) const {

@@ -51,6 +51,9 @@ private:
     void emptyPlane(int plane);
     // Stops the plane's renderer, waits for the frame in progress and removes the page.
     bool stopAndClear(const QString& function, int plane);
+    // Stops and clears the plane's renderer, forgets its page and empties its picture (the
+    // preview pane, or the board's layer).
+    bool clearPlane(const QString& function, int plane);
 
     ControlState& s_;
     OutputControl& output_;

@@ -10,10 +10,12 @@ constexpr int kStepWaitMs = 1;
 
 // Clamps a stepped position to the slide's end: below `lowEnd` (moving left or up) or above 0
 // (moving right or down).
+// The step is added in 64 bits: a speed near the largest Long would overflow 32 bits.
 qint32 clampStep(qint32 position, qint32 velocita, qint32 lowEnd) {
-    if (velocita < 1 && position < lowEnd) return lowEnd;
-    if (velocita >= 1 && position > 0) return 0;
-    return position;
+    const qint64 next = qint64(position) + velocita;
+    if (velocita < 1 && next < lowEnd) return lowEnd;
+    if (velocita >= 1 && next > 0) return 0;
+    return qint32(next);
 }
 }  // namespace
 
@@ -39,7 +41,7 @@ void SlideEffects::slide(EffectState& e, qint32& position, qint32 span, qint32 v
     }
     const qint32 lowEnd = relativo ? 0 : -span;
     do {
-        position = clampStep(position + v, v, lowEnd);
+        position = clampStep(position, v, lowEnd);
         place(e);
         if (s_.environment.waiter) s_.environment.waiter->sleepMs(kStepWaitMs);
     } while (position != 0 && position != -span);
@@ -64,7 +66,7 @@ void SlideEffects::EffettoX_(qint32 velocita) {
         timer_.start();
         return;
     }
-    xStep_.X = clampStep(xStep_.X + v, v, -kFrameWidth);
+    xStep_.X = clampStep(xStep_.X, v, -kFrameWidth);
     place(xStep_);
     if (xStep_.X == 0 || xStep_.X == -kFrameWidth) timer_.stop();
 }

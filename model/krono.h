@@ -24,11 +24,17 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace razudar {
 
+class CaptionLabel;
+class Clock;
+class MonitorHost;
+class MonitorPageSettings;
 class MonitorSettingsReloader;
+class TextListSurface;
 
 class clsKrono {
 public:
@@ -180,6 +186,28 @@ public:
     bool SfidaCompletata(qint16 Sfida) const;
     int ProbabileProssimoConcorrenteArrivo() const;
 
+    // ---- operator preview list and results monitor ----
+    // Rewrites the preview list of slot Classifica for a category ("XXXXX" all) and its header
+    // in the caption; a slot type without a builder leaves the list empty and the caption as it was.
+    void VisualizzaPreview(TextListSurface& lst, CaptionLabel& lbl, qint32 Classifica,
+                           const QString& Categoria) const;
+    // The monitor pages, written on a surface in row scale (see monitor_pages.h). The standings
+    // block refuses a slot outside 0..50 (false) before writing anything; Colonna is not used.
+    bool VisualizzaMonitorClassifica(TextListSurface& Pic, qint32 Classifica, qint16 Inizio, qint16 Fine,
+                                     qint16 Riga, qint16 Colonna,
+                                     std::optional<bool> PrimaPulisciPagina = std::nullopt) const;
+    void VisualizzaMonitorParallelo(TextListSurface& Pic) const;
+    void VisualizzaTempoCorrere(TextListSurface& Pic) const;
+    // Moves the cycling block on by one block, or back after the leading block.
+    void CiclaConcorrentiMonitor();
+    // Refreshes the host's monitor after competitor Traguardo finished (the pages highlight the
+    // ConcorrenteTraguardo property, which the caller keeps).
+    void AggiornaMonitor(MonitorHost& frm, qint16 Traguardo);
+    // The monitor settings and the clock of the running times that the monitor pages read; not
+    // owned. Without settings every colour and layout value reads 0; without a clock the
+    // on-course block leaves the running times out.
+    void setMonitorEnvironment(const MonitorPageSettings* settings, const Clock* clock);
+
     // The ranked competitor numbers of a slot (empty outside 0..50); for readers such as the
     // preview and monitor writers.
     const std::vector<qint16>& slotOrder(qint32 Classifica) const;
@@ -229,6 +257,9 @@ private:
     InsertionOrderedMap<qint16, QList<qint16>> heats_;
     std::array<RankedSlot, kSlotCount> slots_{};
     std::array<qint16, kSlotCount> slotTypes_{};
+    const MonitorPageSettings& monitorSettings() const;
+    const MonitorPageSettings* monitorSettings_ = nullptr;
+    const Clock* monitorClock_ = nullptr;
     // Changes whenever category membership of a registered competitor may have changed.
     std::shared_ptr<quint64> categoryRevision_ = std::make_shared<quint64>(0);
 };

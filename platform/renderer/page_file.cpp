@@ -198,6 +198,10 @@ std::optional<ObjectDefinition> parseObject(const QJsonValue& value, int index, 
         r.allow({QStringLiteral("file")});
         o.path = r.text(QStringLiteral("file"));
     }
+    if (t == ObjectType::Animation || t == ObjectType::Clip) {
+        r.allow({QStringLiteral("loop")});
+        o.loop = r.boolean(QStringLiteral("loop"), false);
+    }
     if (t == ObjectType::Image) {
         r.allow({QStringLiteral("stretch")});
         o.stretch = r.boolean(QStringLiteral("stretch"), false);
@@ -257,6 +261,7 @@ QJsonObject objectJson(const ObjectDefinition& o) {
     if (t == ObjectType::Image || t == ObjectType::Animation || t == ObjectType::Clip || t == ObjectType::Dve) {
         j[QStringLiteral("file")] = o.path;
     }
+    if (t == ObjectType::Animation || t == ObjectType::Clip) j[QStringLiteral("loop")] = o.loop;
     if (t == ObjectType::Image) j[QStringLiteral("stretch")] = o.stretch;
     if (t == ObjectType::Clock) j[QStringLiteral("timeFormat")] = o.timeFormat;
     return j;

@@ -29,6 +29,8 @@ struct ObjectDefinition {
     // Image, animation, clip: file path as given; image: stretch to W x H
     QString path;
     bool stretch = false;
+    // Animation, clip: start again from the first frame at the end of the file
+    bool loop = false;
     // Wall clock: QTime format
     QString timeFormat = QStringLiteral("hh:mm:ss");
 };

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include "platform/renderer/frame_file.h"
 #include "platform/renderer/page_file.h"
 #include "platform/renderer/renderer_impl.h"
 #include "platform/renderer/tga.h"
@@ -53,6 +54,7 @@ bool Renderer::LoadPage(const QString& path, bool preloadResources) {
     if (!page) return d_->fail(error);
     d_->running = false;
     d_->frozenRunMs = 0;
+    d_->queuedMoves.clear();
     d_->scene.load(*page, QFileInfo(path).absolutePath());
     if (preloadResources) {
         for (int i = 0; i < d_->scene.count(); ++i) {
@@ -74,6 +76,7 @@ bool Renderer::SavePage(const QString& path) {
 bool Renderer::ClearPage() {
     QMutexLocker lock(&d_->mutex);
     d_->scene.clear();
+    d_->queuedMoves.clear();
     d_->running = false;
     d_->frozenRunMs = 0;
     d_->takeOffOutput();
@@ -246,23 +249,8 @@ bool Renderer::DrawPageFile(const QString& path, QImage* target, int x, int y, i
 bool Renderer::SaveScreen(const QString& path) {
     QMutexLocker lock(&d_->mutex);
     const QImage frame = d_->output.isNull() ? emptyFrame() : d_->output;
-    const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
-    if (suffix == QLatin1String("tga")) {
-        if (!writeTga(frame, path, &error)) return d_->fail(error);
-        return d_->ok();
-    }
-    if (suffix.isEmpty() || !QImageWriter::supportedImageFormats().contains(suffix.toLatin1())) {
-        return d_->fail(QStringLiteral("Formato di immagine non gestito: '%1'").arg(path));
-    }
-    QImageWriter writer(path, suffix.toLatin1());
-    const bool hasAlpha = suffix == QLatin1String("png") || suffix == QLatin1String("tiff") ||
-                          suffix == QLatin1String("tif") || suffix == QLatin1String("webp");
-    const QImage out = hasAlpha ? frame.convertToFormat(QImage::Format_ARGB32)
-                                : frame.convertToFormat(QImage::Format_RGB32);
-    if (!writer.write(out)) {
-        return d_->fail(QStringLiteral("Impossibile scrivere il file '%1': %2").arg(path, writer.errorString()));
-    }
+    if (!saveFrameFile(frame, path, &error)) return d_->fail(error);
     return d_->ok();
 }
 
@@ -284,7 +272,11 @@ QImage Renderer::renderNow() {
 void Renderer::tick() {
     {
         QMutexLocker lock(&d_->mutex);
-        if (!d_->running) return;
+        const bool active = d_->advance(d_->clock.monotonicMs());
+        // Off air, moves still advance (their positions are written through) but nothing is
+        // drawn; on air, a page is drawn anew while it runs, moves or plays a file.
+        if (d_->output.isNull() && !d_->running) return;
+        if (!d_->running && !active) return;
         d_->show();
     }
     flushNotifications();

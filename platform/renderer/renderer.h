@@ -150,16 +150,52 @@ public:
     bool GetStopFormat(const QString& name, QString& format);
     bool SetClockFormats(const QString& name, const QString& runFormat, const QString& stopFormat);
 
+    // ---- Moves (docs/page-format.md, "Moves")
+    // Queues one key position of a move of the named object: where it is `timeFrames` frames
+    // (40 ms each) after the move starts, its opacity, and the pixels hidden from its left,
+    // top, right and bottom edges (wipes). Keys wait until SetMoveValue starts the batch.
+    bool QueueMove(const QString& name, qint32 keyIndex, qint32 timeFrames, qint32 x, qint32 y, qint32 alpha,
+                   qint32 wipeLeft, qint32 wipeTop, qint32 wipeRight, qint32 wipeBottom);
+    // Closes the batch being queued; `lastName` is the last object queued (empty for a batch
+    // without objects) and `mode` must be 1.
+    bool RunMoves(const QString& lastName, qint32 mode);
+    // Starts the batch: every object of the comma-separated `names` moves through its keys
+    // `firstKey` .. `lastKey` from where it is now, cancelling a move it was making; with
+    // `animate` 0 the objects are placed at their last key at once. Keys queued for objects
+    // not named are dropped. When a name is not on the page the whole batch is dropped.
+    bool SetMoveValue(const QString& names, qint32 firstKey, qint32 lastKey, qint32 animate);
+    // Drops every key queued and not started (a batch abandoned half-way).
+    bool DiscardMoves();
+    // Whether the named object is moving now.
+    bool isMoving(const QString& name) const;
+
+    // ---- Animations and clips (animation and clip objects)
+    // Stops the file and shows nothing until the next PlayAnimation. `mode` is not used.
+    bool ResetAnimation(const QString& name, qint32 mode);
+    // Plays the object's file from its first frame and shows the object. At the end of a file
+    // that does not loop, Notify(name, ClipEnded) once; a file that cannot be played fails with
+    // the reason and is reported as ended too. Hiding the object (its record's visible flag) or
+    // clearing the page stops it without a notification.
+    bool PlayAnimation(const QString& name, qint32 mode);
+
+    // ---- New objects, added at the end of the page with an empty layout at 0, 0 (false when
+    // the page already has an object of that name)
+    bool AddTextObject(const QString& name);
+    bool AddImageObject(const QString& name);
+    bool AddAnimationObject(const QString& name);
+    bool AddClipObject(const QString& name);
+
 signals:
-    // Raised when an object reports an event (NotifyEvent codes). It may be emitted from the
-    // render thread: connect with the default (auto) connection and the slot runs on the
-    // receiver's thread.
+    // Raised when an object reports an event (NotifyEvent codes), never while a lock is held.
+    // It may be emitted from the render thread or, after a call, from the caller's thread:
+    // connect with Qt::QueuedConnection to receive it after the current call has returned.
     void Notify(const QString& objectName, int event);
 
 private:
     friend class VideoBoard;
     // Emits the notifications collected while drawing (outside the lock).
     void flushNotifications();
+    bool addObject(const QString& name, ObjectType type);
     // The board is being destroyed: forget it.
     void boardGone(VideoBoard* board);
     class Impl;

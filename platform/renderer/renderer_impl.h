@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 #include <QPainter>
 
+#include <map>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -42,6 +43,8 @@ public:
     FrameSurfacePtr outWindow;
     int planeMode = 0;
     std::vector<std::pair<QString, int>> pendingNotifications;
+    // Keys queued for the next batch: by object name key, then key index.
+    std::map<QString, std::map<qint32, MoveKey>> queuedMoves;
 
     bool fail(const QString& why) {
         lastError = why;
@@ -61,10 +64,39 @@ public:
         return t;
     }
 
+    // Writes the moves' positions at `nowMs` into the objects (called at each tick of the
+    // frame clock); true when something moves or plays (the page must be drawn anew).
+    bool advance(qint64 nowMs) {
+        bool active = false;
+        for (int i = 0; i < scene.count(); ++i) {
+            SceneObject& o = scene.at(i);
+            if (o.player && !o.clipEndNotified && o.def.visible) active = true;
+            if (!o.move) continue;
+            active = true;
+            bool finished = false;
+            place(o, o.move->at(nowMs, &finished));
+            if (finished) o.move.reset();
+        }
+        return active;
+    }
+
+    static void place(SceneObject& o, const MovePoint& p) {
+        o.def.layout.x = p.x;
+        o.def.layout.y = p.y;
+        o.def.layout.alpha = std::clamp(p.alpha, 0, 255);
+        for (std::size_t i = 0; i < p.wipe.size(); ++i) o.wipe[i] = std::max(0, p.wipe[i]);
+    }
+
+    static MovePoint pointOf(const SceneObject& o) {
+        return MovePoint{o.def.layout.x, o.def.layout.y, o.def.layout.alpha, o.wipe};
+    }
+
+    // Draws the objects where they are: moves advance only at the ticks of the frame clock.
     QImage render() {
+        const FrameTime t = frameTime();
         QImage frame = emptyFrame();
         if (!canDraw()) return frame;
-        paintScene(scene, frame, frameTime(), [this](const QString& name, int event) {
+        paintScene(scene, frame, t, [this](const QString& name, int event) {
             pendingNotifications.emplace_back(name, event);
         });
         return frame;

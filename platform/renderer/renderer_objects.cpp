@@ -4,6 +4,16 @@
 
 namespace razudar::renderer {
 
+namespace {
+// Hiding a playing file, or giving it another file, stops it without a notification.
+void stopWhenHiddenOrChanged(SceneObject& o, const QString& path, bool visible) {
+    if (visible && path == o.def.path) return;
+    o.player.reset();
+    o.clipEndNotified = false;
+    if (path != o.def.path) o.clipFrame = QImage();
+}
+}  // namespace
+
 bool Renderer::GetObjectCount(qint32& count) {
     QMutexLocker lock(&d_->mutex);
     count = d_->scene.count();
@@ -155,6 +165,7 @@ bool Renderer::GetAnimationRecord(const QString& name, AnimationRecord& record) 
 
 bool Renderer::SetAnimationRecord(const QString& name, const AnimationRecord& record) {
     return d_->onObject(name, {ObjectType::Animation}, QStringLiteral("un record animazione"), [&](SceneObject& o) {
+        stopWhenHiddenOrChanged(o, record.path, record.visible);
         o.def.path = record.path;
         o.def.visible = record.visible;
         d_->changed();
@@ -185,6 +196,7 @@ bool Renderer::GetClipRecord(const QString& name, ClipRecord& record) {
 
 bool Renderer::SetClipRecord(const QString& name, const ClipRecord& record) {
     return d_->onObject(name, {ObjectType::Clip}, QStringLiteral("un record clip"), [&](SceneObject& o) {
+        stopWhenHiddenOrChanged(o, record.path, record.visible);
         o.def.path = record.path;
         o.def.visible = record.visible;
         d_->changed();

@@ -73,7 +73,7 @@ struct ImageRecord {
     bool stretch = false;
 };
 
-// Animation objects (drawn as an empty frame until animations are played).
+// Animation objects: a video or animation file played by PlayAnimation.
 struct AnimationRecord {
     QString path;
     bool visible = true;
@@ -85,7 +85,7 @@ struct ClockRecord {
     bool visible = true;
 };
 
-// Video clip objects (drawn as an empty frame until clips are played).
+// Video clip objects: played like animations.
 struct ClipRecord {
     QString path;
     bool visible = true;
@@ -101,6 +101,7 @@ enum ClockStopMode : int {
 // Event codes of the renderer's Notify signal.
 enum class NotifyEvent : int {
     ScrollPassEnded = 1,  // a crawl or roll finished one pass of its text
+    ClipEnded = 2,        // an animation or clip that does not loop reached its end, or could not be played
 };
 
 }  // namespace razudar::renderer

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/renderer/clock_format.h"
@@ -50,19 +51,32 @@ PageDefinition Scene::definition() const {
 
 int Scene::find(const QString& name) const { return index_.value(nameKey(name), -1); }
 
+bool Scene::add(const ObjectDefinition& def) {
+    const QString key = nameKey(def.layout.name);
+    if (key.isEmpty() || index_.contains(key)) return false;
+    SceneObject object;
+    object.def = def;
+    object.timeSgn = def.showSign ? 1 : 0;
+    index_.insert(key, int(objects_.size()));
+    objects_.push_back(std::move(object));
+    return true;
+}
+
+QString Scene::resolveFile(const QString& storedPath) const {
+    const QString stored = storedPath.trimmed();
+    if (stored.isEmpty()) return {};
+    const QString native = paths::toNative(stored);
+    if (QFileInfo(native).isAbsolute()) {
+        return QFileInfo::exists(native) ? native : paths::findCaseInsensitive(QStringLiteral("/"), native);
+    }
+    return paths::findCaseInsensitive(folder_, native);
+}
+
 void Scene::readPicture(SceneObject& object) const {
     object.pictureRead = true;
     object.picture = QImage();
     object.scaledPicture = QImage();
-    const QString stored = object.def.path.trimmed();
-    if (stored.isEmpty()) return;
-    const QString native = paths::toNative(stored);
-    QString file;
-    if (QFileInfo(native).isAbsolute()) {
-        file = QFileInfo::exists(native) ? native : paths::findCaseInsensitive(QStringLiteral("/"), native);
-    } else {
-        file = paths::findCaseInsensitive(folder_, native);
-    }
+    const QString file = resolveFile(object.def.path);
     if (file.isEmpty()) return;
     const QFileInfo info(file);
     CachedPicture& cached = pictures_[info.absoluteFilePath()];
@@ -264,7 +278,7 @@ void paintScrollObject(QPainter& painter, SceneObject& o, const FrameTime& time,
     }
     const double within = travel > 0 ? offset - double(passes) * travel : 0;
     painter.save();
-    painter.setClipRect(QRect(l.x, l.y, l.w, l.h));
+    painter.setClipRect(QRect(l.x, l.y, l.w, l.h), Qt::IntersectClip);
     if (crawl) {
         painter.drawImage(QPointF(l.x + l.w - within, l.y), o.textSprite);
     } else {
@@ -287,6 +301,35 @@ void paintImageObject(QPainter& painter, const Scene& scene, SceneObject& o) {
     painter.drawImage(QPoint(l.x, l.y), o.scaledPicture);
 }
 
+void paintClipObject(QPainter& painter, const SceneObject& o) {
+    const ObjectLayout& l = o.def.layout;
+    if (o.clipFrame.isNull() || l.w <= 0 || l.h <= 0) return;
+    if (o.clipFrame.size() == QSize(l.w, l.h)) painter.drawImage(QPoint(l.x, l.y), o.clipFrame);
+    else painter.drawImage(QRect(l.x, l.y, l.w, l.h), o.clipFrame);
+}
+
+// Takes the frame due from a playing file; reports the end of a file that does not loop once.
+void advanceClip(SceneObject& o, const FrameTime& time, const std::function<void(const QString&, int)>& notify) {
+    if (!o.player) return;
+    ClipPlayer::Sample sample = o.player->sample(time.monotonicMs);
+    if (!sample.frame.isNull()) o.clipFrame = std::move(sample.frame);
+    if (sample.ended && !o.clipEndNotified) {
+        o.clipEndNotified = true;
+        if (notify) notify(o.def.layout.name, int(NotifyEvent::ClipEnded));
+    }
+}
+
+// The part of the object's rectangle that its wipe edges leave uncovered.
+QRect uncovered(const ObjectLayout& l, const WipeEdges& wipe) {
+    const qint64 left = qint64(l.x) + wipe[0];
+    const qint64 top = qint64(l.y) + wipe[1];
+    const qint64 right = qint64(l.x) + l.w - wipe[2];
+    const qint64 bottom = qint64(l.y) + l.h - wipe[3];
+    if (right <= left || bottom <= top) return {};
+    auto clampInt = [](qint64 v) { return int(std::clamp<qint64>(v, -100000, 100000)); };
+    return QRect(QPoint(clampInt(left), clampInt(top)), QPoint(clampInt(right) - 1, clampInt(bottom) - 1));
+}
+
 }  // namespace
 
 void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
@@ -295,6 +338,7 @@ void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
     for (int i = 0; i < scene.count(); ++i) {
         SceneObject& o = scene.at(i);
         const ObjectLayout& l = o.def.layout;
+        if (o.def.visible && o.player) advanceClip(o, time, notify);
         if (!o.def.visible || l.alpha <= 0) continue;
         // A picture read for the first time may give the object its size.
         if (l.type == ObjectType::Image && !o.pictureRead) scene.readPicture(o);
@@ -302,6 +346,14 @@ void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
         const bool scrolls = l.type == ObjectType::Crawl || l.type == ObjectType::Roll;
         // Objects wholly outside the frame cost nothing (but crawls keep counting passes).
         if (!scrolls && !area.intersects(frame.rect())) continue;
+        const bool wiped = o.wipe != WipeEdges{};
+        QRect shown;
+        if (wiped) {
+            shown = uncovered(l, o.wipe);
+            if (shown.isEmpty()) continue;
+        }
+        painter.save();
+        if (wiped) painter.setClipRect(shown);
         painter.setOpacity(std::min(255, l.alpha) / 255.0);
         switch (l.type) {
         case ObjectType::Text:
@@ -310,12 +362,11 @@ void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
         case ObjectType::Roll: paintScrollObject(painter, o, time, notify); break;
         case ObjectType::Image: paintImageObject(painter, scene, o); break;
         case ObjectType::Animation:
-        case ObjectType::Clip:
-            // Not played yet: an empty (transparent) frame.
-            break;
+        case ObjectType::Clip: paintClipObject(painter, o); break;
         case ObjectType::Dve:
         case ObjectType::Unknown: break;
         }
+        painter.restore();
     }
 }
 

@@ -5,8 +5,12 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
+#include "platform/renderer/clip_player.h"
+#include "platform/renderer/move_track.h"
 #include "platform/renderer/page_file.h"
 #include "platform/renderer/running_clock.h"
 
@@ -28,6 +32,15 @@ struct SceneObject {
     QImage scaledPicture;  // `picture` at W x H
     // Crawl and roll: passes of the text completed while the page runs.
     qint64 scrollPasses = 0;
+    // The move in progress (its positions are written into the layout frame by frame) and the
+    // wipe edges it left.
+    std::optional<MoveTrack> move;
+    WipeEdges wipe{};
+    // Animation and clip: the player while the file plays, the frame shown, and whether the
+    // end was reported (once per play).
+    std::shared_ptr<ClipPlayer> player;
+    QImage clipFrame;
+    bool clipEndNotified = false;
 };
 
 // The time of one frame.
@@ -47,6 +60,12 @@ public:
     // Index of the object named `name` (case and blanks ignored), -1 when absent.
     int find(const QString& name) const;
     int count() const { return int(objects_.size()); }
+    // Adds an object at the end of the page (drawn over the others); false when the page
+    // already has an object of that name.
+    bool add(const ObjectDefinition& object);
+    // The file a stored path names: relative paths under the page's folder, letter case
+    // ignored; empty when there is no such file.
+    QString resolveFile(const QString& storedPath) const;
     SceneObject& at(int i) { return objects_[size_t(i)]; }
     const SceneObject& at(int i) const { return objects_[size_t(i)]; }
     const QString& folder() const { return folder_; }

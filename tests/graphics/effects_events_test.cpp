@@ -145,3 +145,27 @@ TEST(Events, NotificationsOfPlaneZeroOnlyReachTheHost) {
 
 }  // namespace
 }  // namespace razudar::gra_test
+
+namespace razudar::gra_test {
+namespace {
+
+TEST(Effects, LargestSpeedsEndInOneStepWithoutOverflow) {
+    struct Case {
+        int velocita;
+        bool relativo;
+        int endX;
+    };
+    const Case cases[] = {{2147483647, false, 0}, {-2147483647 - 1, false, -720}, {2147483647, true, 0},
+                          {-2147483647 - 1, true, 0}};
+    for (const Case& tc : cases) {
+        DirectControl c;
+        call(c.control.get(), "EffettoX", {tc.velocita, tc.relativo});
+        EXPECT_EQ(c.control->effects().stateX().X, tc.endX) << tc.velocita;
+        EXPECT_EQ(c.fakes.waiter.sleeps().size(), 1u) << tc.velocita;
+        call(c.control.get(), "EffettoY", {tc.velocita, tc.relativo});
+        EXPECT_EQ(c.control->effects().stateY().Y, tc.endX == -720 ? -576 : 0);
+    }
+}
+
+}  // namespace
+}  // namespace razudar::gra_test

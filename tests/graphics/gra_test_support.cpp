@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "graphics/control_state.h"
 #include "graphics/mirt_gra.h"
 #include "platform/renderer/video_board.h"
 
@@ -100,9 +101,51 @@ QString writePicture(const QString& path, int w, int h, QColor colour) {
     return path;
 }
 
+namespace {
+// Passes every call to the page's renderer and writes it down as one line of text.
+class RecordingMoveSink : public gra::MoveSink {
+public:
+    RecordingMoveSink(renderer::Renderer& model, QStringList& log) : real_(model), log_(log) {}
+    bool GetObjectLayout(const QString& name, renderer::ObjectLayout& layout) override {
+        return real_.GetObjectLayout(name, layout);
+    }
+    bool QueueMove(const QString& name, qint32 key, qint32 time, qint32 x, qint32 y, qint32 alpha, qint32 c1,
+                   qint32 c2, qint32 c3, qint32 c4) override {
+        log_ << QStringLiteral("Q %1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
+                    .arg(name).arg(key).arg(time).arg(x).arg(y).arg(alpha).arg(c1).arg(c2).arg(c3).arg(c4);
+        return real_.QueueMove(name, key, time, x, y, alpha, c1, c2, c3, c4);
+    }
+    bool RunMoves(const QString& lastName, qint32 mode) override {
+        log_ << QStringLiteral("R %1 %2").arg(lastName).arg(mode);
+        return real_.RunMoves(lastName, mode);
+    }
+    bool SetMoveValue(const QString& names, qint32 firstKey, qint32 lastKey, qint32 flag) override {
+        log_ << QStringLiteral("S %1 %2 %3 %4").arg(names).arg(firstKey).arg(lastKey).arg(flag);
+        return real_.SetMoveValue(names, firstKey, lastKey, flag);
+    }
+    bool DiscardMoves() override {
+        log_ << QStringLiteral("D");
+        return real_.DiscardMoves();
+    }
+    QString lastError() const override { return real_.lastError(); }
+
+private:
+    gra::RendererMoveSink real_;
+    QStringList& log_;
+};
+}  // namespace
+
 DirectControl::DirectControl() {
     control = std::make_unique<MirtGRA>();
-    control->useEnvironment(gra::GraEnvironment{&fakes.clock, &fakes.waiter, &fakes.settings, false});
+    gra::GraEnvironment environment;
+    environment.clock = &fakes.clock;
+    environment.waiter = &fakes.waiter;
+    environment.settings = &fakes.settings;
+    environment.renderThread = false;
+    environment.moveSink = [this](renderer::Renderer& model) {
+        return std::make_unique<RecordingMoveSink>(model, moves);
+    };
+    control->useEnvironment(environment);
     events = std::make_unique<EventRecorder>(control.get());
 }
 

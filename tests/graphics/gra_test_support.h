@@ -75,6 +75,9 @@ struct DirectControl {
     FakeServices fakes;
     std::unique_ptr<MirtGRA> control;
     std::unique_ptr<EventRecorder> events;
+    // Every move call of the control, one line each: "Q name key time x y alpha c1 c2 c3 c4",
+    // "R lastName mode", "S list firstKey lastKey flag", "D" (batch dropped).
+    QStringList moves;
 };
 
 // Colour helpers for frames.

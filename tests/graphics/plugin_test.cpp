@@ -52,12 +52,19 @@ TEST_F(Plugin, OffersEveryMemberByName) {
         "setdveLive", "setdveRazudar", "setdveVideo", "setdveGrafica", "setFaderWipeRazudar", "setFaderWipeGrafica",
         "setWipeEffectRazudar", "openAvi", "PlayAvi", "StopAvi", "getFilenameLenght", "Scrubbing", "SeekAvi",
         "debugfilter", "DisplayMode", "Strobe", "grablive", "RicevutoMessaggio", "Conferma", "NotificaEvento",
-        "setVGA", "setPiano1Attivo"};
+        "setVGA", "setPiano1Attivo", "TempoACorrere", "Animazione", "Riga", "SetRettangolo", "SetRettangolo2",
+        "AttivaTempoACorrere", "FermaTempoACorrere", "RiavviaTempoACorrere", "EliminaTempoACorrere", "TitoliCoda",
+        "AnimazioneInizio", "AnimazioneFine", "AnimazioneCarica", "PercorsoImmagine", "SpostaRiga", "SpostaTitolo",
+        "SpostaDistacco3", "SpostaUltimiGiri", "SpostaDistacco1", "diInizializzaDistacco1", "diNuovoDistacco1",
+        "ClonaOggetto", "tcInizializzaCla", "tcPosizionaVelocita", "tcPreparaCla", "tcBarraVisibile", "tcSpostaCla",
+        "tcSpostaPole", "tcPosizionaConcorrente", "grInizializza", "grFileInvertite", "grVisibile", "grSposta",
+        "piInizializzaPista", "piSpostaPista", "meInizializzaMeteo", "meSpostaMeteo", "caSpostaRiga", "veSpostaRiga",
+        "scInizializzaStatistiche", "scSpostaCostruttore", "scSpostaStatistiche", "AttivaConferma"};
     QStringList found;
     for (int i = 0; i < mo->methodCount(); ++i) found << QString::fromLatin1(mo->method(i).name());
     for (const QString& m : members) EXPECT_TRUE(found.contains(m)) << m.toStdString();
     for (const char* p : {"Inizializzata", "ContatorePagine", "booVGA", "booSchedaVideoAssente", "tcPosizioni", "Fb",
-                          "VGA", "Piano1Attivo"}) {
+                          "VGA", "Piano1Attivo", "grFileInvertite"}) {
         EXPECT_GE(mo->indexOfProperty(p), 0) << p;
     }
     // The board object belongs to the control: the host reads it, never replaces it.
@@ -116,6 +123,10 @@ TEST_F(Plugin, DrivesAPageFromListingToFrameAndBack) {
 
     call(g, "EffettoX", {360, false});
     call(g, "setdveGrafica", {0, 0, 720, 576});
+    // The row mover as the program calls it: fields in a text list, row number after them.
+    EXPECT_TRUE(call(g, "SpostaRiga", {5, "Cartellino", -1, 10, 1, 1, true, "", QStringList{"txtPosizione", "txtPosizione"}, true})
+                    .toBool());
+    EXPECT_TRUE(call(g, "TempoACorrere", {"Cartellino", "txtNome", 0, "+1500"}).toBool());
     ASSERT_TRUE(call(g, "TogliePagina", {"Cartellino"}).toBool());
     EXPECT_EQ(call(g, "StatoPiano", {0}).toInt(), 0);
     EXPECT_EQ(events->messages,

@@ -37,3 +37,31 @@ inline QRgb pixelAt(const QImage& frame, int x, int y) {
 }
 
 }  // namespace razudar::renderer::rtest
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace razudar::renderer::rtest {
+
+// Makes a small video file with the ffmpeg tool (installed by scripts/setup.sh): `frames`
+// frames of one colour at 25 frames a second, MPEG-4 in an AVI file. Empty text on success,
+// else the reason.
+// `colour` may also name another lavfi source ("testsrc2" gives a moving test pattern).
+inline QString makeClip(const QString& path, int frames, int w, int h, const QString& colour = QStringLiteral("red")) {
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (ffmpeg.isEmpty()) return QStringLiteral("the ffmpeg tool is missing (scripts/setup.sh installs it)");
+    QProcess p;
+    p.start(ffmpeg, {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+                     QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     colour == QLatin1String("testsrc2")
+                         ? QStringLiteral("testsrc2=size=%1x%2:rate=25").arg(w).arg(h)
+                         : QStringLiteral("color=c=%1:size=%2x%3:rate=25").arg(colour).arg(w).arg(h),
+                     QStringLiteral("-frames:v"), QString::number(frames), QStringLiteral("-c:v"),
+                     QStringLiteral("mpeg4"), QStringLiteral("-q:v"), QStringLiteral("2"), QStringLiteral("-pix_fmt"),
+                     QStringLiteral("yuv420p"), path});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString::fromLocal8Bit(p.readAllStandardError());
+    return {};
+}
+
+}  // namespace razudar::renderer::rtest

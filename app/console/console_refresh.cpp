@@ -1,0 +1,160 @@
+#include "app/console/console_refresh.h"
+
+#include "app/program_state.h"
+#include "model/bas_utilita.h"
+
+namespace razudar {
+
+namespace {
+
+constexpr qint32 kStatoInPista = 20;
+constexpr qint32 kStatoAperto = 10;
+constexpr qint32 kDisciplinaSenzaAssoluta = 15;
+// The page buttons the group switch enables or disables, in its order.
+constexpr int kGroupButtons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 20, 21, 22, 23, 25};
+
+}  // namespace
+
+ConsoleState initialConsoleState() {
+    ConsoleState s;
+    for (const PageButtonSpec& b : kPageButtons) {
+        s.pageEnabled[b.code] = true;
+        s.pageCaption[b.code] = QString::fromUtf16(b.caption);
+    }
+    return s;
+}
+
+ConsoleRefresh::ConsoleRefresh(ProgramState& state, ConsoleHost& host,
+                               std::function<QString(qint32)> codiceTipoTurno)
+    : state_(state), host_(host), codiceTipoTurno_(std::move(codiceTipoTurno)), view_(initialConsoleState()) {}
+
+void ConsoleRefresh::AggiornaClassificheInterfaccia() {
+    state_.krono().ElaboraClassifiche();
+    AggiornaSchedeClassifiche();
+    AggiornaPulsantiConcorrenti();
+}
+
+void ConsoleRefresh::AggiornaSchedeClassifiche() {
+    clsKrono& k = state_.krono();
+    view_.caption = QStringLiteral("Razudar (Zez) ") + TestoVersioneProgramma() + QStringLiteral(" (") +
+                    k.cGara.DescrizioneGara() + QStringLiteral(" - ") + k.cGara.DescrizioneSessione() +
+                    QStringLiteral(")");
+    host_.tabChanged(view_.currentTab);
+
+    view_.tabEnabled[0] = !(k.TurnoCorrenteTipo() == 1 || k.cGara.Manches() == 1);
+    for (int i = 1; i <= 5; ++i) view_.tabEnabled[i] = i <= k.MancheCorrente();
+    view_.tabEnabled[kTabCategoria] = k.CategoriaCount() >= 1;
+
+    int tab;
+    if (k.cGara.Disciplina() == kDisciplinaSenzaAssoluta) {
+        tab = k.MancheCorrente();
+    } else {
+        tab = (k.MancheCorrente() > 1 && k.TurnoCorrenteTipo() != 1) ? 0 : k.MancheCorrente();
+    }
+    // A run number the tabs cannot show keeps the tab on show.
+    if (tab >= 0 && tab < kClassificationTabs && tab != view_.currentTab) {
+        const int previous = view_.currentTab;
+        view_.currentTab = tab;
+        host_.tabChanged(previous);
+    }
+
+    view_.categoryLines.clear();
+    view_.categoryGrid.clear();
+    view_.categoryGrid.append({QString::fromUtf16(kTuttiLeCategorie), QStringLiteral("TUTTI I CONCORRENTI")});
+    for (qint16 i = 1; i <= k.CategoriaCount(); ++i) {
+        const auto c = k.CategoriaInOrdine(i);
+        if (!c) continue;
+        view_.categoryLines << c->Descrizione() + QStringLiteral(" (") + c->Categoria() + QStringLiteral(")");
+        view_.categoryGrid.append({c->Categoria(), c->Descrizione()});
+    }
+    host_.consoleChanged();
+}
+
+void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
+    clsKrono& k = state_.krono();
+    for (CompetitorButtonView& b : view_.buttons) {
+        b.highlighted = false;
+        b.visible = false;
+        b.sideVisible = false;
+    }
+    int next = 0;
+    if (k.MancheParallelo()) {
+        fillHeatButtons(next);
+        view_.tempoCorrereVisible = false;
+        view_.paralleloVisible = true;
+        view_.distaccoParalleloEnabled = k.MancheSfidaCorrente() > 1;
+        const bool qualifying = k.TurnoCorrente() == codiceTipoTurno_(2);
+        view_.pageEnabled[1] = qualifying;
+        view_.pageEnabled[3] = qualifying;
+        view_.pageCaption[2] = QStringLiteral("Tabell&one");
+        view_.pageEnabled[13] = false;
+        const bool finale = (k.TurnoCorrenteTipo() == 10 || k.TurnoCorrenteTipo() == 11) &&
+                            k.MancheSfidaCorrente() == k.cGara.TabelloneNumeroDiscese();
+        for (int code : {4, 6, 7, 8}) view_.pageEnabled[code] = finale;
+    } else {
+        fillCompetitorButtons(next);
+        view_.tempoCorrereVisible = true;
+        view_.paralleloVisible = false;
+        view_.pageEnabled[1] = true;
+        view_.pageEnabled[3] = true;
+        view_.pageCaption[2] = QStringLiteral("&Ordine Partenza");
+        view_.pageEnabled[13] = true;
+    }
+    host_.consoleChanged();
+}
+
+void ConsoleRefresh::fillHeatButtons(int& k) {
+    clsKrono& krono = state_.krono();
+    for (qint16 h : krono.ElencoSfide()) {
+        if (k > kCompetitorButtons - 1) break;
+        if (!krono.CategoriaPresenteNellaSfida(h, state_.CategoriaSelezionata) || krono.SfidaCompletata(h)) continue;
+        QStringList bibs;
+        QStringList names;
+        for (qint16 n : krono.ElencoConcorrentiSfida(h)) {
+            const auto c = krono.ConcorrenteItem(n);
+            bibs << QString::number(c->Pettorale());
+            names << c->CognomeNomePuntato();
+        }
+        CompetitorButtonView& b = view_.buttons[size_t(k)];
+        b.sideCaption = QString::number(h);
+        b.caption = bibs.join(QLatin1Char('-'));
+        b.tag.clear();
+        b.fontSize = 10;
+        b.toolTip = QLatin1Char(' ') + names.join(QStringLiteral("  vs  ")) + QLatin1Char(' ');
+        b.visible = b.enabled = b.sideVisible = b.sideEnabled = true;
+        ++k;
+    }
+}
+
+void ConsoleRefresh::fillCompetitorButtons(int& k) {
+    clsKrono& krono = state_.krono();
+    const qint16 run = krono.MancheSfidaCorrente();
+    const int total = krono.TotalePartentiAttesi();
+    for (int i = 1; i <= total && k <= kCompetitorButtons - 1; ++i) {
+        const qint16 number = krono.PartenteInPosizione(i);
+        const clsConcorrente* c = krono.findConcorrente(number);
+        if (!c) continue;
+        const clsRisultati* result = c->existingResult(run);
+        const qint32 stato = result ? result->StatoConcorrente() : 0;
+        if ((stato != kStatoInPista && stato != kStatoAperto) || !c->CategoriaPresente(state_.CategoriaSelezionata)) {
+            continue;
+        }
+        CompetitorButtonView& b = view_.buttons[size_t(k)];
+        b.sideVisible = b.sideEnabled = true;
+        b.sideCaption.clear();
+        b.fontSize = 12;
+        b.caption = b.tag = QString::number(c->Pettorale());
+        b.toolTip = QLatin1Char(' ') + c->CognomeNomePuntato() + QLatin1Char(' ');
+        b.visible = b.enabled = true;
+        ++k;
+    }
+}
+
+void ConsoleRefresh::AbilitaPulsantiPagina(bool flag) {
+    for (int code : kGroupButtons) view_.pageEnabled[code] = flag;
+    view_.distaccoParalleloEnabled = flag;
+    view_.sponsorEnabled = flag;
+    host_.consoleChanged();
+}
+
+}  // namespace razudar

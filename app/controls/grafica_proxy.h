@@ -1,0 +1,76 @@
+#pragma once
+// The program's typed view of the broadcast graphics control MirtGRA: every member the program
+// uses, looked up once by name when the proxy is built and called late-bound. The control's two
+// events the program handles come out as this object's signals.
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+#include "app/controls/late_bound.h"
+
+class QWidget;
+
+namespace razudar::controls {
+
+class GraficaProxy : public QObject {
+    Q_OBJECT
+public:
+    // Property codes of the control's public enumerations that the program passes.
+    enum ProprietaOggettoTesto {
+        ogTestoProprietaTesto = 0, ogTestoProprietaFont = 1, ogTestoProprietaColore = 2,
+        ogTestoProprietaVisibile = 4, ogTestoProprietaTimeStart = 5, ogTestoProprietaTimeValue = 6,
+        ogTestoProprietaTimeSgn = 7, ogTestoProprietaTimeRunFormat = 8, ogTestoProprietaTimeStopFormat = 9,
+        ogTestoProprietaX = 10, ogTestoProprietaY = 11, ogTestoProprietaW = 12, ogTestoProprietaH = 13,
+        ogTestoProprietaAlpha = 14, ogTestoProprietaColoreOutline = 15
+    };
+    enum ProprietaTempoACorrere {
+        ogTempoACorrereProprietaTimeStart = 0, ogTempoACorrereProprietaTimeStop = 1,
+        ogTempoACorrereProprietaTimePause = 2
+    };
+    enum StatiPiano { piVuoto = 0, piCaricato = 1, piVisualizzato = 2, piSuMonitor = 3 };
+
+    GraficaProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
+
+    QWidget* widget() const { return control_; }
+    // Members the control does not offer (they are reported, and their calls refused softly).
+    QStringList missingMembers() const { return object_.missingMembers(); }
+
+    bool Inizializza();
+    void Chiude();
+    bool CaricaFileDefinizioni(const QString& strPercorso);
+    bool CaricaPagina(const QString& NomePagina, int Piano);
+    bool StartPagina(const QString& NomePagina);
+    void CancellaArea(int Piano);
+    bool EsisteOggetto(const QString& NomePagina, const QString& NomeOggetto);
+    bool TogliePagina(const QString& NomePagina);
+    bool VGA();
+    void setVGA(bool value);
+    bool TV(bool Attivare);
+    void SalvaSchermo(const QString& Path);
+    void setProprietaTesto(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    void setProprietaImmagine(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    void setProprietaAnimazione(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    bool Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore);
+    bool TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    bool SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio, int RigaFine,
+                    bool Visibile, const QString& Prefisso, const QStringList& Campi, bool ProgressivoInCoda);
+    void setdveGrafica(int x, int y, int w, int h);
+    void setFaderWipeGrafica(int v);
+    void EffettoX(int Velocita, bool Relativo = false);
+    void EffettoY(int Velocita, bool Relativo = false);
+    void EffettoD(int Velocita, bool Relativo = false);
+
+signals:
+    void Conferma(bool Conferma);
+    void NotificaEvento(const QString& NomeOggetto, int Evento);
+
+private slots:
+    void relayConferma(bool value) { emit Conferma(value); }
+    void relayNotificaEvento(const QString& NomeOggetto, int Evento) { emit NotificaEvento(NomeOggetto, Evento); }
+
+private:
+    QWidget* control_;
+    LateBoundObject object_;
+};
+
+}  // namespace razudar::controls

@@ -1,0 +1,54 @@
+#pragma once
+// The program's typed view of the TCP link control MirtTCP (placed on the main window as
+// MirtTcpGet): the members the program uses, looked up once by name, and the control's four
+// events as this object's signals.
+#include <QObject>
+#include <QString>
+
+#include "app/controls/late_bound.h"
+
+class QWidget;
+
+namespace razudar::controls {
+
+class TcpProxy : public QObject {
+    Q_OBJECT
+public:
+    TcpProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
+
+    QWidget* widget() const { return control_; }
+    QStringList missingMembers() const { return object_.missingMembers(); }
+
+    // The design-time settings of MirtTcpGet: title "Connessione ACQ", process "Razudar",
+    // client role, no local port.
+    void applyDesignSettings();
+
+    QString ServerRemoto();
+    void setServerRemoto(const QString& value);
+    int PortaRemota();
+    void setPortaRemota(int value);
+    bool Connesso();
+    bool InviaTesto(const QString& sTesto, bool Sincrono);
+    void Disconnetti();
+    // The control's own connect button, as the operator presses it.
+    void cmdConnettiDisconnetti_Click();
+
+signals:
+    void ConnessoEvent();
+    void ConnessioneChiusa();
+    void DatiArrivati(const QString& Testo);
+    void Errore(int Number, const QString& Description);
+
+private slots:
+    void relayConnesso() { emit ConnessoEvent(); }
+    void relayConnessioneChiusa() { emit ConnessioneChiusa(); }
+    void relayDatiArrivati(const QString& Testo) { emit DatiArrivati(Testo); }
+    void relayErrore(int Number, QString& Description, int Scode, const QString& Source, const QString& HelpFile,
+                     int HelpContext, bool& CancelDisplay);
+
+private:
+    QWidget* control_;
+    LateBoundObject object_;
+};
+
+}  // namespace razudar::controls

@@ -1,0 +1,237 @@
+#include "app/link/link_dispatcher.h"
+
+#include <algorithm>
+
+#include "app/pages/page_dispatcher.h"
+#include "app/program_state.h"
+#include "app/resources/graphics_resources.h"
+#include "data/clock_decoders.h"
+#include "data/krono_da_testo.h"
+#include "model/bas_utilita.h"
+#include "model/race_times.h"
+#include "platform/db/db_error.h"
+
+namespace razudar {
+
+namespace {
+
+constexpr char16_t kPaginaTempoACorrere[] = u"TempoACorrere";
+constexpr char16_t kPaginaTempoACorrereParallelo[] = u"TempoACorrereParallelo";
+
+// Page codes the link puts on air.
+constexpr qint16 kCodiceTempo = 12;
+constexpr qint16 kCodiceStart = 20;
+constexpr qint16 kCodiceTempoManche = 24;
+constexpr qint16 kCodiceStartParallelo = 26;
+
+constexpr qint32 kStatoArrivato = 0;
+constexpr qint32 kStatoInPista = 20;
+// Every state code of the race: 0 arrived, 1 and 10 open, 20 on course, 30 did not finish,
+// 40 did not start, 50 outside maximum time, 60 disqualified.
+bool statoConosciuto(qint32 stato) {
+    switch (stato) {
+    case 0: case 1: case 10: case 20: case 30: case 40: case 50: case 60: return true;
+    default: return false;
+    }
+}
+
+qint16 integerField(const QStringList& fields, int index) { return ValoreIntero(fields.at(index), 0); }
+qint32 longField(const QStringList& fields, int index) { return ValoreLungo(fields.at(index), 0); }
+
+// A difference of two millisecond counts kept inside the 32-bit range.
+qint32 clampedDifference(qint64 a, qint64 b) {
+    return qint32(std::clamp<qint64>(a - b, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
+}
+
+}  // namespace
+
+LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link,
+                               PageDispatcher& pages, DispatcherHost& host,
+                               MonitorSettingsReloader& monitorSettings, QObject* parent)
+    : QObject(parent), state_(state), services_(services), link_(link), pages_(pages), host_(host),
+      monitorSettings_(monitorSettings) {
+    timTempoManche_.setInterval(kRunTimeDelayMs);
+    timTempoManche_.setSingleShot(false);  // stopped by its own tick, as the delay requires
+    connect(&timTempoManche_, &QTimer::timeout, this, &LinkDispatcher::timTempoManche_Timer);
+}
+
+bool LinkDispatcher::onAir(const char16_t* pageName) const {
+    return state_.PaginaInOnda.NomePagina.trimmed().compare(QString::fromUtf16(pageName), Qt::CaseInsensitive) == 0;
+}
+
+qint32 LinkDispatcher::localTimeOfDayMs() const { return TempoInMillesimi(OrarioAttuale(*services_.clock)); }
+
+void LinkDispatcher::onConnesso() {
+    const QString name = link_.serverRemoto();
+    // The name is bound, not pasted into the statement: an apostrophe is stored as typed.
+    try {
+        state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_GraficaServer = ?"),
+                                                  {name});
+    } catch (const db::DbError& e) {
+        services_.prompter->show(QStringLiteral("Impossibile registrare il server ") + name +
+                                     QStringLiteral(" nella configurazione:\r") + e.description(),
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+    link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaChiaveSessione)));
+    host_.AbilitaPulsantiPagina(true);
+}
+
+void LinkDispatcher::onConnessioneChiusa() { host_.setRielaboraEnabled(false); }
+
+void LinkDispatcher::onErrore(int number, const QString& description) {
+    services_.prompter->show(QStringLiteral("Errore ") + QString::number(number) + QStringLiteral(" - ") + description,
+                             PromptButtons::Ok, PromptIcon::Critical, state_.startup.connection.NomeCartellaApplicazione);
+}
+
+void LinkDispatcher::onDatiArrivati(const QString& testo) {
+    const std::optional<MessaggioComando> message = SeparaMessaggio(testo);
+    if (!message) return;
+    const QString& c = message->comando;
+    const auto is = [&](const char16_t* word) { return c == QStringView(word); };
+    if (is(kAggiornaClasse)) return aggiornaClasse(message->payload);
+    if (is(kAggiornaOrario)) return aggiornaOrario(message->payload);
+    if (is(kRichiestaChiaveSessione)) return chiaveSessione(message->payload);
+    if (is(kStartParallelo)) return startParallelo();
+
+    const QStringList fields = CampiMessaggio(message->payload);
+    const auto enough = [&](int count) { return fields.size() >= count; };
+    if (is(kOrarioStart)) {
+        if (enough(2)) orarioStart(fields);
+    } else if (is(kOrarioStop)) {
+        if (enough(2)) orarioStop(fields);
+    } else if (is(kTempo)) {
+        if (enough(2)) tempo(fields);
+    } else if (is(kOrarioIntermedio)) {
+        if (enough(3)) orarioIntermedio(fields);
+    } else if (is(kStatoConcorrente)) {
+        if (enough(2)) statoConcorrente(fields);
+    }
+}
+
+void LinkDispatcher::aggiornaClasse(const QString& payload) {
+    KronoDaTestoResult decoded = KronoDaTesto(payload.trimmed(), monitorSettings_);
+    if (!decoded) {
+        // The race state on air stays; the operator sees nothing new.
+        state_.log.line(QStringLiteral("Stato della gara ricevuto illeggibile, ignorato: ") + decoded.error);
+        return;
+    }
+    state_.race.Krono = std::move(decoded.krono);
+    host_.AggiornaClassificheInterfaccia();
+}
+
+void LinkDispatcher::aggiornaOrario(const QString& payload) {
+    const QString report = OrarioDaTesto(payload.trimmed(), *services_.clock, *services_.clockSetter);
+    if (report.isEmpty()) {
+        state_.log.line(QStringLiteral("Orario ricevuto illeggibile, ignorato"));
+        return;
+    }
+    services_.prompter->show(report);
+}
+
+void LinkDispatcher::chiaveSessione(const QString& payload) {
+    if (!ChiaveSessioneDaTesto(payload.trimmed(), state_.startup.session, *services_.clock, *services_.clockSetter)) {
+        state_.log.line(QStringLiteral("Chiave di sessione ricevuta illeggibile, ignorata"));
+    }
+    host_.setRielaboraEnabled(true);
+    link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)));
+}
+
+void LinkDispatcher::startParallelo() {
+    state_.OffsetTempoCorrere = localTimeOfDayMs();
+    if (onAir(kPaginaTempoACorrereParallelo)) pages_.MandaInOnda(kCodiceStartParallelo);
+}
+
+void LinkDispatcher::orarioStart(const QStringList& fields) {
+    const qint16 n = integerField(fields, 0);
+    const qint32 t = longField(fields, 1);
+    clsKrono& k = state_.krono();
+    if (k.ConcorrenteExists(n)) {
+        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+        result->setStatoConcorrente(kStatoInPista);
+        result->setOrarioPartenza(t);
+    }
+    state_.OffsetTempoCorrere = clampedDifference(TempoInMillesimi(t), localTimeOfDayMs());
+    if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) pages_.MandaInOnda(kCodiceStart);
+    host_.AggiornaClassificheInterfaccia();
+}
+
+void LinkDispatcher::orarioStop(const QStringList& fields) {
+    const qint16 n = integerField(fields, 0);
+    const qint32 t = longField(fields, 1);
+    clsKrono& k = state_.krono();
+    if (k.ConcorrenteExists(n)) {
+        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+        result->setStatoConcorrente(kStatoArrivato);
+        result->setOrarioArrivo(t);
+        if (k.MancheParallelo()) result->setTempo(t);
+    }
+    host_.AggiornaClassificheInterfaccia();
+}
+
+void LinkDispatcher::tempo(const QStringList& fields) {
+    const qint16 n = integerField(fields, 0);
+    const qint32 t = longField(fields, 1);
+    clsKrono& k = state_.krono();
+    if (k.ConcorrenteExists(n)) {
+        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+        result->setStatoConcorrente(kStatoArrivato);
+        result->setTempo(t);
+    }
+    if (k.MancheParallelo()) {
+        if (onAir(kPaginaTempoACorrereParallelo)) {
+            host_.AggiornaDistaccoParallelo(false);
+            pages_.MandaInOnda(kCodiceTempo);
+        }
+        state_.IndicePulsanteConcorrente = -1;
+        host_.AggiornaClassificheInterfaccia();
+        return;
+    }
+    if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) {
+        state_.SplitMostrato = QStringLiteral("F");
+        pages_.MandaInOnda(kCodiceTempo);
+    }
+    // The page may have replaced the race state; read the run again.
+    // Enabling a running delay does not start it again: the page follows the first run time.
+    if (state_.krono().MancheSfidaCorrente() > 1 && !timTempoManche_.isActive()) timTempoManche_.start();
+}
+
+void LinkDispatcher::orarioIntermedio(const QStringList& fields) {
+    const qint16 n = integerField(fields, 0);
+    const qint16 i = integerField(fields, 1);
+    const qint32 t = longField(fields, 2);
+    if (i < 1 || i > kMaxIntermedio) {
+        state_.log.line(QStringLiteral("Intermedio %1 fuori dai limiti, ignorato").arg(fields.at(1).trimmed()));
+        return;
+    }
+    clsKrono& k = state_.krono();
+    if (k.ConcorrenteExists(n)) {
+        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+        // Intermediate i goes to position i: missing earlier ones are held as no time (0).
+        while (result->OrarioIntermedioCount() < i - 1) result->OrarioIntermedioAdd(0);
+        result->setOrarioIntermedioItem(i, t);
+    }
+    host_.AggiornaClassificheInterfaccia();
+    if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) {
+        state_.SplitMostrato = fields.at(1).trimmed();
+        pages_.MandaInOnda(kCodiceTempo);
+    }
+}
+
+void LinkDispatcher::statoConcorrente(const QStringList& fields) {
+    const qint16 n = integerField(fields, 0);
+    const qint32 stato = longField(fields, 1);
+    if (!statoConosciuto(stato)) {
+        state_.log.line(QStringLiteral("Stato %1 sconosciuto, ignorato").arg(fields.at(1).trimmed()));
+        return;
+    }
+    clsKrono& k = state_.krono();
+    if (k.ConcorrenteExists(n)) k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente())->setStatoConcorrente(stato);
+    host_.AggiornaClassificheInterfaccia();
+}
+
+void LinkDispatcher::timTempoManche_Timer() {
+    timTempoManche_.stop();
+    pages_.MandaInOnda(kCodiceTempoManche);
+}
+
+}  // namespace razudar

@@ -1,0 +1,86 @@
+#pragma once
+// The link message dispatcher: the main loop of the program. It handles the four events of the
+// link control (connection, arrived text, closing, socket error), keeps the race state current
+// from the timekeeping application's messages, asks the page dispatcher for the running-clock
+// pages, and owns the one-shot run-time delay timTempoManche.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "app/link/link_messages.h"
+#include "platform/services/services.h"
+
+namespace razudar {
+
+struct ProgramState;
+class PageDispatcher;
+class MonitorSettingsReloader;
+
+// What the dispatcher needs of the link control.
+class LinkPort {
+public:
+    virtual ~LinkPort() = default;
+    virtual QString serverRemoto() = 0;
+    // Sends one message text synchronously.
+    virtual void send(const QString& text) = 0;
+};
+
+// What the dispatcher needs of the main window.
+class DispatcherHost {
+public:
+    virtual ~DispatcherHost() = default;
+    virtual void AggiornaClassificheInterfaccia() = 0;
+    virtual void AbilitaPulsantiPagina(bool flag) = 0;
+    virtual void setRielaboraEnabled(bool enabled) = 0;
+    // Re-reads the parallel-gap check box into DistaccoParalleloVisibile; with mostra also puts
+    // the gap on air.
+    virtual void AggiornaDistaccoParallelo(bool mostra) = 0;
+};
+
+class LinkDispatcher : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRunTimeDelayMs = 5000;
+    // The intermediate numbers a message may carry: the race record has twelve timekeeping
+    // points, two of which are the start and the finish.
+    static constexpr qint16 kMaxIntermedio = 10;
+
+    LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link, PageDispatcher& pages,
+                   DispatcherHost& host, MonitorSettingsReloader& monitorSettings, QObject* parent = nullptr);
+
+    // The four events of the link control.
+    void onConnesso();
+    void onConnessioneChiusa();
+    void onErrore(int number, const QString& description);
+    void onDatiArrivati(const QString& testo);
+    // The tick of the run-time delay.
+    void timTempoManche_Timer();
+    // Stops the run-time delay without its page (the first paint of the main window).
+    void stopRunTimeDelay() { timTempoManche_.stop(); }
+
+    bool runTimeDelayActive() const { return timTempoManche_.isActive(); }
+    const QTimer& timTempoManche() const { return timTempoManche_; }
+
+private:
+    bool onAir(const char16_t* pageName) const;
+    void aggiornaClasse(const QString& payload);
+    void aggiornaOrario(const QString& payload);
+    void chiaveSessione(const QString& payload);
+    void startParallelo();
+    void orarioStart(const QStringList& fields);
+    void orarioStop(const QStringList& fields);
+    void tempo(const QStringList& fields);
+    void orarioIntermedio(const QStringList& fields);
+    void statoConcorrente(const QStringList& fields);
+    qint32 localTimeOfDayMs() const;
+
+    ProgramState& state_;
+    Services services_;
+    LinkPort& link_;
+    PageDispatcher& pages_;
+    DispatcherHost& host_;
+    MonitorSettingsReloader& monitorSettings_;
+    QTimer timTempoManche_;
+};
+
+}  // namespace razudar

@@ -1,0 +1,51 @@
+// The program Razudar: builds the program state, the services and the main window, runs the
+// start-up and the event loop.
+#include <QApplication>
+
+#include <cstdio>
+
+#include "app/controls/control_loader.h"
+#include "app/program_state.h"
+#include "app/windows/frm_grafica.h"
+#include "data/base_folder.h"
+#include "platform/services/system_services.h"
+#include "platform/services/widget_services.h"
+
+namespace {
+
+// Without a display Qt would abort; say how to run the program instead.
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "Razudar needs a display: none is set (DISPLAY is empty).\n"
+                     "Run it on a desktop, or under a virtual display with\n"
+                     "    xvfb-run -a bash scripts/run.sh\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Razudar"));
+
+    razudar::SystemClock clock;
+    razudar::SystemWaiter waiter;
+    razudar::PosixClockSetter clockSetter;
+    razudar::HostComputerName computerName;
+    razudar::IniSettingsStore settings(razudar::IniSettingsStore::defaultFolder());
+    razudar::MessageBoxPrompter prompter;
+    razudar::WidgetFileDialog fileDialog;
+    const razudar::Services services{&prompter, &waiter, &clock, &clockSetter, &computerName, &settings, &fileDialog};
+    razudar::ProcessCurrentFolder currentFolder;
+    const razudar::controls::ControlLoader loader(razudar::controls::defaultPluginFolder());
+
+    razudar::ProgramState state;
+    razudar::frmGrafica window(state, services, loader, currentFolder);
+    if (!window.load()) return 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The globals of the main window and its units, in one object owned by the program (tests build
+// fresh ones). The database, connection and session globals are the data library's start-up
+// globals; the race state is replaced whole by the link dispatcher and the rebuild.
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+
+#include "data/monitor_settings.h"
+#include "data/startup_database.h"
+#include "app/program_log.h"
+#include "model/race_state.h"
+
+namespace razudar {
+
+inline constexpr char16_t kTuttiLeCategorie[] = u"XXXXX";
+
+// The graphics folders and the rows per screen of the three list pages, fixed at start-up.
+struct GraphicsResources {
+    QString CartellaGrafica;
+    QString CartellaLoghi;
+    QString CartellaNazionalita;
+    QString CartellaMiniature;
+    QString CartellaSpecialita;
+    QString CartellaSponsor;
+    qint16 RigheClassifica = 0;
+    qint16 RigheClassificaBassa = 0;
+    qint16 RighePartenti = 0;
+};
+
+// The page recorded on air on layer 0 (the page-on-air layer fills it in).
+struct OnAirRecord {
+    QString NomePagina;
+};
+
+struct ProgramState {
+    StartupGlobals startup;  // mode, computer names, database slots, active session
+    MonitorState monitor;    // ImpostazioniMonitor
+    RaceState race;          // Krono
+
+    QString CartellaExport;
+    QString CartellaTempOut;
+    GraphicsResources resources;
+    OnAirRecord PaginaInOnda;
+
+    // Operator selection (the console and the page buttons keep them).
+    QString CategoriaSelezionata = QString::fromUtf16(kTuttiLeCategorie);
+    qint16 ConcorrenteSelezionato = -1;
+    qint16 SfidaSelezionata = 0;
+    QString SplitMostrato;
+    qint16 IndicePulsanteConcorrente = -1;
+    bool ClassificaTCVisibile = false;
+    bool NominativoTCVisibile = false;
+    bool DistaccoParalleloVisibile = false;
+    bool ClassificaSuTempoCorrere = false;
+
+    // Correction added to the running clock's start value, milliseconds.
+    qint32 OffsetTempoCorrere = 0;
+
+    // Display options of the configuration.
+    qint16 OpzioneNazionalita = 0;
+    qint16 OpzioneNominativi = 0;
+    qint16 OpzioneRisultato = 0;
+
+    // When non-zero a close request ends the program at once, without asking.
+    qint32 bChiudiSenzaConferma = 0;
+
+    ProgramLog log;
+
+    clsKrono& krono() { return *race.Krono; }
+};
+
+}  // namespace razudar

@@ -1,0 +1,259 @@
+#include "app/windows/frm_grafica.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/controls/control_loader.h"
+#include "app/controls/grafica_proxy.h"
+#include "app/controls/stovak_proxy.h"
+#include "app/controls/tcp_proxy.h"
+#include "app/pages/page_dispatcher.h"
+#include "app/program_state.h"
+#include "app/windows/frm_anteprima_grafica.h"
+#include "app/windows/frm_modalita.h"
+#include "app/windows/label_caption.h"
+#include "data/one_value_queries.h"
+#include "model/bas_utilita.h"
+
+namespace razudar {
+
+frmGrafica::frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
+                       CurrentFolder& currentFolder, QWidget* parent)
+    : QMainWindow(parent), state_(state), services_(services), loader_(loader), currentFolder_(currentFolder),
+      recorder_(std::make_unique<RecordingPageDispatcher>()), pages_(recorder_.get()) {
+    setObjectName(QStringLiteral("frmGrafica"));
+    setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
+    console_ = std::make_unique<ConsoleRefresh>(state_, *this, [this](qint32 id) {
+        return CodiceTipoTurno(state_.startup.database.current(), id);
+    });
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pages_, *this, *reloader_);
+}
+
+frmGrafica::~frmGrafica() = default;
+
+void frmGrafica::setPageDispatcher(PageDispatcher& pages) {
+    pages_ = &pages;
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pages_, *this, *reloader_);
+}
+
+void frmGrafica::problem(const QString& text) { state_.log.line(text); }
+
+bool frmGrafica::load() {
+    QString error;
+    QWidget* link = loader_.create(controls::kBrandix, this, &error);
+    QWidget* list = link ? loader_.create(controls::kStovak, this, &error) : nullptr;
+    if (!link || !list) {
+        services_.prompter->show(error + QStringLiteral("\r\rIl programma verrà terminato."), PromptButtons::Ok,
+                                 PromptIcon::Critical);
+        return false;
+    }
+    const auto sink = [this](const QString& text) { problem(text); };
+    tcp_ = std::make_unique<controls::TcpProxy>(link, sink);
+    tcp_->applyDesignSettings();
+    stovak_ = std::make_unique<controls::StovakProxy>(list, sink);
+    connect(tcp_.get(), &controls::TcpProxy::ConnessoEvent, this, [this] { dispatcher_->onConnesso(); });
+    connect(tcp_.get(), &controls::TcpProxy::ConnessioneChiusa, this, [this] { dispatcher_->onConnessioneChiusa(); });
+    connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, this,
+            [this](const QString& text) { dispatcher_->onDatiArrivati(text); });
+    connect(tcp_.get(), &controls::TcpProxy::Errore, this,
+            [this](int number, const QString& description) { dispatcher_->onErrore(number, description); });
+
+    buildMenus();
+    buildWidgets(link, list);
+    connect(mnuEsci_, &QAction::triggered, this, &QWidget::close);
+    connect(mnuGraficaVGA_, &QAction::triggered, this, &frmGrafica::mnuGraficaVGA_Click);
+    connect(mnuClassificaTempoCorrere_, &QAction::toggled, this,
+            [this](bool on) { state_.ClassificaSuTempoCorrere = on; });
+    connect(sstClassifiche_, &QTabBar::currentChanged, this, [this](int tab) {
+        if (applying_) return;
+        console_->setCurrentTab(tab);
+        sstClassifiche_Click();
+    });
+    connect(txtSelezione_, &QLineEdit::textChanged, this, &frmGrafica::txtSelezione_Change);
+    connect(tdbCategorie_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (!applying_) tdbCategorie_RowColChange(row);
+    });
+    connect(lstClassificaCategorie_, &QListWidget::itemClicked, this,
+            [this] { lstClassificaCategorie_Click(lstClassificaCategorie_->currentRow()); });
+    applyConsole();
+    resize(1180, 720);
+
+    return AvvioProgramma(state_, services_, currentFolder_, *this);
+}
+
+// ---- StartupWindow ----
+
+void frmGrafica::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void frmGrafica::setStatusPanel(const QString& key, const QString& text) {
+    if (key == QLatin1String("Database")) statusDatabase_->setText(text);
+    if (key == QLatin1String("Computer")) statusComputer_->setText(text);
+    if (key == QLatin1String("NomePagina")) statusNomePagina_->setText(text);
+}
+
+bool frmGrafica::showModeDialog() {
+    ModalitaLogic logic(state_.startup.connection, *services_.settings, *services_.computerName, *services_.prompter);
+    frmModalita dialog(logic, windowIcon(), this);
+    if (modeDialogRunner) return modeDialogRunner(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
+    QWidget* control = loader_.create(controls::kQuelvo, nullptr, error);
+    if (!control) return nullptr;
+    preview_ = new frmAnteprimaGrafica(control, services_, [this](const QString& text) { problem(text); }, this);
+    preview_->load(this);
+    connect(preview_, &frmAnteprimaGrafica::confermaGrafica, this, [this] { mnuGraficaVGA_->setChecked(false); });
+    connect(preview_, &frmAnteprimaGrafica::closedByOperator, this, [this] {
+        mnuGraficaVGA_->setChecked(false);
+        AttivaAnteprimaVGA(false, preview_->MirtGRA1(), *preview_);
+    });
+    return &preview_->MirtGRA1();
+}
+
+// ---- first paint and shutdown ----
+
+void frmGrafica::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        firstPaint();
+    }
+}
+
+void frmGrafica::firstPaint() {
+    state_.OffsetTempoCorrere = 0;
+    state_.race.Krono = std::make_shared<clsKrono>(*reloader_);
+    dispatcher_->stopRunTimeDelay();
+    fraClassifica_->setPalette(QApplication::palette());
+    for (CompetitorButtonView& b : console_->view().buttons) {
+        b = CompetitorButtonView{};
+        b.visible = true;
+        b.sideVisible = true;
+    }
+    const FirstPaintSettings settings = LeggiImpostazioniPrimoDisegno(state_);
+    if (settings.hasRow) {
+        const auto check = [](auto& items, int index) {
+            if (index >= 0 && index < int(items.size())) items[size_t(index)]->setChecked(true);
+        };
+        check(mnuOpzioneNazionalita_, settings.nazionalita);
+        check(mnuOpzioneNominativi_, settings.nominativi);
+        check(mnuOpzioneRisultato_, settings.risultato);
+        tcp_->setServerRemoto(settings.serverRemoto);
+    }
+    console_->AbilitaPulsantiPagina(false);
+    mnuRielabora_->setEnabled(false);
+}
+
+void frmGrafica::closeEvent(QCloseEvent* event) {
+    const bool end = RichiestaChiusura(state_, *services_.prompter, *tcp_, [this] {
+        if (preview_) preview_->unload();
+    });
+    if (end) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// ---- console ----
+
+void frmGrafica::AggiornaClassificheInterfaccia() { console_->AggiornaClassificheInterfaccia(); }
+void frmGrafica::AbilitaPulsantiPagina(bool flag) { console_->AbilitaPulsantiPagina(flag); }
+void frmGrafica::setRielaboraEnabled(bool enabled) { mnuRielabora_->setEnabled(enabled); }
+
+void frmGrafica::AggiornaDistaccoParallelo(bool mostra) {
+    state_.DistaccoParalleloVisibile = chkDistaccoParallelo_->isChecked();
+    if (mostra) pages_->MandaInOnda(27);
+}
+
+void frmGrafica::consoleChanged() { applyConsole(); }
+
+void frmGrafica::applyConsole() {
+    // Showing the console is no operator action: no handler runs while the widgets follow it.
+    applying_ = true;
+    const ConsoleState& v = console_->view();
+    if (!v.caption.isEmpty()) setWindowTitle(v.caption);
+    {
+        const QSignalBlocker block(sstClassifiche_);
+        for (int i = 0; i < kClassificationTabs; ++i) sstClassifiche_->setTabEnabled(i, v.tabEnabled[size_t(i)]);
+        sstClassifiche_->setCurrentIndex(v.currentTab);
+    }
+    if (lstClassificaCategorie_->count() != v.categoryLines.size() ||
+        [&] {
+            for (int i = 0; i < v.categoryLines.size(); ++i)
+                if (lstClassificaCategorie_->item(i)->text() != v.categoryLines[i]) return true;
+            return false;
+        }()) {
+        const QSignalBlocker block(lstClassificaCategorie_);
+        lstClassificaCategorie_->clear();
+        lstClassificaCategorie_->addItems(v.categoryLines);
+    }
+    {
+        const QSignalBlocker block(tdbCategorie_);
+        tdbCategorie_->setRowCount(int(v.categoryGrid.size()));
+        for (int r = 0; r < v.categoryGrid.size(); ++r) {
+            // The code "XXXXX" of the first row shows as an empty cell.
+            const QString& code = v.categoryGrid[r].first;
+            auto* codeItem = new QTableWidgetItem(code == QStringView(kTuttiLeCategorie) ? QString() : code);
+            codeItem->setData(Qt::UserRole, code);
+            tdbCategorie_->setItem(r, 0, codeItem);
+            tdbCategorie_->setItem(r, 1, new QTableWidgetItem(v.categoryGrid[r].second));
+        }
+    }
+    for (int i = 0; i < kCompetitorButtons; ++i) {
+        const CompetitorButtonView& b = v.buttons[size_t(i)];
+        QPushButton* button = cmdConcorrente_[size_t(i)];
+        QPushButton* side = cmdConcorrenteP_[size_t(i)];
+        button->setText(b.caption);
+        button->setProperty("tag", b.tag);
+        button->setToolTip(b.toolTip);
+        QFont f = button->font();
+        f.setPointSize(b.fontSize);
+        f.setBold(true);
+        button->setFont(f);
+        button->setStyleSheet(b.highlighted ? QStringLiteral("background-color: #FFFF00;") : QString());
+        button->setEnabled(b.enabled);
+        button->setVisible(b.visible);
+        side->setText(b.sideCaption);
+        side->setEnabled(b.sideEnabled);
+        side->setVisible(b.sideVisible);
+    }
+    fraTempoCorrere_->setVisible(v.tempoCorrereVisible);
+    fraParallelo_->setVisible(v.paralleloVisible);
+    chkDistaccoParallelo_->setEnabled(v.distaccoParalleloEnabled);
+    for (QPushButton* s : cmdSponsor_) s->setEnabled(v.sponsorEnabled);
+    for (auto it = v.pageEnabled.constBegin(); it != v.pageEnabled.constEnd(); ++it) {
+        if (QAbstractButton* b = cmdPagina_->button(it.key())) b->setEnabled(it.value());
+    }
+    for (auto it = v.pageCaption.constBegin(); it != v.pageCaption.constEnd(); ++it) {
+        if (QAbstractButton* b = cmdPagina_->button(it.key())) b->setText(it.value());
+    }
+    applying_ = false;
+}
+
+void frmGrafica::mnuGraficaVGA_Click() {
+    if (!preview_) return;
+    AttivaAnteprimaVGA(mnuGraficaVGA_->isChecked(), preview_->MirtGRA1(), *preview_);
+}
+
+// ---- LinkPort ----
+
+QString frmGrafica::serverRemoto() { return tcp_->ServerRemoto(); }
+void frmGrafica::send(const QString& text) { tcp_->InviaTesto(text, true); }
+
+}  // namespace razudar

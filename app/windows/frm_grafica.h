@@ -1,0 +1,173 @@
+#pragma once
+// The main window frmGrafica: the program's start window. It builds its widgets and the link
+// and list controls from their plug-ins, runs the start-up units, and wires its widgets and the
+// controls' events to the units (start-up, link dispatcher, console refresh, preview window).
+// It holds no race logic of its own.
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/console/console_refresh.h"
+#include "app/link/link_dispatcher.h"
+#include "app/startup/startup.h"
+#include "data/monitor_loader.h"
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabBar;
+class QTableWidget;
+
+namespace razudar {
+
+struct ProgramState;
+class CurrentFolder;
+class PageDispatcher;
+class RecordingPageDispatcher;
+class frmAnteprimaGrafica;
+class frmModalita;
+namespace controls {
+class ControlLoader;
+class StovakProxy;
+class TcpProxy;
+}
+
+class frmGrafica : public QMainWindow,
+                   public StartupWindow,
+                   public ConsoleHost,
+                   public DispatcherHost,
+                   public LinkPort {
+    Q_OBJECT
+public:
+    frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
+               CurrentFolder& currentFolder, QWidget* parent = nullptr);
+    ~frmGrafica() override;
+
+    // The load: creates the controls and runs the start-up. False when the program must end.
+    bool load();
+    // The page dispatcher the window and the link use (a recorder until the pages are built).
+    void setPageDispatcher(PageDispatcher& pages);
+    PageDispatcher& pageDispatcher() { return *pages_; }
+
+    // Units and controls, for the program's other parts and for tests.
+    ConsoleRefresh& console() { return *console_; }
+    LinkDispatcher& dispatcher() { return *dispatcher_; }
+    controls::TcpProxy& MirtTcpGet() { return *tcp_; }
+    controls::StovakProxy* lstClassifica() { return stovak_.get(); }
+    frmAnteprimaGrafica* anteprima() { return preview_; }
+    bool firstPaintDone() const { return painted_; }
+
+    // Runs the mode dialog instead of exec() (tests and scripted starts answer it); returns
+    // whether the dialog was confirmed.
+    std::function<bool(frmModalita&)> modeDialogRunner;
+
+    // Called by name whenever a page is recorded as on air; the main window has nothing to do then.
+    Q_INVOKABLE void basGrafica_GraficaLocaleInOnda(const QString& nomePagina) { Q_UNUSED(nomePagina); }
+
+    // Operator handlers.
+    void cmdPagina_Click(int index);
+    void cmdConcorrente_Click(int index);
+    void mnuGraficaVGA_Click();
+    void tdbCategorie_RowColChange(int row);
+    void lstClassificaCategorie_Click(int index);
+    QLineEdit* txtSelezione() const { return txtSelezione_; }
+    QLabel* lblNominativo() const { return lblNominativo_; }
+    QCheckBox* chkTCNominativo() const { return chkTCNominativo_; }
+    QTabBar* sstClassifiche() const { return sstClassifiche_; }
+    QLabel* lblClassifica() const { return lblClassifica_; }
+
+    // StartupWindow
+    void setCaption(const QString& caption) override;
+    void setStatusPanel(const QString& key, const QString& text) override;
+    bool showModeDialog() override;
+    controls::GraficaProxy* loadPreviewWindow(QString* error) override;
+    // ConsoleHost: the refresh's tab-change handler runs when the queued events have run.
+    void tabChanged(int previousTab) override;
+    void consoleChanged() override;
+    // DispatcherHost
+    void AggiornaClassificheInterfaccia() override;
+    void AbilitaPulsantiPagina(bool flag) override;
+    void setRielaboraEnabled(bool enabled) override;
+    void AggiornaDistaccoParallelo(bool mostra) override;
+    // LinkPort
+    QString serverRemoto() override;
+    void send(const QString& text) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildWidgets(QWidget* linkControl, QWidget* listControl);
+    QWidget* buildCompetitorButtons();
+    QWidget* buildPageButtons();
+    void firstPaint();
+    void txtSelezione_Change();
+    // The tab-change handler: the preview list of the classification on show.
+    void sstClassifiche_Click();
+    void chkTCNominativo_Click();
+    void RipristinaColoriConcorrenti();
+    void applyConsole();
+    void visualizzaPreview(qint32 classifica, const QString& categoria);
+    void problem(const QString& text);
+
+    ProgramState& state_;
+    Services services_;
+    const controls::ControlLoader& loader_;
+    CurrentFolder& currentFolder_;
+    std::unique_ptr<RecordingPageDispatcher> recorder_;
+    PageDispatcher* pages_;
+    std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
+    std::unique_ptr<ConsoleRefresh> console_;
+    std::unique_ptr<LinkDispatcher> dispatcher_;
+    std::unique_ptr<controls::TcpProxy> tcp_;
+    std::unique_ptr<controls::StovakProxy> stovak_;
+    frmAnteprimaGrafica* preview_ = nullptr;
+    bool painted_ = false;
+    bool applying_ = false;
+    bool previewPending_ = false;
+
+    // Menus.
+    QAction* mnuEsci_ = nullptr;
+    QAction* mnuRielabora_ = nullptr;
+    QAction* mnuSelezioneManche_ = nullptr;
+    std::array<QAction*, 4> mnuOpzioneNazionalita_{};
+    std::array<QAction*, 3> mnuOpzioneNominativi_{};
+    std::array<QAction*, 2> mnuOpzioneRisultato_{};
+    QAction* mnuClassificaTempoCorrere_ = nullptr;
+    QAction* mnuGraficaVGA_ = nullptr;
+    QAction* mnuMostraTV_ = nullptr;
+    QAction* mnuAbout_ = nullptr;
+
+    // Console widgets.
+    QTabBar* sstClassifiche_ = nullptr;
+    QLabel* lblClassifica_ = nullptr;
+    QLabel* lblClassificazione_ = nullptr;
+    QListWidget* lstClassificaCategorie_ = nullptr;
+    QTableWidget* tdbCategorie_ = nullptr;
+    QGroupBox* fraClassifica_ = nullptr;
+    std::array<QPushButton*, 15> cmdConcorrente_{};
+    std::array<QPushButton*, 15> cmdConcorrenteP_{};
+    QLineEdit* txtSelezione_ = nullptr;
+    QLabel* lblNominativo_ = nullptr;
+    QButtonGroup* cmdPagina_ = nullptr;
+    QGroupBox* fraTempoCorrere_ = nullptr;
+    QGroupBox* fraParallelo_ = nullptr;
+    QCheckBox* chkTCNominativo_ = nullptr;
+    QCheckBox* chkDistaccoParallelo_ = nullptr;
+    std::array<QPushButton*, 2> cmdSponsor_{};
+    QLabel* statusDatabase_ = nullptr;
+    QLabel* statusComputer_ = nullptr;
+    QLabel* statusNomePagina_ = nullptr;
+};
+
+}  // namespace razudar

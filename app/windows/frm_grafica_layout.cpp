@@ -1,0 +1,269 @@
+// The widgets of the main window: menus, the classification tabs with the preview list, the
+// category list and grid, the competitor buttons, the bib box, the page buttons in their frames,
+// the sponsor buttons and the status bar.
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/console/console_state.h"
+#include "app/windows/frm_grafica.h"
+
+namespace razudar {
+
+namespace {
+
+QAction* item(QMenu* menu, const QString& caption, const char* name, bool checkable = false) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(checkable);
+    return a;
+}
+
+template <size_t N>
+void radioGroup(QMenu* menu, std::array<QAction*, N>& items, const std::array<const char*, N>& captions,
+                const char* name) {
+    auto* group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (size_t i = 0; i < N; ++i) {
+        items[i] = item(menu, QString::fromUtf8(captions[i]), name, true);
+        items[i]->setData(int(i));
+        group->addAction(items[i]);
+    }
+}
+
+}  // namespace
+
+void frmGrafica::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuEsci_ = item(file, QStringLiteral("&Esci"), "mnuEsci");
+
+    QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+    strumenti->setObjectName(QStringLiteral("mnuStrumenti"));
+    mnuRielabora_ = item(strumenti, QStringLiteral("&Rielabora Tempo Reale"), "mnuRielabora");
+    mnuSelezioneManche_ = item(strumenti, QStringLiteral("&Selezione Manche"), "mnuSelezioneManche");
+    QMenu* opzioni = strumenti->addMenu(QStringLiteral("&Opzioni"));
+    opzioni->setObjectName(QStringLiteral("mnuOpzioni"));
+    QMenu* nazionalita = opzioni->addMenu(QStringLiteral("&Nazionalita"));
+    nazionalita->setObjectName(QStringLiteral("mnuNazionalita"));
+    radioGroup<4>(nazionalita, mnuOpzioneNazionalita_,
+                  {"Usa &Testo", "Usa &Immagine", "&Ometti", "Usa Testo ed Immagine"}, "mnuOpzioneNazionalita");
+    QMenu* nominativi = opzioni->addMenu(QStringLiteral("N&ominativi"));
+    nominativi->setObjectName(QStringLiteral("mnuNominativi"));
+    radioGroup<3>(nominativi, mnuOpzioneNominativi_, {"Tutto &Maiuscolo", "Mai&uscolo e Minuscolo", "&Invariato"},
+                  "mnuOpzioneNominativi");
+    QMenu* risultato = opzioni->addMenu(QStringLiteral("&Risultato"));
+    risultato->setObjectName(QStringLiteral("mnuRisultato"));
+    radioGroup<2>(risultato, mnuOpzioneRisultato_, {"&Tempo", "&Distacco"}, "mnuOpzioneRisultato");
+    mnuClassificaTempoCorrere_ =
+        item(opzioni, QStringLiteral("&Classifica su Tempo a Correre"), "mnuClassificaTempoCorrere", true);
+    mnuGraficaVGA_ = item(opzioni, QStringLiteral("&Razudar su VGA"), "mnuGraficaVGA", true);
+    mnuMostraTV_ = item(opzioni, QStringLiteral("&Mostra TV"), "mnuMostraTV", true);
+
+    mnuAbout_ = menuBar()->addAction(QStringLiteral("&?"));
+    mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    // Left: the link control, the classification tabs and the preview list.
+    fraClassifica_ = new QGroupBox(QStringLiteral("Classifiche"), central);
+    fraClassifica_->setObjectName(QStringLiteral("fraClassifica"));
+    fraClassifica_->setMinimumWidth(580);
+    sstClassifiche_ = new QTabBar(fraClassifica_);
+    sstClassifiche_->setObjectName(QStringLiteral("sstClassifiche"));
+    sstClassifiche_->setExpanding(false);
+    sstClassifiche_->setUsesScrollButtons(false);
+    sstClassifiche_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
+    sstClassifiche_->addTab(QStringLiteral("Assoluta"));
+    for (int i = 1; i <= 5; ++i) sstClassifiche_->addTab(QStringLiteral("Manche %1").arg(i));
+    sstClassifiche_->addTab(QStringLiteral("Categoria"));
+    lblClassifica_ = new QLabel(fraClassifica_);
+    lblClassifica_->setObjectName(QStringLiteral("lblClassifica"));
+    lblClassifica_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+    lblClassificazione_ = new QLabel(fraClassifica_);
+    lblClassificazione_->setObjectName(QStringLiteral("lblClassificazione"));
+    QFont bold = lblClassificazione_->font();
+    bold.setBold(true);
+    lblClassificazione_->setFont(bold);
+    listControl->setParent(fraClassifica_);
+    listControl->setObjectName(QStringLiteral("lstClassifica"));
+    listControl->setMinimumSize(420, 300);
+    lstClassificaCategorie_ = new QListWidget(fraClassifica_);
+    lstClassificaCategorie_->setObjectName(QStringLiteral("lstClassificaCategorie"));
+    lstClassificaCategorie_->setMaximumHeight(90);
+    auto* classifica = new QVBoxLayout(fraClassifica_);
+    classifica->addWidget(sstClassifiche_);
+    classifica->addWidget(lblClassificazione_);
+    classifica->addWidget(lblClassifica_);
+    classifica->addWidget(listControl, 1);
+    classifica->addWidget(lstClassificaCategorie_);
+
+    linkControl->setParent(central);
+    linkControl->setObjectName(QStringLiteral("MirtTcpGet"));
+    linkControl->setFixedSize(linkControl->sizeHint());
+
+    // Right: categories, competitors, bib box, page buttons.
+    tdbCategorie_ = new QTableWidget(0, 2, central);
+    tdbCategorie_->setObjectName(QStringLiteral("tdbCategorie"));
+    tdbCategorie_->setHorizontalHeaderLabels({QStringLiteral("Cat."), QStringLiteral("Descrizione")});
+    tdbCategorie_->horizontalHeader()->setStretchLastSection(true);
+    tdbCategorie_->verticalHeader()->setVisible(false);
+    tdbCategorie_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tdbCategorie_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tdbCategorie_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tdbCategorie_->setColumnWidth(0, 60);
+    tdbCategorie_->setMaximumHeight(120);
+
+    auto* selezione = new QHBoxLayout;
+    auto* lblSelezione = new QLabel(QStringLiteral("Pettorale"), central);
+    txtSelezione_ = new QLineEdit(central);
+    txtSelezione_->setObjectName(QStringLiteral("txtSelezione"));
+    txtSelezione_->setMaxLength(3);
+    txtSelezione_->setFixedWidth(60);
+    QFont big = txtSelezione_->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    txtSelezione_->setFont(big);
+    lblNominativo_ = new QLabel(central);
+    lblNominativo_->setObjectName(QStringLiteral("lblNominativo"));
+    lblNominativo_->setFont(big);
+    selezione->addWidget(lblSelezione);
+    selezione->addWidget(txtSelezione_);
+    selezione->addWidget(lblNominativo_, 1);
+
+    auto* rightPanel = new QWidget(central);
+    rightPanel->setMaximumWidth(480);
+    auto* right = new QVBoxLayout(rightPanel);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(tdbCategorie_);
+    right->addWidget(buildCompetitorButtons());
+    right->addLayout(selezione);
+    right->addWidget(buildPageButtons());
+    right->addStretch();
+
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(linkControl, 0, Qt::AlignLeft | Qt::AlignTop);
+    leftColumn->addStretch();
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(leftColumn);
+    layout->addWidget(fraClassifica_, 3);
+    layout->addWidget(rightPanel, 2);
+
+    statusDatabase_ = new QLabel(this);
+    statusDatabase_->setObjectName(QStringLiteral("Database"));
+    statusComputer_ = new QLabel(this);
+    statusComputer_->setObjectName(QStringLiteral("Computer"));
+    statusNomePagina_ = new QLabel(this);
+    statusNomePagina_->setObjectName(QStringLiteral("NomePagina"));
+    statusBar()->addWidget(statusDatabase_, 1);
+    statusBar()->addWidget(statusComputer_, 1);
+    statusBar()->addWidget(statusNomePagina_, 2);
+}
+
+QWidget* frmGrafica::buildCompetitorButtons() {
+    auto* frame = new QGroupBox(QStringLiteral("Concorrenti"));
+    frame->setObjectName(QStringLiteral("fraConcorrenti"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(2);
+    for (int i = 0; i < kCompetitorButtons; ++i) {
+        auto* side = new QPushButton(frame);
+        side->setObjectName(QStringLiteral("cmdConcorrenteP%1").arg(i));
+        side->setFixedWidth(22);
+        side->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0C0FF; }"));
+        auto* button = new QPushButton(frame);
+        button->setObjectName(QStringLiteral("cmdConcorrente%1").arg(i));
+        button->setMinimumSize(64, 34);
+        // Hidden buttons keep their place: the three rows of five stay where the operator expects them.
+        for (QPushButton* b : {button, side}) {
+            QSizePolicy policy = b->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            b->setSizePolicy(policy);
+        }
+        cmdConcorrente_[size_t(i)] = button;
+        cmdConcorrenteP_[size_t(i)] = side;
+        const int row = i / 5;
+        const int column = (i % 5) * 2;
+        grid->addWidget(side, row, column);
+        grid->addWidget(button, row, column + 1);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdConcorrente_Click(i); });
+        connect(side, &QPushButton::clicked, this, [this, i] { cmdConcorrente_Click(i); });
+    }
+    return frame;
+}
+
+QWidget* frmGrafica::buildPageButtons() {
+    auto* panel = new QWidget;
+    auto* mainGrid = new QGridLayout;
+    fraTempoCorrere_ = new QGroupBox(QStringLiteral("Tempo a Correre"), panel);
+    fraTempoCorrere_->setObjectName(QStringLiteral("fraTempoCorrere"));
+    auto* tempoCorrere = new QGridLayout(fraTempoCorrere_);
+    fraParallelo_ = new QGroupBox(QStringLiteral("Parallelo"), panel);
+    fraParallelo_->setObjectName(QStringLiteral("fraParallelo"));
+    auto* parallelo = new QHBoxLayout(fraParallelo_);
+    cmdPagina_ = new QButtonGroup(this);
+    int mainCount = 0;
+    int clockCount = 0;
+    for (const PageButtonSpec& spec : kPageButtons) {
+        auto* b = new QPushButton(QString::fromUtf16(spec.caption), panel);
+        b->setObjectName(QStringLiteral("cmdPagina%1").arg(spec.code));
+        b->setProperty("tag", QString::fromLatin1(spec.tag));
+        b->setMinimumHeight(30);
+        cmdPagina_->addButton(b, spec.code);
+        switch (spec.frame) {
+        case PageButtonFrame::Main:
+            mainGrid->addWidget(b, mainCount / 3, mainCount % 3);
+            ++mainCount;
+            break;
+        case PageButtonFrame::TempoCorrere:
+            tempoCorrere->addWidget(b, clockCount / 3, clockCount % 3);
+            ++clockCount;
+            break;
+        case PageButtonFrame::Parallelo:
+            parallelo->addWidget(b);
+            break;
+        }
+    }
+    chkTCNominativo_ = new QCheckBox(QStringLiteral("Nominativo"), fraTempoCorrere_);
+    chkTCNominativo_->setObjectName(QStringLiteral("chkTCNominativo"));
+    tempoCorrere->addWidget(chkTCNominativo_, (clockCount + 2) / 3, 0, 1, 3);
+    chkDistaccoParallelo_ = new QCheckBox(QStringLiteral("Distacco"), fraParallelo_);
+    chkDistaccoParallelo_->setObjectName(QStringLiteral("chkDistaccoParallelo"));
+    parallelo->addWidget(chkDistaccoParallelo_);
+    connect(cmdPagina_, &QButtonGroup::idClicked, this, &frmGrafica::cmdPagina_Click);
+    connect(chkTCNominativo_, &QCheckBox::toggled, this, &frmGrafica::chkTCNominativo_Click);
+    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] { AggiornaDistaccoParallelo(true); });
+
+    auto* sponsor = new QHBoxLayout;
+    const char16_t* captions[] = {u"&X   Sponsor 1", u"&U  Sponsor 2"};
+    for (int i = 0; i < 2; ++i) {
+        cmdSponsor_[size_t(i)] = new QPushButton(QString::fromUtf16(captions[i]), panel);
+        cmdSponsor_[size_t(i)]->setObjectName(QStringLiteral("cmdSponsor%1").arg(i));
+        sponsor->addWidget(cmdSponsor_[size_t(i)]);
+    }
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(mainGrid);
+    layout->addWidget(fraTempoCorrere_);
+    layout->addWidget(fraParallelo_);
+    layout->addLayout(sponsor);
+    return panel;
+}
+
+}  // namespace razudar

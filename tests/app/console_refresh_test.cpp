@@ -1,0 +1,179 @@
+// The console refresh without a screen: caption, tabs, categories, competitor and heat buttons
+// and page buttons rebuilt from the race state.
+#include <gtest/gtest.h>
+
+#include "app/console/console_refresh.h"
+#include "app/program_state.h"
+#include "data/object_text_encoder.h"
+
+namespace razudar::apptest {
+namespace {
+
+struct RecordingHost : ConsoleHost {
+    void tabChanged(int previousTab) override { tabChanges.push_back(previousTab); }
+    void consoleChanged() override { ++changes; }
+    std::vector<int> tabChanges;
+    int changes = 0;
+};
+
+struct Console : ::testing::Test {
+    void use(std::shared_ptr<clsKrono> race) { state.race.Krono = std::move(race); }
+    // Every competitor of the current run in `stato`.
+    void setAll(qint32 stato) {
+        clsKrono& k = state.krono();
+        for (qint16 n : k.ElencoConcorrenti()) k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente())->setStatoConcorrente(stato);
+    }
+    int visibleButtons() const {
+        int n = 0;
+        for (const auto& b : refresh.view().buttons) n += b.visible ? 1 : 0;
+        return n;
+    }
+    ProgramState state;
+    RecordingHost host;
+    QString tipoTurno2 = QStringLiteral("GS1");
+    ConsoleRefresh refresh{state, host, [this](qint32 id) { return id == 2 ? tipoTurno2 : QString(); }};
+};
+
+TEST_F(Console, CaptionAndCategoriesFollowTheRace) {
+    use(encoder::demoRace({.competitors = 6, .runs = 2, .categories = 2}));
+    refresh.AggiornaClassificheInterfaccia();
+    const ConsoleState& v = refresh.view();
+    EXPECT_TRUE(v.caption.startsWith(QStringLiteral("Razudar (Zez) 1.0")));
+    EXPECT_TRUE(v.caption.endsWith(QStringLiteral(" (Trofeo Città di Cortina - Manche di Qualificazione)")));
+    EXPECT_EQ(v.categoryLines, (QStringList{QStringLiteral("Under 16 è (U16)"), QStringLiteral("Under 18 è (U18)")}));
+    ASSERT_EQ(v.categoryGrid.size(), 3);
+    EXPECT_EQ(v.categoryGrid[0], (std::pair{QStringLiteral("XXXXX"), QStringLiteral("TUTTI I CONCORRENTI")}));
+    EXPECT_EQ(v.categoryGrid[2], (std::pair{QStringLiteral("U18"), QStringLiteral("Under 18 è")}));
+    EXPECT_TRUE(v.tabEnabled[6]);
+}
+
+TEST_F(Console, ARaceWithoutCategoriesOffersNoCategoryTab) {
+    use(encoder::demoRace({.competitors = 4, .runs = 1, .categories = 0}));
+    refresh.AggiornaClassificheInterfaccia();
+    EXPECT_FALSE(refresh.view().tabEnabled[6]);
+    EXPECT_TRUE(refresh.view().categoryLines.isEmpty());
+    EXPECT_EQ(refresh.view().categoryGrid.size(), 1);
+}
+
+TEST_F(Console, TabsOfferedAndTabOnShowByRunTurnAndDiscipline) {
+    const struct {
+        int runs;         // Manches and MancheCorrente
+        qint32 turnType;
+        qint32 discipline;
+        bool overallOffered;
+        int currentTab;
+    } cases[] = {
+        {1, 4, 5, false, 1},  // one run: no overall tab, the run's tab
+        {2, 4, 5, true, 0},   // second run: the overall classification
+        {2, 1, 5, false, 2},  // turn type 1: the run's own tab
+        {2, 4, 15, true, 2},  // discipline 15 stays on the run
+        {3, 4, 5, true, 0},
+    };
+    for (const auto& c : cases) {
+        auto race = encoder::demoRace({.competitors = 4, .runs = c.runs});
+        race->setTurnoCorrenteTipo(c.turnType);
+        race->cGara.setDisciplina(c.discipline);
+        use(race);
+        host.tabChanges.clear();
+        refresh.setCurrentTab(5);
+        refresh.AggiornaClassificheInterfaccia();
+        const ConsoleState& v = refresh.view();
+        EXPECT_EQ(v.tabEnabled[0], c.overallOffered) << c.runs << " " << c.turnType << " " << c.discipline;
+        for (int i = 1; i <= 5; ++i) EXPECT_EQ(v.tabEnabled[size_t(i)], i <= c.runs);
+        EXPECT_EQ(v.currentTab, c.currentTab);
+        // Once for the tab on show, once more for the change.
+        EXPECT_EQ(host.tabChanges, (std::vector<int>{5, 5}));
+    }
+}
+
+TEST_F(Console, OnlyTheFirstFifteenCompetitorsOnCourseInStartOrderGetAButton) {
+    use(encoder::demoRace({.competitors = 30, .runs = 1, .categories = 2}));
+    setAll(20);
+    clsKrono& k = state.krono();
+    k.ConcorrenteItem(1030)->Risultati(1)->setStatoConcorrente(0);  // arrived: no button
+    k.ConcorrenteItem(1029)->Risultati(1)->setStatoConcorrente(10);
+    refresh.AggiornaClassificheInterfaccia();
+    const ConsoleState& v = refresh.view();
+    EXPECT_EQ(visibleButtons(), 15);
+    // Start order runs from bib 30 down; 30 has arrived.
+    EXPECT_EQ(v.buttons[0].caption, QStringLiteral("29"));
+    EXPECT_EQ(v.buttons[0].tag, QStringLiteral("29"));
+    EXPECT_EQ(v.buttons[0].toolTip, QLatin1Char(' ') + k.ConcorrenteItem(1029)->CognomeNomePuntato() + QLatin1Char(' '));
+    EXPECT_EQ(v.buttons[0].fontSize, 12);
+    EXPECT_TRUE(v.buttons[0].sideVisible);
+    EXPECT_TRUE(v.buttons[0].sideCaption.isEmpty());
+    EXPECT_EQ(v.buttons[14].caption, QStringLiteral("15"));
+    EXPECT_TRUE(v.tempoCorrereVisible);
+    EXPECT_FALSE(v.paralleloVisible);
+    EXPECT_EQ(v.pageCaption[2], QStringLiteral("&Ordine Partenza"));
+
+    // A category narrows the buttons to its members.
+    state.CategoriaSelezionata = QStringLiteral("U16");
+    refresh.AggiornaPulsantiConcorrenti();
+    for (const auto& b : v.buttons) {
+        if (!b.visible) continue;
+        const qint16 n = qint16(k.ConcorrenteDaPettorale(qint16(b.caption.toInt())));
+        EXPECT_TRUE(k.ConcorrenteItem(n)->CategoriaPresente(QStringLiteral("U16"))) << b.caption.toStdString();
+    }
+    // The buttons are the category's members on course, in start order.
+    QStringList expected;
+    for (int i = 1; i <= k.TotalePartentiAttesi() && expected.size() < 15; ++i) {
+        const auto c = k.ConcorrenteItem(k.PartenteInPosizione(i));
+        const qint32 stato = c->Risultati(1)->StatoConcorrente();
+        if ((stato == 20 || stato == 10) && c->CategoriaPresente(QStringLiteral("U16"))) expected << QString::number(c->Pettorale());
+    }
+    QStringList shown;
+    for (const auto& b : v.buttons)
+        if (b.visible) shown << b.caption;
+    EXPECT_EQ(shown, expected);
+    EXPECT_LT(expected.size(), 29);
+}
+
+TEST_F(Console, HeatButtonsShowBibsAndNamesOfTheOpenHeats) {
+    auto race = encoder::demoRace({.competitors = 8, .runs = 1, .intermediates = 0, .parallel = true});
+    race->setTurnoCorrenteTipo(10);
+    use(race);
+    setAll(20);
+    clsKrono& k = state.krono();
+    // Heat 2 is over.
+    for (qint16 n : k.ElencoConcorrentiSfida(2)) k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente())->setStatoConcorrente(0);
+    refresh.AggiornaClassificheInterfaccia();
+    const ConsoleState& v = refresh.view();
+    EXPECT_EQ(visibleButtons(), 3);
+    EXPECT_EQ(v.buttons[0].sideCaption, QStringLiteral("1"));
+    EXPECT_EQ(v.buttons[0].caption, QStringLiteral("1-2"));
+    EXPECT_EQ(v.buttons[0].fontSize, 10);
+    EXPECT_EQ(v.buttons[0].toolTip, QLatin1Char(' ') + k.ConcorrenteItem(1001)->CognomeNomePuntato() +
+                                        QStringLiteral("  vs  ") + k.ConcorrenteItem(1002)->CognomeNomePuntato() +
+                                        QLatin1Char(' '));
+    EXPECT_EQ(v.buttons[1].sideCaption, QStringLiteral("3"));
+    EXPECT_FALSE(v.tempoCorrereVisible);
+    EXPECT_TRUE(v.paralleloVisible);
+    EXPECT_EQ(v.pageCaption[2], QStringLiteral("Tabell&one"));
+    EXPECT_FALSE(v.pageEnabled[13]);
+    EXPECT_TRUE(v.pageEnabled[1]);  // the turn is the qualifying turn type
+    const bool finale = k.MancheSfidaCorrente() == k.cGara.TabelloneNumeroDiscese();
+    EXPECT_EQ(v.pageEnabled[4], finale);
+    EXPECT_EQ(v.distaccoParalleloEnabled, k.MancheSfidaCorrente() > 1);
+
+    tipoTurno2 = QStringLiteral("QUAL");
+    refresh.AggiornaPulsantiConcorrenti();
+    EXPECT_FALSE(v.pageEnabled[1]);
+    EXPECT_FALSE(v.pageEnabled[3]);
+}
+
+TEST_F(Console, ThePageButtonGroupSwitchLeavesTheFixedButtonsAlone) {
+    use(encoder::demoRace({.competitors = 3}));
+    refresh.AbilitaPulsantiPagina(false);
+    const ConsoleState& v = refresh.view();
+    for (int code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 20, 21, 22, 23, 25}) EXPECT_FALSE(v.pageEnabled[code]) << code;
+    for (int code : {0, 10, 15, 16, 17, 18, 19}) EXPECT_TRUE(v.pageEnabled[code]) << code;
+    EXPECT_FALSE(v.sponsorEnabled);
+    EXPECT_FALSE(v.distaccoParalleloEnabled);
+    refresh.AbilitaPulsantiPagina(true);
+    EXPECT_TRUE(v.pageEnabled[25]);
+    EXPECT_TRUE(v.sponsorEnabled);
+}
+
+}  // namespace
+}  // namespace razudar::apptest

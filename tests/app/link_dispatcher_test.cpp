@@ -1,0 +1,265 @@
+// The link message dispatcher without a screen or a socket: each message's effect on the race
+// state, the console refresh and the page requests, and the messages that must change nothing.
+#include <gtest/gtest.h>
+
+#include "app/link/link_dispatcher.h"
+#include "app/pages/page_dispatcher.h"
+#include "app_test_support.h"
+#include "data/object_text_encoder.h"
+#include "model/race_times.h"
+
+namespace razudar::apptest {
+namespace {
+
+struct FakeLink : LinkPort {
+    QString serverRemoto() override { return name; }
+    void send(const QString& text) override { sent << text; }
+    QString name = QStringLiteral("CRONO");
+    QStringList sent;
+};
+
+struct FakeHost : DispatcherHost {
+    void AggiornaClassificheInterfaccia() override { ++refreshes; }
+    void AbilitaPulsantiPagina(bool flag) override { abilita << flag; }
+    void setRielaboraEnabled(bool enabled) override { rielabora = enabled; }
+    void AggiornaDistaccoParallelo(bool mostra) override { distacco << mostra; }
+    int refreshes = 0;
+    QList<bool> abilita;
+    bool rielabora = false;
+    QList<bool> distacco;
+};
+
+const QString kSep = QStringLiteral("GRAFINEPREFISSO");
+const QString kFieldSep = QStringLiteral("_GRASEPARATORETCORRERE_");
+
+QString fields(const QStringList& values) { return values.join(kFieldSep); }
+
+struct Dispatcher : ::testing::Test {
+    void SetUp() override {
+        openDatabase(state, base);
+        useRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+        dispatcher = std::make_unique<LinkDispatcher>(state, fakes.services(), link, pages, host, monitor);
+    }
+    void useRace(std::shared_ptr<clsKrono> race) { state.race.Krono = std::move(race); }
+    void arrive(const QString& command, const QString& payload) { dispatcher->onDatiArrivati(command + kSep + payload); }
+    std::shared_ptr<clsRisultati> result(qint16 n) {
+        return state.krono().ConcorrenteItem(n)->Risultati(state.krono().MancheSfidaCorrente());
+    }
+    QString snapshot() { return encoder::raceStateText(state.krono()); }
+
+    BaseFolder base;
+    ProgramState state;
+    FakeServices fakes;
+    FakeLink link;
+    FakeHost host;
+    RecordingPageDispatcher pages;
+    encoder::CountingMonitorSettings monitor;
+    std::unique_ptr<LinkDispatcher> dispatcher;
+};
+
+TEST_F(Dispatcher, ConnectionStoresTheServerAsTypedRequestsTheKeyAndEnablesThePageButtons) {
+    link.name = QStringLiteral("PC'DI CRONO");
+    dispatcher->onConnesso();
+    db::Recordset rs = state.startup.database.current().openRecordset(QStringLiteral("SELECT cf_GraficaServer FROM Configurazione"));
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("PC'DI CRONO"));
+    EXPECT_EQ(link.sent, QStringList{QStringLiteral("RICHIESTACHIAVESESSIONEGRAFINEPREFISSO")});
+    EXPECT_EQ(host.abilita, QList<bool>{true});
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+}
+
+TEST_F(Dispatcher, AFailingServerUpdateIsReportedAndTheConversationGoesOn) {
+    state.startup.database.current().execute(QStringLiteral("DROP TABLE Configurazione"));
+    dispatcher->onConnesso();
+    ASSERT_EQ(fakes.prompter.shown().size(), 1u);
+    EXPECT_TRUE(fakes.prompter.texts().first().startsWith(QStringLiteral("Impossibile registrare il server CRONO")));
+    EXPECT_EQ(link.sent.size(), 1);
+    EXPECT_EQ(host.abilita, QList<bool>{true});
+}
+
+TEST_F(Dispatcher, SessionKeyReplySetsTheSessionAndTheClockAndAsksForTheRace) {
+    arrive(QStringLiteral("RICHIESTACHIAVESESSIONE"),
+           QStringLiteral("  ") + encoder::sessionKeyText(QStringLiteral("101530250"), QStringLiteral("3"),
+                                                          QStringLiteral(" SL "), QStringLiteral("2")));
+    EXPECT_EQ(state.startup.session.SessioneGara, 3);
+    EXPECT_EQ(state.startup.session.SessioneTipoTurno, QStringLiteral("SL"));
+    EXPECT_EQ(state.startup.session.SessioneManche, 2);
+    EXPECT_EQ(fakes.clockSetter.calls().size(), 1u);
+    EXPECT_TRUE(host.rielabora);
+    EXPECT_EQ(link.sent, QStringList{QStringLiteral("RICHIESTACLASSEGRAFINEPREFISSO")});
+    // A second reply asks again; the settings store is not written.
+    arrive(QStringLiteral("RICHIESTACHIAVESESSIONE"),
+           encoder::sessionKeyText(QStringLiteral("101530250"), QStringLiteral("3"), QStringLiteral("SL"), QStringLiteral("2")));
+    EXPECT_EQ(link.sent.size(), 2);
+    EXPECT_EQ(fakes.settings.size(), 0);
+}
+
+TEST_F(Dispatcher, ARaceStateReplacesTheRaceAndRefreshesTheConsole) {
+    const auto sent = encoder::demoRace({.competitors = 5, .runs = 1, .intermediates = 0});
+    arrive(QStringLiteral("AGGIORNACLASSE"), QStringLiteral("\r\n") + encoder::raceStateText(*sent) + QStringLiteral("  "));
+    EXPECT_EQ(state.krono().ElencoConcorrenti().size(), 5);
+    EXPECT_TRUE(encoder::carriedFieldDifferences(*sent, state.krono()).isEmpty());
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(monitor.reloads, 1);
+}
+
+TEST_F(Dispatcher, MalformedMessagesChangeNothing) {
+    const QString race = encoder::raceStateText(*encoder::demoRace({.competitors = 3}));
+    const struct {
+        const char* why;
+        QString text;
+    } cases[] = {
+        {"no separator", QStringLiteral("AGGIORNACLASSE") + race},
+        {"two separators", QStringLiteral("AGGIORNACLASSE") + kSep + race + kSep},
+        {"other case", QStringLiteral("aggiornaclasse") + kSep + race},
+        {"blank before the word", QStringLiteral(" AGGIORNACLASSE") + kSep + race},
+        {"unknown word", QStringLiteral("AGGIORNA") + kSep + race},
+        {"unreadable race", QStringLiteral("AGGIORNACLASSE") + kSep + race.left(race.size() / 2)},
+        {"empty race", QStringLiteral("AGGIORNACLASSE") + kSep},
+        {"start, one field", QStringLiteral("TCORREREORARIOSTART") + kSep + QStringLiteral("1003")},
+        {"stop, no field", QStringLiteral("TCORREREORARIOSTOP") + kSep},
+        {"run time, one field", QStringLiteral("TCORRERETEMPO") + kSep + QStringLiteral("1003")},
+        {"split, two fields", QStringLiteral("TCORREREORARIOINTERMEDIO") + kSep + fields({"1003", "1"})},
+        {"split zero", QStringLiteral("TCORREREORARIOINTERMEDIO") + kSep + fields({"1003", "0", "101000000"})},
+        {"split out of range", QStringLiteral("TCORREREORARIOINTERMEDIO") + kSep + fields({"1003", "40000", "1"})},
+        {"state, one field", QStringLiteral("STATOCONCORRENTE") + kSep + QStringLiteral("1003")},
+        {"unknown state", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", "7"})},
+        {"negative state", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", "-20"})},
+        {"unreadable clock", QStringLiteral("AGGIORNAORARIO") + kSep + QStringLiteral("12:00")},
+    };
+    for (const auto& c : cases) {
+        const auto before = state.race.Krono;
+        const QString text = snapshot();
+        dispatcher->onDatiArrivati(c.text);
+        EXPECT_EQ(state.race.Krono, before) << c.why;
+        EXPECT_EQ(snapshot(), text) << c.why;
+        EXPECT_EQ(host.refreshes, 0) << c.why;
+        EXPECT_TRUE(pages.codes().empty()) << c.why;
+        EXPECT_TRUE(link.sent.isEmpty()) << c.why;
+        EXPECT_TRUE(fakes.prompter.shown().empty()) << c.why;
+        EXPECT_EQ(state.OffsetTempoCorrere, 0) << c.why;
+    }
+    EXPECT_TRUE(state.log.lines().join('\n').contains(QStringLiteral("illeggibile"))) << state.log.lines().join('\n').toStdString();
+}
+
+TEST_F(Dispatcher, LiveMessagesUpdateOneResultOfTheCurrentRun) {
+    ASSERT_EQ(state.krono().MancheSfidaCorrente(), 2);
+    fakes.clock.setNow(QDateTime(QDate(2026, 1, 15), QTime(10, 15, 0)));
+
+    arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1003", "101530250"}));
+    EXPECT_EQ(result(1003)->StatoConcorrente(), 20);
+    EXPECT_EQ(result(1003)->OrarioPartenza(), 101530250);
+    EXPECT_EQ(state.OffsetTempoCorrere, 30250);  // 10:15:30.250 started, 10:15:00.000 here
+    EXPECT_EQ(host.refreshes, 1);
+
+    arrive(QStringLiteral("TCORREREORARIOINTERMEDIO"), fields({"1003", " 2 ", "101551000"}));
+    EXPECT_EQ(result(1003)->OrarioIntermedioItem(2), 101551000);
+    EXPECT_EQ(host.refreshes, 2);
+
+    arrive(QStringLiteral("TCORREREORARIOSTOP"), fields({"1003", "101702000", "ignored"}));
+    EXPECT_EQ(result(1003)->StatoConcorrente(), 0);
+    EXPECT_EQ(result(1003)->OrarioArrivo(), 101702000);
+    EXPECT_NE(result(1003)->Tempo(), 101702000);  // not a parallel run
+    EXPECT_EQ(host.refreshes, 3);
+
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1003", "131750"}));
+    EXPECT_EQ(result(1003)->Tempo(), 131750);
+    EXPECT_EQ(host.refreshes, 3);  // a run time re-ranks only in a parallel run
+    EXPECT_TRUE(dispatcher->runTimeDelayActive());
+    EXPECT_EQ(dispatcher->timTempoManche().interval(), 5000);
+
+    arrive(QStringLiteral("STATOCONCORRENTE"), fields({"1003", "60"}));
+    EXPECT_EQ(result(1003)->StatoConcorrente(), 60);
+    EXPECT_EQ(host.refreshes, 4);
+    EXPECT_TRUE(pages.codes().empty());  // nothing selected, no running-clock page on air
+}
+
+TEST_F(Dispatcher, ASplitGoesToItsOwnPositionEvenWhenEarlierOnesAreMissing) {
+    const auto r = state.krono().ConcorrenteItem(1005)->Risultati(2);
+    r->OrarioIntermedioDeleteAll();
+    arrive(QStringLiteral("TCORREREORARIOINTERMEDIO"), fields({"1005", "3", "101551000"}));
+    EXPECT_EQ(r->OrarioIntermedioCount(), 3);
+    EXPECT_EQ(r->OrarioIntermedioItem(1), 0);
+    EXPECT_EQ(r->OrarioIntermedioItem(3), 101551000);
+}
+
+TEST_F(Dispatcher, UnknownCompetitorChangesNoResultButTheStartStillSetsTheOffset) {
+    const QString before = snapshot();
+    arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"abc", "100000500"}));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(state.OffsetTempoCorrere, 500);  // 10:00:00.500 against 10:00:00.000 here
+    EXPECT_EQ(host.refreshes, 1);
+    arrive(QStringLiteral("STATOCONCORRENTE"), fields({"4242", "30"}));
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(Dispatcher, RunningClockPageFollowsTheSelectedCompetitor) {
+    state.ConcorrenteSelezionato = 1003;
+    state.PaginaInOnda.NomePagina = QStringLiteral(" tempoacorrere ");
+    arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1003", "101530250"}));
+    arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1004", "101530250"}));
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{20}));
+    arrive(QStringLiteral("TCORREREORARIOINTERMEDIO"), fields({"1003", " 2", "101551000"}));
+    EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1003", "131750"}));
+    EXPECT_EQ(state.SplitMostrato, QStringLiteral("F"));
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{20, 12, 12}));
+    // Five seconds later the run time and position page, whatever happened meanwhile.
+    state.PaginaInOnda.NomePagina.clear();
+    dispatcher->timTempoManche_Timer();
+    EXPECT_EQ(pages.codes().back(), 24);
+    EXPECT_FALSE(dispatcher->runTimeDelayActive());
+}
+
+TEST_F(Dispatcher, RunTimeOfTheFirstRunSetsNoDelay) {
+    useRace(encoder::demoRace({.competitors = 6, .runs = 1, .intermediates = 1}));
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1002", "131750"}));
+    EXPECT_FALSE(dispatcher->runTimeDelayActive());
+}
+
+TEST_F(Dispatcher, ParallelRunTimesReRankAndClearTheHeatButton) {
+    useRace(encoder::demoRace({.competitors = 8, .runs = 1, .intermediates = 0, .parallel = true}));
+    ASSERT_TRUE(state.krono().MancheParallelo());
+    state.IndicePulsanteConcorrente = 3;
+    arrive(QStringLiteral("TCORREREORARIOSTOP"), fields({"1002", "114500"}));
+    EXPECT_EQ(result(1002)->Tempo(), 114500);
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1002", "114400"}));
+    EXPECT_EQ(state.IndicePulsanteConcorrente, -1);
+    EXPECT_EQ(host.refreshes, 2);
+    EXPECT_TRUE(pages.codes().empty());
+    EXPECT_FALSE(dispatcher->runTimeDelayActive());
+
+    state.PaginaInOnda.NomePagina = QStringLiteral("TempoACorrereParallelo");
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1001", "114900"}));
+    EXPECT_EQ(host.distacco, QList<bool>{false});
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{12}));
+
+    fakes.clock.setNow(QDateTime(QDate(2026, 1, 15), QTime(11, 0, 1, 500)));
+    arrive(QStringLiteral("TCORRERESTARTPARALLELO"), QString());
+    EXPECT_EQ(state.OffsetTempoCorrere, 39601500);
+    EXPECT_EQ(pages.codes().back(), 26);
+    EXPECT_EQ(host.refreshes, 3);
+}
+
+TEST_F(Dispatcher, ClockMessageSetsThePcClockAndShowsTheReport) {
+    arrive(QStringLiteral("AGGIORNAORARIO"), encoder::clockText(100005000));
+    ASSERT_EQ(fakes.clockSetter.calls().size(), 1u);
+    ASSERT_EQ(fakes.prompter.shown().size(), 1u);
+    EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("Razudar (Zez)"));
+    EXPECT_EQ(host.refreshes, 0);
+}
+
+TEST_F(Dispatcher, ErrorsAreShownAndClosingDisablesTheRebuild) {
+    state.startup.connection.NomeCartellaApplicazione = QStringLiteral("Razudar");
+    dispatcher->onErrore(10061, QStringLiteral("Connection refused"));
+    ASSERT_EQ(fakes.prompter.shown().size(), 1u);
+    EXPECT_EQ(fakes.prompter.shown()[0].text, QStringLiteral("Errore 10061 - Connection refused"));
+    EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("Razudar"));
+    EXPECT_EQ(fakes.prompter.shown()[0].icon, PromptIcon::Critical);
+    host.rielabora = true;
+    dispatcher->onConnessioneChiusa();
+    EXPECT_FALSE(host.rielabora);
+    EXPECT_TRUE(host.abilita.isEmpty());
+}
+
+}  // namespace
+}  // namespace razudar::apptest

@@ -1,0 +1,480 @@
+// The program end to end and headless: the main window in-process with the real plug-ins, the
+// demo base folder in a temporary folder, the timekeeping simulator on a free loopback port, and
+// fakes only for message boxes, waits, the clock, the clock setter and the settings store.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTcpServer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "app/controls/control_loader.h"
+#include "app/controls/grafica_proxy.h"
+#include "app/controls/tcp_proxy.h"
+#include "app/pages/page_dispatcher.h"
+#include <QLabel>
+#include <QTabBar>
+#include "app/windows/frm_anteprima_grafica.h"
+#include "app/windows/frm_grafica.h"
+#include "app/windows/frm_modalita.h"
+#include "app_test_support.h"
+#include "data/object_text_encoder.h"
+#include "platform/services/system_services.h"
+#include "timekeeping_simulator.h"
+
+namespace razudar::apptest {
+namespace {
+
+struct Program : ::testing::Test {
+    // Starts the program; the mode dialog is answered by `answer` (confirm by default).
+    bool start(std::function<bool(frmModalita&)> answer = {}) {
+        window = std::make_unique<frmGrafica>(state, services(), loader, folder);
+        window->modeDialogRunner = answer ? answer : [](frmModalita& dialog) {
+            dialog.show();
+            dialog.cmdConnetti()->click();
+            return dialog.result() == QDialog::Accepted;
+        };
+        const bool ok = window->load();
+        if (ok) window->show();
+        return ok;
+    }
+    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    // Connects the link to the simulator with the control's own button.
+    void connectToSimulator() {
+        const quint16 port = simulator.listen();
+        ASSERT_NE(port, 0);
+        window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+        window->MirtTcpGet().setPortaRemota(port);
+        window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == 12; }))
+            << simulator.received().join(QStringLiteral(" | ")).toStdString();
+    }
+
+    // Everything of the outside world is a fake but the settings store: real INI files in a
+    // temporary folder.
+    Services services() {
+        Services s = fakes.services();
+        s.settings = &settings;
+        return s;
+    }
+
+    BaseFolder base;
+    FakeServices fakes;
+    QTemporaryDir settingsFolder;
+    IniSettingsStore settings{settingsFolder.path()};
+    FixedCurrentFolder folder{base.path()};
+    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
+    ProgramState state;
+    std::unique_ptr<frmGrafica> window;
+    sim::TimekeepingSimulator simulator;
+};
+
+TEST_F(Program, StartsOnTheDemoBaseFolder) {
+    QDir(base.path()).mkpath(QStringLiteral("TempOut/keep"));
+    QFile stale(base.path() + QStringLiteral("TempOut/old.tmp"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Razudar (Zez) 1.0"));
+    EXPECT_EQ(state.startup.session.SessioneGara, 1);
+    EXPECT_EQ(state.startup.connection.NomeComputerLocale, QStringLiteral("REGIA"));
+    EXPECT_EQ(state.startup.connection.NomeComputerServer, QStringLiteral("REGIA"));
+    // Folders: TempOut emptied of files, its subfolders and Export kept.
+    EXPECT_FALSE(QFile::exists(base.path() + QStringLiteral("TempOut/old.tmp")));
+    EXPECT_TRUE(QDir(base.path() + QStringLiteral("TempOut/keep")).exists());
+    EXPECT_TRUE(QDir(state.CartellaExport).exists());
+    // Graphics resources and the rows of the three list pages.
+    EXPECT_EQ(state.resources.CartellaGrafica, base.path() + QStringLiteral("Razudar/"));
+    EXPECT_EQ(state.resources.CartellaMiniature, base.path() + QStringLiteral("Razudar/Nazionalita/Miniature/"));
+    EXPECT_EQ(state.resources.RigheClassifica, 10);
+    EXPECT_EQ(state.resources.RigheClassificaBassa, 3);
+    EXPECT_EQ(state.resources.RighePartenti, 10);
+    // First paint: empty race, page buttons and rebuild disabled, server box from the configuration.
+    ASSERT_TRUE(window->firstPaintDone());
+    ASSERT_TRUE(state.race.Krono);
+    EXPECT_TRUE(state.krono().ElencoConcorrenti().isEmpty());
+    EXPECT_FALSE(window->console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->console().view().pageEnabled[0]);
+    EXPECT_FALSE(action("mnuRielabora")->isEnabled());
+    EXPECT_EQ(window->MirtTcpGet().ServerRemoto(), QStringLiteral("CRONO"));
+    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+    ASSERT_NE(window->anteprima(), nullptr);
+    EXPECT_FALSE(window->anteprima()->isVisible());
+    EXPECT_TRUE(window->MirtTcpGet().missingMembers().isEmpty());
+}
+
+TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    const QStringList received = simulator.received();
+    ASSERT_GE(received.size(), 3);
+    EXPECT_TRUE(received[0].startsWith(QStringLiteral("nome")));
+    EXPECT_EQ(received[1], QStringLiteral("RICHIESTACHIAVESESSIONEGRAFINEPREFISSO"));
+    EXPECT_EQ(received[2], QStringLiteral("RICHIESTACLASSEGRAFINEPREFISSO"));
+    EXPECT_EQ(state.startup.session.SessioneTipoTurno, QStringLiteral("GS"));
+    EXPECT_EQ(fakes.clockSetter.calls().size(), 1u);
+    EXPECT_TRUE(action("mnuRielabora")->isEnabled());
+    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Razudar (Zez) 1.0 (Trofeo Città di Cortina - Manche di Qualificazione)"));
+    db::Recordset rs = state.startup.database.current().openRecordset(QStringLiteral("SELECT cf_GraficaServer FROM Configurazione"));
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("127.0.0.1"));
+
+    // A live start over the socket: the competitor gets his button.
+    const int before = [&] {
+        int n = 0;
+        for (const auto& b : window->console().view().buttons) n += b.visible;
+        return n;
+    }();
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1001"), QStringLiteral("101500000")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
+        [&] { return state.krono().ConcorrenteItem(1001)->Risultati(2)->StatoConcorrente() == 20; }));
+    int after = 0;
+    for (const auto& b : window->console().view().buttons) after += b.visible;
+    EXPECT_EQ(after, std::min(before + 1, 15));
+
+    // The link closes: the rebuild is disabled, the race and the page buttons stay.
+    simulator.closePeer();
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !action("mnuRielabora")->isEnabled(); }));
+    EXPECT_EQ(state.krono().ElencoConcorrenti().size(), 12);
+    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+}
+
+TEST_F(Program, AMalformedFrameOnTheLinkChangesNothing) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    const auto race = state.race.Krono;
+    const QString text = encoder::raceStateText(*race);
+    simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO_BF_OG-IN_broken"));
+    simulator.sendText(QStringLiteral("STATOCONCORRENTEGRAFINEPREFISSO1001"));
+    simulator.sendFields(QStringLiteral("STATOCONCORRENTE"), {QStringLiteral("1002"), QStringLiteral("30")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
+        [&] { return state.krono().ConcorrenteItem(1002)->Risultati(2)->StatoConcorrente() == 30; }));
+    EXPECT_EQ(state.race.Krono, race);
+    EXPECT_TRUE(state.log.lines().join('\n').contains(QStringLiteral("illeggibile")));
+}
+
+TEST_F(Program, StartUpFailuresEndTheProgramWithAMessage) {
+    {
+        QTemporaryDir empty;
+        controls::ControlLoader missing(empty.path());
+        frmGrafica w(state, services(), missing, folder);
+        EXPECT_FALSE(w.load());
+        ASSERT_EQ(fakes.prompter.shown().size(), 1u);
+        EXPECT_TRUE(fakes.prompter.texts()[0].startsWith(QStringLiteral("Impossibile caricare il controllo MirtTCP")));
+    }
+    fakes.prompter.clear();
+    {
+        ProgramState s;
+        FixedCurrentFolder f(base.path());
+        QDir(base.path() + QStringLiteral("Razudar")).removeRecursively();
+        QDir().mkpath(base.path() + QStringLiteral("Razudar"));
+        frmGrafica w(s, services(), loader, f);
+        w.modeDialogRunner = [](frmModalita&) { return true; };
+        EXPECT_FALSE(w.load());
+        EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("ERRORE di Caricamento degli SMB"));
+    }
+}
+
+TEST_F(Program, ADatabaseOfAnotherVersionEndsTheStartUp) {
+    {
+        ProgramState s;
+        openDatabase(s, base);
+        s.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_VersioneDatabase = '1.24'"));
+    }
+    EXPECT_FALSE(start());
+    ASSERT_FALSE(fakes.prompter.shown().empty());
+    EXPECT_TRUE(fakes.prompter.texts().join('\n').contains(QStringLiteral("1.24")));
+}
+
+TEST_F(Program, AStoredActiveRaceOutsideSixteenBitsIsReported) {
+    settings.save(QStringLiteral("Razudar (Zez)"), QStringLiteral("Suggeritore"), QStringLiteral("GaraAttiva"),
+                        QStringLiteral("70000"));
+    {
+        ProgramState s;
+        openDatabase(s, base);
+        s.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_GaraAttiva = 99999"));
+    }
+    ASSERT_TRUE(start());
+    ASSERT_EQ(fakes.prompter.shown().size(), 2u) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_TRUE(fakes.prompter.texts()[0].contains(QStringLiteral("(70000)")));
+    EXPECT_TRUE(fakes.prompter.texts()[1].contains(QStringLiteral("(99999)")));
+    EXPECT_EQ(state.startup.session.SessioneGara, -1);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Razudar (Zez) 1.0 - Nessuna Manifestazione Attiva"));
+}
+
+TEST_F(Program, ModeDialog) {
+    // First start: Server pressed, the name box empty and disabled; Esci ends the program.
+    EXPECT_FALSE(start([](frmModalita& d) {
+        d.show();
+        EXPECT_TRUE(d.serverButton()->isChecked());
+        EXPECT_FALSE(d.clientButton()->isChecked());
+        EXPECT_FALSE(d.txtNomeServer()->isEnabled());
+        d.cmdEsci()->click();
+        return d.result() == QDialog::Accepted;
+    }));
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+
+    // Client without a name, then with this computer's name in other case, then a blank name.
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    ProgramState s;
+    frmGrafica w(s, services(), loader, folder);
+    QStringList messages;
+    w.modeDialogRunner = [&](frmModalita& d) {
+        d.show();
+        EXPECT_TRUE(d.clientButton()->isChecked());
+        EXPECT_TRUE(d.txtNomeServer()->isEnabled());
+        EXPECT_EQ(s.startup.connection.ModalitaConnessione, 1);
+        d.cmdConnetti()->click();
+        d.txtNomeServer()->setText(QStringLiteral("regia"));
+        d.cmdConnetti()->click();
+        EXPECT_FALSE(d.isHidden() && d.result() == QDialog::Accepted);
+        d.serverButton()->click();
+        EXPECT_FALSE(d.txtNomeServer()->isEnabled());
+        d.txtNomeServer()->setText(QStringLiteral("vecchio"));
+        d.cmdConnetti()->click();
+        return d.result() == QDialog::Accepted;
+    };
+    EXPECT_TRUE(w.load());
+    EXPECT_EQ(fakes.prompter.texts(), (QStringList{QStringLiteral("Impostare il Nome del Computer Server"),
+                                                   QStringLiteral("Il Computer Client Non Può Coincidere Con Se Stesso")}));
+    EXPECT_EQ(s.startup.connection.NomeComputerServer, QStringLiteral("REGIA"));
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer")),
+              QStringLiteral("VECCHIO"));
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita")),
+              QStringLiteral("1"));
+}
+
+TEST_F(Program, ShutdownAsksDisconnectsAndStoresThePreviewPosition) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    fakes.prompter.script({PromptAnswer::No});
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->MirtTcpGet().Connesso());
+    EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("Uscire dal Programma?"));
+
+    window->anteprima()->move(150, 90);
+    fakes.prompter.script({PromptAnswer::Yes});
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+    EXPECT_TRUE(window->MirtTcpGet().ServerRemoto().isEmpty());
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left")),
+              QStringLiteral("2250"));
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
+              QStringLiteral("1350"));
+}
+
+TEST_F(Program, PreviewWindowFollowsTheVgaSwitchAndItsCloseBoxOnlyHidesIt) {
+    settings.save(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left"),
+                        QStringLiteral("-900000"));
+    ASSERT_TRUE(start());
+    frmAnteprimaGrafica* preview = window->anteprima();
+    EXPECT_GT(preview->x(), -1000);  // an off-screen position is replaced
+    QAction* vga = action("mnuGraficaVGA");
+    vga->trigger();
+    EXPECT_TRUE(vga->isChecked());
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(preview->MirtGRA1().VGA());
+
+    preview->close();
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_FALSE(vga->isChecked());
+    EXPECT_FALSE(preview->MirtGRA1().VGA());
+    // The control still answers: it was not released.
+    EXPECT_TRUE(preview->MirtGRA1().CaricaPagina(QStringLiteral("Classifica"), 0));
+
+    // The control's own "Annulla" button (its Conferma event) unticks the menu item only.
+    vga->trigger();
+    ASSERT_TRUE(vga->isChecked());
+    QPushButton* annulla = nullptr;
+    for (QPushButton* b : preview->MirtGRA1().widget()->findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Annulla")) annulla = b;
+    ASSERT_NE(annulla, nullptr);
+    annulla->click();
+    EXPECT_FALSE(vga->isChecked());
+    EXPECT_TRUE(preview->isVisible());
+
+    // Saving a frame: an empty answer saves nothing, a name saves the picture.
+    preview->mnuSalvaConNome_Click();
+    const QString file = base.path() + QStringLiteral("frame.tga");
+    fakes.fileDialog.script(file);
+    preview->mnuSalvaConNome_Click();
+    EXPECT_TRUE(QFile::exists(file));
+}
+
+TEST_F(Program, AMissingControlMemberIsReportedNotCalled) {
+    QWidget plain;
+    QStringList problems;
+    controls::GraficaProxy proxy(&plain, [&](const QString& t) { problems << t; });
+    EXPECT_FALSE(proxy.Inizializza());
+    proxy.TempoACorrere(QStringLiteral("P"), QStringLiteral("O"), 0, 1000);
+    EXPECT_TRUE(proxy.missingMembers().contains(QStringLiteral("TempoACorrere/4")));
+    EXPECT_TRUE(problems.join('\n').contains(QStringLiteral("MirtGRA: il membro TempoACorrere con 4 argomenti non è disponibile")));
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// Saves pictures of the main window and the preview window into the folder named by
+// RAZUDAR_SCREENSHOT_DIR (skipped without it), to look at what the operator sees.
+TEST_F(Program, Screenshots) {
+    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(start());
+    window->resize(1180, 720);
+    window->grab().save(folder + QStringLiteral("/main_first_paint.png"));
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3}));
+    connectToSimulator();
+    for (const char* n : {"1003", "1006", "1009"})
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::fromLatin1(n), QStringLiteral("101500000")});
+    sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->StatoConcorrente() == 20; });
+    window->grab().save(folder + QStringLiteral("/main_connected.png"));
+    frmAnteprimaGrafica* preview = window->anteprima();
+    window->findChild<QAction*>(QStringLiteral("mnuGraficaVGA"))->trigger();
+    for (const char* page : {"Classifica", "ClassificaBassa", "Partenti"}) {
+        ASSERT_TRUE(preview->MirtGRA1().CaricaPagina(QString::fromLatin1(page), 0));
+        ASSERT_TRUE(preview->MirtGRA1().StartPagina(QString::fromLatin1(page)));
+        QCoreApplication::processEvents();
+        preview->grab().save(folder + QStringLiteral("/preview_%1.png").arg(QString::fromLatin1(page)));
+        preview->MirtGRA1().SalvaSchermo(folder + QStringLiteral("/frame_%1.png").arg(QString::fromLatin1(page)));
+        preview->MirtGRA1().TogliePagina(QString::fromLatin1(page));
+    }
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// Handlers that run when code changes a control: the check box on a real state change, the bib
+// box on a text change; a refresh re-selects no tab by itself.
+TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    auto& pages = static_cast<RecordingPageDispatcher&>(window->pageDispatcher());
+    pages.clear();
+
+    // "I&2" with "Nominativo" unchecked: the name element first (11), then the split page (22).
+    window->cmdPagina_Click(22);
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{11, 22}));
+    EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
+    EXPECT_TRUE(state.NominativoTCVisibile);
+    // "Start &0" with the box already checked: no state change, no code 11.
+    pages.clear();
+    window->cmdPagina_Click(9);
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{9}));
+    // "&Parallelo" before any heat button: nothing.
+    pages.clear();
+    state.IndicePulsanteConcorrente = -1;
+    window->cmdPagina_Click(25);
+    EXPECT_TRUE(pages.codes().empty());
+
+    // The bib box: an existing bib selects its competitor, another clears the selection.
+    window->txtSelezione()->setText(QStringLiteral("7"));
+    EXPECT_EQ(state.ConcorrenteSelezionato, 1007);
+    EXPECT_EQ(window->lblNominativo()->text(), state.krono().ConcorrenteItem(1007)->Cognome() + QLatin1Char(' ') +
+                                                   state.krono().ConcorrenteItem(1007)->Nome());
+    window->txtSelezione()->setText(QStringLiteral("99"));
+    EXPECT_EQ(state.ConcorrenteSelezionato, -1);
+    EXPECT_TRUE(window->lblNominativo()->text().isEmpty());
+
+    // The operator's tab draws the preview at once; a refresh keeps the tab it computes.
+    window->sstClassifiche()->setCurrentIndex(1);
+    EXPECT_EQ(window->console().view().currentTab, 1);
+    EXPECT_TRUE(window->lblClassifica()->text().contains(QStringLiteral("Pos"))) << window->lblClassifica()->text().toStdString();
+    window->AggiornaClassificheInterfaccia();
+    EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
+    EXPECT_EQ(window->console().view().currentTab, 0);
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// Client mode: the database in the server's shared folder, the graphics still the local ones.
+TEST_F(Program, ClientModeUsesTheSharedDatabaseAndTheLocalGraphics) {
+    QTemporaryDir mounts;
+    const QString share = mounts.filePath(QStringLiteral("SRV/Zez"));
+    QDir().mkpath(share);
+    ASSERT_TRUE(QFile::copy(base.databasePath, share + QStringLiteral("/Zez.mdb")));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("srv"));
+    ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_EQ(state.startup.connection.ModalitaConnessione, 1);
+    EXPECT_EQ(state.startup.connection.NomeComputerServer, QStringLiteral("SRV"));
+    EXPECT_EQ(QFileInfo(state.startup.database.PercorsiDatabase[1]).canonicalFilePath(),
+              QFileInfo(share + QStringLiteral("/Zez.mdb")).canonicalFilePath());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Database"))->text(), QStringLiteral("Database su SRV"));
+    EXPECT_TRUE(state.CartellaExport.startsWith(share));
+    EXPECT_EQ(state.resources.CartellaGrafica, base.path() + QStringLiteral("Razudar/"));
+    // Display options of the configuration.
+    EXPECT_EQ(state.OpzioneNominativi, 1);
+    EXPECT_EQ(state.OpzioneRisultato, 0);
+}
+
+TEST_F(Program, AMissingSharedFolderEndsTheStartUp) {
+    QTemporaryDir mounts;
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("CartellaCondivisioni"), mounts.path());
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("Modalita"), QStringLiteral("2"));
+    settings.save(QStringLiteral("Zez"), QStringLiteral("Razudar"), QStringLiteral("NomeServer"), QStringLiteral("SRV"));
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(fakes.prompter.texts().contains(QStringLiteral("Cartella Condivisa del Server Non Trovata")))
+        << fakes.prompter.texts().join('|').toStdString();
+}
+
+TEST_F(Program, ClosingWithoutConfirmationLeavesTheLinkAlone) {
+    ASSERT_TRUE(start());
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    state.bChiudiSenzaConferma = 1;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+    EXPECT_TRUE(window->MirtTcpGet().Connesso());
+    EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
+              QString());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+TEST_F(Program, ASocketErrorOfTheLinkIsShown) {
+    ASSERT_TRUE(start());
+    QTcpServer closed;  // a port nobody listens on once this server is gone
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    window->MirtTcpGet().setPortaRemota(port);
+    window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !fakes.prompter.shown().empty(); }));
+    EXPECT_TRUE(fakes.prompter.shown()[0].text.startsWith(QStringLiteral("Errore 10061 - "))) << fakes.prompter.texts()[0].toStdString();
+    EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("Razudar"));
+    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
