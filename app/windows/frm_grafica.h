@@ -11,6 +11,7 @@
 
 #include "app/console/console_refresh.h"
 #include "app/link/link_dispatcher.h"
+#include "app/menus/menu_commands.h"
 #include "app/startup/startup.h"
 #include "data/monitor_loader.h"
 
@@ -28,6 +29,9 @@ class QTableWidget;
 
 namespace razudar {
 
+namespace tables {
+class FrmSelezioneSessione;
+}
 struct ProgramState;
 class CurrentFolder;
 class PageDispatcher;
@@ -44,7 +48,8 @@ class frmGrafica : public QMainWindow,
                    public StartupWindow,
                    public ConsoleHost,
                    public DispatcherHost,
-                   public LinkPort {
+                   public LinkPort,
+                   public MenuHost {
     Q_OBJECT
 public:
     frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
@@ -64,6 +69,12 @@ public:
     controls::StovakProxy* lstClassifica() { return stovak_.get(); }
     frmAnteprimaGrafica* anteprima() { return preview_; }
     bool firstPaintDone() const { return painted_; }
+
+    // The menu commands, and the session window (created on first use).
+    MenuCommands& menus() { return *menus_; }
+    tables::FrmSelezioneSessione& selezioneSessione();
+    // Runs the session window instead of its modal showing (tests answer it); returns bConferma.
+    std::function<bool(tables::FrmSelezioneSessione&)> sessionDialogRunner;
 
     // Runs the mode dialog instead of exec() (tests and scripted starts answer it); returns
     // whether the dialog was confirmed.
@@ -100,6 +111,13 @@ public:
     // LinkPort
     QString serverRemoto() override;
     void send(const QString& text) override;
+    // MenuHost
+    void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) override;
+    void setBusy(bool busy) override;
+    bool linkConnesso() override;
+    void inviaTesto(const QString& testo, bool sincrono) override;
+    void disconnetti() override;
+    bool scegliSessione() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -107,6 +125,7 @@ protected:
 
 private:
     void buildMenus();
+    void wireMenus();
     void buildWidgets(QWidget* linkControl, QWidget* listControl);
     QWidget* buildCompetitorButtons();
     QWidget* buildPageButtons();
@@ -131,6 +150,8 @@ private:
     std::unique_ptr<LinkDispatcher> dispatcher_;
     std::unique_ptr<controls::TcpProxy> tcp_;
     std::unique_ptr<controls::StovakProxy> stovak_;
+    std::unique_ptr<MenuCommands> menus_;
+    tables::FrmSelezioneSessione* sessionWindow_ = nullptr;  // a child window, created on first use
     frmAnteprimaGrafica* preview_ = nullptr;
     bool painted_ = false;
     bool applying_ = false;
