@@ -4,6 +4,7 @@
 
 #include "table_fixture.h"
 #include "tables/command_buttons.h"
+#include "tables/lookups.h"
 
 namespace razudar::testing {
 namespace {
@@ -150,6 +151,30 @@ TEST_F(CommandButtonsTest, EditOfAKeyHiddenByAColumnFilterIsRefused) {
     ASSERT_EQ(race.fakes.prompter.shown().size(), 1u);
     EXPECT_TRUE(race.fakes.prompter.shown()[0].text.startsWith(QStringLiteral("Impossibile inserire il dato")));
     EXPECT_TRUE(w().keys->isEnabled());
+}
+
+TEST_F(CommandButtonsTest, AnOtherFieldWhoseLookupFindsNothingStopsTheConfirm) {
+    ComboField nations{QString()};
+    nations.addEntry(QStringLiteral("Italia"), QStringLiteral("ITA"));
+    nations.addEntry(QStringLiteral("Austria"), QStringLiteral("AUT"));
+    Lookups lookups;
+    start([&](clsTabella& t) {
+        t.setLookupHandler(&lookups);
+        t.dbc_Decodifica(C::kNazionalita, &nations);
+    });
+    w().field(C::kConcorrente)->setText(QStringLiteral("2"));
+    ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kModifica));
+    w().field(C::kNazionalita)->setText(QStringLiteral("XYZ"));
+    race.fakes.prompter.clear();
+    EXPECT_FALSE(tb().cmd_Tasto_Click(tasto::kConferma));
+    ASSERT_EQ(race.fakes.prompter.shown().size(), 1u);
+    EXPECT_TRUE(race.fakes.prompter.shown()[0].text.contains(QStringLiteral("Naz.")));
+    EXPECT_EQ(cell(QStringLiteral("co_Nazionalita"), 1, 2), QStringLiteral("ITA"));
+    EXPECT_TRUE(w().others->isEnabled());  // still editing
+    // A code of the list passes.
+    w().field(C::kNazionalita)->setText(QStringLiteral("AUT"));
+    EXPECT_TRUE(tb().cmd_Tasto_Click(tasto::kConferma));
+    EXPECT_EQ(cell(QStringLiteral("co_Nazionalita"), 1, 2), QStringLiteral("AUT"));
 }
 
 TEST_F(CommandButtonsTest, PrintWithoutTheReportRoutineSaysSoAndPassesTheConditions) {
