@@ -9,6 +9,7 @@ packages=(
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  poppler-utils
   tzdata
   clang libclang-rt-14-dev
 )
