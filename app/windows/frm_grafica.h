@@ -36,6 +36,7 @@ struct ProgramState;
 class CurrentFolder;
 class PageDispatcher;
 class RecordingPageDispatcher;
+class frmAbout;
 class frmAnteprimaGrafica;
 class frmModalita;
 namespace controls {
@@ -75,6 +76,8 @@ public:
     tables::FrmSelezioneSessione& selezioneSessione();
     // Runs the session window instead of its modal showing (tests answer it); returns bConferma.
     std::function<bool(tables::FrmSelezioneSessione&)> sessionDialogRunner;
+    // Runs the About box instead of its modal showing (tests).
+    std::function<void(frmAbout&)> aboutDialogRunner;
 
     // Runs the mode dialog instead of exec() (tests and scripted starts answer it); returns
     // whether the dialog was confirmed.

@@ -5,8 +5,11 @@
 
 #include "app/controls/tcp_proxy.h"
 #include "app/program_state.h"
+#include "app/startup/startup.h"
+#include "app/windows/frm_about.h"
+#include "app/windows/program_starter.h"
+#include "data/database_access.h"
 #include "app/windows/frm_grafica.h"
-#include "tables/report_entry.h"
 #include "tables/widgets/frm_selezione_sessione.h"
 
 namespace razudar {
@@ -23,9 +26,15 @@ void frmGrafica::wireMenus() {
     group(mnuOpzioneRisultato_, GruppoOpzioni::Risultato);
     connect(mnuRielabora_, &QAction::triggered, this, [this] { menus_->mnuRielabora_Click(); });
     connect(mnuSelezioneManche_, &QAction::triggered, this, [this] { menus_->mnuSelezioneManche_Click(); });
-    // The About box comes with its own window; until then the item says so.
     connect(mnuAbout_, &QAction::triggered, this, [this] {
-        services_.prompter->show(tables::kFunzioneNonDisponibile, PromptButtons::Ok, PromptIcon::Information);
+        DetachedProgramStarter starter;
+        const frmAbout::Services about{services_.prompter, services_.settings, &starter};
+        frmAbout box(TitoloProgramma(), VersioneDatabase(state_.startup.database), about, this);
+        if (aboutDialogRunner) {
+            aboutDialogRunner(box);
+        } else {
+            box.exec();
+        }
     });
 }
 

@@ -2,13 +2,17 @@
 // configuration, the session chosen in the session window and its race built from the database,
 // the rebuild without a link, and a cancelled choice.
 #include <QAction>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "app/controls/control_loader.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"
+#include "data/database_access.h"
+
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
 #include "data/active_session.h"
@@ -126,6 +130,14 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
     window->menus().mnuRielabora_Click();
     EXPECT_FALSE(state.krono().ElencoConcorrenti().isEmpty());
     EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+}
+
+TEST_F(Menus, AboutShowsTheProgramAndDatabaseVersions) {
+    QString shown;
+    window->aboutDialogRunner = [&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); };
+    action(QStringLiteral("mnuAbout"))->trigger();
+    EXPECT_TRUE(shown.contains(VersioneDatabase(state.startup.database))) << shown.toStdString();
+    EXPECT_FALSE(VersioneDatabase(state.startup.database).isEmpty());
 }
 
 }  // namespace
