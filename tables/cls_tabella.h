@@ -228,6 +228,7 @@ public:
     void PulisciErroreCampo(int index);                 // flag off, message ""
     bool SaltaFocusAutomatico(int index) const { return skipFocus_.count(index) > 0; }
     bool modificheComboAttive() const { return comboChangesLive_; }
+    void impostaModificheCombo(bool live) { comboChangesLive_ = live; }
     void ta_NuovaRicerca();
     bool ta_FiltroColonneAttivo() const;
     // The key criterion: as text ("co_Gara=1 and co_Cognome=\"Rossi\"") and as criteria the

@@ -8,7 +8,7 @@
 #include "tables/cls_tabella.h"
 #include "tables/date_text.h"
 #include "tables/field_tag.h"
-#include "tables/typed_conditions.h"
+#include "tables/filter_conditions.h"
 
 namespace razudar::tables {
 
@@ -387,8 +387,8 @@ void clsTabella::Imposta_str_Wher2() {
         conditions_->Imposta_str_Wher2(*this);
         return;
     }
-    TypedValueConditions typed;
-    typed.Imposta_str_Wher2(*this);
+    TableConditions builder;
+    builder.Imposta_str_Wher2(*this);
 }
 
 }  // namespace razudar::tables

@@ -75,6 +75,12 @@ public:
     // The bound value of the entry matching the text; empty when none matches.
     virtual QString boundText() const = 0;
     virtual bool boundColumnIsListColumn() const { return false; }
+    // The columns of the lookup's rows the list shows (the description) and the combo binds
+    // (the code), and the bound value of the selected entry ("" selects none).
+    virtual QString listField() const { return {}; }
+    virtual QString boundField() const { return {}; }
+    virtual QString boundValue() const { return boundText(); }
+    virtual void setBoundValue(const QString&) {}
     virtual QString tag() const = 0;
     virtual void setBold(bool) {}
     virtual void setBackground(QRgb) {}

@@ -21,7 +21,25 @@ QString prefixPattern(const QString& prefix) {
     return escaped + u'%';
 }
 
+bool isText(const QVariant& value) { return value.typeId() == QMetaType::QString; }
+
 }  // namespace
+
+QString likePattern(const QString& typed) {
+    QString out;
+    out.reserve(typed.size() + 2);
+    for (QChar c : typed) {
+        if (c == u'*') {
+            out += u'%';
+        } else if (c == u'?') {
+            out += u'_';
+        } else {
+            if (c == u'\\' || c == u'%' || c == u'_') out += u'\\';
+            out += c;
+        }
+    }
+    return out;
+}
 
 QString conditionWithoutWhere(const QString& condition) {
     const QString t = condition.trimmed();
@@ -37,7 +55,8 @@ QString termOperatorText(TermOp op) {
     case TermOp::LessOrEqual: return QStringLiteral("<=");
     case TermOp::Greater: return QStringLiteral(">");
     case TermOp::GreaterOrEqual: return QStringLiteral(">=");
-    case TermOp::StartsWith: return QStringLiteral("LIKE");
+    case TermOp::StartsWith:
+    case TermOp::Like: return QStringLiteral("LIKE");
     }
     return QStringLiteral("=");
 }
@@ -52,10 +71,19 @@ CompiledSql compileWhere(const QueryConditions& conditions) {
         if (term.op == TermOp::StartsWith) {
             parts << quoted(term.column) + QStringLiteral(" LIKE ? ESCAPE '\\'");
             out.params << prefixPattern(term.value.toString());
+        } else if (term.op == TermOp::Like) {
+            parts << quoted(term.column) + QStringLiteral(" LIKE ? ESCAPE '\\'");
+            out.params << likePattern(term.value.toString());
         } else {
-            parts << quoted(term.column) + u' ' + termOperatorText(term.op) + QStringLiteral(" ?");
+            parts << quoted(term.column) + u' ' + termOperatorText(term.op) + QStringLiteral(" ?") +
+                         (isText(term.value) ? QStringLiteral(" COLLATE NOCASE") : QString());
             out.params << term.value;
         }
+    }
+    for (const BoundCondition& bound : conditions.boundConditions) {
+        if (bound.text.count(u'?') != bound.params.size() || bound.text.contains(u';')) continue;
+        parts << u'(' + bound.text + u')';
+        out.params << bound.params;
     }
     if (!parts.isEmpty()) out.text = QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
     return out;

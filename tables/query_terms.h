@@ -12,19 +12,29 @@
 
 namespace razudar::tables {
 
-enum class TermOp { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual, StartsWith };
+// StartsWith takes a literal prefix; Like takes the pattern the operator typed, where "*" is
+// any run of characters and "?" any one character (every other character stands for itself).
+enum class TermOp { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual, StartsWith, Like };
 
 struct FilterTerm {
     QString column;
     TermOp op = TermOp::Equal;
-    QVariant value;  // StartsWith takes the literal prefix (no wildcards)
+    QVariant value;  // texts compare without regard to case
+};
+
+// A condition written by the program (a range template of a field's Tag) whose "?" marks take
+// values the operator typed, bound in order.
+struct BoundCondition {
+    QString text;
+    QVariantList params;
 };
 
 struct QueryConditions {
     // Conditions written by the program itself (never typed text), joined with "and".
     QStringList fixedConditions;
     std::vector<FilterTerm> terms;
-    bool isEmpty() const { return fixedConditions.isEmpty() && terms.empty(); }
+    std::vector<BoundCondition> boundConditions;
+    bool isEmpty() const { return fixedConditions.isEmpty() && terms.empty() && boundConditions.empty(); }
 };
 
 struct SortKey {
@@ -39,11 +49,14 @@ struct CompiledSql {
 
 // A program-written condition without its leading "where" keyword (" where a = 1" -> "a = 1").
 QString conditionWithoutWhere(const QString& condition);
-// " WHERE (fixed) AND "col" = ? ..." or "" when there is no condition.
+// " WHERE (fixed) AND "col" = ? ..." or "" when there is no condition. A bound condition whose
+// "?" marks do not match its values is left out (a template fault, never the operator's text).
 CompiledSql compileWhere(const QueryConditions& conditions);
 // " ORDER BY "a" DESC, "b"" or "" when there is no key.
 QString compileOrderBy(const std::vector<SortKey>& keys);
 // The operator text of a term ("=", "<>", ..., "LIKE").
 QString termOperatorText(TermOp op);
+// The LIKE pattern (escape character "\\") of an operator's pattern with "*" and "?".
+QString likePattern(const QString& typed);
 
 }  // namespace razudar::tables

@@ -72,6 +72,9 @@ public:
     // ---- the control itself -----------------------------------------------------------------
     QString caption;
     bool enabled = true;
+    // A lookup's data control: characters 1-2 the column prefix of its table, from the 4th on
+    // the table's name.
+    QString tag;
     // Called after every move of the cursor and after every refresh.
     std::function<void()> onReposition;
     std::function<void()> onRefreshed;

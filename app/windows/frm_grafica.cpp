@@ -74,6 +74,7 @@ bool frmGrafica::load() {
 
     buildMenus();
     buildWidgets(link, list);
+    wireMenus();
     connect(mnuEsci_, &QAction::triggered, this, &QWidget::close);
     connect(mnuGraficaVGA_, &QAction::triggered, this, &frmGrafica::mnuGraficaVGA_Click);
     connect(mnuClassificaTempoCorrere_, &QAction::toggled, this,

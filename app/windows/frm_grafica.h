@@ -12,6 +12,7 @@
 #include "app/console/console_refresh.h"
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_context.h"
+#include "app/menus/menu_commands.h"
 #include "app/startup/startup.h"
 #include "data/monitor_loader.h"
 
@@ -29,11 +30,15 @@ class QTableWidget;
 
 namespace razudar {
 
+namespace tables {
+class FrmSelezioneSessione;
+}
 struct ProgramState;
 class CurrentFolder;
 class PageDispatcher;
 class RoutedPageDispatcher;
 class MandaInOndaDispatcher;
+class frmAbout;
 class frmAnteprimaGrafica;
 class frmModalita;
 namespace controls {
@@ -47,7 +52,8 @@ class frmGrafica : public QMainWindow,
                    public ConsoleHost,
                    public DispatcherHost,
                    public LinkPort,
-                   public OnAirHost {
+                   public OnAirHost,
+                   public MenuHost {
     Q_OBJECT
 public:
     frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
@@ -70,6 +76,14 @@ public:
     controls::StovakProxy* lstClassifica() { return stovak_.get(); }
     frmAnteprimaGrafica* anteprima() { return preview_; }
     bool firstPaintDone() const { return painted_; }
+
+    // The menu commands, and the session window (created on first use).
+    MenuCommands& menus() { return *menus_; }
+    tables::FrmSelezioneSessione& selezioneSessione();
+    // Runs the session window instead of its modal showing (tests answer it); returns bConferma.
+    std::function<bool(tables::FrmSelezioneSessione&)> sessionDialogRunner;
+    // Runs the About box instead of its modal showing (tests).
+    std::function<void(frmAbout&)> aboutDialogRunner;
 
     // Runs the mode dialog instead of exec() (tests and scripted starts answer it); returns
     // whether the dialog was confirmed.
@@ -112,6 +126,13 @@ public:
     void setSponsorLit(int slot, bool lit) override;
     void graficaLocaleInOnda(const QString& nomePagina) override;
     void setBusyPointer(bool busy) override;
+    // MenuHost
+    void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) override;
+    void setBusy(bool busy) override;
+    bool linkConnesso() override;
+    void inviaTesto(const QString& testo, bool sincrono) override;
+    void disconnetti() override;
+    bool scegliSessione() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -119,6 +140,7 @@ protected:
 
 private:
     void buildMenus();
+    void wireMenus();
     void buildWidgets(QWidget* linkControl, QWidget* listControl);
     QWidget* buildCompetitorButtons();
     QWidget* buildPageButtons();
@@ -144,6 +166,8 @@ private:
     std::unique_ptr<LinkDispatcher> dispatcher_;
     std::unique_ptr<controls::TcpProxy> tcp_;
     std::unique_ptr<controls::StovakProxy> stovak_;
+    std::unique_ptr<MenuCommands> menus_;
+    tables::FrmSelezioneSessione* sessionWindow_ = nullptr;  // a child window, created on first use
     frmAnteprimaGrafica* preview_ = nullptr;
     bool painted_ = false;
     bool applying_ = false;

@@ -130,6 +130,8 @@ QString ComboField::boundText() const {
 }
 
 void ComboField::fillFrom(const RecordSource& source, const QString& listField, const QString& boundField) {
+    listField_ = listField;
+    boundField_ = boundField;
     const QString typed = currentText();
     const QSignalBlocker quiet(this);
     clear();
@@ -139,6 +141,19 @@ void ComboField::fillFrom(const RecordSource& source, const QString& listField, 
         addItem(basic::CStr(source.valueAt(row, list)), basic::CStr(source.valueAt(row, bound)));
     }
     setEditText(typed);
+}
+
+void ComboField::bindTo(RecordSource& source, const QString& listField, const QString& boundField) {
+    listField_ = listField;
+    boundField_ = boundField;
+    source.onRefreshed = [this, &source] { fillFrom(source, listField_, boundField_); };
+    if (source.isOpen()) fillFrom(source, listField_, boundField_);
+}
+
+void ComboField::setBoundValue(const QString& value) {
+    const int at = value.isEmpty() ? -1 : findData(value, Qt::UserRole, Qt::MatchFixedString);
+    setCurrentIndex(at);
+    setEditText(at < 0 ? QString() : itemText(at));
 }
 
 void ComboField::setBold(bool bold) { makeBold(this, bold); }

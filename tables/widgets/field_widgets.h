@@ -122,6 +122,12 @@ public:
     // The entries become the rows of a lookup's data control: `listField` shown, `boundField`
     // bound. The typed text is kept.
     void fillFrom(const RecordSource& source, const QString& listField, const QString& boundField);
+    // Binds the combo to a lookup's data control: its entries follow every refresh of it.
+    void bindTo(RecordSource& source, const QString& listField, const QString& boundField);
+    QString listField() const override { return listField_; }
+    QString boundField() const override { return boundField_; }
+    bool boundColumnIsListColumn() const override { return !listField_.isEmpty() && listField_ == boundField_; }
+    void setBoundValue(const QString& value) override;
     QString text() const override { return currentText(); }
     void setText(const QString& text) override { setEditText(text); }
     QString boundText() const override;
@@ -134,6 +140,8 @@ public:
 
 private:
     QString tag_;
+    QString listField_;
+    QString boundField_;
 };
 
 class LabelControl : public QLabel, public DescriptionLabel {

@@ -38,6 +38,9 @@ void GridModel::reset() {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
+    if (cellStyle && (role == Qt::BackgroundRole || role == Qt::ForegroundRole)) {
+        if (QVariant style = cellStyle(index.row(), index.column(), role); style.isValid()) return style;
+    }
     const std::size_t column = static_cast<std::size_t>(index.column());
     const int field = column < fieldOfColumn_.size() ? fieldOfColumn_[column] : -1;
     if (field < 0) {
@@ -46,6 +49,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             const QVariant flag = engine_->dbg_Elenco_UnboundColumnFetch(index.row(), index.column());
             if (flag.isValid()) return flag.toBool() ? Qt::Checked : Qt::Unchecked;
         }
+        if (role == Qt::DisplayRole && computedCell) return computedCell(index.row(), index.column());
         return {};
     }
     if (role != Qt::DisplayRole) {
@@ -258,6 +262,7 @@ bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusOut) engine_->dbg_Elenco_LostFocus();
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
+            if (keyPressHook && keyPressHook(key->key())) return true;
             int code = 0;
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) code = 13;
             if (key->key() == Qt::Key_Space) code = 32;

@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "tables/controls.h"
@@ -37,6 +38,10 @@ public:
     void reset();
     void rowChanged(int row);
     void headerChanged(int column);
+    // Cells the window computes itself (unbound columns other than the flag column), and the
+    // window's own cell look (background and text colours): empty answers leave the default.
+    std::function<QVariant(int row, int column)> computedCell;
+    std::function<QVariant(int row, int column, int role)> cellStyle;
 
 private:
     RecordSource& source_;
@@ -71,6 +76,10 @@ public:
     void reload() override;
     void showCurrentRow(int row) override;
     void refreshRow(int row) override { model_->rowChanged(row); }
+    void setColumnVisible(int column, bool visible) { view_->setColumnHidden(column, !visible); }
+    bool isColumnVisible(int column) const { return !view_->isColumnHidden(column); }
+    // The window's own handling of a key pressed in the grid (Qt key code); true when handled.
+    std::function<bool(int key)> keyPressHook;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -111,10 +111,16 @@ TEST(QueryTerms, TypedValuesAreBoundNeverPasted) {
     c.terms.push_back({QStringLiteral("co_Cognome"), TermOp::StartsWith, QStringLiteral("D'A_%")});
     c.terms.push_back({QStringLiteral("co_Nome"), TermOp::Equal, QStringLiteral("x' OR 1=1 --")});
     const CompiledSql sql = compileWhere(c);
-    EXPECT_EQ(sql.text, QStringLiteral(R"( WHERE (co_Gara = 1) AND "co_Cognome" LIKE ? ESCAPE '\' AND "co_Nome" = ?)"));
+    EXPECT_EQ(sql.text, QStringLiteral(R"( WHERE (co_Gara = 1) AND "co_Cognome" LIKE ? ESCAPE '\' AND "co_Nome" = ? COLLATE NOCASE)"));
     ASSERT_EQ(sql.params.size(), 2);
     EXPECT_EQ(sql.params[0].toString(), QStringLiteral(R"(D'A\_\%%)"));
     EXPECT_EQ(sql.params[1].toString(), QStringLiteral("x' OR 1=1 --"));
+    // The operator's wildcards: "*" and "?" become LIKE's, LIKE's own characters stand for
+    // themselves; a template whose marks do not match its values is left out.
+    EXPECT_EQ(likePattern(QStringLiteral(R"(a*b?c%d_e\)")), QStringLiteral(R"(a%b_c\%d\_e\\)"));
+    QueryConditions t;
+    t.boundConditions.push_back({QStringLiteral("? >= a AND b <= ?"), {1}});
+    EXPECT_EQ(compileWhere(t).text, QString());
     EXPECT_EQ(compileOrderBy({{QStringLiteral("co_Cognome"), true}, {QStringLiteral("co_Gara"), false}}),
               QStringLiteral(R"( ORDER BY "co_Cognome" DESC, "co_Gara")"));
     EXPECT_TRUE(compileWhere({}).text.isEmpty());

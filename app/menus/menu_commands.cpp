@@ -1,0 +1,124 @@
+#include "app/menus/menu_commands.h"
+
+#include "app/link/link_messages.h"
+#include "app/program_state.h"
+#include "app/startup/startup.h"
+#include "data/active_session.h"
+#include "data/database_access.h"
+#include "data/krono_da_database.h"
+#include "platform/db/db_error.h"
+#include "platform/services/services.h"
+
+namespace razudar {
+
+namespace {
+
+QString campoOpzione(GruppoOpzioni gruppo) {
+    switch (gruppo) {
+    case GruppoOpzioni::Nazionalita: return QStringLiteral("cf_GraficaNazionalita");
+    case GruppoOpzioni::Nominativi: return QStringLiteral("cf_GraficaNominativi");
+    case GruppoOpzioni::Risultato: return QStringLiteral("cf_GraficaRisultato");
+    }
+    return {};
+}
+
+qint16 valoreOpzione(const ProgramState& state, GruppoOpzioni gruppo) {
+    switch (gruppo) {
+    case GruppoOpzioni::Nazionalita: return state.OpzioneNazionalita;
+    case GruppoOpzioni::Nominativi: return state.OpzioneNominativi;
+    case GruppoOpzioni::Risultato: return state.OpzioneRisultato;
+    }
+    return 0;
+}
+
+class BusyPointer {
+public:
+    explicit BusyPointer(MenuHost& host) : host_(host) { host_.setBusy(true); }
+    ~BusyPointer() { host_.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    MenuHost& host_;
+};
+
+}  // namespace
+
+int numeroVociGruppo(GruppoOpzioni gruppo) {
+    switch (gruppo) {
+    case GruppoOpzioni::Nazionalita: return 4;
+    case GruppoOpzioni::Nominativi: return 3;
+    case GruppoOpzioni::Risultato: return 2;
+    }
+    return 0;
+}
+
+MenuCommands::MenuCommands(ProgramState& state, const Services& services, MenuHost& host)
+    : state_(state), services_(services), host_(host) {}
+
+void MenuCommands::DeselezionaOpzioni(GruppoOpzioni gruppo, int indice) {
+    if (indice == -1) return;
+    for (int i = 0; i < numeroVociGruppo(gruppo); ++i) {
+        if (i != indice) host_.setOptionChecked(gruppo, i, false);
+    }
+}
+
+void MenuCommands::mnuOpzione_Click(GruppoOpzioni gruppo, int Index) {
+    if (Index < 0 || Index >= numeroVociGruppo(gruppo)) return;
+    host_.setOptionChecked(gruppo, Index, true);
+    DeselezionaOpzioni(gruppo, Index);
+    try {
+        state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET ") + campoOpzione(gruppo) +
+                                                  QStringLiteral(" = ") + QString::number(Index));
+    } catch (const db::DbError& e) {
+        // The option stays as stored: its item is checked again and the operator told why.
+        services_.prompter->show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
+                                 PromptIcon::Critical);
+    }
+    CaricaOpzioniGrafica(state_);
+    const int stored = valoreOpzione(state_, gruppo);
+    if (stored != Index && stored >= 0 && stored < numeroVociGruppo(gruppo)) {
+        host_.setOptionChecked(gruppo, stored, true);
+        DeselezionaOpzioni(gruppo, stored);
+    }
+}
+
+bool MenuCommands::rielaboraDaDatabase() {
+    const SessionKey& s = state_.startup.session;
+    KronoDaDatabaseResult result = KronoDaDatabase(state_.startup.database, state_.monitor, *services_.clock,
+                                                   s.SessioneGara, s.SessioneTipoTurno, s.SessioneManche);
+    if (!result) {
+        services_.prompter->show(result.error, PromptButtons::Ok, PromptIcon::Critical);
+        return false;
+    }
+    state_.race.Krono = std::move(result.krono);
+    host_.AggiornaClassificheInterfaccia();
+    return true;
+}
+
+void MenuCommands::mnuRielabora_Click() {
+    const BusyPointer busy(host_);
+    if (host_.linkConnesso()) {
+        // The race state is replaced when the answer arrives.
+        host_.inviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
+        return;
+    }
+    rielaboraDaDatabase();
+}
+
+bool MenuCommands::mnuSelezioneManche_Click() {
+    if (!host_.scegliSessione()) return false;
+    CaricaSessioneAttiva(state_.startup.session, *services_.settings);
+    // The link goes first: the chosen session is then built from the database, not asked of a
+    // timekeeping application that would answer with its own session.
+    if (host_.linkConnesso()) host_.disconnetti();
+    bool built = false;
+    {
+        const BusyPointer busy(host_);
+        built = rielaboraDaDatabase();
+    }
+    host_.AbilitaPulsantiPagina(true);
+    return built;
+}
+
+}  // namespace razudar

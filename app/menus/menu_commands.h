@@ -1,0 +1,54 @@
+#pragma once
+// The commands of the main window's menu bar: the three display options stored in the
+// configuration, the rebuild of the race state (over the link when it is up, from the database
+// otherwise) and the choice of the race session. The window shows the menus and forwards their
+// clicks here; what the commands need of the window goes through MenuHost.
+#include <QString>
+
+namespace razudar {
+
+struct ProgramState;
+struct Services;
+
+enum class GruppoOpzioni { Nazionalita, Nominativi, Risultato };
+
+// Items of each option group.
+int numeroVociGruppo(GruppoOpzioni gruppo);
+
+class MenuHost {
+public:
+    virtual ~MenuHost() = default;
+    virtual void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) = 0;
+    virtual void setBusy(bool busy) = 0;
+    virtual bool linkConnesso() = 0;
+    virtual void inviaTesto(const QString& testo, bool sincrono) = 0;
+    virtual void disconnetti() = 0;
+    virtual void AggiornaClassificheInterfaccia() = 0;
+    virtual void AbilitaPulsantiPagina(bool flag) = 0;
+    // Shows the session window modally; true when the operator confirmed a session.
+    virtual bool scegliSessione() = 0;
+};
+
+class MenuCommands {
+public:
+    MenuCommands(ProgramState& state, const Services& services, MenuHost& host);
+
+    // An option item chosen: checked alone in its group, stored, and the option globals reloaded.
+    void mnuOpzione_Click(GruppoOpzioni gruppo, int Index);
+    // Unchecks every item of the group but `indice`; -1 changes nothing.
+    void DeselezionaOpzioni(GruppoOpzioni gruppo, int indice);
+    // "&Rielabora Tempo Reale".
+    void mnuRielabora_Click();
+    // "&Selezione Manche": true when a session was chosen and built.
+    bool mnuSelezioneManche_Click();
+    // Builds the race state of the active session from the database and refreshes the console;
+    // false (after telling the operator) when the load failed and the race state was kept.
+    bool rielaboraDaDatabase();
+
+private:
+    ProgramState& state_;
+    const Services& services_;
+    MenuHost& host_;
+};
+
+}  // namespace razudar

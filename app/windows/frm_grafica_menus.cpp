@@ -1,0 +1,80 @@
+// The main window's menu bar wired to the menu commands, and what the commands need of the
+// window: the option check marks, the busy pointer, the link and the session window.
+#include <QAction>
+#include <QApplication>
+
+#include "app/controls/tcp_proxy.h"
+#include "app/program_state.h"
+#include "app/startup/startup.h"
+#include "app/windows/frm_about.h"
+#include "app/windows/program_starter.h"
+#include "data/database_access.h"
+#include "app/windows/frm_grafica.h"
+#include "tables/widgets/frm_selezione_sessione.h"
+
+namespace razudar {
+
+void frmGrafica::wireMenus() {
+    menus_ = std::make_unique<MenuCommands>(state_, services_, *this);
+    const auto group = [this](auto& items, GruppoOpzioni gruppo) {
+        for (int i = 0; i < int(items.size()); ++i) {
+            connect(items[size_t(i)], &QAction::triggered, this, [this, gruppo, i] { menus_->mnuOpzione_Click(gruppo, i); });
+        }
+    };
+    group(mnuOpzioneNazionalita_, GruppoOpzioni::Nazionalita);
+    group(mnuOpzioneNominativi_, GruppoOpzioni::Nominativi);
+    group(mnuOpzioneRisultato_, GruppoOpzioni::Risultato);
+    connect(mnuRielabora_, &QAction::triggered, this, [this] { menus_->mnuRielabora_Click(); });
+    connect(mnuSelezioneManche_, &QAction::triggered, this, [this] { menus_->mnuSelezioneManche_Click(); });
+    connect(mnuAbout_, &QAction::triggered, this, [this] {
+        DetachedProgramStarter starter;
+        const frmAbout::Services about{services_.prompter, services_.settings, &starter};
+        frmAbout box(TitoloProgramma(), VersioneDatabase(state_.startup.database), about, this);
+        if (aboutDialogRunner) {
+            aboutDialogRunner(box);
+        } else {
+            box.exec();
+        }
+    });
+}
+
+tables::FrmSelezioneSessione& frmGrafica::selezioneSessione() {
+    if (!sessionWindow_) {
+        sessionWindow_ =
+            new tables::FrmSelezioneSessione(state_.startup.database, services_, state_.startup.session, this);
+    }
+    return *sessionWindow_;
+}
+
+void frmGrafica::setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) {
+    QAction* action = nullptr;
+    switch (gruppo) {
+    case GruppoOpzioni::Nazionalita: action = mnuOpzioneNazionalita_.at(size_t(index)); break;
+    case GruppoOpzioni::Nominativi: action = mnuOpzioneNominativi_.at(size_t(index)); break;
+    case GruppoOpzioni::Risultato: action = mnuOpzioneRisultato_.at(size_t(index)); break;
+    }
+    if (action) action->setChecked(checked);
+}
+
+void frmGrafica::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool frmGrafica::linkConnesso() { return tcp_ && tcp_->Connesso(); }
+void frmGrafica::inviaTesto(const QString& testo, bool sincrono) { tcp_->InviaTesto(testo, sincrono); }
+void frmGrafica::disconnetti() { tcp_->Disconnetti(); }
+
+bool frmGrafica::scegliSessione() {
+    tables::FrmSelezioneSessione& window = selezioneSessione();
+    if (sessionDialogRunner) {
+        if (!window.isLoaded()) window.Load();
+        return sessionDialogRunner(window);
+    }
+    return window.mostraModale();
+}
+
+}  // namespace razudar

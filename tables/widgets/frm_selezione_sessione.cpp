@@ -1,0 +1,288 @@
+#include "tables/widgets/frm_selezione_sessione.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColor>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/active_session.h"
+#include "data/one_value_queries.h"
+#include "model/bas_zez.h"
+#include "model/basic.h"
+#include "platform/db/db_error.h"
+
+namespace razudar::tables {
+
+using namespace razudar::basic;
+
+namespace {
+
+const QString kSessioni = QStringLiteral("select * from QSessioni");
+
+}  // namespace
+
+FrmSelezioneSessione::FrmSelezioneSessione(DatabaseState& database, const Services& services, SessionKey& session,
+                                           QWidget* parent)
+    : QDialog(parent), database_(database), services_(services), session_(session) {
+    setWindowTitle(QStringLiteral("Scelta Sessione"));
+    setObjectName(name());
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    Frame4 = new FrameControl(QString(), this);
+    auto* keyRow = new QHBoxLayout(Frame4);
+    Label1 = new LabelControl(QStringLiteral("Gara"), Frame4);
+    text1 = new LineEditField(QStringLiteral("se_Gara"), QString(), Frame4);
+    DBCombo1 = new ComboField(QString(), Frame4);
+    DBCombo1->setMinimumWidth(260);
+    keyRow->addWidget(Label1);
+    keyRow->addWidget(text1);
+    keyRow->addWidget(DBCombo1, 1);
+    layout->addWidget(Frame4);
+    DBGrid1 = new GridWidget(datTabella,
+                             {{QStringLiteral("G."), QStringLiteral("se_Gara")},
+                              {QStringLiteral("TipoTurno"), QStringLiteral("se_TipoTurno")},
+                              {QStringLiteral("Manche"), QStringLiteral("se_Manche")},
+                              {QStringLiteral("Sessione"), QStringLiteral("se_Descrizione")},
+                              {QStringLiteral("Orario"), QStringLiteral("se_Orario")},
+                              {QStringLiteral("Sfide"), QString()},
+                              {QStringLiteral("CodiceStatoSessione"), QStringLiteral("se_StatoSessione")},
+                              {QStringLiteral("Stato"), QStringLiteral("sn_Descrizione")}},
+                             this);
+    DBGrid1->setColumnVisible(kColCodiceStato, false);
+    DBGrid1->model()->computedCell = [this](int row, int column) -> QVariant {
+        if (column != kColSfide) return {};
+        return sfide(row);
+    };
+    DBGrid1->model()->cellStyle = [this](int row, int column, int role) -> QVariant {
+        if (column != kColStato) return {};
+        if (role == Qt::ForegroundRole) return QColor(Qt::black);
+        const QVariant state = cellAt(row, kColCodiceStato);
+        if (state.isNull()) return {};
+        switch (state.toInt()) {
+        case 0: return QColor(255, 255, 255);
+        case 1: return QColor(255, 255, 0);
+        case 2: return QColor(0, 255, 0);
+        default: return {};
+        }
+    };
+    DBGrid1->keyPressHook = [this](int key) {
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        Conferma_Click();
+        return true;
+    };
+    layout->addWidget(DBGrid1, 1);
+    auto* options = new QHBoxLayout;
+    chkMancheSingola = new QCheckBox(QStringLiteral("Manche Singola"), this);
+    chkFiltroCategoria = new QCheckBox(QStringLiteral("Filtro per Categoria"), this);
+    chkPuntiGara = new QCheckBox(QStringLiteral("Punti Gara"), this);
+    chkPuntiTabella = new QCheckBox(QStringLiteral("Punti Tabella"), this);
+    for (QCheckBox* box : {chkMancheSingola, chkFiltroCategoria, chkPuntiGara, chkPuntiTabella}) {
+        options->addWidget(box);
+        box->hide();
+    }
+    options->addStretch(1);
+    cmdConferma = new QPushButton(QStringLiteral("&Conferma"), this);
+    cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), this);
+    cmdConferma->setAutoDefault(false);
+    cmdAnnulla->setAutoDefault(false);
+    options->addWidget(cmdConferma);
+    options->addWidget(cmdAnnulla);
+    layout->addLayout(options);
+    connect(cmdConferma, &QPushButton::clicked, this, [this] { Conferma_Click(); });
+    connect(cmdAnnulla, &QPushButton::clicked, this, [this] { Annulla_Click(); });
+    connect(text1, &QLineEdit::textChanged, this, [this] {
+        if (tb_) PosizionaSessione();
+    });
+    if (parent) setWindowIcon(parent->windowIcon());
+    resize(820, 460);
+}
+
+FrmSelezioneSessione::~FrmSelezioneSessione() {
+    DBGrid1->setEngine(nullptr);
+    events_.reset();
+}
+
+void FrmSelezioneSessione::setBusy(bool busy) {
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void FrmSelezioneSessione::Load() {
+    painted_ = false;
+    bConferma = false;
+    tb_ = std::make_unique<clsTabella>(database_, services_);
+    clsTabella& t = *tb_;
+    t.setEvents(this);
+    t.setLookupHandler(&lookups_);
+    t.int_Modalita = modalita::kElenco;
+    t.frm_Form = this;
+    t.int_Filtro = 0;
+    t.int_CampoChiaveIniziale = 0;
+    t.int_NumeroCampi = 1;
+    t.int_UltimoCampoChiave = 0;
+    t.str_Recordset = kSessioni;
+    t.int_ColonnaOrdine = 0;
+    t.int_ColonnaOrdine2 = kColOrario;
+    t.str_Where = QString();
+    t.dat_Tabella = &datTabella;
+    t.meb_Campo(0, text1);
+    t.lbl_Descrizione(0, Label1);
+    t.dbc_Decodifica(0, DBCombo1);
+    t.dat_DecodificaRecordset(0, &data1);
+    t.fra_DatiIdentificativi = Frame4;
+    t.dbg_Elenco = DBGrid1;
+    DBGrid1->setEngine(&t);
+    events_ = std::make_unique<FieldEvents>(t);
+    events_->connectField(0, text1);
+    events_->connectCombo(0, DBCombo1);
+    SuggerisciSessioneCorrente(t, session_);
+    t.ta_Inizio(true, QString());
+    data1.setBaseQuery(QStringLiteral("select * from Gare"));
+    DBCombo1->bindTo(data1, QStringLiteral("ga_Descrizione"), QStringLiteral("ga_Gara"));
+    try {
+        data1.refresh();
+    } catch (const db::DbError&) {
+        // The race list stays empty; the sessions are still listed.
+    }
+    PosizionaSessione();
+    Conferma = false;
+}
+
+void FrmSelezioneSessione::primoPaint() {
+    if (!tb_) return;
+    tb_->frm_Form_Paint(false);
+    if (painted_) return;
+    painted_ = true;
+    datTabella.refresh();
+    DBGrid1->reload();
+    PosizionaSessione();
+    DBGrid1->setFocus();
+    text1->setEnabled(bGaraSelezionabile);
+    DBCombo1->setEnabled(bGaraSelezionabile);
+    chkMancheSingola->setVisible(bMancheSingolaSelezionabile);
+    chkFiltroCategoria->setVisible(bPuntiPerCategoria);
+    chkPuntiGara->setVisible(bPuntiGara);
+    chkPuntiTabella->setVisible(bPuntiTabella);
+    const bool parallelo = GaraParallelo(database_.current(), session_.SessioneGara);
+    DBGrid1->setColumnVisible(kColOrario, !parallelo);
+    DBGrid1->setColumnVisible(kColSfide, parallelo);
+}
+
+QVariant FrmSelezioneSessione::cellAt(int row, int column) const {
+    const int field = datTabella.fieldIndex(DBGrid1->columnDataField(column));
+    if (field < 0) return {};
+    try {
+        return datTabella.valueAt(row, field);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void FrmSelezioneSessione::PosizionaSessione() {
+    if (!datTabella.isOpen() || datTabella.recordCount() < 1) return;
+    const QString stato = QStringLiteral("se_StatoSessione");
+    const db::Criteria open = db::Criteria::equal(QStringLiteral("se_Gara"), session_.SessioneGara) &&
+                              (db::Criteria::equal(stato, 0) || db::Criteria::equal(stato, 1));
+    if (datTabella.findFirst(open) && !datTabella.noMatch()) return;
+    // The last session already run, of any race.
+    const int field = datTabella.fieldIndex(stato);
+    for (int row = datTabella.recordCount() - 1; row >= 0 && field >= 0; --row) {
+        const QVariant v = datTabella.valueAt(row, field);
+        if (!v.isNull() && v.toInt() == 2) {
+            datTabella.setAbsolutePosition(row);
+            return;
+        }
+    }
+    datTabella.moveFirst();
+}
+
+QString FrmSelezioneSessione::sfide(int row) const {
+    if (!GaraParallelo(database_.current(), session_.SessioneGara)) return {};
+    QString out;
+    try {
+        db::RowReader r = database_.current().openReader(
+            QStringLiteral("SELECT co_PettoraleA, co_PettoraleB FROM QTabelloneParallelo WHERE tp_Gara = ? "
+                           "AND tp_TipoTurno = ? AND tp_Manche = ? ORDER BY tp_Sfida"),
+            {session_.SessioneGara, CStr(cellAt(row, kColTipoTurno)), cellAt(row, kColManche)});
+        for (; !r.atEnd(); r.next()) {
+            if (!out.isEmpty()) out += QStringLiteral("   ");
+            out += CStr(r.value(0)) + u'-' + CStr(r.value(1));
+        }
+    } catch (const db::DbError&) {
+        return {};  // an unreadable heat list shows an empty cell
+    }
+    return out;
+}
+
+void FrmSelezioneSessione::Conferma_Click() {
+    const int row = datTabella.absolutePosition();
+    if (row < 0) {
+        services_.prompter->show(QStringLiteral("Nessuna Sessione Selezionata."), PromptButtons::Ok, PromptIcon::Critical);
+        return;
+    }
+    const qint16 gara = static_cast<qint16>(roundHalfEven(Val(CStr(cellAt(row, kColGara)))));
+    const QString tipoTurno = CStr(cellAt(row, kColTipoTurno));
+    const qint16 manche = static_cast<qint16>(roundHalfEven(Val(CStr(cellAt(row, kColManche)))));
+    // Without an active race any session may be chosen; otherwise only one of the active race.
+    ImpostaSessioneAttiva(session_, *services_.settings, gara, tipoTurno, manche, session_.SessioneGara == -1);
+    // A confirmation the active session did not take is no confirmation.
+    bConferma = session_.SessioneGara == gara && session_.SessioneTipoTurno.compare(tipoTurno, Qt::CaseInsensitive) == 0 &&
+                session_.SessioneManche == manche;
+    if (!bConferma) {
+        services_.prompter->show(QStringLiteral("La sessione scelta non appartiene alla gara attiva: sessione non cambiata."),
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+    hide();
+}
+
+void FrmSelezioneSessione::Annulla_Click() {
+    bConferma = false;
+    hide();
+}
+
+bool FrmSelezioneSessione::mostraModale() {
+    if (!tb_) Load();
+    exec();
+    return bConferma;
+}
+
+bool FrmSelezioneSessione::MostraFormDaAcq() {
+    cmdConferma->setVisible(true);
+    mostraModale();
+    return Conferma;
+}
+
+bool FrmSelezioneSessione::MostraFormDaMain() {
+    cmdConferma->setVisible(false);
+    mostraModale();
+    return Conferma;
+}
+
+void FrmSelezioneSessione::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    primoPaint();
+}
+
+void FrmSelezioneSessione::closeEvent(QCloseEvent* event) {
+    if (tb_ && tb_->Form_Unload(0) != 0) {
+        event->ignore();
+        return;
+    }
+    bConferma = false;
+    unloadEngine();
+    QDialog::closeEvent(event);
+}
+
+void FrmSelezioneSessione::unloadEngine() {
+    DBGrid1->setEngine(nullptr);
+    events_.reset();
+    tb_.reset();
+}
+
+}  // namespace razudar::tables
