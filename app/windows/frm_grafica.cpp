@@ -21,6 +21,8 @@
 #include "app/controls/stovak_proxy.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/pages/on_air.h"
+#include "app/editors/free_text_editors.h"
+#include "app/editors/frm_pagina_testo.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/windows/frm_anteprima_grafica.h"
@@ -137,6 +139,14 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     };
     pageContext_->aggiornaClassificheInterfaccia = [this] { AggiornaClassificheInterfaccia(); };
     realPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
+    freeTextEditors_ = std::make_unique<FreeTextEditorWindows>(
+        state_.startup.database, *services_.prompter, this, [this](frmPaginaTesto& editor) {
+            if (freeTextEditorShown_)
+                freeTextEditorShown_(editor);
+            else
+                editor.exec();
+        });
+    realPages_->setFreeTextEditors(freeTextEditors_.get());
     pages_->setTarget(realPages_.get());
     connect(preview_, &frmAnteprimaGrafica::notificaGrafica, this,
             [this](const QString& oggetto, int evento) { realPages_->onAir().GestisciNotificaGrafica(oggetto, evento); });

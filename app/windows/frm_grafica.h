@@ -39,6 +39,8 @@ class PageDispatcher;
 class RoutedPageDispatcher;
 class MandaInOndaDispatcher;
 class frmAbout;
+class frmPaginaTesto;
+class FreeTextEditors;
 class frmAnteprimaGrafica;
 class frmModalita;
 namespace controls {
@@ -68,6 +70,8 @@ public:
     PageDispatcher& pageDispatcher();
     // The program's page dispatcher and its page-on-air layer (null before the preview window).
     MandaInOndaDispatcher* pagine() { return realPages_.get(); }
+    // Tests act on a free-text editor while it is shown instead of running it modally.
+    void setFreeTextEditorShown(std::function<void(frmPaginaTesto&)> shown) { freeTextEditorShown_ = std::move(shown); }
 
     // Units and controls, for the program's other parts and for tests.
     ConsoleRefresh& console() { return *console_; }
@@ -161,6 +165,8 @@ private:
     std::unique_ptr<RoutedPageDispatcher> pages_;
     std::unique_ptr<PageContext> pageContext_;
     std::unique_ptr<MandaInOndaDispatcher> realPages_;
+    std::unique_ptr<FreeTextEditors> freeTextEditors_;
+    std::function<void(frmPaginaTesto&)> freeTextEditorShown_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
     std::unique_ptr<ConsoleRefresh> console_;
     std::unique_ptr<LinkDispatcher> dispatcher_;

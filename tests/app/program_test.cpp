@@ -16,6 +16,7 @@
 #include "app/controls/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/editors/frm_pagina_testo.h"
 #include "app/pages/page_dispatcher.h"
 #include <QLabel>
 #include <QTabBar>
@@ -477,6 +478,40 @@ TEST_F(Program, ASocketErrorOfTheLinkIsShown) {
     EXPECT_TRUE(fakes.prompter.shown()[0].text.startsWith(QStringLiteral("Errore 10061 - "))) << fakes.prompter.texts()[0].toStdString();
     EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("Razudar"));
     EXPECT_FALSE(window->MirtTcpGet().Connesso());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// The full-page button opens its editor over the main window; the row the operator puts on air
+// is the one written on the page, as saved in the database.
+TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
+    ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
+    bool shown = false;
+    window->setFreeTextEditorShown([&](frmPaginaTesto& editor) {
+        shown = true;
+        editor.show();
+        editor.txtTesto(4)->setText(QStringLiteral("  Neve fresca  "));
+        editor.txtTesto(5)->clear();
+        editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
+        editor.cmdTesto(2)->click();
+    });
+    window->pagine()->MandaInOnda(15);
+    ASSERT_TRUE(shown);
+    const QString page = QStringLiteral("PaginaPiena");
+    EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();
+    auto line = [&](int i) {
+        QVariant value;
+        QMetaObject::invokeMethod(window->anteprima()->MirtGRA1().widget(), "ProprietaTesto", Q_RETURN_ARG(QVariant, value),
+                                  Q_ARG(QString, page), Q_ARG(QString, QStringLiteral("txtRiga%1").arg(i)), Q_ARG(int, 0));
+        return value.toString();
+    };
+    EXPECT_EQ(line(1), QStringLiteral("Neve fresca"));
+    EXPECT_EQ(line(2), QString());
+    EXPECT_EQ(line(3), QStringLiteral("Partenza ore 10:30"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "tables/reports/frm_anteprima.h"
 #include "tables/reports/report_document.h"
 #include "tables/reports/report_export.h"
+#include "tables/reports/report_routine.h"
 
 namespace razudar::testing {
 namespace {
@@ -290,6 +291,37 @@ TEST_F(ReportTest, WholeStartListGroupsBySessionOverSeveralPages) {
     // The first run's 60 starters go on to page 2 under their heading again.
     EXPECT_TRUE(text.contains(QStringLiteral("Trofeo delle Dolomiti - Slalom Gigante Maschile - Gara, 1a Manche (segue)")));
     EXPECT_FALSE(text.contains(QStringLiteral("Pagina 1 di 1")));
+}
+
+}  // namespace
+}  // namespace razudar::testing
+
+namespace razudar::testing {
+namespace {
+
+// The print buttons' way in: the button's report name is found in the report folder ignoring
+// case and without its extension, and previewed; an unknown name is told to the operator.
+TEST_F(ReportTest, PrintButtonsFindTheReportByNameAndPreviewIt) {
+    tables::ReportRoutine routine(state, race.dir.path());
+    int shown = 0;
+    state.showPreview = [&](tables::frmAnteprima& w) {
+        ++shown;
+        EXPECT_EQ(w.pageCount(), 1);
+    };
+    tables::ReportCall call;
+    call.reportName = QStringLiteral("listapartenza");
+    call.parameters = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("GA"), QStringLiteral("1"), QStringLiteral("0")};
+    call.condition = QStringLiteral("{Concorrenti.co_Nazionalita} = 'ITA'");
+    EXPECT_TRUE(routine.StampaReport(call));
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(race.fakes.prompter.shown().empty()) << race.fakes.prompter.texts().join(u'|').toStdString();
+
+    call.reportName = QStringLiteral("Classifiche");
+    EXPECT_FALSE(routine.StampaReport(call));
+    EXPECT_EQ(shown, 1);
+    ASSERT_EQ(race.fakes.prompter.texts().size(), 1);
+    EXPECT_TRUE(race.fakes.prompter.texts()[0].startsWith(QStringLiteral("Impossibile aprire il report")))
+        << race.fakes.prompter.texts()[0].toStdString();
 }
 
 }  // namespace
