@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/services/system_services.h"
+#include "tables/widgets/chooser_window.h"
 #include "tables/widgets/frm_seleziona_campi.h"
 
 namespace razudar::testing {
@@ -103,6 +104,34 @@ TEST(VisibleFieldsChooser, ChoiceRoundTripsThroughTheSettingsFilePerWindow) {
     loadBoxes(other, {2});
     tables::CaricaCampiVisibili(other, again, QStringLiteral("frmSessioni"));
     EXPECT_EQ(states(other), std::vector<Qt::CheckState>{Qt::Checked});
+}
+
+// The visible-fields button's window: a box per offered field, checked as stored; the boxes'
+// states come back on "Conferma", nothing on "Annulla".
+TEST(VisibleFieldsChooser, WindowReturnsTheBoxesOnConfirmOnly) {
+    const std::vector<tables::FieldChoice> offered{{3, QStringLiteral("Cognome"), true},
+                                                   {5, QStringLiteral("Squadra"), false},
+                                                   {7, QStringLiteral("Nazione"), true}};
+    tables::ChooserWindow confirm([](frmSelezionaCampi& w) {
+        ASSERT_EQ(w.chkCampoCount(), 3);
+        EXPECT_EQ(frmSelezionaCampi::tag(*w.chkCampo(1)), 5);
+        EXPECT_EQ(w.chkCampo(1)->text(), QStringLiteral("Squadra"));
+        EXPECT_EQ(w.chkCampo(1)->checkState(), Qt::Unchecked);
+        EXPECT_GT(w.chkCampo(2)->y(), w.chkCampo(1)->y());
+        w.chkCampo(1)->setCheckState(Qt::Checked);
+        w.chkCampo(2)->setCheckState(Qt::Unchecked);
+        w.cmdConferma()->click();
+    });
+    const auto chosen = confirm.choose(offered, QStringLiteral("frmConcorrenti"));
+    ASSERT_TRUE(chosen);
+    ASSERT_EQ(chosen->size(), 3u);
+    EXPECT_TRUE((*chosen)[0].visible);
+    EXPECT_TRUE((*chosen)[1].visible);
+    EXPECT_FALSE((*chosen)[2].visible);
+    EXPECT_EQ((*chosen)[2].field, 7);
+
+    tables::ChooserWindow cancel([](frmSelezionaCampi& w) { w.cmdAnnulla()->click(); });
+    EXPECT_FALSE(cancel.choose(offered, QStringLiteral("frmConcorrenti")));
 }
 
 }  // namespace
