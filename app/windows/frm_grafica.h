@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/console/console_refresh.h"
+#include "app/console/console_selection.h"
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_context.h"
 #include "app/startup/startup.h"
@@ -47,7 +48,8 @@ class frmGrafica : public QMainWindow,
                    public ConsoleHost,
                    public DispatcherHost,
                    public LinkPort,
-                   public OnAirHost {
+                   public OnAirHost,
+                   public PageButtonHost {
     Q_OBJECT
 public:
     frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
@@ -113,8 +115,16 @@ public:
     void graficaLocaleInOnda(const QString& nomePagina) override;
     void setBusyPointer(bool busy) override;
 
+    // ---- PageButtonHost ----
+    void setNominativoChecked(bool checked) override;
+    void setDistaccoChecked(bool checked) override;
+    QString pageButtonTag(int code) const override;
+    QString heatCaption(int index) const override;
+    void MandaInOnda(qint16 code) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
