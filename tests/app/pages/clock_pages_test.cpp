@@ -1,7 +1,6 @@
 // The running-clock page of one competitor, the parallel clock page, the competitor cards, the
 // podium and the parallel board, written into the real graphics control.
 #include <QDateTime>
-#include <QTimeZone>
 
 #include "app/pages/competitor_card.h"
 #include "app/pages/element_groups.h"
@@ -9,6 +8,7 @@
 #include "app/pages/running_clock.h"
 #include "app/pages/running_clock_parallel.h"
 #include "model/run_result.h"
+#include "platform/renderer/video_board.h"
 #include "pages_fixture.h"
 
 namespace razudar::pagestest {
@@ -273,6 +273,63 @@ TEST_F(ClockPages, CardsAndPodiumWithFewerThanThreeArrived) {
     EXPECT_FALSE(textVisible(kPodio, QStringLiteral("txtCognome3")));
     EXPECT_FALSE(textVisible(kPodio, QStringLiteral("txtNome3")));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// Frames of each page at its key moments, saved for a person to look at.
+TEST_F(ParallelPages, Screenshots) {
+    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
+    const auto save = [&](const char* name) {
+        fakes.clock.advanceMs(2000);
+        control->board()->composeNow();
+        gra->SalvaSchermo(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    };
+    state.OpzioneNazionalita = 3;
+    pages->MandaInOnda(26);
+    run(102, 1).setTempo(2500);
+    run(102, 1).setStatoConcorrente(0);
+    state.krono().ElaboraClassifiche();
+    MostraEsitoSfida(*ctx, kTCP, 1);
+    save("parallel_leader");
+    run(101, 1).setTempo(2712);
+    run(101, 1).setStatoConcorrente(0);
+    state.krono().ElaboraClassifiche();
+    FermaTempoParallelo(*ctx, kTCP, 1);
+    MostraEsitoSfida(*ctx, kTCP, 1);
+    save("parallel_done");
+    state.krono().setStatoSessione(2);
+    pages->MandaInOnda(2);
+    save("board");
+    state.krono().cGara.setParallelo(false);
+    state.krono().ElaboraClassifiche();
+    pages->MandaInOnda(4);
+    save("podium");
+    pages->MandaInOnda(6);
+    save("card_winner");
+    state.ConcorrenteSelezionato = 105;
+    pages->MandaInOnda(5);
+    save("card_105");
+    onCourse();
+    state.NominativoTCVisibile = true;
+    pages->MandaInOnda(9);
+    save("clock_ready");
+    setTime(10, 12, 30, 500);
+    pages->MandaInOnda(20);
+    save("clock_running");
+    run(112, 1).OrarioIntermedioAdd(101240250);
+    state.SplitMostrato = QStringLiteral("1");
+    pages->MandaInOnda(12);
+    save("clock_split1");
+    run(112, 1).setTempo(150055);
+    run(112, 1).setStatoConcorrente(0);
+    state.SplitMostrato = QStringLiteral("F");
+    pages->MandaInOnda(12);
+    save("clock_finish");
+    std::fprintf(stderr, "DBG %d %d %s\n", clockValue(kTC, QStringLiteral("txtDistacco")), textProperty(kTC, QStringLiteral("txtDistacco"), 7).toInt(), qPrintable(textProperty(kTC, QStringLiteral("txtDistacco"), 9).toString()));
+    state.ConcorrenteSelezionato = 101;
+    state.SplitMostrato = QStringLiteral("F");
+    pages->MandaInOnda(12);
+    save("clock_finish_leader");
 }
 
 }  // namespace
