@@ -129,9 +129,9 @@ def tempo_a_correre():
     o = []
     y = 474  # competitor bar
     o += [image("SfondoConcorrente", 72, y, 396, 40, BAND),
-          text("txtPettorale", 76, y, 50, 40, "1002", 22, True, GOLD, "right"),
-          *nation_group("Nazionalita", 134, y + 2, "FRA"),
-          text("txtNominativo", 232, y, 232, 40, "DE ALIPRANDINI L.", 22, True, WHITE, shrinkToFit=True),
+          text("txtPettorale", 76, y, 60, 40, "1002", 22, True, GOLD, "right", shrinkToFit=True),
+          *nation_group("Nazionalita", 142, y + 2, "FRA"),
+          text("txtNominativo", 240, y, 226, 40, "DE ALIPRANDINI L.", 22, True, WHITE, shrinkToFit=True),
           image("SfondoTempo", 472, y, 176, 40, ACCENT),
           text("txtTempoACorrere", 476, y, 164, 40, "1:23.45", 28, True, "#0A1A40", "right",
                runFormat="nz hh:mm:ss:d", stopFormat="nz hh:mm:ss:dc")]
@@ -144,9 +144,10 @@ def tempo_a_correre():
           text("txtPosizioneAssoluta", 468, y2, 52, 36, "3", 24, True, "#0A1A40", "center", visible=False)]
     # The reference competitor (the leader at the same split).
     o += [image("SfondoConcorrenteRiferimento", 72, y2, 276, 36, BAND, True, False),
-          text("txtPettoraleRiferimento", 76, y2, 50, 36, "7", 20, True, GOLD, "right", visible=False),
-          *nation_group("NazionalitaRiferimento", 134, y2, "NOR", 18, False),
-          text("txtNominativoRiferimento", 232, y2, 112, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
+          text("txtPettoraleRiferimento", 76, y2, 60, 36, "7", 20, True, GOLD, "right", visible=False,
+               shrinkToFit=True),
+          *nation_group("NazionalitaRiferimento", 142, y2, "NOR", 18, False),
+          text("txtNominativoRiferimento", 240, y2, 104, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
                shrinkToFit=True, visible=False),
           image("SfondoTempoRiferimento", 352, y2, 112, 36, BAND, True, False),
           text("txtTempoRiferimento", 354, y2, 104, 36, "1:22.80", 22, True, LIGHT, "right", visible=False,
@@ -168,17 +169,17 @@ def tempo_a_correre():
           text("txtDistaccoManchePrecedente", 528, y2, 116, 36, "+0.45", 22, True, WHITE, "right", visible=False,
                stopFormat="nz hh:mm:ss:dc", showSign=True)]
     # The small classification, top right.
-    o += [image("SfondoClassifica", 372, 58, 276, 114, PANEL, True, False)]
+    o += [image("SfondoClassifica", 300, 58, 348, 114, PANEL, True, False)]
     for n in range(1, 4):
         yy = 62 + (n - 1) * 36
         pos, nat, name, result, _club, _bib = SAMPLE[n - 1]
-        o += [text("txtPosizione%d" % n, 376, yy, 26, 34, pos, 20, True, GOLD, "right", visible=False),
-              image("imgNazionalita%d" % n, 408, yy + 7, 30, 20, "Nazionalita/Miniature/%s.tga" % nat, True, False),
-              text("txtNazionalita%d" % n, 408, yy, 44, 34, nat, 16, False, LIGHT, visible=False),
+        o += [text("txtPosizione%d" % n, 302, yy, 28, 34, pos, 20, True, GOLD, "right", visible=False),
+              image("imgNazionalita%d" % n, 336, yy + 7, 30, 20, "Nazionalita/Miniature/%s.tga" % nat, True, False),
+              text("txtNazionalita%d" % n, 370, yy, 44, 34, nat, 16, False, LIGHT, visible=False),
               mini("imgMiniNazionalita%d" % n),
-              text("txtNominativo%d" % n, 444, yy, 112, 34, name.split()[0] + " " + name.split()[-1][0] + ".", 20,
+              text("txtNominativo%d" % n, 414, yy, 140, 34, name.split()[0] + " " + name.split()[-1][0] + ".", 20,
                    True, WHITE, visible=False, shrinkToFit=True),
-              text("txtRisultato%d" % n, 556, yy, 88, 34, "1:52.34", 20, True, WHITE, "right", visible=False,
+              text("txtRisultato%d" % n, 560, yy, 84, 34, "1:52.34", 20, True, WHITE, "right", visible=False,
                    stopFormat="nz hh:mm:ss:dc")]
     return page("Tempo in pista di un concorrente", o, (72, 58, 120, 48))
 
@@ -232,18 +233,20 @@ def podio():
     """The first three on their steps: 2 left, 1 centre, 3 right."""
     o = [image("SfondoTitolo", 60, 52, 600, 86, "Fondi/titolo.png"),
          text("txtTitolo", 140, 70, 440, 50, "PODIO", 34, True, GOLD, "center")]
-    steps = {1: (270, 250), 2: (84, 300), 3: (456, 330)}
+    steps = {1: (270, 290), 2: (84, 330), 3: (456, 360)}
     for p in (1, 2, 3):
         x, top = steps[p]
         nat = ("NOR", "AUT", "ITA")[p - 1]
         surname, first = (("KRISTOFFERSEN", "Henrik"), ("SCHWARZ", "Marco"), ("DE ALIPRANDINI", "Luca"))[p - 1]
+        # The step with its place, a name plate on it and the flag above.
         o += [image("SfondoGradino%d" % p, x, top, 180, 470 - top, PANEL),
               text("txtPosizionePodio%d" % p, x, top + 4, 180, 44, str(p), 36, True, GOLD, "center"),
-              image("imgNazionalita%d" % p, x + 60, top - 110, 60, 40, "Nazionalita/%s.tga" % nat),
+              image("imgNazionalita%d" % p, x + 60, top - 124, 60, 40, "Nazionalita/%s.tga" % nat),
               mini("imgMiniNazionalita%d" % p),
-              text("txtNazionalita%d" % p, x, top - 66, 180, 26, nat, 20, False, LIGHT, "center"),
-              text("txtCognome%d" % p, x - 6, top - 40, 192, 26, surname, 21, True, WHITE, "center", shrinkToFit=True),
-              text("txtNome%d" % p, x, top - 16, 180, 16 + 8, first, 18, False, WHITE, "center", shrinkToFit=True)]
+              image("SfondoNome%d" % p, x, top - 78, 180, 74, BAND),
+              text("txtNazionalita%d" % p, x, top - 78, 180, 22, nat, 16, False, LIGHT, "center"),
+              text("txtCognome%d" % p, x + 4, top - 56, 172, 28, surname, 21, True, WHITE, "center", shrinkToFit=True),
+              text("txtNome%d" % p, x + 4, top - 28, 172, 24, first, 18, False, WHITE, "center", shrinkToFit=True)]
     return page("Podio", o)
 
 

@@ -10,7 +10,8 @@ inline constexpr char16_t kPaginaTabelloneParallelo[] = u"TabelloneParallelo";
 inline constexpr int kRigheTabelloneParallelo = 8;
 inline constexpr int kMancheTabelloneParallelo = 2;
 
-// Loads, fills and starts the board (page code 2 in a parallel turn).
+// Loads, fills and starts the board (page code 2 in a parallel turn). The heats are those of
+// ElencoSfide by their own numbers, not 1 to their count.
 void MostraTabelloneParallelo(PageContext& ctx);
 // Empties rows 1 to 8 of the board.
 void PulisciTabelloneParallelo(PageContext& ctx, const QString& pagina);

@@ -1,5 +1,11 @@
 // The page-on-air layer: the fixed settings, the on-air record, clearing, the sponsor clips.
+#include <QCoreApplication>
 #include <QFile>
+#include <QThread>
+
+#include <algorithm>
+
+#include "platform/renderer/video_board.h"
 
 #include "pages_fixture.h"
 
@@ -82,6 +88,58 @@ TEST_F(Pages, FreePagesGoOnAirAsDefined) {
     EXPECT_TRUE(onAir().isEmpty());
 }
 
+// The slide of the graphics layer waits 1 ms a step inside the control; with the VGA preview on
+// no slide runs, neither when clearing nor when starting a page.
+TEST_F(Pages, TheVgaPreviewRunsNoTransition) {
+    const auto slideSteps = [&] {
+        return std::count(fakes.waiter.sleeps().begin(), fakes.waiter.sleeps().end(), 1);
+    };
+    host.vga = true;
+    pages->MandaInOnda(17);
+    pages->MandaInOnda(18);
+    EXPECT_EQ(slideSteps(), 0);
+    host.vga = false;
+    pages->MandaInOnda(17);
+    const auto steps = slideSteps();
+    EXPECT_GT(steps, 100);  // out to the left, then in from the left, at speed 4 over 720 pixels
+    pages->MandaInOnda(0);
+    EXPECT_GT(slideSteps(), steps);
+    EXPECT_TRUE(onAir().isEmpty());
+}
+
+// The free-text pages: the row the operator chose in the editor, three lines on the full page,
+// four on the lower third; an editor left without a row puts nothing on air.
+TEST_F(Pages, FreeTextPagesWriteTheChosenRowsLines) {
+    struct Editors : FreeTextEditors {
+        bool scegliRiga(qint16 codice, QStringList* righe) override {
+            codes << codice;
+            *righe = lines;
+            return chosen;
+        }
+        bool chosen = false;
+        QStringList lines;
+        QList<qint16> codes;
+    } editors;
+    pages->setFreeTextEditors(&editors);
+    pages->MandaInOnda(15);
+    EXPECT_EQ(editors.codes, QList<qint16>{15});
+    EXPECT_TRUE(onAir().isEmpty());
+    editors.chosen = true;
+    editors.lines = {QStringLiteral("Uno"), QStringLiteral("Due"), QString(), QStringLiteral("Quattro")};
+    pages->MandaInOnda(16);
+    const QString low = QStringLiteral("PaginaBassa");
+    ASSERT_EQ(onAir(), low);
+    EXPECT_EQ(text(low, QStringLiteral("txtRiga1")), QStringLiteral("Uno"));
+    EXPECT_EQ(text(low, QStringLiteral("txtRiga3")), QString());
+    EXPECT_EQ(text(low, QStringLiteral("txtRiga4")), QStringLiteral("Quattro"));
+    pages->MandaInOnda(15);
+    const QString full = QStringLiteral("PaginaPiena");
+    ASSERT_EQ(onAir(), full);
+    EXPECT_EQ(text(full, QStringLiteral("txtRiga2")), QStringLiteral("Due"));
+    EXPECT_EQ(text(full, QStringLiteral("txtRiga3")), QString());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
 // The sponsor buttons and the control's "Sponsor" notification, step by step.
 TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     PageOnAir& layer = pages->onAir();
@@ -118,6 +176,26 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     // A new page clears both slots.
     pages->MandaInOnda(17);
     EXPECT_FALSE(host.lit[0] || host.lit[1]);
+}
+
+// The clip the build made plays to its end on the page on air; the control's notification
+// switches the lit slot off.
+TEST_F(Pages, TheEndOfASponsorClipSwitchesItsButtonOff) {
+    QObject::connect(gra.get(), &controls::GraficaProxy::NotificaEvento,
+                     [this](const QString& o, int e) { pages->onAir().GestisciNotificaGrafica(o, e); });
+    pages->MandaInOnda(19);
+    pages->onAir().AlternaSponsor(0);
+    ASSERT_TRUE(host.lit[0]);
+    EXPECT_TRUE(control->ProprietaAnimazione(QStringLiteral("PaginaLibera3"), QStringLiteral("Sponsor"), 4).toBool());
+    for (int i = 0; i < 1500 && host.lit[0]; ++i) {
+        QThread::msleep(2);
+        fakes.clock.advanceMs(40);
+        control->board()->composeNow();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(host.lit[0]);
+    EXPECT_FALSE(host.lit[1]);
+    EXPECT_TRUE(state.log.lines().contains(QStringLiteral("NotificaEvento: Sponsor - 2")));
 }
 
 }  // namespace

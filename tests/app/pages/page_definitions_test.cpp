@@ -1,7 +1,9 @@
 // The demo page definitions hold every object the builders address, of the type they expect,
 // rows numbered from 1 without gaps; what no builder shows is visible from the start; every demo
 // nation has its flags.
+#include <QCoreApplication>
 #include <QFile>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -9,6 +11,7 @@
 #include "app/pages/results_list.h"
 #include "app/pages/start_list.h"
 #include "pages_fixture.h"
+#include "platform/renderer/video_board.h"
 
 namespace razudar::pagestest {
 namespace {
@@ -123,6 +126,60 @@ TEST(DemoGraphics, EveryDemoNationHasItsFlagsAndEveryDisciplineItsImage) {
     for (const QString& d : disciplines) EXPECT_TRUE(QFile::exists(folder + "Specialita/" + d + ".tga")) << d.toStdString();
     for (const char* f : {"Loghi/FIS.tga", "Loghi/FISI.tga", "Sponsor/Sponsor1.avi", "Sponsor/Sponsor2.avi"})
         EXPECT_GT(QFile(folder + QLatin1String(f)).size(), 1000) << f;
+}
+
+}  // namespace
+}  // namespace razudar::pagestest
+
+namespace razudar::pagestest {
+namespace {
+
+// Frames of every page as it goes on air, for a person to look at: set RAZUDAR_SCREENSHOTS to a
+// folder outside the repository.
+TEST_F(Pages, Screenshots) {
+    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
+    state.OpzioneNazionalita = 3;
+    state.OpzioneNominativi = 0;
+    const auto save = [&](const QString& name) {
+        // Forty frames: the rows are in and the sponsor clip has begun.
+        for (int i = 0; i < 40; ++i) {
+            QThread::msleep(2);
+            fakes.clock.advanceMs(40);
+            control->board()->composeNow();
+            QCoreApplication::processEvents();
+        }
+        control->board()->outputFrame().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    pages->MandaInOnda(1);
+    save(QStringLiteral("Classifica"));
+    pages->MandaInOnda(13);
+    save(QStringLiteral("Classifica_2"));
+    state.OpzioneRisultato = 1;
+    pages->MandaInOnda(3);
+    save(QStringLiteral("ClassificaBassa"));
+    pages->MandaInOnda(2);
+    save(QStringLiteral("Partenti"));
+    for (const char* page : {"Podio", "ConcorrenteScheda", "TempoACorrere", "TempoACorrereParallelo", "TabelloneParallelo",
+                             "PaginaPiena", "PaginaBassa", "PaginaLibera1", "PaginaLibera2", "PaginaLibera3"}) {
+        ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(QLatin1String(page), 0, false));
+        if (QLatin1String(page) == QLatin1String("TabelloneParallelo")) {
+            for (int r = 1; r <= 8; ++r)
+                for (const char* o : {"txtPettorale", "txtNominativo", "txtNazionalita", "txtTempo1_", "txtTempo2_",
+                                      "SfondoConcorrente", "SfondoTempo1_", "SfondoTempo2_", "imgNazionalita"}) {
+                    const QString name = QLatin1String(o) + QString::number(r);
+                    if (name.startsWith(QLatin1String("txt"))) gra->setProprietaTesto(QLatin1String(page), name, 4, true);
+                    else gra->setProprietaImmagine(QLatin1String(page), name, 4, true);
+                }
+        }
+        if (QLatin1String(page) == QLatin1String("TempoACorrere")) {
+            state.ClassificaTCVisibile = true;
+            pages->MandaInOnda(10);
+        }
+        ASSERT_TRUE(pages->onAir().AvviaPaginaInOnda(QLatin1String(page), QString()));
+        pages->onAir().AlternaSponsor(0);
+        save(QLatin1String(page));
+    }
 }
 
 }  // namespace

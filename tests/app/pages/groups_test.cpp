@@ -1,0 +1,80 @@
+// The element groups of the running-clock page through the dispatcher's codes and directly.
+#include "app/pages/element_groups.h"
+#include "pages_fixture.h"
+
+namespace razudar::pagestest {
+namespace {
+
+const QString kTC = QStringLiteral("TempoACorrere");
+
+struct ClockPage : Pages {
+    void SetUp() override {
+        Pages::SetUp();
+        ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(kTC, 0, false));
+        state.ConcorrenteSelezionato = 105;  // place 5
+    }
+    bool shown(const QString& object) {
+        return object.startsWith(QLatin1String("txt")) ? textVisible(kTC, object) : imageVisible(kTC, object);
+    }
+};
+
+TEST_F(ClockPage, CodesShowAndHideTheirGroups) {
+    const struct {
+        qint16 code;
+        bool nameSwitch;
+        const char* object;
+        bool visible;
+    } cases[] = {
+        {11, false, "txtNominativo", false}, {11, false, "SfondoConcorrente", false},
+        {11, true, "txtNominativo", true},   {11, true, "txtNazionalita", true},
+        {11, true, "imgNazionalita", false},  // the nation as text only: no flag
+        {21, false, "txtNominativoRiferimento", true},  // 21 shows the competitor too
+        {21, false, "txtNominativo", true},
+        {24, false, "txtNominativoRiferimento", false}, {24, false, "SfondoDistacco", false},
+        {24, false, "txtTempoManche", false},  // run 1: the run time is not shown
+    };
+    state.SplitMostrato = QStringLiteral("F");
+    for (const auto& c : cases) {
+        state.NominativoTCVisibile = c.nameSwitch;
+        pages->MandaInOnda(c.code);
+        EXPECT_EQ(shown(QLatin1String(c.object)), c.visible) << c.code << ' ' << c.object;
+    }
+    // The reference of code 21 at the finish is the leader.
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPettoraleRiferimento")), QStringLiteral("1"));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativoRiferimento")), QStringLiteral("KRISTOFFERSEN H."));
+    EXPECT_EQ(textProperty(kTC, QStringLiteral("txtTempoRiferimento"), 9).toString(), QStringLiteral("nz hh:mm:ss:dc"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(ClockPage, GapsAreWhiteBehindAndGreenAhead) {
+    const QString gap = QStringLiteral("txtDistacco");
+    MostraDistacco(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
+    EXPECT_TRUE(shown(gap));
+    EXPECT_TRUE(shown(QStringLiteral("SfondoDistacco")));
+    EXPECT_EQ(textProperty(kTC, gap, 2).toInt(), kColoreBianco);
+    EXPECT_TRUE(textProperty(kTC, gap, 7).toBool());
+    // The leader at the finish is compared with the second: ahead, in green.
+    state.ConcorrenteSelezionato = 101;
+    MostraDistacco(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
+    EXPECT_EQ(textProperty(kTC, gap, 2).toInt(), kColoreVerde);
+    // The leader's own reference shows nothing.
+    NascondiConcorrenteRiferimento(*ctx, kTC);
+    MostraConcorrenteRiferimento(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
+    EXPECT_FALSE(shown(QStringLiteral("txtNominativoRiferimento")));
+    // At an intermediate the absolute position is written but stays hidden; at the finish shown.
+    state.ConcorrenteSelezionato = 105;
+    MostraPosizioneAssoluta(*ctx, kTC, QStringLiteral("1"));
+    EXPECT_FALSE(shown(QStringLiteral("txtPosizioneAssoluta")));
+    MostraPosizioneAssoluta(*ctx, kTC, QStringLiteral("f"));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("5"));
+    EXPECT_TRUE(shown(QStringLiteral("SfondoPosizioneAssoluta")));
+    // Rows within the lists; any other kind: none.
+    EXPECT_TRUE(RigaDisponibile(*ctx, 12, kElencoClassifica, QStringLiteral("XXXXX")));
+    EXPECT_FALSE(RigaDisponibile(*ctx, 13, kElencoClassifica, QStringLiteral("XXXXX")));
+    EXPECT_FALSE(RigaDisponibile(*ctx, 7, kElencoPartenti, QStringLiteral("M")));
+    EXPECT_FALSE(RigaDisponibile(*ctx, 1, 3, QStringLiteral("XXXXX")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+}  // namespace
+}  // namespace razudar::pagestest
