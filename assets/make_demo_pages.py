@@ -137,20 +137,20 @@ def tempo_a_correre():
                runFormat="nz hh:mm:ss:d", stopFormat="nz hh:mm:ss:dc")]
     # The gap (and the absolute position) right above the clock.
     y2 = 432
-    o += [image("SfondoDistacco", 528, y2, 120, 36, BAND, True, False),
-          text("txtDistacco", 532, y2, 110, 36, "+0.27", 24, True, WHITE, "right", visible=False,
+    o += [image("SfondoDistacco", 524, y2, 124, 36, BAND, True, False),
+          text("txtDistacco", 528, y2, 116, 36, "+0.27", 24, True, WHITE, "right", visible=False,
                stopFormat="nz hh:mm:ss:dc", showSign=True),
-          image("SfondoPosizioneAssoluta", 472, y2, 52, 36, ACCENT, True, False),
-          text("txtPosizioneAssoluta", 472, y2, 52, 36, "3", 24, True, "#0A1A40", "center", visible=False)]
+          image("SfondoPosizioneAssoluta", 468, y2, 52, 36, ACCENT, True, False),
+          text("txtPosizioneAssoluta", 468, y2, 52, 36, "3", 24, True, "#0A1A40", "center", visible=False)]
     # The reference competitor (the leader at the same split).
-    o += [image("SfondoConcorrenteRiferimento", 72, y2, 336, 36, BAND, True, False),
+    o += [image("SfondoConcorrenteRiferimento", 72, y2, 276, 36, BAND, True, False),
           text("txtPettoraleRiferimento", 76, y2, 60, 36, "7", 20, True, GOLD, "right", visible=False,
                shrinkToFit=True),
           *nation_group("NazionalitaRiferimento", 142, y2, "NOR", 18, False),
-          text("txtNominativoRiferimento", 240, y2, 164, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
+          text("txtNominativoRiferimento", 240, y2, 104, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
                shrinkToFit=True, visible=False),
-          image("SfondoTempoRiferimento", 412, y2, 112, 36, BAND, True, False),
-          text("txtTempoRiferimento", 414, y2, 104, 36, "1:22.80", 22, True, LIGHT, "right", visible=False,
+          image("SfondoTempoRiferimento", 352, y2, 112, 36, BAND, True, False),
+          text("txtTempoRiferimento", 354, y2, 104, 36, "1:22.80", 22, True, LIGHT, "right", visible=False,
                stopFormat="nz hh:mm:ss:dc")]
     # The run time and the run position, from run 2 on.
     y3 = 390
@@ -165,8 +165,8 @@ def tempo_a_correre():
                visible=False, shrinkToFit=True),
           image("SfondoPosizioneManchePrecedente", 304, y3, 46, 36, ACCENT, True, False),
           text("txtPosizioneManchePrecedente", 304, y3, 46, 36, "4", 22, True, "#0A1A40", "center", visible=False),
-          image("SfondoDistaccoManchePrecedente", 528, y2, 120, 36, BAND, True, False),
-          text("txtDistaccoManchePrecedente", 532, y2, 110, 36, "+0.45", 22, True, WHITE, "right", visible=False,
+          image("SfondoDistaccoManchePrecedente", 524, y2, 124, 36, BAND, True, False),
+          text("txtDistaccoManchePrecedente", 528, y2, 116, 36, "+0.45", 22, True, WHITE, "right", visible=False,
                stopFormat="nz hh:mm:ss:dc", showSign=True)]
     # The small classification, top right.
     o += [image("SfondoClassifica", 300, 58, 348, 114, PANEL, True, False)]
@@ -190,17 +190,17 @@ def tempo_a_correre_parallelo():
          text("txtTempoACorrere", 476, 474, 164, 40, "23.45", 28, True, "#0A1A40", "right",
               runFormat="nz hh:mm:ss:d", stopFormat="nz hh:mm:ss:dc")]
     for lane, y, colour in (("A", 390, "#E03030"), ("B", 432, "#3070E0")):
-        o += [image("SfondoCorsia" + lane, 72, y, 396, 38, BAND),
+        o += [image("SfondoCorsia" + lane, 72, y, 320, 38, BAND),
               text("txtCorsia" + lane, 76, y, 22, 38, lane, 22, True, colour, "center"),
               text("txtPettorale" + lane, 98, y, 50, 38, "12" if lane == "A" else "7", 22, True, GOLD, "right"),
               *nation_group("Nazionalita" + lane, 154, y + 1, "ITA" if lane == "A" else "AUT"),
-              text("txtNominativo" + lane, 252, y, 212, 38, "ROSSI M." if lane == "A" else "SCHWARZ M.", 22, True,
+              text("txtNominativo" + lane, 252, y, 136, 38, "ROSSI M." if lane == "A" else "SCHWARZ M.", 22, True,
                    WHITE, shrinkToFit=True),
-              image("SfondoDistacco" + lane, 472, y, 176, 38, BAND, True, False),
-              text("txtDistacco" + lane, 476, y, 164, 38, "+0.27", 24, True, WHITE, "right", visible=False,
+              image("SfondoDistacco" + lane, 396, y, 120, 38, BAND, True, False),
+              text("txtDistacco" + lane, 400, y, 112, 38, "+0.27", 24, True, WHITE, "right", visible=False,
                    stopFormat="nz hh:mm:ss:dc", showSign=True),
-              image("SfondoDescrizione" + lane, 472, y, 176, 38, ACCENT, True, False),
-              text("txtDescrizione" + lane, 476, y, 168, 38, "VINCITORE", 20, True, "#0A1A40", "center",
+              image("SfondoDescrizione" + lane, 520, y, 128, 38, ACCENT, True, False),
+              text("txtDescrizione" + lane, 524, y, 120, 38, "VINCITORE", 20, True, "#0A1A40", "center",
                    visible=False, shrinkToFit=True)]
     return page("Tempo in pista di una sfida in parallelo", o, (72, 58, 120, 48))
 

@@ -1,11 +1,109 @@
 #include "app/pages/competitor_card.h"
 
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/page_formats.h"
+#include "model/race_times.h"
+
 namespace razudar {
 
-// Until the card and podium builders are written, the pages go on air with the contents of
-// their definitions.
-void PaginaScheda(PageContext&, const QString&, qint16, const QString&) {}
-void PaginaSchedaArrivo(PageContext&, const QString&, qint16, const QString&) {}
-void PaginaPodio(PageContext&, const QString&, const QString&) {}
+namespace {
+
+using Gra = controls::GraficaProxy;
+
+void testo(PageContext& ctx, const QString& p, const QString& o, const QVariant& v) {
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTesto, v);
+}
+void testoVisibile(PageContext& ctx, const QString& p, const QString& o, bool v) {
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaVisibile, v);
+}
+
+QList<qint16> classificaParallelo(PageContext& ctx, const QString& categoria) {
+    return ctx.classificaTempiSommati ? ctx.classificaTempiSommati(categoria) : QList<qint16>();
+}
+
+void specialita(PageContext& ctx, const QString& p) {
+    ctx.gra.setProprietaImmagine(p, QStringLiteral("imgSpecialita"), ogImmagineProprietaPercorso,
+                                 ctx.state.resources.CartellaSpecialita + ctx.krono().cGara.DisciplinaCodice() +
+                                     QStringLiteral(".tga"));
+}
+
+// Name, nation (as the display option asks) and club of the card.
+void anagrafica(PageContext& ctx, const QString& p, qint16 concorrente) {
+    const auto c = ctx.krono().ConcorrenteItem(concorrente);
+    testo(ctx, p, QStringLiteral("txtNominativo"), FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), false));
+    ctx.gra.setProprietaImmagine(p, QStringLiteral("imgNazionalita"), ogImmagineProprietaVisibile, false);
+    testoVisibile(ctx, p, QStringLiteral("txtNazionalita"), false);
+    ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita"), c->Nazionalita());
+    testo(ctx, p, QStringLiteral("txtSocieta"), c->SocietaDescrizione());
+}
+
+}  // namespace
+
+void PaginaScheda(PageContext& ctx, const QString& p, qint16 concorrente, const QString& categoria) {
+    const clsKrono& k = ctx.krono();
+    const qint16 m = k.MancheSfidaCorrente();
+    const int posizione = k.PosizioneInClassifica(0, concorrente, categoria);
+    const qint32 stato = k.StatoConcorrenteDopoManche(m, concorrente);
+    specialita(ctx, p);
+    testo(ctx, p, QStringLiteral("txtPosizione"), stato == 0 ? QString::number(posizione) : QString());
+    anagrafica(ctx, p, concorrente);
+    const qint32 t = k.TempoTotaleConcorrente(m, concorrente);
+    if (t < 1) {
+        testoVisibile(ctx, p, QStringLiteral("txtTesto"), false);
+        return;
+    }
+    testoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
+    testo(ctx, p, QStringLiteral("txtTesto"),
+          ConvertiRisoluzione(true, FormattaTempo(t, 12, false, false), k.cGara.Risoluzione()));
+}
+
+void PaginaSchedaArrivo(PageContext& ctx, const QString& p, qint16 posizione, const QString& categoria) {
+    const clsKrono& k = ctx.krono();
+    const bool parallelo = k.MancheParallelo();
+    qint16 c = 0;
+    if (parallelo) {
+        const QList<qint16> elenco = classificaParallelo(ctx, categoria);
+        if (elenco.size() >= posizione && posizione >= 1) c = elenco[posizione - 1];
+    } else {
+        c = qint16(k.ConcorrenteInPosizione(0, posizione, categoria));
+    }
+    if (c <= 0) return;
+    specialita(ctx, p);
+    const qint32 stato = k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c);
+    testo(ctx, p, QStringLiteral("txtPosizione"), stato == 0 || parallelo ? QString::number(posizione) : QString());
+    anagrafica(ctx, p, c);
+    testoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
+    static const char* const kParole[] = {"WINNER", "SECOND", "THIRD"};
+    testo(ctx, p, QStringLiteral("txtTesto"),
+          posizione >= 1 && posizione <= 3 ? QString::fromLatin1(kParole[posizione - 1]) : QString());
+}
+
+void PaginaPodio(PageContext& ctx, const QString& p, const QString& categoria) {
+    const clsKrono& k = ctx.krono();
+    for (int i = 1; i <= 3; ++i) {
+        for (const char* o : {"txtCognome", "txtNome", "txtNazionalita"})
+            testoVisibile(ctx, p, QLatin1String(o) + QString::number(i), false);
+    }
+    const bool parallelo = k.MancheParallelo();
+    QList<qint16> elenco;
+    if (parallelo) {
+        elenco = classificaParallelo(ctx, categoria);
+    } else {
+        for (int i = 1; i <= 3; ++i) elenco << qint16(k.ConcorrenteInPosizione(0, i, categoria));
+    }
+    const int n = std::min<int>(int(elenco.size()), 3);
+    for (int i = 1; i <= n; ++i) {
+        const qint16 c = elenco[i - 1];
+        if (c <= 0) continue;
+        if (!parallelo && k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c) != 0) continue;
+        const auto item = k.ConcorrenteItem(c);
+        const QString n1 = QString::number(i);
+        testo(ctx, p, QStringLiteral("txtCognome") + n1, FormattaCognome(ctx.state, item->Cognome()));
+        testo(ctx, p, QStringLiteral("txtNome") + n1, FormattaNome(ctx.state, item->Nome(), false));
+        testoVisibile(ctx, p, QStringLiteral("txtCognome") + n1, true);
+        testoVisibile(ctx, p, QStringLiteral("txtNome") + n1, true);
+        ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + n1, item->Nazionalita());
+    }
+}
 
 }  // namespace razudar

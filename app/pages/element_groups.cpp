@@ -101,7 +101,14 @@ void NascondiConcorrenteTC(PageContext& ctx, const QString& pagina) {
     gruppoVisibile(ctx, pagina, QStringLiteral("concorrente"), false);
 }
 void MostraConcorrenteTC(PageContext& ctx, const QString& pagina) {
-    gruppoVisibile(ctx, pagina, QStringLiteral("concorrente"), true);
+    // The nation shows as the display option asks: text, flag, both or neither.
+    const qint16 opzione = ctx.state.OpzioneNazionalita;
+    for (const QString& o : oggettiGruppo(QStringLiteral("concorrente"))) {
+        bool v = true;
+        if (o == QLatin1String("txtNazionalita")) v = opzione == 0 || opzione == 3;
+        if (o == QLatin1String("imgNazionalita")) v = opzione == 1 || opzione == 3;
+        visibile(ctx, pagina, o, v);
+    }
 }
 void NascondiConcorrenteRiferimento(PageContext& ctx, const QString& pagina) {
     gruppoVisibile(ctx, pagina, QStringLiteral("riferimento"), false);
@@ -129,10 +136,11 @@ void MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QStri
     if (!k.ConcorrenteExists(qint16(leader))) return;
     const clsConcorrente* l = k.findConcorrente(qint16(leader));
     const clsRisultati* r = l ? l->existingResult(manche(ctx)) : nullptr;
-    if (r && r->Tempo() > 0 && leader != sel) {
+    const qint32 g = k.DistaccoTraConcorrenti(1, 1, sel, qint16(leader));
+    // A competitor without a first-run time has no gap to show (the model answers a day).
+    if (r && r->Tempo() > 0 && leader != sel && g != kMissingTimePacked) {
         distaccoConSegno(ctx, pagina, QStringLiteral("txtDistaccoManchePrecedente"),
-                         QStringLiteral("SfondoDistaccoManchePrecedente"),
-                         k.DistaccoTraConcorrenti(1, 1, sel, qint16(leader)));
+                         QStringLiteral("SfondoDistaccoManchePrecedente"), g);
     }
     testo(ctx, pagina, QStringLiteral("txtDescrizioneManchePrecedente"), QStringLiteral("Posizione Manche 1"));
     testo(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"), k.PosizioneInClassifica(1, sel, categoria));

@@ -59,6 +59,9 @@ struct PageContext {
     std::function<QString(qint32)> codiceTipoTurno;
     // A language text of the active race ("" without one).
     std::function<QString(const QString&)> testoLingua;
+    // The summed-times classification of the active race's parallel turns for a category (the
+    // competitor numbers in order; empty without one).
+    std::function<QList<qint16>(const QString&)> classificaTempiSommati;
     // Re-ranks and refreshes the operator's console.
     std::function<void()> aggiornaClassificheInterfaccia;
 

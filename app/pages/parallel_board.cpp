@@ -1,9 +1,108 @@
 #include "app/pages/parallel_board.h"
 
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/on_air.h"
+#include "app/pages/page_formats.h"
+#include "model/race_times.h"
+#include "model/run_result.h"
+
 namespace razudar {
 
-// The board's builder comes with the console and clock pages; until then the code does nothing.
-void MostraTabelloneParallelo(PageContext&) {}
-void PulisciTabelloneParallelo(PageContext&, const QString&) {}
+namespace {
+
+using Gra = controls::GraficaProxy;
+
+void immagine(PageContext& ctx, const QString& p, const QString& o, bool v) {
+    ctx.gra.setProprietaImmagine(p, o, ogImmagineProprietaVisibile, v);
+}
+
+// Colour, text and visibility of a text object.
+void scrivi(PageContext& ctx, const QString& p, const QString& o, const QVariant& testo, qint32 colore, bool v) {
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaColore, colore);
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTesto, testo);
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaVisibile, v);
+}
+
+QString cella(const char* base, int manche, int riga) {
+    return QLatin1String(base) + QString::number(manche) + QLatin1Char('_') + QString::number(riga);
+}
+
+// The text of a filled time cell: the run time, or the abbreviation of the state after the run
+// (another state shows nothing).
+QString testoTempo(const clsKrono& k, qint16 manche, qint16 concorrente) {
+    switch (k.StatoConcorrenteDopoManche(manche, concorrente)) {
+    case 0: {
+        const clsConcorrente* c = k.findConcorrente(concorrente);
+        const clsRisultati* r = c ? c->existingResult(manche) : nullptr;
+        return FormattaTempo(r ? r->Tempo() : 0, 12, true, true);
+    }
+    case 30:
+        return k.SiglaStatoNonArrivato();
+    case 40:
+        return k.SiglaStatoNonPartito();
+    case 60:
+        return k.SiglaStatoEscluso();
+    default:
+        return QString();
+    }
+}
+
+}  // namespace
+
+void PulisciTabelloneParallelo(PageContext& ctx, const QString& p) {
+    for (int r = 1; r <= kRigheTabelloneParallelo; ++r) {
+        const QString n = QString::number(r);
+        scrivi(ctx, p, QStringLiteral("txtPettorale") + n, QString(), kColoreBianco, false);
+        immagine(ctx, p, QStringLiteral("imgNazionalita") + n, false);
+        scrivi(ctx, p, QStringLiteral("txtNazionalita") + n, QString(), kColoreBianco, false);
+        scrivi(ctx, p, QStringLiteral("txtNominativo") + n, QString(), kColoreBianco, false);
+        immagine(ctx, p, QStringLiteral("SfondoConcorrente") + n, false);
+        for (int i = 1; i <= kMancheTabelloneParallelo; ++i) {
+            scrivi(ctx, p, cella("txtTempo", i, r), QString(), kColoreBianco, false);
+            immagine(ctx, p, cella("SfondoTempo", i, r), false);
+        }
+    }
+}
+
+void MostraTabelloneParallelo(PageContext& ctx) {
+    const QString p = QString::fromUtf16(kPaginaTabelloneParallelo);
+    if (!ctx.onAir->CaricaPaginaInOnda(p, 0, false)) return;
+    const clsKrono& k = ctx.krono();
+    const QString& categoria = ctx.state.CategoriaSelezionata;
+    ctx.gra.setProprietaTesto(p, QStringLiteral("Titolo1"), Gra::ogTestoProprietaTesto, k.cGara.DescrizioneGara());
+    ctx.gra.setProprietaTesto(p, QStringLiteral("Titolo2"), Gra::ogTestoProprietaTesto, k.cGara.DescrizioneSessione());
+    ctx.gra.setProprietaTesto(p, QStringLiteral("Titolo3"), Gra::ogTestoProprietaTesto,
+                              k.CategoriaItem(categoria)->Descrizione());
+    PulisciTabelloneParallelo(ctx, p);
+    const qint16 m = k.MancheSfidaCorrente();
+    int coppie = 0;
+    for (const qint16 h : k.ElencoSfide()) {
+        const QList<qint16> elenco = k.ElencoConcorrentiSfida(h);
+        bool mostrata = false;
+        for (int j = 1; j <= elenco.size(); ++j) {
+            const qint16 c = elenco[j - 1];
+            const auto item = k.ConcorrenteItem(c);
+            if (!item->CategoriaPresente(categoria)) continue;
+            if (!mostrata) {
+                mostrata = true;
+                ++coppie;
+            }
+            const int r = 2 * (coppie - 1) + j;
+            const QString n = QString::number(r);
+            const qint32 colore = c == k.ConcorrenteVincitoreSfidaParallelo(h) ? kColoreVerde : kColoreBianco;
+            scrivi(ctx, p, QStringLiteral("txtPettorale") + n, item->PettoraleStampa(), colore, true);
+            ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + n, item->Nazionalita());
+            scrivi(ctx, p, QStringLiteral("txtNominativo") + n,
+                   FormattaNominativo(ctx.state, item->Cognome(), item->Nome(), true), colore, true);
+            immagine(ctx, p, QStringLiteral("SfondoConcorrente") + n, true);
+            for (qint16 i = 1; i <= m; ++i) {
+                if (!(k.SfidaCompletata(h) || k.StatoSessione() == 2 || i < m)) continue;
+                immagine(ctx, p, cella("SfondoTempo", i, r), true);
+                scrivi(ctx, p, cella("txtTempo", i, r), testoTempo(k, i, c), colore, true);
+            }
+        }
+    }
+    ctx.onAir->AvviaPaginaInOnda(p, QStringLiteral("!"));
+}
 
 }  // namespace razudar

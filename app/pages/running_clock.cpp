@@ -1,12 +1,171 @@
 #include "app/pages/running_clock.h"
 
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/element_groups.h"
+#include "app/pages/on_air.h"
+#include "app/pages/page_formats.h"
+#include "app/pages/running_clock_parallel.h"
+#include "app/pages/start_list.h"
+#include "app/resources/graphics_resources.h"
+#include "model/race_times.h"
+#include "model/run_result.h"
+
 namespace razudar {
 
-// The running-clock steps come with the console and clock pages; until then these codes do
-// nothing.
-void ScriviConcorrenteTC(PageContext&, const QString&, qint16) {}
-void TempoACorrerePronto(PageContext&) {}
-void TempoACorrereAvviato(PageContext&) {}
-void TempoACorrereFermato(PageContext&) {}
+namespace {
+
+using Gra = controls::GraficaProxy;
+
+constexpr qint64 kMillesimiGiorno = 86400000;
+
+QString pagina() { return QString::fromUtf16(kPaginaTempoACorrere); }
+QString orologio() { return QString::fromUtf16(kOggettoTempoACorrere); }
+
+const clsRisultati* risultato(const PageContext& ctx, qint16 concorrente, qint16 manche) {
+    const clsConcorrente* c = ctx.krono().findConcorrente(concorrente);
+    return c ? c->existingResult(manche) : nullptr;
+}
+
+// Loads the page when it is not on air; false when it cannot be loaded (the layer has reported
+// it). The competitor is written in both cases: a page on air for another competitor must not
+// keep the old name.
+bool preparaPagina(PageContext& ctx) {
+    if (!ctx.onAir->inOnda(pagina()) && !ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) {
+        ctx.services.prompter->show(QStringLiteral("Errore durante il caricamento della pagina: ") + pagina(),
+                                    PromptButtons::Ok, PromptIcon::Critical, QStringLiteral("CaricaPagina"));
+        return false;
+    }
+    ScriviConcorrenteTC(ctx, pagina(), ctx.state.ConcorrenteSelezionato);
+    return true;
+}
+
+void fermaOrologio(PageContext& ctx, qint64 ms) {
+    ctx.gra.setProprietaTesto(pagina(), orologio(), Gra::ogTestoProprietaTimeStopFormat,
+                              FormatoTempoRisoluzione(ctx.krono()));
+    ctx.gra.TempoACorrere(pagina(), orologio(), Gra::ogTempoACorrereProprietaTimeStop, qint32(ms));
+}
+
+// A time of day read after midnight for a start before it counts from the day before.
+qint64 trascorso(qint64 daMs, qint64 aMs) {
+    qint64 v = aMs - daMs;
+    if (v < 0) v += kMillesimiGiorno;
+    return v;
+}
+
+// A difference of times of day taken to the nearest day: within half a day either way (a run
+// never lasts longer, and either reading may lie across midnight).
+qint64 differenzaNelGiorno(qint64 v) {
+    v %= kMillesimiGiorno;
+    if (v > kMillesimiGiorno / 2) v -= kMillesimiGiorno;
+    if (v <= -kMillesimiGiorno / 2) v += kMillesimiGiorno;
+    return v;
+}
+
+}  // namespace
+
+qint64 TempoMancheConcluse(const clsKrono& krono, qint16 concorrente, qint16 manche) {
+    const clsConcorrente* c = krono.findConcorrente(concorrente);
+    qint64 somma = 0;
+    for (qint16 i = 1; c && i < manche; ++i) {
+        if (const clsRisultati* r = c->existingResult(i)) somma += TempoInMillesimi(r->Tempo());
+    }
+    return somma;
+}
+
+qint64 ValoreAvvioTempoACorrere(const clsKrono& krono, qint16 concorrente, qint32 orarioAttuale, qint32 offset) {
+    const qint16 m = krono.MancheSfidaCorrente();
+    const clsConcorrente* c = krono.findConcorrente(concorrente);
+    const clsRisultati* r = c ? c->existingResult(m) : nullptr;
+    if (!r || r->OrarioPartenza() < 1) return 0;
+    // The offset corrects the local clock to the timekeeper's; the start, the local time and the
+    // offset may each lie on either side of midnight.
+    qint64 v = differenzaNelGiorno(qint64(TempoInMillesimi(orarioAttuale)) - TempoInMillesimi(r->OrarioPartenza()) +
+                                   offset);
+    v += TempoMancheConcluse(krono, concorrente, m);
+    return v < 0 ? 0 : v;
+}
+
+std::optional<qint64> ValoreArrestoTempoACorrere(const clsKrono& krono, qint16 concorrente, const QString& split) {
+    const qint16 m = krono.MancheSfidaCorrente();
+    const QString s = split.toUpper();
+    if (s == QLatin1String("F")) return TempoInMillesimi(krono.TempoTotaleConcorrente(m, concorrente));
+    if (s != QLatin1String("1") && s != QLatin1String("2")) return 0;
+    const clsConcorrente* c = krono.findConcorrente(concorrente);
+    const clsRisultati* r = c ? c->existingResult(m) : nullptr;
+    const qint32 intermedio = r ? r->OrarioIntermedioItem(qint16(s.toInt())) : 0;
+    // Without a start or the intermediate there is no split time: the clock keeps running.
+    if (!r || r->OrarioPartenza() < 1 || intermedio < 1) return std::nullopt;
+    return TempoMancheConcluse(krono, concorrente, m) +
+           trascorso(TempoInMillesimi(r->OrarioPartenza()), TempoInMillesimi(intermedio));
+}
+
+void ScriviConcorrenteTC(PageContext& ctx, const QString& nomePagina, qint16 concorrente) {
+    const auto c = ctx.krono().ConcorrenteItem(concorrente);
+    ctx.gra.setProprietaTesto(nomePagina, QStringLiteral("txtPettorale"), Gra::ogTestoProprietaTesto,
+                              qint16(c->PettoraleStampa()));
+    ctx.gra.setProprietaTesto(nomePagina, QStringLiteral("txtNominativo"), Gra::ogTestoProprietaTesto,
+                              FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
+    ImpostaNazionalita(ctx, nomePagina, QStringLiteral("Nazionalita"), c->Nazionalita());
+}
+
+void TempoACorrerePronto(PageContext& ctx) {
+    ProgramState& s = ctx.state;
+    if (s.ConcorrenteSelezionato < 1) return;
+    const bool caricata = !ctx.onAir->inOnda(pagina());
+    if (!preparaPagina(ctx)) return;
+    const qint16 m = ctx.krono().MancheSfidaCorrente();
+    if (caricata) {
+        NascondiConcorrenteRiferimento(ctx, pagina());
+        NascondiPosizioneAssoluta(ctx, pagina());
+        NascondiClassificaTC(ctx, pagina());
+        NascondiDistacco(ctx, pagina());
+        if (m <= 1) NascondiManchePrecedente(ctx, pagina());
+        else MostraManchePrecedente(ctx, pagina(), s.CategoriaSelezionata);
+        NascondiTempoManche(ctx, pagina());
+    }
+    const clsRisultati* r1 = risultato(ctx, s.ConcorrenteSelezionato, 1);
+    fermaOrologio(ctx, m <= 1 ? 0 : TempoInMillesimi(r1 ? r1->Tempo() : 0));
+    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+}
+
+void TempoACorrereAvviato(PageContext& ctx) {
+    ProgramState& s = ctx.state;
+    const clsRisultati* r = risultato(ctx, s.ConcorrenteSelezionato, ctx.krono().MancheSfidaCorrente());
+    if (!r || r->OrarioPartenza() < 1 || r->Tempo() != 0) return;
+    if (!preparaPagina(ctx)) return;
+    const qint32 ora = ctx.services.clock ? OrarioAttuale(*ctx.services.clock) : 0;
+    const qint64 v = ValoreAvvioTempoACorrere(ctx.krono(), s.ConcorrenteSelezionato, ora, s.OffsetTempoCorrere);
+    ctx.gra.TempoACorrere(pagina(), orologio(), Gra::ogTempoACorrereProprietaTimeStart, qint32(v));
+    if (!s.NominativoTCVisibile) NascondiConcorrenteTC(ctx, pagina());
+    NascondiConcorrenteRiferimento(ctx, pagina());
+    NascondiPosizioneAssoluta(ctx, pagina());
+    NascondiClassificaTC(ctx, pagina());
+    NascondiDistacco(ctx, pagina());
+    NascondiTempoManche(ctx, pagina());
+    NascondiManchePrecedente(ctx, pagina());
+    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+}
+
+void TempoACorrereFermato(PageContext& ctx) {
+    ProgramState& s = ctx.state;
+    clsKrono& k = ctx.krono();
+    const QString turnoGara = ctx.codiceTipoTurno ? ctx.codiceTipoTurno(2) : QString();
+    if (k.cGara.Parallelo() && k.TurnoCorrente() != turnoGara) {
+        MostraEsitoSfida(ctx, QString::fromUtf16(kPaginaTempoACorrereParallelo), s.SfidaSelezionata);
+        return;
+    }
+    // The finish's position and gaps come from a ranking that already holds the time just
+    // received.
+    if (ctx.aggiornaClassificheInterfaccia) ctx.aggiornaClassificheInterfaccia();
+    const std::optional<qint64> v = ValoreArrestoTempoACorrere(k, s.ConcorrenteSelezionato, s.SplitMostrato);
+    MostraConcorrenteRiferimento(ctx, pagina(), s.CategoriaSelezionata, s.SplitMostrato);
+    if (v) fermaOrologio(ctx, *v);
+    MostraConcorrenteTC(ctx, pagina());
+    MostraDistacco(ctx, pagina(), s.CategoriaSelezionata, s.SplitMostrato);
+    MostraPosizioneAssoluta(ctx, pagina(), s.SplitMostrato);
+    NascondiManchePrecedente(ctx, pagina());
+    if (s.SplitMostrato.toUpper() == QLatin1String("F") && s.ClassificaSuTempoCorrere)
+        MostraClassificaTC(ctx, pagina(), false);
+}
 
 }  // namespace razudar

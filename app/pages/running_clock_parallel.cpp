@@ -1,12 +1,250 @@
 #include "app/pages/running_clock_parallel.h"
 
+#include <cstdlib>
+
+#include "app/controls/grafica_proxy.h"
+#include "app/pages/element_groups.h"
+#include "app/pages/on_air.h"
+#include "app/pages/page_formats.h"
+#include "model/race_times.h"
+#include "model/run_result.h"
+
 namespace razudar {
 
-// The parallel clock steps come with the console and clock pages; until then these codes do
-// nothing.
-void TempoParalleloPagina(PageContext&) {}
-void TempoParalleloPartenza(PageContext&) {}
-void MostraDistacchiSfida(PageContext&, const QString&, qint16) {}
-void MostraEsitoSfida(PageContext&, const QString&, qint16) {}
+namespace {
+
+using Gra = controls::GraficaProxy;
+
+QString pagina() { return QString::fromUtf16(kPaginaTempoACorrereParallelo); }
+
+void immagine(PageContext& ctx, const QString& p, const QString& o, bool v) {
+    ctx.gra.setProprietaImmagine(p, o, ogImmagineProprietaVisibile, v);
+}
+void testoVisibile(PageContext& ctx, const QString& p, const QString& o, bool v) {
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaVisibile, v);
+}
+void formatoArresto(PageContext& ctx, const QString& p, const QString& o) {
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
+}
+
+// The clock and its background, hidden in the discipline that shows no clock.
+void orologioVisibile(PageContext& ctx, const QString& p) {
+    const bool v = ctx.krono().cGara.Disciplina() != 1;
+    testoVisibile(ctx, p, QStringLiteral("txtTempoACorrere"), v);
+    immagine(ctx, p, QStringLiteral("SfondoTC"), v);
+}
+
+qint32 tempoManche(const clsKrono& k, qint16 concorrente, qint16 manche) {
+    const clsConcorrente* c = k.findConcorrente(concorrente);
+    const clsRisultati* r = c ? c->existingResult(manche) : nullptr;
+    return r && r->Tempo() > 0 ? r->Tempo() : 0;
+}
+
+QString corsia(const clsKrono& k, qint16 sfida, qint16 concorrente) {
+    return concorrente == k.ConcorrenteParallelo(sfida, true) ? QStringLiteral("A") : QStringLiteral("B");
+}
+
+// A lane's gap stopped at a value above 0 and shown; at 0 or below stopped at 0 and hidden.
+void distaccoCorsia(PageContext& ctx, const QString& p, const QString& lane, qint32 valore) {
+    const QString o = QStringLiteral("txtDistacco") + lane;
+    formatoArresto(ctx, p, o);
+    if (valore <= 0) {
+        ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop, 0);
+        testoVisibile(ctx, p, o, false);
+        immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
+    } else {
+        ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
+        ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop,
+                              QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
+        testoVisibile(ctx, p, o, true);
+        immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
+    }
+}
+
+QString testoVincitore(PageContext& ctx) {
+    const clsKrono& k = ctx.krono();
+    const bool sfida = k.MancheSfidaCorrente() == 2 || k.cGara.TabelloneNumeroDiscese() == 1;
+    return ctx.testoLingua ? ctx.testoLingua(sfida ? QStringLiteral("li_VincitoreSfida")
+                                                   : QStringLiteral("li_VincitoreManche"))
+                           : QString();
+}
+
+void mostraVincitore(PageContext& ctx, const QString& p, const QString& lane, const QString& testo) {
+    immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, true);
+    ctx.gra.setProprietaTesto(p, QStringLiteral("txtDescrizione") + lane, Gra::ogTestoProprietaTesto, testo);
+    testoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, true);
+}
+
+bool caricaPagina(PageContext& ctx) {
+    if (ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) return true;
+    ctx.services.prompter->show(QStringLiteral("Errore durante il caricamento della pagina: ") + pagina(),
+                                PromptButtons::Ok, PromptIcon::Critical, QStringLiteral("CaricaPagina"));
+    return false;
+}
+
+}  // namespace
+
+void AvviaTempoParallelo(PageContext& ctx, const QString& p, qint32 valore) {
+    formatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
+    ctx.gra.TempoACorrere(p, QStringLiteral("txtTempoACorrere"), Gra::ogTempoACorrereProprietaTimeStart, valore);
+    orologioVisibile(ctx, p);
+}
+
+void ScriviConcorrentiSfida(PageContext& ctx, const QString& p, qint16 sfida) {
+    const QList<qint16> elenco = ctx.krono().ElencoConcorrentiSfida(sfida);
+    for (int i = 0; i < elenco.size(); ++i) {
+        const QString lane = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
+        const auto c = ctx.krono().ConcorrenteItem(elenco[i]);
+        ctx.gra.setProprietaTesto(p, QStringLiteral("txtPettorale") + lane, Gra::ogTestoProprietaTesto,
+                                  c->PettoraleStampa());
+        ctx.gra.setProprietaTesto(p, QStringLiteral("txtNominativo") + lane, Gra::ogTestoProprietaTesto,
+                                  FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
+        ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + lane, c->Nazionalita());
+    }
+}
+
+void FermaTempoParallelo(PageContext& ctx, const QString& p, qint16 sfida) {
+    const clsKrono& k = ctx.krono();
+    const qint16 m = k.MancheSfidaCorrente();
+    qint32 tA = tempoManche(k, k.ConcorrenteParallelo(sfida, true), m);
+    qint32 tB = tempoManche(k, k.ConcorrenteParallelo(sfida, false), m);
+    if (tA == 0 && tB == 0) return;
+    if (tA == 0) tA = kMissingTimePacked;
+    if (tB == 0) tB = kMissingTimePacked;
+    formatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
+    ctx.gra.TempoACorrere(p, QStringLiteral("txtTempoACorrere"), Gra::ogTempoACorrereProprietaTimeStop,
+                          TempoInMillesimi(std::min(tA, tB)));
+    orologioVisibile(ctx, p);
+}
+
+void MostraDistacchiSfida(PageContext& ctx, const QString& p, qint16 sfida) {
+    const clsKrono& k = ctx.krono();
+    const qint16 a = k.ConcorrenteParallelo(sfida, true);
+    const qint16 b = k.ConcorrenteParallelo(sfida, false);
+    const qint16 run = k.MancheSfidaCorrente() == 2 && !k.SfidaCompletata(sfida) ? 1 : 2;
+    const qint32 g = k.DistaccoDaConcorrente(0, run, a, b);
+    distaccoCorsia(ctx, p, QStringLiteral("A"), g);
+    distaccoCorsia(ctx, p, QStringLiteral("B"), -g);
+}
+
+qint16 VincitorePrimaManche(const clsKrono& k, qint16 sfida) {
+    const qint16 a = k.ConcorrenteParallelo(sfida, true);
+    const qint16 b = k.ConcorrenteParallelo(sfida, false);
+    if (k.StatoConcorrenteDopoManche(1, b) != 0) return a;
+    const clsConcorrente* ca = k.findConcorrente(a);
+    const clsConcorrente* cb = k.findConcorrente(b);
+    const clsRisultati* ra = ca ? ca->existingResult(1) : nullptr;
+    const clsRisultati* rb = cb ? cb->existingResult(1) : nullptr;
+    return (ra ? ra->Tempo() : 0) > (rb ? rb->Tempo() : 0) ? b : a;
+}
+
+void AvviaDistaccoCorsia(PageContext& ctx, const QString& p, qint16 sfida, qint16 concorrente) {
+    const clsKrono& k = ctx.krono();
+    const QString lane = corsia(k, sfida, concorrente);
+    qint32 valore = 0;
+    if (k.MancheSfidaCorrente() != 1) {
+        const qint32 g = k.DistaccoDaConcorrente(0, 1, k.ConcorrenteParallelo(sfida, true),
+                                                 k.ConcorrenteParallelo(sfida, false));
+        valore = TempoInMillesimi(std::abs(qint64(g)));
+        if (concorrente != VincitorePrimaManche(k, sfida)) valore = -valore;
+    }
+    const QString o = QStringLiteral("txtDistacco") + lane;
+    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
+    ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStart, valore);
+    testoVisibile(ctx, p, o, true);
+    immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
+}
+
+void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
+    const clsKrono& k = ctx.krono();
+    const qint16 a = k.ConcorrenteParallelo(sfida, true);
+    const qint16 b = k.ConcorrenteParallelo(sfida, false);
+    const QString vincitore = testoVincitore(ctx);
+    const QList<qint16> elenco = k.ElencoConcorrentiSfida(sfida);
+    if (k.SfidaCompletata(sfida)) {
+        const qint32 g = k.DistaccoDaConcorrente(0, k.SfidaCorrente(), a, b);
+        for (int i = 0; i < elenco.size() && i < 2; ++i) {
+            const QString lane = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
+            const qint32 valore = i == 0 ? g : -g;
+            const QString o = QStringLiteral("txtDistacco") + lane;
+            formatoArresto(ctx, p, o);
+            const qint32 stato = k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]);
+            if (valore < 1) {
+                if (stato != 0) continue;
+                immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, true);
+                ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop, 0);
+                testoVisibile(ctx, p, o, false);
+                immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
+                mostraVincitore(ctx, p, lane, vincitore);
+            } else {
+                ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
+                ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop,
+                                      QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
+                testoVisibile(ctx, p, o, true);
+                immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
+                ctx.gra.setProprietaTesto(p, QStringLiteral("txtDescrizione") + lane, Gra::ogTestoProprietaTesto,
+                                          QString());
+                testoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, false);
+                immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, false);
+            }
+        }
+        return;
+    }
+    NascondiDistacchiSfida(ctx, p);
+    NascondiDescrizioniSfida(ctx, p);
+    const qint16 m = k.MancheSfidaCorrente();
+    if (m != 1) {
+        const qint16 primo = VincitorePrimaManche(k, sfida);
+        for (int i = 0; i < elenco.size() && i < 2; ++i) {
+            const QString lane = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
+            if (k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]) != 0) continue;
+            if (elenco[i] == primo) mostraVincitore(ctx, p, lane, vincitore);
+            AvviaDistaccoCorsia(ctx, p, sfida, elenco[i]);
+        }
+        return;
+    }
+    const qint32 tA = tempoManche(k, a, m);
+    const qint32 tB = tempoManche(k, b, m);
+    const qint32 sA = k.StatoConcorrenteDopoManche(m, a);
+    const qint32 sB = k.StatoConcorrenteDopoManche(m, b);
+    if (tA == 0 && sA != 0 && tB == 0 && sB != 0) return;
+    const bool aAvanti = (tA != 0 && (tB == 0 || tA < tB)) || (tA == 0 && sA == 0);
+    const qint16 leader = aAvanti ? a : b;
+    mostraVincitore(ctx, p, aAvanti ? QStringLiteral("A") : QStringLiteral("B"), vincitore);
+    AvviaDistaccoCorsia(ctx, p, sfida, leader);
+}
+
+void TempoParalleloPagina(PageContext& ctx) {
+    ProgramState& s = ctx.state;
+    const clsKrono& k = ctx.krono();
+    if (!ctx.onAir->inOnda(pagina())) {
+        if (!caricaPagina(ctx)) return;
+        ScriviConcorrentiSfida(ctx, pagina(), s.SfidaSelezionata);
+        if (k.SfidaCompletata(s.SfidaSelezionata)) {
+            FermaTempoParallelo(ctx, pagina(), s.SfidaSelezionata);
+            MostraEsitoSfida(ctx, pagina(), s.SfidaSelezionata);
+        } else {
+            NascondiDistacchiSfida(ctx, pagina());
+            NascondiDescrizioniSfida(ctx, pagina());
+            if (k.MancheSfidaCorrente() == 2) MostraDistacchiSfida(ctx, pagina(), s.SfidaSelezionata);
+            AvviaTempoParallelo(ctx, pagina(), 0);
+        }
+    }
+    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+}
+
+void TempoParalleloPartenza(PageContext& ctx) {
+    ProgramState& s = ctx.state;
+    if (ctx.krono().SfidaCompletata(s.SfidaSelezionata)) return;
+    if (!ctx.onAir->inOnda(pagina())) {
+        if (!caricaPagina(ctx)) return;
+        ScriviConcorrentiSfida(ctx, pagina(), s.SfidaSelezionata);
+    }
+    AvviaTempoParallelo(ctx, pagina(), 0);
+    NascondiDistacchiSfida(ctx, pagina());
+    ctx.waitMs(50);
+    NascondiDescrizioniSfida(ctx, pagina());
+    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+}
 
 }  // namespace razudar

@@ -87,6 +87,7 @@ bool frmGrafica::load() {
         sstClassifiche_Click();
     });
     connect(txtSelezione_, &QLineEdit::textChanged, this, &frmGrafica::txtSelezione_Change);
+    txtSelezione_->installEventFilter(this);
     connect(tdbCategorie_, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (!applying_) tdbCategorie_RowColChange(row);
     });
@@ -135,6 +136,14 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
             return TestoLingua(state_.startup.database.current(), state_.startup.session.SessioneGara, campo);
         } catch (const std::exception&) {
             return QString();
+        }
+    };
+    pageContext_->classificaTempiSommati = [this](const QString& categoria) {
+        try {
+            return ClassificaTempiSommatiTurni(state_.startup.database.current(),
+                                               state_.startup.session.SessioneGara, categoria);
+        } catch (const std::exception&) {
+            return QList<qint16>();
         }
     };
     pageContext_->aggiornaClassificheInterfaccia = [this] { AggiornaClassificheInterfaccia(); };

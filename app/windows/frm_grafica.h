@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/console/console_refresh.h"
+#include "app/console/console_selection.h"
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_context.h"
 #include "app/menus/menu_commands.h"
@@ -55,7 +56,8 @@ class frmGrafica : public QMainWindow,
                    public DispatcherHost,
                    public LinkPort,
                    public OnAirHost,
-                   public MenuHost {
+                   public MenuHost,
+                   public PageButtonHost {
     Q_OBJECT
 public:
     frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
@@ -138,8 +140,16 @@ public:
     void disconnetti() override;
     bool scegliSessione() override;
 
+    // ---- PageButtonHost ----
+    void setNominativoChecked(bool checked) override;
+    void setDistaccoChecked(bool checked) override;
+    QString pageButtonTag(int code) const override;
+    QString heatCaption(int index) const override;
+    void MandaInOnda(qint16 code) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -1,12 +1,14 @@
 // The operator's handlers of the main window: classification tabs and category list (the
 // preview list), category grid, competitor buttons, bib box, check boxes and page buttons.
 #include <QButtonGroup>
+#include <QEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -75,17 +77,19 @@ void frmGrafica::cmdConcorrente_Click(int index) {
 }
 
 void frmGrafica::txtSelezione_Change() {
-    state_.ConcorrenteSelezionato = -1;
-    if (!state_.race.Krono) return;
-    clsKrono& k = state_.krono();
-    const int code = k.ConcorrenteDaPettorale(ValoreIntero(txtSelezione_->text(), 0));
-    if (code >= 0 && k.ConcorrenteExists(qint16(code))) {
-        state_.ConcorrenteSelezionato = qint16(code);
-        const auto c = k.ConcorrenteItem(qint16(code));
-        lblNominativo_->setText(c->Cognome() + QLatin1Char(' ') + c->Nome());
-    } else {
-        lblNominativo_->clear();
-    }
+    const BibSelection selection = SelezionePettorale(state_.race.Krono.get(), txtSelezione_->text());
+    state_.ConcorrenteSelezionato = selection.concorrente;
+    lblNominativo_->setText(selection.nominativo);
+    if (selection.avviso.isEmpty()) statusBar()->clearMessage();
+    else statusBar()->showMessage(selection.avviso, 5000);
+}
+
+bool frmGrafica::eventFilter(QObject* watched, QEvent* event) {
+    // The bib box selects its whole text when it gets the focus (after the click has placed
+    // the cursor).
+    if (watched == txtSelezione_ && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, txtSelezione_, [box = txtSelezione_] { box->selectAll(); });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmGrafica::tdbCategorie_RowColChange(int row) {
@@ -115,22 +119,17 @@ void frmGrafica::chkTCNominativo_Click() {
     pages_->MandaInOnda(11);
 }
 
-void frmGrafica::cmdPagina_Click(int index) {
-    if (index == 21 || index == 22 || index == 23) {
-        chkTCNominativo_->setChecked(true);
-        state_.SplitMostrato = cmdPagina_->button(index)->property("tag").toString();
-    }
-    if (index == 9) chkTCNominativo_->setChecked(true);
-    if (index == 20) chkTCNominativo_->setChecked(false);
-    if (index == 10) state_.ClassificaTCVisibile = !state_.ClassificaTCVisibile;
-    if (index == 25) {
-        if (state_.IndicePulsanteConcorrente < 0 || state_.IndicePulsanteConcorrente >= kCompetitorButtons) return;
-        if (state_.krono().MancheSfidaCorrente() > 1) chkDistaccoParallelo_->setChecked(true);
-        state_.SfidaSelezionata =
-            ValoreIntero(cmdConcorrenteP_[size_t(state_.IndicePulsanteConcorrente)]->text(), 0);
-    }
-    pages_->MandaInOnda(qint16(index));
-}
+void frmGrafica::cmdPagina_Click(int index) { PulsantePagina(state_, *this, index); }
 
+void frmGrafica::setNominativoChecked(bool checked) { chkTCNominativo_->setChecked(checked); }
+void frmGrafica::setDistaccoChecked(bool checked) { chkDistaccoParallelo_->setChecked(checked); }
+QString frmGrafica::pageButtonTag(int code) const {
+    const QAbstractButton* b = cmdPagina_->button(code);
+    return b ? b->property("tag").toString() : QString();
+}
+QString frmGrafica::heatCaption(int index) const {
+    return index >= 0 && index < kCompetitorButtons ? cmdConcorrenteP_[size_t(index)]->text() : QString();
+}
+void frmGrafica::MandaInOnda(qint16 code) { pages_->MandaInOnda(code); }
 
 }  // namespace razudar

@@ -26,6 +26,7 @@
 #include "app_test_support.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/system_services.h"
+#include "model/race_times.h"
 #include "timekeeping_simulator.h"
 
 namespace razudar::apptest {
@@ -406,6 +407,55 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     // The recorder leaves with this test; the window goes back to its own dispatcher.
     ASSERT_NE(window->pagine(), nullptr);
     window->setPageDispatcher(*window->pagine());
+}
+
+// What the graphics control of the preview window holds for a text or clock property.
+QVariant textProperty(frmGrafica& window, const QString& object, int property) {
+    QVariant v;
+    QMetaObject::invokeMethod(window.anteprima()->MirtGRA1().widget(), "ProprietaTesto", Q_RETURN_ARG(QVariant, v),
+                              Q_ARG(QString, QStringLiteral("TempoACorrere")), Q_ARG(QString, object),
+                              Q_ARG(int, property));
+    return v;
+}
+
+TEST_F(Program, ACompetitorOnTheClockPageFromTheStartThroughASplitToTheRunTime) {
+    ASSERT_TRUE(start());
+    // Run 2; bib 9 (competitor 1009) finished run 1 in 1:12.498 and has not started run 2.
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+    connectToSimulator();
+    window->txtSelezione()->setText(QStringLiteral("9"));
+    ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
+    window->cmdPagina_Click(9);
+    EXPECT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("TempoACorrere"));
+    const QString clock = QStringLiteral("txtTempoACorrere");
+    EXPECT_EQ(textProperty(*window, clock, 6).toInt(), 72498);
+
+    // The start at the local time: the clock counts on from the run-1 time.
+    fakes.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 0)));
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1009"), QStringLiteral("101500000")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
+        [&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->OrarioPartenza() == 101500000; }));
+    EXPECT_EQ(textProperty(*window, clock, 5).toInt(), 72498);
+
+    simulator.sendFields(QStringLiteral("TCORREREORARIOINTERMEDIO"),
+                         {QStringLiteral("1009"), QStringLiteral("1"), QStringLiteral("101530250")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.SplitMostrato == QStringLiteral("1"); }));
+    EXPECT_EQ(textProperty(*window, clock, 6).toInt(), 72498 + 30250);
+
+    // The run time of 1:05.000: the clock stops at the total, with the finisher's position.
+    simulator.sendFields(QStringLiteral("TCORRERETEMPO"), {QStringLiteral("1009"), QStringLiteral("105000")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.SplitMostrato == QStringLiteral("F"); }));
+    EXPECT_EQ(textProperty(*window, clock, 6).toInt(),
+              TempoInMillesimi(state.krono().TempoTotaleConcorrente(2, 1009)));
+    EXPECT_EQ(textProperty(*window, QStringLiteral("txtPosizioneAssoluta"), 0).toInt(),
+              state.krono().PosizioneInClassifica(0, 1009, QStringLiteral("XXXXX")));
+    EXPECT_TRUE(textProperty(*window, QStringLiteral("txtPosizioneAssoluta"), 4).toBool());
+    // Five seconds later the run time and the run position.
+    ASSERT_TRUE(window->dispatcher().runTimeDelayActive());
+    window->dispatcher().timTempoManche_Timer();
+    EXPECT_EQ(textProperty(*window, QStringLiteral("txtTempoManche"), 6).toInt(), 65000);
+    EXPECT_TRUE(textProperty(*window, QStringLiteral("txtTempoManche"), 4).toBool());
+    EXPECT_FALSE(textProperty(*window, QStringLiteral("txtDistacco"), 4).toBool());
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ TEST_F(ClockPage, CodesShowAndHideTheirGroups) {
         bool visible;
     } cases[] = {
         {11, false, "txtNominativo", false}, {11, false, "SfondoConcorrente", false},
-        {11, true, "txtNominativo", true},   {11, true, "imgNazionalita", true},
+        {11, true, "txtNominativo", true},   {11, true, "txtNazionalita", true},
+        {11, true, "imgNazionalita", false},  // the nation as text only: no flag
         {21, false, "txtNominativoRiferimento", true},  // 21 shows the competitor too
         {21, false, "txtNominativo", true},
         {24, false, "txtNominativoRiferimento", false}, {24, false, "SfondoDistacco", false},
