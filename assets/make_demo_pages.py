@@ -11,16 +11,16 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 WHITE = "#FFFFFF"
 GOLD = "#FFC828"
 LIGHT = "#C8D4F0"
-SAMPLE = [("1", "NOR", "KRISTOFFERSEN Henrik", "1:52.34", "Rosendal IL", "7"),
-          ("2", "AUT", "SCHWARZ Marco", "+0.27", "SC Radenthein", "3"),
-          ("3", "ITA", "DE ALIPRANDINI Luca", "+0.81", "C.S. Esercito", "12"),
-          ("4", "SUI", "ODERMATT Marco", "+1.02", "SC Hergiswil", "1"),
-          ("5", "FRA", "NOËL Clément", "+1.15", "Val d'Isère", "1002"),
-          ("6", "NOR", "McGRATH Atle Lie", "+1.38", "Oslo Skiklub", "15"),
-          ("7", "GER", "STRASSER Linus", "+1.61", "TSV 1860 München", "22"),
-          ("8", "SLO", "KRANJEC Žan", "+1.74", "SK Triglav", "9"),
-          ("9", "CRO", "ZUBČIĆ Filip", "+2.03", "SK Zagreb", "5"),
-          ("10", "USA", "RADAMUS River", "+2.40", "Ski Club Vail", "28")]
+SAMPLE = [("1", "NOR", "HAUGEN Henrik", "1:52.34", "Geilo IL", "7"),
+          ("2", "AUT", "GRUBER Marco", "+0.27", "SC Radenthein", "3"),
+          ("3", "ITA", "DE ZORDO Luca", "+0.81", "C.S. Esercito", "12"),
+          ("4", "SUI", "BÜHLER Marco", "+1.02", "SC Engelberg", "1"),
+          ("5", "FRA", "LEFÈVRE Clément", "+1.15", "Val d'Isère", "1002"),
+          ("6", "NOR", "SOLBERG Timon", "+1.38", "Oslo Skiklub", "15"),
+          ("7", "GER", "WEIßENBACH Linus", "+1.61", "TSV 1860 München", "22"),
+          ("8", "SLO", "KOVAČ Žan", "+1.74", "SK Triglav", "9"),
+          ("9", "CRO", "HORVATIĆ Filip", "+2.03", "SK Zagreb", "5"),
+          ("10", "USA", "CARTER River", "+2.40", "Ski Club Vail", "28")]
 
 
 def text(name, x, y, w, h, value="", size=22, bold=False, color=WHITE, align="left", **extra):
@@ -40,7 +40,7 @@ def titles(top, subtitle="CLASSIFICA"):
         image("SfondoTitolo", 60, top, 600, 86, "Fondi/titolo.png"),
         image("imgSpecialita", 76, top + 13, 56, 56),
         image("imgFederazione", 588, top + 13, 56, 56),
-        text("txtTitolo1", 140, top + 6, 440, 28, "Coppa del Mondo - Alta Badia", 22, True, WHITE, "center",
+        text("txtTitolo1", 140, top + 6, 440, 28, "Trofeo delle Dolomiti - Alta Badia", 22, True, WHITE, "center",
              shrinkToFit=True),
         text("txtTitolo2", 140, top + 34, 440, 26, subtitle, 21, True, GOLD, "center", shrinkToFit=True),
         text("txtTitolo3", 140, top + 60, 440, 22, "Slalom Gigante - 1a Manche", 18, False, LIGHT, "center",
@@ -131,7 +131,7 @@ def tempo_a_correre():
     o += [image("SfondoConcorrente", 72, y, 396, 40, BAND),
           text("txtPettorale", 76, y, 60, 40, "1002", 22, True, GOLD, "right", shrinkToFit=True),
           *nation_group("Nazionalita", 142, y + 2, "FRA"),
-          text("txtNominativo", 240, y, 226, 40, "DE ALIPRANDINI L.", 22, True, WHITE, shrinkToFit=True),
+          text("txtNominativo", 240, y, 226, 40, "DE ZORDO L.", 22, True, WHITE, shrinkToFit=True),
           image("SfondoTempo", 472, y, 176, 40, ACCENT),
           text("txtTempoACorrere", 476, y, 164, 40, "1:23.45", 28, True, "#0A1A40", "right",
                runFormat="nz hh:mm:ss:d", stopFormat="nz hh:mm:ss:dc")]
@@ -147,7 +147,7 @@ def tempo_a_correre():
           text("txtPettoraleRiferimento", 76, y2, 60, 36, "7", 20, True, GOLD, "right", visible=False,
                shrinkToFit=True),
           *nation_group("NazionalitaRiferimento", 142, y2, "NOR", 18, False),
-          text("txtNominativoRiferimento", 240, y2, 104, 36, "KRISTOFFERSEN H.", 20, True, WHITE,
+          text("txtNominativoRiferimento", 240, y2, 104, 36, "HAUGEN H.", 20, True, WHITE,
                shrinkToFit=True, visible=False),
           image("SfondoTempoRiferimento", 352, y2, 112, 36, BAND, True, False),
           text("txtTempoRiferimento", 354, y2, 104, 36, "1:22.80", 22, True, LIGHT, "right", visible=False,
@@ -194,7 +194,7 @@ def tempo_a_correre_parallelo():
               text("txtCorsia" + lane, 76, y, 22, 38, lane, 22, True, colour, "center"),
               text("txtPettorale" + lane, 98, y, 50, 38, "12" if lane == "A" else "7", 22, True, GOLD, "right"),
               *nation_group("Nazionalita" + lane, 154, y + 1, "ITA" if lane == "A" else "AUT"),
-              text("txtNominativo" + lane, 252, y, 136, 38, "ROSSI M." if lane == "A" else "SCHWARZ M.", 22, True,
+              text("txtNominativo" + lane, 252, y, 136, 38, "ROSSI M." if lane == "A" else "GRUBER M.", 22, True,
                    WHITE, shrinkToFit=True),
               image("SfondoDistacco" + lane, 396, y, 120, 38, BAND, True, False),
               text("txtDistacco" + lane, 400, y, 112, 38, "+0.27", 24, True, WHITE, "right", visible=False,
@@ -208,7 +208,7 @@ def tempo_a_correre_parallelo():
 def tabellone_parallelo():
     """The heats of the turn, two rows each, with the time of each heat-run."""
     o = [image("SfondoTitolo", 60, 52, 600, 86, "Fondi/titolo.png"),
-         text("Titolo1", 140, 58, 440, 28, "Coppa del Mondo - Alta Badia", 22, True, WHITE, "center", shrinkToFit=True),
+         text("Titolo1", 140, 58, 440, 28, "Trofeo delle Dolomiti - Alta Badia", 22, True, WHITE, "center", shrinkToFit=True),
          text("Titolo2", 140, 86, 440, 26, "Parallelo - Ottavi di finale", 21, True, GOLD, "center", shrinkToFit=True),
          text("Titolo3", 140, 112, 440, 22, "Maschile", 18, False, LIGHT, "center", shrinkToFit=True)]
     for r in range(1, 9):
@@ -237,7 +237,7 @@ def podio():
     for p in (1, 2, 3):
         x, top = steps[p]
         nat = ("NOR", "AUT", "ITA")[p - 1]
-        surname, first = (("KRISTOFFERSEN", "Henrik"), ("SCHWARZ", "Marco"), ("DE ALIPRANDINI", "Luca"))[p - 1]
+        surname, first = (("HAUGEN", "Henrik"), ("GRUBER", "Marco"), ("DE ZORDO", "Luca"))[p - 1]
         # The step with its place, a name plate on it and the flag above.
         o += [image("SfondoGradino%d" % p, x, top, 180, 470 - top, PANEL),
               text("txtPosizionePodio%d" % p, x, top + 4, 180, 44, str(p), 36, True, GOLD, "center"),
@@ -258,8 +258,8 @@ def concorrente_scheda():
          image("SfondoPosizione", 72, y + 58, 60, 50, ACCENT),
          text("txtPosizione", 72, y + 58, 60, 50, "1", 30, True, "#0A1A40", "center"),
          *nation_group("Nazionalita", 140, y + 12, "NOR", 22),
-         text("txtNominativo", 240, y + 8, 400, 44, "KRISTOFFERSEN Henrik", 28, True, WHITE, shrinkToFit=True),
-         text("txtSocieta", 140, y + 62, 300, 40, "Rosendal IL", 20, False, LIGHT, shrinkToFit=True),
+         text("txtNominativo", 240, y + 8, 400, 44, "HAUGEN Henrik", 28, True, WHITE, shrinkToFit=True),
+         text("txtSocieta", 140, y + 62, 300, 40, "Geilo IL", 20, False, LIGHT, shrinkToFit=True),
          text("txtTesto", 448, y + 62, 192, 40, "1:52.34", 28, True, GOLD, "right", shrinkToFit=True)]
     return page("Scheda di un concorrente", o, (528, 40, 120, 48))
 
@@ -267,7 +267,7 @@ def concorrente_scheda():
 def pagina_piena():
     o = [image("SfondoPagina", 72, 150, 576, 260, PANEL),
          image("SfondoAccento", 72, 150, 576, 6, ACCENT)]
-    for i, (line, size, colour) in enumerate((("Coppa del Mondo", 34, GOLD), ("Alta Badia - Gran Risa", 28, WHITE),
+    for i, (line, size, colour) in enumerate((("Trofeo delle Dolomiti", 34, GOLD), ("Alta Badia - Gran Risa", 28, WHITE),
                                                ("Slalom Gigante maschile", 24, LIGHT)), start=1):
         o.append(text("txtRiga%d" % i, 92, 170 + (i - 1) * 76, 536, 70, line, size, True, colour, "center",
                       shrinkToFit=True))

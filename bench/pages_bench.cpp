@@ -42,7 +42,7 @@ public:
 
 // A race of 40 arrived competitors of one run.
 void buildRace(clsKrono& k) {
-    k.cGara.setDescrizioneGara(QStringLiteral("Coppa del Mondo - Alta Badia"));
+    k.cGara.setDescrizioneGara(QStringLiteral("Trofeo delle Dolomiti - Alta Badia"));
     k.cGara.setDescrizioneSessione(QStringLiteral("Slalom Gigante - 1a Manche"));
     k.cGara.setDisciplinaCodice(QStringLiteral("SA"));
     k.cGara.setRisoluzione(3);

@@ -48,7 +48,7 @@ TEST_F(ClockPages, ACompetitorFromTheStartThroughBothSplitsToTheFinish) {
     state.NominativoTCVisibile = true;
     pages->MandaInOnda(9);
     EXPECT_EQ(onAir(), kTC);
-    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("BRENNSTEINER S."));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("EGGER S."));
     EXPECT_EQ(clockValue(kTC, kClock), 0);
 
     setTime(10, 12, 30, 500);
@@ -123,11 +123,11 @@ TEST_F(ClockPages, StartValues) {
 TEST_F(ClockPages, CodesNineAndTwentyRenameThePageOnAirForANewCompetitor) {
     state.ConcorrenteSelezionato = 101;
     pages->MandaInOnda(9);
-    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("KRISTOFFERSEN H."));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("HAUGEN H."));
     onCourse();
     setTime(10, 12, 10, 0);
     pages->MandaInOnda(20);
-    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("BRENNSTEINER S."));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("EGGER S."));
     EXPECT_EQ(text(kTC, QStringLiteral("txtPettorale")), QStringLiteral("12"));
     // No selection puts nothing on air.
     pages->MandaInOnda(0);
@@ -203,8 +203,8 @@ struct ParallelPages : ClockPages {
 TEST_F(ParallelPages, AHeatFromTheStartToItsWinner) {
     pages->MandaInOnda(26);
     EXPECT_EQ(onAir(), kTCP);
-    EXPECT_EQ(text(kTCP, QStringLiteral("txtNominativoA")), QStringLiteral("KRISTOFFERSEN H."));
-    EXPECT_EQ(text(kTCP, QStringLiteral("txtNominativoB")), QStringLiteral("SCHWARZ M."));
+    EXPECT_EQ(text(kTCP, QStringLiteral("txtNominativoA")), QStringLiteral("HAUGEN H."));
+    EXPECT_EQ(text(kTCP, QStringLiteral("txtNominativoB")), QStringLiteral("GRUBER M."));
     EXPECT_EQ(clockStart(kTCP, kClock), 0);
     EXPECT_FALSE(textVisible(kTCP, QStringLiteral("txtDescrizioneA")));
     // B arrives first: B leads, its gap clock starts at 0.
@@ -257,7 +257,7 @@ TEST_F(ClockPages, CardsAndPodiumWithFewerThanThreeArrived) {
     pages->MandaInOnda(5);
     EXPECT_EQ(onAir(), kScheda);
     EXPECT_EQ(text(kScheda, QStringLiteral("txtPosizione")), QStringLiteral("1"));
-    EXPECT_EQ(text(kScheda, QStringLiteral("txtNominativo")), QStringLiteral("KRISTOFFERSEN HENRIK"));
+    EXPECT_EQ(text(kScheda, QStringLiteral("txtNominativo")), QStringLiteral("HAUGEN HENRIK"));
     EXPECT_TRUE(textVisible(kScheda, QStringLiteral("txtTesto")));
     state.ConcorrenteSelezionato = 105;  // on course: no place, no time
     pages->MandaInOnda(5);
@@ -265,10 +265,10 @@ TEST_F(ClockPages, CardsAndPodiumWithFewerThanThreeArrived) {
     EXPECT_FALSE(textVisible(kScheda, QStringLiteral("txtTesto")));
     pages->MandaInOnda(7);
     EXPECT_EQ(text(kScheda, QStringLiteral("txtTesto")), QStringLiteral("SECOND"));
-    EXPECT_EQ(text(kScheda, QStringLiteral("txtNominativo")), QStringLiteral("SCHWARZ MARCO"));
+    EXPECT_EQ(text(kScheda, QStringLiteral("txtNominativo")), QStringLiteral("GRUBER MARCO"));
     pages->MandaInOnda(4);
     EXPECT_EQ(onAir(), kPodio);
-    EXPECT_EQ(text(kPodio, QStringLiteral("txtCognome1")), QStringLiteral("KRISTOFFERSEN"));
+    EXPECT_EQ(text(kPodio, QStringLiteral("txtCognome1")), QStringLiteral("HAUGEN"));
     EXPECT_TRUE(textVisible(kPodio, QStringLiteral("txtCognome2")));
     EXPECT_FALSE(textVisible(kPodio, QStringLiteral("txtCognome3")));
     EXPECT_FALSE(textVisible(kPodio, QStringLiteral("txtNome3")));

@@ -27,7 +27,7 @@ TEST(PageFormats, NamesFollowTheNameOption) {
     }
     ProgramState state;
     state.OpzioneNominativi = 1;
-    EXPECT_EQ(FormattaCognome(state, QStringLiteral("DE ALIPRANDINI")), QStringLiteral("De Aliprandini"));
+    EXPECT_EQ(FormattaCognome(state, QStringLiteral("DE ZORDO")), QStringLiteral("De Zordo"));
     EXPECT_EQ(FormattaNome(state, QStringLiteral("luca"), true), QStringLiteral("L."));
     state.OpzioneNominativi = 3;
     EXPECT_EQ(FormattaCognome(state, QStringLiteral("Rossi")), QString());

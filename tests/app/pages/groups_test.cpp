@@ -41,7 +41,7 @@ TEST_F(ClockPage, CodesShowAndHideTheirGroups) {
     }
     // The reference of code 21 at the finish is the leader.
     EXPECT_EQ(text(kTC, QStringLiteral("txtPettoraleRiferimento")), QStringLiteral("1"));
-    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativoRiferimento")), QStringLiteral("KRISTOFFERSEN H."));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativoRiferimento")), QStringLiteral("HAUGEN H."));
     EXPECT_EQ(textProperty(kTC, QStringLiteral("txtTempoRiferimento"), 9).toString(), QStringLiteral("nz hh:mm:ss:dc"));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }

@@ -23,14 +23,14 @@ TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
     EXPECT_EQ(onAir(), kClassifica);
     EXPECT_EQ(state.PaginaElencoCorrente, 1);
     EXPECT_EQ(state.UltimoCodiceElenco, 1);
-    EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo1")), QStringLiteral("Coppa del Mondo - Alta Badia"));
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo1")), QStringLiteral("Trofeo delle Dolomiti - Alta Badia"));
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo2")), QStringLiteral("CLASSIFICA"));
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo3")), QStringLiteral("Slalom Gigante - 1a Manche"));
     EXPECT_EQ(imagePath(kClassifica, QStringLiteral("imgFederazione")), state.resources.CartellaLoghi + QStringLiteral("FISI.tga"));
     EXPECT_EQ(imagePath(kClassifica, QStringLiteral("imgSpecialita")), state.resources.CartellaSpecialita + QStringLiteral("SA.tga"));
-    const Row first[] = {{"1", "KRISTOFFERSEN HENRIK", "NOR", "1'50.01"}, {"2", "SCHWARZ MARCO", "AUT", "1'50.02"},
-                         {"8", "PINTURAULT ALEXIS", "FRA", "1'50.08"},   {"9", "MEILLARD LOÏC", "SUI", "1'50.10"},
-                         {"10", "FELLER MANUEL", "AUT", "1'50.11"}};
+    const Row first[] = {{"1", "HAUGEN HENRIK", "NOR", "1'50.01"}, {"2", "GRUBER MARCO", "AUT", "1'50.02"},
+                         {"8", "GIRARD ALEXIS", "FRA", "1'50.08"},   {"9", "ZÜRCHER LOÏC", "SUI", "1'50.10"},
+                         {"10", "PICHLER MANUEL", "AUT", "1'50.11"}};
     const int firstRows[] = {1, 2, 8, 9, 10};
     for (int i = 0; i < 5; ++i) {
         const QString n = QString::number(firstRows[i]);
@@ -48,7 +48,7 @@ TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
     EXPECT_EQ(onAir(), kClassifica);
     EXPECT_EQ(state.PaginaElencoCorrente, 2);
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtPosizione1")), QStringLiteral("11"));
-    EXPECT_EQ(text(kClassifica, QStringLiteral("txtNominativo1")), QStringLiteral("BRENNSTEINER STEFAN"));
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtNominativo1")), QStringLiteral("EGGER STEFAN"));
     for (int r = 2; r <= 10; ++r) {
         const QString n = QString::number(r);
         EXPECT_TRUE(text(kClassifica, "txtPosizione" + n).isEmpty()) << r;
@@ -74,9 +74,9 @@ TEST_F(Pages, TheGapOptionShowsTheWinnersTimeAndTheGaps) {
     ASSERT_EQ(onAir(), page);
     EXPECT_EQ(state.UltimoCodiceElenco, 3);
     EXPECT_EQ(text(page, QStringLiteral("txtTitolo2")), QStringLiteral("CLASSIFICA Maschile"));
-    const Row rows[] = {{"1", "Kristoffersen Henrik", "NOR", "1'50.01"},
-                        {"2", "De Aliprandini Luca", "ITA", "+0.02"},
-                        {"3", "Noël Clément", "FRA", "+0.04"}};
+    const Row rows[] = {{"1", "Haugen Henrik", "NOR", "1'50.01"},
+                        {"2", "De Zordo Luca", "ITA", "+0.02"},
+                        {"3", "Lefèvre Clément", "FRA", "+0.04"}};
     for (int r = 1; r <= 3; ++r) {
         const QString n = QString::number(r);
         EXPECT_EQ(text(page, "txtPosizione" + n), QLatin1String(rows[r - 1].position));
@@ -108,7 +108,7 @@ TEST_F(Pages, ListCodesActOnTheListOnAir) {
     ASSERT_EQ(onAir(), kPartenti);
     EXPECT_EQ(state.UltimoCodiceElenco, 2);
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtTitolo2")), QStringLiteral("PARTENTI Slalom Gigante - 1a Manche"));
-    EXPECT_EQ(text(kPartenti, QStringLiteral("txtNominativo1")), QStringLiteral("KRISTOFFERSEN H."));
+    EXPECT_EQ(text(kPartenti, QStringLiteral("txtNominativo1")), QStringLiteral("HAUGEN H."));
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtSocieta1")), QStringLiteral("Sci Club 1"));
     // Who did not finish is in the start list like the others.
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtPettorale9")), QStringLiteral("9"));
@@ -145,7 +145,7 @@ TEST_F(Pages, StandingRowsShowThePlacesAroundTheSelectedCompetitor) {
     state.ConcorrenteSelezionato = 112;
     MostraClassificaTC(*ctx, page, false);
     EXPECT_EQ(text(page, QStringLiteral("txtPosizione1")), QStringLiteral("10"));
-    EXPECT_EQ(text(page, QStringLiteral("txtNominativo2")), QStringLiteral("BRENNSTEINER S."));
+    EXPECT_EQ(text(page, QStringLiteral("txtNominativo2")), QStringLiteral("EGGER S."));
     EXPECT_EQ(text(page, QStringLiteral("txtPosizione3")), QStringLiteral("3"));
     EXPECT_TRUE(textVisible(page, QStringLiteral("txtRisultato2")));
     // Code 10 with the switch off hides the rows and clears the switch.

@@ -28,16 +28,16 @@ struct Athlete {
     const char* nation;
 };
 const Athlete kAthletes[] = {
-    {"Kristoffersen", "Henrik", "NOR"}, {"Schwarz", "Marco", "AUT"},    {"De Aliprandini", "Luca", "ITA"},
-    {"Odermatt", "Marco", "SUI"},       {"Noël", "Clément", "FRA"},     {"Strasser", "Linus", "GER"},
-    {"Kranjec", "Žan", "SLO"},          {"Pinturault", "Alexis", "FRA"}, {"Vinatzer", "Alex", "ITA"},
-    {"Meillard", "Loïc", "SUI"},        {"Feller", "Manuel", "AUT"},    {"Brennsteiner", "Stefan", "AUT"},
+    {"Haugen", "Henrik", "NOR"}, {"Gruber", "Marco", "AUT"},    {"De Zordo", "Luca", "ITA"},
+    {"Bühler", "Marco", "SUI"},       {"Lefèvre", "Clément", "FRA"},     {"Steinbacher", "Linus", "GER"},
+    {"Kovač", "Žan", "SLO"},          {"Girard", "Alexis", "FRA"}, {"Valentini", "Alex", "ITA"},
+    {"Zürcher", "Loïc", "SUI"},        {"Pichler", "Manuel", "AUT"},    {"Egger", "Stefan", "AUT"},
 };
 
 }  // namespace
 
 void buildRace(clsKrono& k) {
-    k.cGara.setDescrizioneGara(QStringLiteral("Coppa del Mondo - Alta Badia"));
+    k.cGara.setDescrizioneGara(QStringLiteral("Trofeo delle Dolomiti - Alta Badia"));
     k.cGara.setDescrizioneSessione(QStringLiteral("Slalom Gigante - 1a Manche"));
     k.cGara.setDisciplinaCodice(QStringLiteral("SA"));
     k.cGara.setTipoFederazione(2);
