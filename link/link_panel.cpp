@@ -45,7 +45,8 @@ LinkPanel::LinkPanel(QWidget* owner) {
     txtTesto = place<QLineEdit>(owner, "txtTesto", fromTwips(0, 1440, 1815, 315));
     cmdInviaTesto = place<QPushButton>(owner, "cmdInviaTesto", fromTwips(0, 1800, 1815, 315));
     cmdInviaTesto->setText(QStringLiteral("Invia"));
-    Label2 = place<QLabel>(owner, "Label2", fromTwips(0, 2220, 645, 195));
+    // As wide as the column: the caption must fit in fonts wider than the classic one.
+    Label2 = place<QLabel>(owner, "Label2", fromTwips(0, 2220, 1815, 195));
     Label2->setText(QStringLiteral("Ricevuto"));
     lblRicevuto = place<QLabel>(owner, "lblRicevuto", fromTwips(0, 2460, 1815, 315));
     lstLog = place<QListWidget>(owner, "lstLog", fromTwips(0, 2820, 1815, 2595));
