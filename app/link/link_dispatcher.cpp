@@ -43,6 +43,11 @@ qint32 clampedDifference(qint64 a, qint64 b) {
     return qint32(std::clamp<qint64>(a - b, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
 }
 
+// The result of competitor `n` in the current run, or null for a competitor the race does not hold.
+std::shared_ptr<clsRisultati> currentRunResult(clsKrono& k, qint16 n) {
+    return k.ConcorrenteExists(n) ? k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente()) : nullptr;
+}
+
 }  // namespace
 
 LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link,
@@ -145,8 +150,7 @@ void LinkDispatcher::orarioStart(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
-    if (k.ConcorrenteExists(n)) {
-        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+    if (const auto result = currentRunResult(k, n)) {
         result->setStatoConcorrente(kStatoInPista);
         result->setOrarioPartenza(t);
     }
@@ -159,8 +163,7 @@ void LinkDispatcher::orarioStop(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
-    if (k.ConcorrenteExists(n)) {
-        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+    if (const auto result = currentRunResult(k, n)) {
         result->setStatoConcorrente(kStatoArrivato);
         result->setOrarioArrivo(t);
         if (k.MancheParallelo()) result->setTempo(t);
@@ -172,8 +175,7 @@ void LinkDispatcher::tempo(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
-    if (k.ConcorrenteExists(n)) {
-        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+    if (const auto result = currentRunResult(k, n)) {
         result->setStatoConcorrente(kStatoArrivato);
         result->setTempo(t);
     }
@@ -204,8 +206,7 @@ void LinkDispatcher::orarioIntermedio(const QStringList& fields) {
         return;
     }
     clsKrono& k = state_.krono();
-    if (k.ConcorrenteExists(n)) {
-        const auto result = k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente());
+    if (const auto result = currentRunResult(k, n)) {
         // Intermediate i goes to position i: missing earlier ones are held as no time (0).
         while (result->OrarioIntermedioCount() < i - 1) result->OrarioIntermedioAdd(0);
         result->setOrarioIntermedioItem(i, t);
@@ -225,7 +226,7 @@ void LinkDispatcher::statoConcorrente(const QStringList& fields) {
         return;
     }
     clsKrono& k = state_.krono();
-    if (k.ConcorrenteExists(n)) k.ConcorrenteItem(n)->Risultati(k.MancheSfidaCorrente())->setStatoConcorrente(stato);
+    if (const auto result = currentRunResult(k, n)) result->setStatoConcorrente(stato);
     host_.AggiornaClassificheInterfaccia();
 }
 
