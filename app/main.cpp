@@ -1,10 +1,10 @@
 // The program Razudar: builds the program state, the services and the main window, runs the
 // start-up and the event loop.
-#include <QApplication>
 
 #include <cstdio>
 
 #include "app/controls/control_loader.h"
+#include "app/faults/program_application.h"
 #include "app/program_state.h"
 #include "app/windows/frm_grafica.h"
 #include "data/base_folder.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
                      "    xvfb-run -a bash scripts/run.sh\n");
         return 2;
     }
-    QApplication app(argc, argv);
+    razudar::ProgramApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Razudar"));
 
     razudar::SystemClock clock;
@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
     const razudar::controls::ControlLoader loader(razudar::controls::defaultPluginFolder());
 
     razudar::ProgramState state;
+    app.setReporter([&](const QString& text) {
+        state.log.line(text);
+        prompter.show(text, razudar::PromptButtons::Ok, razudar::PromptIcon::Critical);
+    });
     razudar::frmGrafica window(state, services, loader, currentFolder);
     if (!window.load()) return 1;
     window.show();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "data/database_fault_text.h"
 #include "data/loader_values.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
@@ -70,8 +71,16 @@ QString CaricaImpostazioniMonitor(MonitorState& state, const db::Database& datab
 }
 
 void DatabaseMonitorSettingsReloader::reloadMonitorSettings() {
-    monitor_.ImpostazioniMonitor = clsMonitor();
-    lastProblem_ = CaricaImpostazioniMonitor(monitor_, database_.current(), 0, 0);
+    MonitorState staged = monitor_;
+    staged.ImpostazioniMonitor = clsMonitor();
+    try {
+        lastProblem_ = CaricaImpostazioniMonitor(staged, database_.current(), 0, 0);
+    } catch (const db::DbError& e) {
+        lastProblem_ = testoErroreDatabase(QStringLiteral("rileggere le impostazioni del monitor"), e);
+        if (onFailure_) onFailure_(e);
+        return;
+    }
+    monitor_ = std::move(staged);
 }
 
 }  // namespace razudar

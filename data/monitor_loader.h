@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 #include "data/database_state.h"
 #include "data/monitor_settings.h"
 #include "model/monitor_settings_reloader.h"
@@ -19,12 +21,14 @@ QString CaricaImpostazioniMonitor(MonitorState& state, const db::Database& datab
                                   qint16 b);
 
 // What a new race state uses: new settings loaded from the current database with both layout
-// flags clear.
+// flags clear. A database that cannot answer keeps the previous settings whole and the failure
+// goes to `onFailure` (when set).
 class DatabaseMonitorSettingsReloader : public MonitorSettingsReloader {
 public:
     DatabaseMonitorSettingsReloader(MonitorState& monitor, const DatabaseState& database)
         : monitor_(monitor), database_(database) {}
     void reloadMonitorSettings() override;
+    void setFailureHandler(std::function<void(const db::DbError&)> onFailure) { onFailure_ = std::move(onFailure); }
     int monitorFixedPositions() const override { return monitor_.layout.MonitorPosizioniFisse; }
     // What the last load found missing ("" when nothing was).
     const QString& lastProblem() const { return lastProblem_; }
@@ -33,6 +37,7 @@ private:
     MonitorState& monitor_;
     const DatabaseState& database_;
     QString lastProblem_;
+    std::function<void(const db::DbError&)> onFailure_;
 };
 
 }  // namespace razudar

@@ -9,6 +9,7 @@
 
 #include "app/window_helpers.h"
 #include "data/database_access.h"
+#include "data/database_fault_text.h"
 #include "data/database_state.h"
 #include "model/basic.h"
 #include "platform/db/db_error.h"
@@ -134,7 +135,7 @@ bool frmPaginaTesto::Aggiorna() {
             txtTesto(i)->setText(empty ? QString() : basic::CStr(rs.value(layout_.prefissoCampo + QString::number(i))));
         return true;
     } catch (const db::DbError& e) {
-        prompter_.show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
+        prompter_.show(testoErroreDatabase(QStringLiteral("leggere i testi della pagina"), e), PromptButtons::Ok,
                        PromptIcon::Critical);
         return false;
     }
@@ -155,7 +156,7 @@ bool frmPaginaTesto::salva() {
         rs.update();
         return true;
     } catch (const db::DbError& e) {
-        prompter_.show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
+        prompter_.show(testoErroreDatabase(QStringLiteral("salvare i testi della pagina"), e), PromptButtons::Ok,
                        PromptIcon::Critical);
         return false;
     }

@@ -5,6 +5,7 @@
 #include "app/startup/startup.h"
 #include "data/active_session.h"
 #include "data/database_access.h"
+#include "data/database_fault_text.h"
 #include "data/krono_da_database.h"
 #include "platform/db/db_error.h"
 #include "platform/services/services.h"
@@ -29,6 +30,14 @@ qint16 valoreOpzione(const ProgramState& state, GruppoOpzioni gruppo) {
     case GruppoOpzioni::Risultato: return state.OpzioneRisultato;
     }
     return 0;
+}
+
+void impostaOpzione(ProgramState& state, GruppoOpzioni gruppo, qint16 value) {
+    switch (gruppo) {
+    case GruppoOpzioni::Nazionalita: state.OpzioneNazionalita = value; break;
+    case GruppoOpzioni::Nominativi: state.OpzioneNominativi = value; break;
+    case GruppoOpzioni::Risultato: state.OpzioneRisultato = value; break;
+    }
 }
 
 class BusyPointer {
@@ -70,12 +79,19 @@ void MenuCommands::mnuOpzione_Click(GruppoOpzioni gruppo, int Index) {
     try {
         state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET ") + campoOpzione(gruppo) +
                                                   QStringLiteral(" = ") + QString::number(Index));
+        try {
+            CaricaOpzioniGrafica(state_);
+        } catch (const db::DbError& e) {
+            // Stored but not read back: the globals follow what was stored.
+            impostaOpzione(state_, gruppo, qint16(Index));
+            services_.prompter->show(testoErroreDatabase(QStringLiteral("rileggere le opzioni di visualizzazione"), e),
+                                     PromptButtons::Ok, PromptIcon::Critical);
+        }
     } catch (const db::DbError& e) {
         // The option stays as stored: its item is checked again and the operator told why.
-        services_.prompter->show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
-                                 PromptIcon::Critical);
+        services_.prompter->show(testoErroreDatabase(QStringLiteral("registrare l'opzione di visualizzazione"), e),
+                                 PromptButtons::Ok, PromptIcon::Critical);
     }
-    CaricaOpzioniGrafica(state_);
     const int stored = valoreOpzione(state_, gruppo);
     if (stored != Index && stored >= 0 && stored < numeroVociGruppo(gruppo)) {
         host_.setOptionChecked(gruppo, stored, true);
@@ -88,7 +104,9 @@ bool MenuCommands::rielaboraDaDatabase() {
     KronoDaDatabaseResult result = KronoDaDatabase(state_.startup.database, state_.monitor, *services_.clock,
                                                    s.SessioneGara, s.SessioneTipoTurno, s.SessioneManche);
     if (!result) {
-        services_.prompter->show(result.error, PromptButtons::Ok, PromptIcon::Critical);
+        // The race state on air stays as it was.
+        services_.prompter->show(QStringLiteral("Impossibile ricostruire la gara dal database: ") + result.error,
+                                 PromptButtons::Ok, PromptIcon::Critical);
         return false;
     }
     state_.race.Krono = std::move(result.krono);

@@ -64,6 +64,8 @@ struct PageContext {
     std::function<QList<qint16>(const QString&)> classificaTempiSommati;
     // Re-ranks and refreshes the operator's console.
     std::function<void()> aggiornaClassificheInterfaccia;
+    // The graphics control's last message (the reason of a failed load), "" when none.
+    QString ultimoMessaggioGrafica;
 
     clsKrono& krono() const { return *state.race.Krono; }
     void waitMs(int ms) const {

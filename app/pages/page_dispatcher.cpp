@@ -1,4 +1,5 @@
 #include "app/pages/page_dispatcher.h"
+#include "app/pages/page_load_failure.h"
 
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/competitor_card.h"
@@ -34,8 +35,7 @@ MandaInOndaDispatcher::~MandaInOndaDispatcher() {
 
 bool MandaInOndaDispatcher::carica(const QString& pagina) {
     if (onAir_->CaricaPaginaInOnda(pagina, 0, false)) return true;
-    ctx_.services.prompter->show(QStringLiteral("Errore durante il caricamento della pagina: ") + pagina,
-                                 PromptButtons::Ok, PromptIcon::Critical, QStringLiteral("CaricaPagina"));
+    SegnalaErroreCaricamentoPagina(ctx_, pagina);
     return false;
 }
 

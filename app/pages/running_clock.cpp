@@ -1,3 +1,4 @@
+#include "app/pages/page_load_failure.h"
 #include "app/pages/running_clock.h"
 
 #include "app/controls/grafica_proxy.h"
@@ -31,8 +32,7 @@ const clsRisultati* risultato(const PageContext& ctx, qint16 concorrente, qint16
 // keep the old name.
 bool preparaPagina(PageContext& ctx) {
     if (!ctx.onAir->inOnda(pagina()) && !ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) {
-        ctx.services.prompter->show(QStringLiteral("Errore durante il caricamento della pagina: ") + pagina(),
-                                    PromptButtons::Ok, PromptIcon::Critical, QStringLiteral("CaricaPagina"));
+        SegnalaErroreCaricamentoPagina(ctx, pagina());
         return false;
     }
     ScriviConcorrenteTC(ctx, pagina(), ctx.state.ConcorrenteSelezionato);

@@ -1,3 +1,4 @@
+#include "app/pages/page_load_failure.h"
 #include "app/pages/running_clock_parallel.h"
 
 #include <cstdlib>
@@ -77,8 +78,7 @@ void mostraVincitore(PageContext& ctx, const QString& p, const QString& lane, co
 
 bool caricaPagina(PageContext& ctx) {
     if (ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) return true;
-    ctx.services.prompter->show(QStringLiteral("Errore durante il caricamento della pagina: ") + pagina(),
-                                PromptButtons::Ok, PromptIcon::Critical, QStringLiteral("CaricaPagina"));
+    SegnalaErroreCaricamentoPagina(ctx, pagina());
     return false;
 }
 

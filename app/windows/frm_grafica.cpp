@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
@@ -23,6 +24,8 @@
 #include "app/pages/on_air.h"
 #include "app/editors/free_text_editors.h"
 #include "app/editors/frm_pagina_testo.h"
+#include "app/faults/database_faults.h"
+#include "app/faults/turn_type_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/windows/frm_anteprima_grafica.h"
@@ -39,10 +42,15 @@ frmGrafica::frmGrafica(ProgramState& state, const Services& services, const cont
       pages_(std::make_unique<RoutedPageDispatcher>()) {
     setObjectName(QStringLiteral("frmGrafica"));
     setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
-    reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
-    console_ = std::make_unique<ConsoleRefresh>(state_, *this, [this](qint32 id) {
-        return CodiceTipoTurno(state_.startup.database.current(), id);
+    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, [this](const QString& text) {
+        if (statusAvvisi_) statusAvvisi_->setText(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text);
     });
+    turnTypes_ = std::make_unique<TurnTypeCodes>(state_.startup.database, *faults_);
+    reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
+    reloader_->setFailureHandler([this](const db::DbError& e) {
+        faults_->report(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), e);
+    });
+    console_ = std::make_unique<ConsoleRefresh>(state_, *this, [this](qint32 id) { return turnTypes_->code(id); });
     dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pages_, *this, *reloader_);
 }
 
@@ -69,13 +77,18 @@ bool frmGrafica::load() {
     stovak_ = std::make_unique<controls::StovakProxy>(list, sink);
     connect(tcp_.get(), &controls::TcpProxy::ConnessoEvent, this, [this] { dispatcher_->onConnesso(); });
     connect(tcp_.get(), &controls::TcpProxy::ConnessioneChiusa, this, [this] { dispatcher_->onConnessioneChiusa(); });
-    connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, this,
-            [this](const QString& text) { dispatcher_->onDatiArrivati(text); });
+    connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, this, [this](const QString& text) {
+        const DatabaseFaults::Action action(*faults_, FaultChannel::StatusBar);
+        dispatcher_->onDatiArrivati(text);
+    });
     connect(tcp_.get(), &controls::TcpProxy::Errore, this,
             [this](int number, const QString& description) { dispatcher_->onErrore(number, description); });
 
     buildMenus();
     buildWidgets(link, list);
+    statusAvvisi_ = new QLabel(this);
+    statusAvvisi_->setObjectName(QStringLiteral("Avvisi"));
+    statusBar()->addPermanentWidget(statusAvvisi_);
     wireMenus();
     connect(mnuEsci_, &QAction::triggered, this, &QWidget::close);
     connect(mnuGraficaVGA_, &QAction::triggered, this, &frmGrafica::mnuGraficaVGA_Click);
@@ -123,30 +136,26 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     preview_->load(this);
     connect(preview_, &frmAnteprimaGrafica::confermaGrafica, this, [this] { mnuGraficaVGA_->setChecked(false); });
     pageContext_ = std::make_unique<PageContext>(state_, preview_->MirtGRA1(), services_, *this);
-    // A database that cannot answer gives the empty text: the page shows without it.
-    pageContext_->codiceTipoTurno = [this](qint32 id) {
-        try {
-            return CodiceTipoTurno(state_.startup.database.current(), id);
-        } catch (const std::exception&) {
-            return QString();
-        }
-    };
+    // A database that cannot answer is reported and gives the empty text: the page shows without it.
+    pageContext_->codiceTipoTurno = [this](qint32 id) { return turnTypes_->code(id); };
     pageContext_->testoLingua = [this](const QString& campo) {
-        try {
-            return TestoLingua(state_.startup.database.current(), state_.startup.session.SessioneGara, campo);
-        } catch (const std::exception&) {
-            return QString();
-        }
+        QString text;
+        faults_->guard(QStringLiteral("leggere il testo %1 della gara").arg(campo), [&] {
+            text = TestoLingua(state_.startup.database.current(), state_.startup.session.SessioneGara, campo);
+        });
+        return text;
     };
     pageContext_->classificaTempiSommati = [this](const QString& categoria) {
-        try {
-            return ClassificaTempiSommatiTurni(state_.startup.database.current(),
-                                               state_.startup.session.SessioneGara, categoria);
-        } catch (const std::exception&) {
-            return QList<qint16>();
-        }
+        QList<qint16> ranking;
+        faults_->guard(QStringLiteral("leggere la classifica a tempi sommati"), [&] {
+            ranking = ClassificaTempiSommatiTurni(state_.startup.database.current(),
+                                                  state_.startup.session.SessioneGara, categoria);
+        });
+        return ranking;
     };
     pageContext_->aggiornaClassificheInterfaccia = [this] { AggiornaClassificheInterfaccia(); };
+    // The control's messages explain a page that does not load (its file, what was wrong).
+    connect(control, SIGNAL(RicevutoMessaggio(QString)), this, SLOT(graficaMessaggio(QString)));
     realPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
     freeTextEditors_ = std::make_unique<FreeTextEditorWindows>(
         state_.startup.database, *services_.prompter, this, [this](frmPaginaTesto& editor) {
@@ -169,6 +178,10 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     return &preview_->MirtGRA1();
 }
 
+void frmGrafica::graficaMessaggio(const QString& text) {
+    if (pageContext_) pageContext_->ultimoMessaggioGrafica = text;
+}
+
 // ---- first paint and shutdown ----
 
 void frmGrafica::showEvent(QShowEvent* event) {
@@ -189,7 +202,9 @@ void frmGrafica::firstPaint() {
         b.visible = true;
         b.sideVisible = true;
     }
-    const FirstPaintSettings settings = LeggiImpostazioniPrimoDisegno(state_);
+    FirstPaintSettings settings;
+    faults_->guard(QStringLiteral("leggere le opzioni della configurazione"),
+                   [&] { settings = LeggiImpostazioniPrimoDisegno(state_); });
     if (settings.hasRow) {
         const auto check = [](auto& items, int index) {
             if (index >= 0 && index < int(items.size())) items[size_t(index)]->setChecked(true);

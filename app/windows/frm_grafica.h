@@ -36,6 +36,8 @@ class FrmSelezioneSessione;
 }
 struct ProgramState;
 class CurrentFolder;
+class DatabaseFaults;
+class TurnTypeCodes;
 class PageDispatcher;
 class RoutedPageDispatcher;
 class MandaInOndaDispatcher;
@@ -78,6 +80,7 @@ public:
     // Units and controls, for the program's other parts and for tests.
     ConsoleRefresh& console() { return *console_; }
     LinkDispatcher& dispatcher() { return *dispatcher_; }
+    DatabaseFaults& faults() { return *faults_; }
     controls::TcpProxy& MirtTcpGet() { return *tcp_; }
     controls::StovakProxy* lstClassifica() { return stovak_.get(); }
     frmAnteprimaGrafica* anteprima() { return preview_; }
@@ -147,6 +150,9 @@ public:
     QString heatCaption(int index) const override;
     void MandaInOnda(qint16 code) override;
 
+private slots:
+    void graficaMessaggio(const QString& text);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -177,6 +183,8 @@ private:
     std::unique_ptr<MandaInOndaDispatcher> realPages_;
     std::unique_ptr<FreeTextEditors> freeTextEditors_;
     std::function<void(frmPaginaTesto&)> freeTextEditorShown_;
+    std::unique_ptr<DatabaseFaults> faults_;
+    std::unique_ptr<TurnTypeCodes> turnTypes_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
     std::unique_ptr<ConsoleRefresh> console_;
     std::unique_ptr<LinkDispatcher> dispatcher_;
@@ -221,6 +229,7 @@ private:
     QLabel* statusDatabase_ = nullptr;
     QLabel* statusComputer_ = nullptr;
     QLabel* statusNomePagina_ = nullptr;
+    QLabel* statusAvvisi_ = nullptr;  // the last database failure of a link event or timer
 };
 
 }  // namespace razudar

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/controls/tcp_proxy.h"
+#include "app/faults/database_faults.h"
 #include "app/program_state.h"
 #include "app/startup/startup.h"
 #include "app/windows/frm_about.h"
@@ -16,20 +17,31 @@ namespace razudar {
 
 void frmGrafica::wireMenus() {
     menus_ = std::make_unique<MenuCommands>(state_, services_, *this);
-    const auto group = [this](auto& items, GruppoOpzioni gruppo) {
+    // Each command is one operator action: a database failure inside it is told in one box.
+    const auto command = [this](QAction* item, std::function<void()> run) {
+        connect(item, &QAction::triggered, this, [this, run = std::move(run)] {
+            const DatabaseFaults::Action action(*faults_, FaultChannel::MessageBox);
+            run();
+        });
+    };
+    const auto group = [this, command](auto& items, GruppoOpzioni gruppo) {
         for (int i = 0; i < int(items.size()); ++i) {
-            connect(items[size_t(i)], &QAction::triggered, this, [this, gruppo, i] { menus_->mnuOpzione_Click(gruppo, i); });
+            command(items[size_t(i)], [this, gruppo, i] { menus_->mnuOpzione_Click(gruppo, i); });
         }
     };
     group(mnuOpzioneNazionalita_, GruppoOpzioni::Nazionalita);
     group(mnuOpzioneNominativi_, GruppoOpzioni::Nominativi);
     group(mnuOpzioneRisultato_, GruppoOpzioni::Risultato);
-    connect(mnuRielabora_, &QAction::triggered, this, [this] { menus_->mnuRielabora_Click(); });
-    connect(mnuSelezioneManche_, &QAction::triggered, this, [this] { menus_->mnuSelezioneManche_Click(); });
-    connect(mnuAbout_, &QAction::triggered, this, [this] {
+    command(mnuRielabora_, [this] { menus_->mnuRielabora_Click(); });
+    command(mnuSelezioneManche_, [this] { menus_->mnuSelezioneManche_Click(); });
+    command(mnuAbout_, [this] {
         DetachedProgramStarter starter;
         const frmAbout::Services about{services_.prompter, services_.settings, &starter};
-        frmAbout box(TitoloProgramma(), VersioneDatabase(state_.startup.database), about, this);
+        // The box shows without the database version when the database cannot answer.
+        QString versione = QStringLiteral("non disponibile");
+        faults_->guard(QStringLiteral("leggere la versione del database"),
+                       [&] { versione = VersioneDatabase(state_.startup.database); });
+        frmAbout box(TitoloProgramma(), versione, about, this);
         if (aboutDialogRunner) {
             aboutDialogRunner(box);
         } else {
@@ -70,11 +82,21 @@ void frmGrafica::disconnetti() { tcp_->Disconnetti(); }
 
 bool frmGrafica::scegliSessione() {
     tables::FrmSelezioneSessione& window = selezioneSessione();
-    if (sessionDialogRunner) {
-        if (!window.isLoaded()) window.Load();
-        return sessionDialogRunner(window);
+    bool chosen = false;
+    const bool opened = faults_->guard(QStringLiteral("aprire la selezione delle sessioni"), [&] {
+        if (sessionDialogRunner) {
+            if (!window.isLoaded()) window.Load();
+            chosen = sessionDialogRunner(window);
+        } else {
+            chosen = window.mostraModale();
+        }
+    });
+    // A window that could not read its sessions is built again at the next opening.
+    if (!opened || window.letturaNonRiuscita()) {
+        sessionWindow_ = nullptr;
+        window.deleteLater();
     }
-    return window.mostraModale();
+    return chosen;
 }
 
 }  // namespace razudar

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/console/console_refresh.h"
+#include "app/faults/database_faults.h"
 #include "app/controls/stovak_proxy.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
@@ -93,6 +94,7 @@ bool frmGrafica::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmGrafica::tdbCategorie_RowColChange(int row) {
+    const DatabaseFaults::Action action(*faults_, FaultChannel::MessageBox);
     if (row < 0 || row >= tdbCategorie_->rowCount() || !state_.race.Krono) return;
     state_.CategoriaSelezionata = tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString();
     const qint16 n = state_.krono().CategoriaOrdine(state_.CategoriaSelezionata);
@@ -115,11 +117,15 @@ void frmGrafica::lstClassificaCategorie_Click(int index) {
 }
 
 void frmGrafica::chkTCNominativo_Click() {
+    const DatabaseFaults::Action action(*faults_, FaultChannel::MessageBox);
     state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
     pages_->MandaInOnda(11);
 }
 
-void frmGrafica::cmdPagina_Click(int index) { PulsantePagina(state_, *this, index); }
+void frmGrafica::cmdPagina_Click(int index) {
+    const DatabaseFaults::Action action(*faults_, FaultChannel::MessageBox);
+    PulsantePagina(state_, *this, index);
+}
 
 void frmGrafica::setNominativoChecked(bool checked) { chkTCNominativo_->setChecked(checked); }
 void frmGrafica::setDistaccoChecked(bool checked) { chkDistaccoParallelo_->setChecked(checked); }

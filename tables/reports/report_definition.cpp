@@ -54,7 +54,9 @@ bool readColumns(const QJsonArray& array, ReportDefinition& report, QString* err
         if (c.field.isEmpty()) return fail(error, QStringLiteral("colonna senza \"field\""));
         c.caption = o.value(u"caption").toString(c.field);
         c.widthMm = o.value(u"width").toDouble(30);
-        if (c.widthMm <= 0)
+        // A column wider than the page could never be printed, and a huge width would overflow
+        // the exports' page coordinates.
+        if (!(c.widthMm > 0) || c.widthMm > printableWidthMm(report.landscape))
             return fail(error, QStringLiteral("colonna \"%1\": larghezza non valida").arg(c.field));
         c.format = o.value(u"format").toString();
         const auto align = alignment(o.value(u"align").toString());
@@ -105,6 +107,13 @@ std::optional<ReportDefinition> parseReportDefinition(const QByteArray& text, QS
         !readColumns(o.value(u"columns").toArray(), report, error))
         return std::nullopt;
     return report;
+}
+
+double printableWidthMm(bool landscape) {
+    constexpr double kA4ShortMm = 210;
+    constexpr double kA4LongMm = 297;
+    constexpr double kMarginsMm = 2 * 15;  // the printed page's left and right margins
+    return (landscape ? kA4LongMm : kA4ShortMm) - kMarginsMm;
 }
 
 std::optional<ReportDefinition> loadReportDefinition(const QString& path, QString* error) {

@@ -44,6 +44,9 @@ struct ReportDefinition {
 
 // Reads a report file. nullopt, with `error` set to the reason, when the file cannot be read or
 // is not a valid report.
+// The width, in millimetres, a report's columns may take on its A4 page (inside the margins).
+double printableWidthMm(bool landscape);
+
 std::optional<ReportDefinition> loadReportDefinition(const QString& path, QString* error);
 std::optional<ReportDefinition> parseReportDefinition(const QByteArray& text, QString* error);
 

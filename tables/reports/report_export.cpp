@@ -1,5 +1,7 @@
 #include "tables/reports/report_export.h"
 
+#include <cerrno>
+
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -65,7 +67,9 @@ QString xmlText(const QString& text) {
     return clean.toHtmlEscaped();
 }
 
-int twips(double mm) { return static_cast<int>(mm * 1440.0 / 25.4 + 0.5); }
+// Column widths are bounded by the page when the definition is read; positions are still added
+// in a wide type so that no sum of widths can wrap.
+qint64 twips(double mm) { return static_cast<qint64>(mm * 1440.0 / 25.4 + 0.5); }
 
 bool writePdf(const ReportTable& table, QIODevice& device, QString* error) {
     QPdfWriter writer(&device);
@@ -186,7 +190,7 @@ QByteArray reportAsRtf(const ReportTable& table) {
     out += QStringLiteral("{\\pard\\par}\n");
 
     QString rowDef = QStringLiteral("\\trowd\\trgaph70");
-    int right = 0;
+    qint64 right = 0;
     for (const ReportColumn& c : table.columns) {
         right += twips(c.widthMm);
         rowDef += QStringLiteral("\\cellx%1").arg(right);
@@ -234,7 +238,7 @@ QByteArray reportAsSpreadsheetXml(const ReportTable& table) {
         "<Styles><Style ss:ID=\"b\"><Font ss:Bold=\"1\"/></Style></Styles>\n"
         "<Worksheet ss:Name=\"Report\"><Table>\n");
     for (const ReportColumn& c : table.columns)
-        out += QStringLiteral("<Column ss:Width=\"%1\"/>").arg(qRound(c.widthMm * 72 / 25.4));
+        out += QStringLiteral("<Column ss:Width=\"%1\"/>").arg(qRound64(c.widthMm * 72 / 25.4));
     out += u'\n' + row({table.title}, true);
     if (!table.subtitle.isEmpty()) out += row({table.subtitle}, false);
     QStringList captions;
@@ -246,10 +250,36 @@ QByteArray reportAsSpreadsheetXml(const ReportTable& table) {
     return out.toUtf8();
 }
 
+QString exportFailureText(int systemError, QFileDevice::FileError fileError, const QString& systemText) {
+    switch (systemError) {
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("impossibile scrivere il file: il disco è pieno");
+    case EACCES:
+    case EPERM: return QStringLiteral("impossibile scrivere il file: permesso negato nella cartella");
+    case EROFS: return QStringLiteral("impossibile scrivere il file: il disco è protetto da scrittura");
+    case ENOENT: return QStringLiteral("impossibile scrivere il file: la cartella non esiste");
+    default: break;
+    }
+    if (fileError == QFileDevice::ResourceError) return QStringLiteral("impossibile scrivere il file: il disco è pieno");
+    if (fileError == QFileDevice::PermissionsError)
+        return QStringLiteral("impossibile scrivere il file: permesso negato nella cartella");
+    return QStringLiteral("impossibile scrivere il file (%1)").arg(systemText);
+}
+
+namespace {
+
+// The operator's reason for the failure of the last call on `file` (errno read right after it).
+QString failureOf(const QSaveFile& file, int systemError) {
+    return exportFailureText(systemError, file.error(), file.errorString());
+}
+
+}  // namespace
+
 bool exportReport(const ReportTable& table, ReportExportFormat format, const QString& path, QString* error) {
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = failureOf(file, errno);
         return false;
     }
     QByteArray data;
@@ -266,13 +296,15 @@ bool exportReport(const ReportTable& table, ReportExportFormat format, const QSt
     case ReportExportFormat::Doc: data = reportAsRtf(table); break;
     case ReportExportFormat::Xls: data = reportAsSpreadsheetXml(table); break;
     }
+    errno = 0;
     if (!data.isEmpty() && file.write(data) != data.size()) {
-        if (error) *error = file.errorString();
+        if (error) *error = failureOf(file, errno);
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        if (error) *error = file.errorString();
+        if (error) *error = failureOf(file, errno);
         return false;
     }
     return true;

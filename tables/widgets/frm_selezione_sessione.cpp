@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/active_session.h"
+#include "data/database_fault_text.h"
 #include "data/one_value_queries.h"
 #include "model/bas_zez.h"
 #include "model/basic.h"
@@ -156,12 +157,22 @@ void FrmSelezioneSessione::Load() {
 
 void FrmSelezioneSessione::primoPaint() {
     if (!tb_) return;
-    tb_->frm_Form_Paint(false);
-    if (painted_) return;
-    painted_ = true;
-    datTabella.refresh();
-    DBGrid1->reload();
-    PosizionaSessione();
+    try {
+        tb_->frm_Form_Paint(false);
+        if (painted_) return;
+        painted_ = true;
+        datTabella.refresh();
+        DBGrid1->reload();
+        PosizionaSessione();
+        parallelo_ = GaraParallelo(database_.current(), session_.SessioneGara);
+    } catch (const db::DbError& e) {
+        // The window stays open, empty, and can be closed; the operator is told why.
+        painted_ = true;
+        letturaNonRiuscita_ = true;
+        DBGrid1->reload();
+        services_.prompter->show(testoErroreDatabase(QStringLiteral("leggere le sessioni"), e), PromptButtons::Ok,
+                                 PromptIcon::Critical);
+    }
     DBGrid1->setFocus();
     text1->setEnabled(bGaraSelezionabile);
     DBCombo1->setEnabled(bGaraSelezionabile);
@@ -169,9 +180,8 @@ void FrmSelezioneSessione::primoPaint() {
     chkFiltroCategoria->setVisible(bPuntiPerCategoria);
     chkPuntiGara->setVisible(bPuntiGara);
     chkPuntiTabella->setVisible(bPuntiTabella);
-    const bool parallelo = GaraParallelo(database_.current(), session_.SessioneGara);
-    DBGrid1->setColumnVisible(kColOrario, !parallelo);
-    DBGrid1->setColumnVisible(kColSfide, parallelo);
+    DBGrid1->setColumnVisible(kColOrario, !parallelo_);
+    DBGrid1->setColumnVisible(kColSfide, parallelo_);
 }
 
 QVariant FrmSelezioneSessione::cellAt(int row, int column) const {
@@ -203,7 +213,8 @@ void FrmSelezioneSessione::PosizionaSessione() {
 }
 
 QString FrmSelezioneSessione::sfide(int row) const {
-    if (!GaraParallelo(database_.current(), session_.SessioneGara)) return {};
+    // Computed while the grid paints: the race kind was read once, at the first paint.
+    if (!parallelo_) return {};
     QString out;
     try {
         db::RowReader r = database_.current().openReader(

@@ -55,6 +55,8 @@ public:
     void Annulla_Click();
     QString sfide(int row) const;
     bool isLoaded() const { return tb_ != nullptr; }
+    // True when the first paint could not read the sessions (the window stayed empty).
+    bool letturaNonRiuscita() const { return letturaNonRiuscita_; }
     clsTabella* tb() const { return tb_.get(); }
 
     RecordSource datTabella;
@@ -93,6 +95,8 @@ private:
     LabelControl* Label1 = nullptr;
     FrameControl* Frame4 = nullptr;
     bool painted_ = false;
+    bool letturaNonRiuscita_ = false;
+    bool parallelo_ = false;  // the active race is a parallel one (read at the first paint)
 };
 
 }  // namespace razudar::tables

@@ -1,0 +1,60 @@
+#pragma once
+// How the program reacts when the database cannot answer while it handles an event (another
+// program holds it locked, a table or view is missing, the disk is full): the failed step is
+// dropped, what the program holds stays as it was, and the operator is told once per action.
+// An action the operator started is answered with a message box; a link event or a timer only
+// writes the status bar and the log, so a burst of messages never stacks boxes.
+#include <QString>
+
+#include <functional>
+
+namespace razudar {
+
+namespace db {
+class DbError;
+}
+class Prompter;
+class ProgramLog;
+
+enum class FaultChannel { MessageBox, StatusBar };
+
+class DatabaseFaults {
+public:
+    DatabaseFaults(Prompter& prompter, ProgramLog& log, std::function<void(const QString&)> statusBar);
+
+    // One action of the program (a menu command, a button, a link message). Failures inside it
+    // are reported through its channel, only the first one. An action of the same channel inside
+    // another joins it; one of the other channel (a link message that arrives while a menu
+    // command waits on the link) is an action of its own.
+    class Action {
+    public:
+        Action(DatabaseFaults& faults, FaultChannel channel);
+        ~Action();
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
+
+    private:
+        DatabaseFaults& faults_;
+        FaultChannel outerChannel_;
+        bool outerTold_;
+    };
+
+    // Reports a failed step (outside any action: on the status bar and in the log).
+    void report(const QString& azione, const db::DbError& e);
+    // Runs `step`; a database error is reported and false returned.
+    bool guard(const QString& azione, const std::function<void()>& step);
+
+    // How many failures were reported (tests).
+    int reportedCount() const { return reported_; }
+
+private:
+    Prompter& prompter_;
+    ProgramLog& log_;
+    std::function<void(const QString&)> statusBar_;
+    int depth_ = 0;
+    FaultChannel channel_ = FaultChannel::StatusBar;
+    bool toldInAction_ = false;
+    int reported_ = 0;
+};
+
+}  // namespace razudar

@@ -1,0 +1,317 @@
+// The program end to end while the database cannot answer: a second connection holds it locked
+// (BEGIN EXCLUSIVE, longer than the program's busy wait) or the sessions view is missing. For
+// every action the program reacts to, the table below checks that the program keeps running,
+// the race state and the page on air stay as they were, the operator is told once, and the
+// application's last-resort net is not reached; then the fault is cleared and the same action
+// works.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <deque>
+#include <sqlite3.h>
+
+#include "app/controls/control_loader.h"
+#include "app/controls/tcp_proxy.h"
+#include "app/editors/frm_pagina_testo.h"
+#include "app/faults/database_faults.h"
+#include "app/faults/program_application.h"
+#include "app/pages/page_dispatcher.h"
+#include "app/windows/frm_about.h"
+#include "app/windows/frm_grafica.h"
+#include "app/windows/frm_modalita.h"
+#include "app_test_support.h"
+#include "data/object_text_encoder.h"
+#include "platform/services/system_services.h"
+#include "tables/widgets/frm_selezione_sessione.h"
+#include "timekeeping_simulator.h"
+
+namespace razudar::apptest {
+namespace {
+
+// A second user of the database file: holds it with BEGIN EXCLUSIVE, or drops the sessions view.
+class SecondUser {
+public:
+    explicit SecondUser(const QString& path) : db_(db::Database::open(path)) {}
+    void lock() { run("BEGIN EXCLUSIVE"); }
+    void release() { run("ROLLBACK"); }
+    void dropSessionsView() {
+        db::Recordset rs = db_.openRecordset(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'QSessioni'"));
+        viewSql_ = rs.value(0).toString();
+        run("DROP VIEW QSessioni");
+    }
+    void restoreSessionsView() { run(viewSql_.toUtf8().constData()); }
+
+private:
+    void run(const char* sql) {
+        char* message = nullptr;
+        const int rc = sqlite3_exec(db_.nativeHandle(), sql, nullptr, nullptr, &message);
+        ASSERT_EQ(rc, SQLITE_OK) << sql << ": " << (message ? message : "");
+        sqlite3_free(message);
+    }
+    db::Database db_;
+    QString viewSql_;
+};
+
+enum class Fault { Lock, NoSessionsView };
+
+struct DatabaseFaultsTest : ::testing::Test {
+    void SetUp() override {
+        Services s = fakes.services();
+        s.settings = &settings;
+        services = s;
+        state.startup.database.busyTimeoutMs = 50;  // the program's wait on a lock, shortened
+        window = std::make_unique<frmGrafica>(state, services, loader, folder);
+        window->modeDialogRunner = [](frmModalita& dialog) {
+            dialog.show();
+            dialog.cmdConnetti()->click();
+            return dialog.result() == QDialog::Accepted;
+        };
+        ASSERT_TRUE(window->load());
+        window->show();
+        ASSERT_NE(ProgramApplication::current(), nullptr);
+        netBefore = ProgramApplication::current()->caughtCount();
+    }
+    void TearDown() override {
+        // The last-resort net is for what no handler expects: no row may reach it.
+        EXPECT_EQ(ProgramApplication::current()->caughtCount(), netBefore);
+    }
+    QAction* action(const char* name, int index = -1) {
+        for (QAction* a : window->findChildren<QAction*>(QString::fromLatin1(name)))
+            if (index < 0 || a->data().toInt() == index) return a;
+        return nullptr;
+    }
+    void connectParallelRace() {
+        simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .parallel = true}));
+        const quint16 port = simulator.listen();
+        ASSERT_NE(port, 0);
+        window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+        window->MirtTcpGet().setPortaRemota(port);
+        window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !state.krono().ElencoConcorrenti().isEmpty(); }));
+        ASSERT_TRUE(state.krono().MancheParallelo());
+    }
+    QPushButton* pageButton(int code) {
+        return window->findChild<QPushButton*>(QStringLiteral("cmdPagina%1").arg(code));
+    }
+    QString statusNotice() { return window->findChild<QLabel*>(QStringLiteral("Avvisi"))->text(); }
+    // A live start of the first competitor the race holds, processed when its state is 20.
+    bool liveStart(qint32 time) {
+        const qint16 n = state.krono().ElencoConcorrenti().first();
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::number(n), QString::number(time)});
+        return sim::TimekeepingSimulator::waitUntil([&] {
+            const auto r = state.krono().ConcorrenteItem(n)->Risultati(state.krono().MancheSfidaCorrente());
+            return r && r->OrarioPartenza() == time;
+        });
+    }
+
+    BaseFolder base;
+    FakeServices fakes;
+    Services services;
+    QTemporaryDir settingsFolder;
+    IniSettingsStore settings{settingsFolder.path()};
+    FixedCurrentFolder folder{base.path()};
+    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
+    ProgramState state;
+    std::unique_ptr<frmGrafica> window;
+    sim::TimekeepingSimulator simulator;
+    int netBefore = 0;
+    int liveStarts = 0;  // each live start carries a time of its own
+};
+
+// How a row tells the operator: a message box for the operator's own actions, the status bar
+// and the log for link events; a page button tells only when its page needed the database.
+enum class Told { Box, StatusBar, AtMostOnce };
+
+struct Row {
+    const char* name;
+    Fault fault;
+    Told told;
+    const char* failedStep;  // what the operator reads: "Impossibile <failedStep>: errore ..."
+    // Runs the action; false when it did not run through.
+    std::function<bool(DatabaseFaultsTest&)> act;
+    // The action's own message carries a new race state (the race-state message).
+    bool replacesRaceState = false;
+};
+
+TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
+    connectParallelRace();
+    // A page on air: the full page with its stored texts.
+    window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
+    window->pagine()->MandaInOnda(15);
+    ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
+    ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+
+    const auto raceState = [](DatabaseFaultsTest& t) {
+        const auto before = t.state.race.Krono;
+        t.simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO") + encoder::raceStateText(*before));
+        return sim::TimekeepingSimulator::waitUntil([&] { return t.state.race.Krono != before; });
+    };
+    std::vector<Row> rows = {
+        {"stato della gara", Fault::Lock, Told::StatusBar, "rileggere le impostazioni del monitor", raceState, true},
+        {"messaggio in diretta, parallelo", Fault::Lock, Told::StatusBar, "leggere il tipo di turno 2",
+         [](DatabaseFaultsTest& t) { return t.liveStart(101500000 + 1000 * ++t.liveStarts); }},
+        {"Rielabora Tempo Reale", Fault::Lock, Told::StatusBar, "rileggere le impostazioni del monitor",
+         [](DatabaseFaultsTest& t) {
+             const auto before = t.state.race.Krono;
+             t.action("mnuRielabora")->trigger();
+             return sim::TimekeepingSimulator::waitUntil([&] { return t.state.race.Krono != before; });
+         },
+         true},
+        {"riga della griglia delle categorie", Fault::Lock, Told::Box, "leggere il tipo di turno 2",
+         [](DatabaseFaultsTest& t) {
+             t.window->tdbCategorie_RowColChange(0);
+             return true;
+         }},
+        {"opzione di visualizzazione", Fault::Lock, Told::Box, "registrare l'opzione di visualizzazione",
+         [](DatabaseFaultsTest& t) {
+             const int next = t.state.OpzioneRisultato == 0 ? 1 : 0;
+             t.action("mnuOpzioneRisultato", next)->trigger();
+             return true;
+         }},
+        {"salvataggio della pagina di testo", Fault::Lock, Told::Box, "salvare i testi della pagina",
+         [](DatabaseFaultsTest& t) {
+             bool saved = false;
+             t.window->setFreeTextEditorShown([&](frmPaginaTesto& editor) {
+                 editor.show();
+                 const size_t before = t.fakes.prompter.shown().size();
+                 t.fakes.prompter.clear();
+                 editor.txtTesto(1)->setText(QStringLiteral("Neve fresca"));
+                 editor.cmdTesto(1)->click();  // saves the texts and puts the row on air
+                 saved = editor.isHidden();
+                 if (!saved) {
+                     // The editor stays open with the texts typed; the operator closes it.
+                     EXPECT_EQ(t.fakes.prompter.shown().size(), 1u);
+                     EXPECT_TRUE(t.fakes.prompter.texts().join('\n').contains(QStringLiteral("salvare i testi della pagina")));
+                     editor.hide();
+                     editor.done(QDialog::Rejected);
+                 }
+                 (void)before;
+             });
+             t.window->pagine()->MandaInOnda(15);
+             return saved;
+         }},
+        {"About", Fault::Lock, Told::Box, "leggere la versione del database",
+         [](DatabaseFaultsTest& t) {
+             QString shown;
+             t.window->aboutDialogRunner = [&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); };
+             t.action("mnuAbout")->trigger();
+             return shown.startsWith(QStringLiteral("Versione Database: 1."));
+         }},
+    };
+    // Every page button the console offers, with the full page on air.
+    for (int code = 0; code < 40; ++code) {
+        QPushButton* b = pageButton(code);
+        if (!b || !b->isEnabled() || code == 15 || code == 16) continue;  // the editors have their own row
+        static std::deque<std::string> names;
+        names.push_back("pulsante di pagina " + std::to_string(code));
+        rows.push_back({names.back().c_str(), Fault::Lock, Told::AtMostOnce, "",
+                        [code](DatabaseFaultsTest& t) {
+                            t.pageButton(code)->click();
+                            return true;
+                        }});
+    }
+    for (Fault fault : {Fault::Lock, Fault::NoSessionsView}) {
+        rows.push_back({fault == Fault::Lock ? "Selezione Manche, database bloccato" : "Selezione Manche, vista mancante",
+                        fault, Told::Box, "",
+                        [](DatabaseFaultsTest& t) {
+                            // A window closed before: the sessions are read when it opens.
+                            t.window->selezioneSessione().close();
+                            bool listed = false;
+                            t.window->sessionDialogRunner = [&](tables::FrmSelezioneSessione& w) {
+                                w.primoPaint();
+                                listed = w.datTabella.isOpen() && w.datTabella.recordCount() > 0;
+                                if (!listed) {
+                                    w.Annulla_Click();
+                                    return w.bConferma;
+                                }
+                                w.Conferma_Click();  // the session the window offers
+                                return w.bConferma;
+                            };
+                            const auto before = t.state.race.Krono;
+                            t.action("mnuSelezioneManche")->trigger();
+                            return listed && t.state.race.Krono != before;
+                        }});
+    }
+
+    SecondUser other(base.databasePath);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        // The page on air is the full page (a page button of the row before may have changed it).
+        const auto racePointer = state.race.Krono;
+        const int competitors = int(state.krono().ElencoConcorrenti().size());
+        const QString onAir = state.PaginaInOnda.NomePagina;
+        const QString fontName = state.monitor.ImpostazioniMonitor.FontName();
+        const int logLines = int(state.log.lines().size());
+        fakes.prompter.clear();
+        window->findChild<QLabel*>(QStringLiteral("Avvisi"))->clear();
+
+        if (row.fault == Fault::Lock) {
+            other.lock();
+        } else {
+            other.dropSessionsView();
+        }
+        const bool ran = row.act(*this);
+
+        EXPECT_TRUE(window->isVisible());
+        if (row.replacesRaceState) {
+            EXPECT_TRUE(ran);
+            EXPECT_EQ(state.monitor.ImpostazioniMonitor.FontName(), fontName);  // the previous settings kept
+        } else if (row.told != Told::AtMostOnce) {
+            EXPECT_EQ(state.race.Krono, racePointer);
+        }
+        EXPECT_EQ(int(state.krono().ElencoConcorrenti().size()), competitors);
+        if (row.told != Told::AtMostOnce) {
+            EXPECT_EQ(state.PaginaInOnda.NomePagina, onAir);
+        }
+        if (row.told != Told::AtMostOnce) {  // a page button may take the page off air: its job
+            EXPECT_FALSE(state.PaginaInOnda.NomePagina.isEmpty());
+        }
+        const QString expected = row.fault == Fault::Lock ? QStringLiteral("errore del database 3260 - database is locked")
+                                                         : QStringLiteral("no such table: QSessioni");
+        const QString step = QString::fromLatin1(row.failedStep);
+        switch (row.told) {
+        case Told::Box:
+            if (std::string(row.name).rfind("salvataggio", 0) == 0) break;  // checked inside the editor
+            ASSERT_EQ(fakes.prompter.shown().size(), 1u) << fakes.prompter.texts().join('\n').toStdString();
+            EXPECT_TRUE(fakes.prompter.texts()[0].contains(expected)) << fakes.prompter.texts()[0].toStdString();
+            EXPECT_TRUE(fakes.prompter.texts()[0].startsWith(QStringLiteral("Impossibile ") + step))
+                << fakes.prompter.texts()[0].toStdString();
+            break;
+        case Told::StatusBar:
+            EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+            EXPECT_TRUE(statusNotice().contains(QStringLiteral("Impossibile ") + step)) << statusNotice().toStdString();
+            EXPECT_TRUE(statusNotice().contains(expected)) << statusNotice().toStdString();
+            EXPECT_EQ(int(state.log.lines().size()), logLines + 1) << state.log.lines().mid(logLines).join('\n').toStdString();
+            break;
+        case Told::AtMostOnce:
+            EXPECT_LE(fakes.prompter.shown().size(), 1u) << fakes.prompter.texts().join('\n').toStdString();
+            break;
+        }
+
+        // The fault cleared, the same action works and tells nothing.
+        if (row.fault == Fault::Lock) {
+            other.release();
+        } else {
+            other.restoreSessionsView();
+        }
+        fakes.prompter.clear();
+        window->findChild<QLabel*>(QStringLiteral("Avvisi"))->clear();
+        EXPECT_TRUE(row.act(*this));
+        EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+        EXPECT_TRUE(statusNotice().isEmpty()) << statusNotice().toStdString();
+        if (std::string(row.name).rfind("Selezione Manche", 0) == 0) {
+            // The chosen session closed the link; the full page goes on air again for the next row.
+            window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
+        }
+        if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
+            window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
+            window->pagine()->MandaInOnda(15);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace razudar::apptest
