@@ -162,7 +162,7 @@ TEST_F(FreeTextEditorTest, MissingTableIsReportedAndNothingGoesOnAir) {
     EXPECT_FALSE(open(kCodicePaginaBassa, [&](frmPaginaTesto&) { shown = true; }));
     EXPECT_FALSE(shown);
     ASSERT_EQ(race.fakes.prompter.shown().size(), 1u);
-    EXPECT_TRUE(race.fakes.prompter.texts()[0].startsWith(QStringLiteral("Errore ")));
+    EXPECT_TRUE(race.fakes.prompter.texts()[0].startsWith(QStringLiteral("Impossibile leggere i testi della pagina: errore del database ")));
     EXPECT_TRUE(onAir.calls.empty());
     EXPECT_FALSE(open(17, [&](frmPaginaTesto&) { shown = true; }));
     EXPECT_FALSE(shown);
