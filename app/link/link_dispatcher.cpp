@@ -6,6 +6,7 @@
 #include "app/program_state.h"
 #include "app/resources/graphics_resources.h"
 #include "data/clock_decoders.h"
+#include "data/database_fault_text.h"
 #include "data/krono_da_testo.h"
 #include "model/bas_utilita.h"
 #include "model/race_times.h"
@@ -73,9 +74,9 @@ void LinkDispatcher::onConnesso() {
         state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_GraficaServer = ?"),
                                                   {name});
     } catch (const db::DbError& e) {
-        services_.prompter->show(QStringLiteral("Impossibile registrare il server ") + name +
-                                     QStringLiteral(" nella configurazione:\r") + e.description(),
-                                 PromptButtons::Ok, PromptIcon::Exclamation);
+        services_.prompter->show(
+            testoErroreDatabase(QStringLiteral("registrare il server ") + name + QStringLiteral(" nella configurazione"), e),
+            PromptButtons::Ok, PromptIcon::Exclamation);
     }
     link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaChiaveSessione)));
     host_.AbilitaPulsantiPagina(true);

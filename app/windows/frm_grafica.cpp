@@ -43,7 +43,9 @@ frmGrafica::frmGrafica(ProgramState& state, const Services& services, const cont
     setObjectName(QStringLiteral("frmGrafica"));
     setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
     faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, [this](const QString& text) {
-        if (statusAvvisi_) statusAvvisi_->setText(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text);
+        if (!statusAvvisi_) return;
+        statusAvvisi_->setText(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text);
+        statusAvvisi_->setToolTip(text);
     });
     turnTypes_ = std::make_unique<TurnTypeCodes>(state_.startup.database, *faults_);
     reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
@@ -86,9 +88,11 @@ bool frmGrafica::load() {
 
     buildMenus();
     buildWidgets(link, list);
+    // The notice takes the room left by the panels and is cut there; its tooltip holds it whole.
     statusAvvisi_ = new QLabel(this);
     statusAvvisi_->setObjectName(QStringLiteral("Avvisi"));
-    statusBar()->addPermanentWidget(statusAvvisi_);
+    statusAvvisi_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addPermanentWidget(statusAvvisi_, 3);
     wireMenus();
     connect(mnuEsci_, &QAction::triggered, this, &QWidget::close);
     connect(mnuGraficaVGA_, &QAction::triggered, this, &frmGrafica::mnuGraficaVGA_Click);
