@@ -315,3 +315,26 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
 
 }  // namespace
 }  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// A page file the graphics control cannot read: the operator's message names the page, the log
+// keeps the control's reason beside it.
+TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
+    QFile page(state.resources.CartellaGrafica + QStringLiteral("PaginaLibera1.smb"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("non è una pagina");
+    page.close();
+    const int logLines = int(state.log.lines().size());
+    window->pagine()->MandaInOnda(17);
+    EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
+    const QString logged = state.log.lines().mid(logLines).join('\n');
+    EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))
+        << logged.toStdString();
+    EXPECT_TRUE(logged.contains(QStringLiteral("PaginaLibera1.smb"))) << logged.toStdString();
+    EXPECT_TRUE(state.PaginaInOnda.NomePagina.isEmpty());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
