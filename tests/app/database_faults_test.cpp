@@ -338,3 +338,81 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
 
 }  // namespace
 }  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// How the failures of one action reach the operator: once, through the action's channel; a
+// link message handled while a menu command waits is an action of its own.
+TEST(DatabaseFaultsChannels, OncePerActionThroughItsChannel) {
+    FakeServices fakes;
+    ProgramLog log;
+    QStringList status;
+    DatabaseFaults faults(fakes.prompter, log, [&](const QString& t) { status << t; });
+    const db::DbError locked(db::errors::kRecordLocked, QStringLiteral("database is locked"));
+    const QString text = QStringLiteral(
+        "Impossibile leggere: errore del database 3260 - database is locked. Il database è bloccato da un altro "
+        "programma: riprovare fra qualche istante.");
+
+    faults.report(QStringLiteral("leggere"), locked);  // outside any action: status bar and log
+    faults.report(QStringLiteral("leggere"), locked);
+    EXPECT_EQ(status, (QStringList{text, text}));
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+    {
+        const DatabaseFaults::Action command(faults, FaultChannel::MessageBox);
+        {
+            const DatabaseFaults::Action message(faults, FaultChannel::StatusBar);
+            faults.report(QStringLiteral("leggere"), locked);
+            faults.report(QStringLiteral("leggere"), locked);
+        }
+        EXPECT_EQ(status.size(), 3);
+        EXPECT_TRUE(fakes.prompter.shown().empty());
+        EXPECT_FALSE(faults.guard(QStringLiteral("leggere"), [&] { throw locked; }));
+        {
+            const DatabaseFaults::Action same(faults, FaultChannel::MessageBox);  // joins the command
+            faults.report(QStringLiteral("leggere"), locked);
+        }
+        EXPECT_TRUE(faults.guard(QStringLiteral("leggere"), [] {}));
+    }
+    EXPECT_EQ(fakes.prompter.texts(), QStringList{text});
+    EXPECT_EQ(status.size(), 3);
+    EXPECT_EQ(log.lines().size(), 4);
+    EXPECT_EQ(faults.reportedCount(), 4);
+    faults.report(QStringLiteral("leggere"), db::DbError(db::errors::kDiskOrNetwork, QStringLiteral("disk I/O error")));
+    EXPECT_EQ(status.last(), QStringLiteral("Impossibile leggere: errore del database 3043 - disk I/O error. Controllare il "
+                                            "disco o la rete su cui si trova il database."));
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+class ThrowingHandler : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) throw std::runtime_error("guasto di prova");
+        return QObject::event(e);
+    }
+};
+
+// The net catches what a handler lets escape, says which handler and what, and the program goes on.
+TEST(LastResortNet, CatchesReportsAndKeepsRunning) {
+    ProgramApplication* app = ProgramApplication::current();
+    ASSERT_NE(app, nullptr);
+    QStringList reported;
+    app->setReporter([&](const QString& t) { reported << t; });
+    const int before = app->caughtCount();
+    ThrowingHandler handler;
+    handler.setObjectName(QStringLiteral("prova"));
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&handler, &event));
+    EXPECT_EQ(app->caughtCount(), before + 1);
+    EXPECT_EQ(reported, QStringList{QStringLiteral("Errore imprevisto in QObject prova (evento 1000): guasto di prova. "
+                                                   "Il programma continua.")});
+    app->setReporter({});
+}
+
+}  // namespace
+}  // namespace razudar::apptest
