@@ -71,10 +71,11 @@ double ListSurface::textHeight(const QString& text) const { return textSizePx(te
 double ListSurface::textHeightTwips(const QString& text) const { return textSizePx(text).height() * kTwipsPerPixel; }
 
 void ListSurface::print(const QString& text, bool newLine, std::optional<double> widthPx) {
-    // A text followed by a new line that starts on the surface needs no width (measuring a long
-    // row costs more than everything else a write does): its box reaches the right edge.
-    if (!widthPx && (!newLine || positionPx_.x() < 0 || isBlankText(text))) widthPx = textWidthPx(text);
-    const double width = widthPx ? *widthPx : std::max(0.0, sizePx_.width() - positionPx_.x());
+    // A text followed by a new line that starts on the surface covers the rest of its line: its
+    // box reaches the right edge (or its own end when it runs beyond).
+    const double advance = widthPx ? *widthPx : textWidthPx(text);
+    const bool toLineEnd = !widthPx && newLine && positionPx_.x() >= 0 && !isBlankText(text);
+    const double width = toLineEnd ? std::max(advance, sizePx_.width() - positionPx_.x()) : advance;
     if (!text.isEmpty()) {
         DrawnText drawn;
         drawn.topLeft = positionPx_;
@@ -83,6 +84,7 @@ void ListSurface::print(const QString& text, bool newLine, std::optional<double>
         drawn.colour = foreColour_;
         drawn.ascent = fontAscentPx_;
         drawn.box = QRectF(positionPx_, QSizeF(width, fontHeightPx_));
+        drawn.advance = advance;
         drawing_.addText(std::move(drawn));
     }
     if (newLine) positionPx_ = QPointF(0, positionPx_.y() + fontHeightPx_);
