@@ -37,6 +37,11 @@ void ListSurface::setFont(const QFont& font) {
     metrics_ = QFontMetricsF(font_, &metricsDevice_);
     fontHeightPx_ = metrics_.height();
     fontAscentPx_ = metrics_.ascent();
+    // A fixed-pitch face gives every Latin-1 letter the same advance: a row's width is then its
+    // length times one letter's, with no shaping (the preview writes a thousand rows at a time).
+    const qreal narrow = metrics_.horizontalAdvance(QStringLiteral("i"));
+    const qreal wide = metrics_.horizontalAdvance(QStringLiteral("iW@"));
+    fixedAdvancePx_ = narrow > 0 && qAbs(wide - 3 * narrow) < 1e-6 ? narrow : 0;
 }
 
 void ListSurface::setSizePx(const QSizeF& sizePx) {
@@ -64,7 +69,12 @@ QSizeF ListSurface::textSizePx(const QString& text) const {
     return {metrics_.horizontalAdvance(text), fontHeightPx_};
 }
 
-double ListSurface::textWidthPx(const QString& text) const { return metrics_.horizontalAdvance(text); }
+double ListSurface::textWidthPx(const QString& text) const {
+    if (fixedAdvancePx_ > 0 &&
+        std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() >= 0x20 && ch.unicode() < 0x100; }))
+        return double(text.size()) * fixedAdvancePx_;
+    return metrics_.horizontalAdvance(text);
+}
 
 double ListSurface::textWidth(const QString& text) const { return textSizePx(text).width() * unitsPerPxX(); }
 double ListSurface::textHeight(const QString& text) const { return textSizePx(text).height() * unitsPerPxY(); }
