@@ -18,6 +18,8 @@ const QString kRowSample = QStringLiteral("bdfghjklpqtyABC?/|}^$_");
 constexpr int kDefaultRows = 40;
 constexpr qint32 kDefaultBackColor = 0xffffff;
 constexpr int kDefaultBorderStyle = 1;
+// Room after the widest row when the list is scrolled to its right end.
+constexpr int kRightPaddingPx = 4;
 
 qint64 twips(int pixels) { return qint64(pixels) * qint64(kTwipsPerPixel); }
 int pixels(qint64 twips) { return int(twips / qint64(kTwipsPerPixel)); }
@@ -127,7 +129,9 @@ void Stovak::drawingChanged() {
 void Stovak::updateHorizontalRange() {
     rangePending_ = false;
     // In row-scale mode the surface's scale spans its width: nothing lies beyond it to scroll to.
-    const int viewWidth = picClass_->width();
+    // What shows of the surface ends where the vertical scroll bar starts (it stands a margin in
+    // from the right edge); the last letter stops a few pixels short of it.
+    const int viewWidth = std::min(picClass_->width(), vscClass_->x() - picClass_->x());
     const qreal right = surface_.drawing().contentRight();
     const bool wanted = interlinea_ == 0 && right > viewWidth + 0.5;
     if (wanted != horizontalShown_) {
@@ -136,7 +140,7 @@ void Stovak::updateHorizontalRange() {
         calcolaRighe();
         relayout();
     }
-    hscClass_->setMaximum(wanted ? int(std::ceil(right - viewWidth)) : 0);
+    hscClass_->setMaximum(wanted ? int(std::ceil(right + kRightPaddingPx - viewWidth)) : 0);
     hscClass_->setPageStep(std::max(1, viewWidth));
     hscClass_->setSingleStep(std::max(1, int(std::lround(surface_.textWidthPx(QStringLiteral("0"))))));
 }

@@ -37,6 +37,7 @@ class FrmSelezioneSessione;
 struct ProgramState;
 class CurrentFolder;
 class PageDispatcher;
+class PreviewHeader;
 class RoutedPageDispatcher;
 class MandaInOndaDispatcher;
 class frmAbout;
@@ -109,6 +110,7 @@ public:
     QCheckBox* chkTCNominativo() const { return chkTCNominativo_; }
     QTabBar* sstClassifiche() const { return sstClassifiche_; }
     QLabel* lblClassifica() const { return lblClassifica_; }
+    PreviewHeader* previewHeader() const { return previewHeader_; }
 
     // StartupWindow
     void setCaption(const QString& caption) override;
@@ -204,6 +206,7 @@ private:
     // Console widgets.
     QTabBar* sstClassifiche_ = nullptr;
     QLabel* lblClassifica_ = nullptr;
+    PreviewHeader* previewHeader_ = nullptr;
     QLabel* lblClassificazione_ = nullptr;
     QListWidget* lstClassificaCategorie_ = nullptr;
     QTableWidget* tdbCategorie_ = nullptr;
