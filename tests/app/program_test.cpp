@@ -534,6 +534,15 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     // Back to the left: the header follows.
     QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 0));
     EXPECT_EQ(window->lblClassifica()->x(), inset);
+
+    // A race of 12 instead: the list gives its rows back (down to the rows the control shows).
+    lst.setValue(100000);
+    state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3});
+    window->AggiornaClassificheInterfaccia();
+    QCoreApplication::processEvents();
+    EXPECT_LT(lst.NumeroRighe().toInt(), int(counted.lastRow));
+    EXPECT_EQ(lst.NumeroRighe().toInt(), int(view->height() * 15 / rowTwips));
+    EXPECT_EQ(lst.Value(), 0);
 }
 
 // What the graphics control of the preview window holds for a text or clock property.
