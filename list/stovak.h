@@ -96,7 +96,7 @@ public:
     const QString& lastError() const { return lastError_; }
     // Pixels the surface is scrolled to the left (0 when it all fits), and the most it can be.
     Q_INVOKABLE int horizontalOffset() const;
-    int horizontalMaximum() const;
+    Q_INVOKABLE int horizontalMaximum() const;
     // Sets the sideways scroll (clamped), as the operator does with the scroll bar.
     Q_INVOKABLE void setHorizontalOffset(int px);
     // The width in pixels the surface is painted over: its own, or what is drawn beyond it.

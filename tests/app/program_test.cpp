@@ -464,7 +464,9 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     state.krono().VisualizzaPreview(counted, none, 0, QStringLiteral("XXXXX"));
     ASSERT_GT(counted.rows, 100);
     EXPECT_NEAR(counted.lastRow, 1 + 0.8 * (counted.rows - 1), 1e-6);
-    EXPECT_EQ(lst.NumeroRighe(), QString::number(int(std::floor(counted.lastRow)) + 1));
+    const QString rows = QString::number(int(std::floor(counted.lastRow)) + 1);
+    EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe() == rows; }))
+        << lst.NumeroRighe().toStdString();
     const QString header = window->lblClassifica()->text();
     EXPECT_TRUE(header.endsWith(QStringLiteral("Distacco                   Dist. Prec."))) << header.toStdString();
 
@@ -493,9 +495,15 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     // Sideways: the rows run beyond the list's width; at the right end their last column (the gap
     // to the row above) shows at the view's right edge, and the header moved as far.
     int most = 0;
+    // The sideways range follows the list once the writes in hand are done.
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] {
+        QMetaObject::invokeMethod(control, "horizontalMaximum", Q_RETURN_ARG(int, most));
+        return most > 0;
+    }));
     QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 100000));
-    QMetaObject::invokeMethod(control, "horizontalOffset", Q_RETURN_ARG(int, most));
-    ASSERT_GT(most, 0);
+    int offset = 0;
+    QMetaObject::invokeMethod(control, "horizontalOffset", Q_RETURN_ARG(int, offset));
+    ASSERT_EQ(offset, most);
     picture = view->grab().toImage();
     EXPECT_GT(darkPixels(picture, QRect(picture.width() - 40, 0, 40, picture.height())), 200);
     const int inset = control->contentsRect().left();
@@ -539,8 +547,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     lst.setValue(100000);
     state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3});
     window->AggiornaClassificheInterfaccia();
-    QCoreApplication::processEvents();
-    EXPECT_LT(lst.NumeroRighe().toInt(), int(counted.lastRow));
+    EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe().toInt() < int(counted.lastRow); }));
     EXPECT_EQ(lst.NumeroRighe().toInt(), int(view->height() * 15 / rowTwips));
     EXPECT_EQ(lst.Value(), 0);
 }
