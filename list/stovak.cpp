@@ -137,6 +137,8 @@ void Stovak::updateHorizontalRange() {
     if (wanted != horizontalShown_) {
         horizontalShown_ = wanted;
         hscClass_->setVisible(wanted);
+        // The visible rows change: a count raised to them follows, one set above them stays.
+        numeroRighe_ = requestedRows_;
         calcolaRighe();
         relayout();
     }
@@ -165,6 +167,7 @@ bool Stovak::setNumeroRighe(const QString& value) {
     const qint16 rows = basic::CInt(*number, &ok);
     if (!ok) return fail(QStringLiteral("Overflow"));
     numeroRighe_ = rows;
+    requestedRows_ = rows;
     const bool counted = calcolaRighe();
     report();
     relayout();
@@ -323,6 +326,7 @@ void Stovak::loadProperties(const QVariantMap& stored) {
     bool ok = false;
     numeroRighe_ = basic::CInt(stored.value(QStringLiteral("NumeroRighe"), kDefaultRows).toDouble(), &ok);
     interlinea_ = basic::CInt(stored.value(QStringLiteral("Interlinea"), 0).toDouble(), &ok);
+    requestedRows_ = numeroRighe_;
     calcolaRighe();
     surface_.setFont(stored.value(QStringLiteral("Font"), surface_.font()).value<QFont>());
     backColor_ = stored.value(QStringLiteral("BackColor"), kDefaultBackColor).toInt();

@@ -132,6 +132,7 @@ private:
     bool horizontalShown_ = false;
     bool rangePending_ = false;
     qint16 numeroRighe_ = 40;
+    qint16 requestedRows_ = 40;  // the count last set, before raising it to the visible rows
     qint16 interlinea_ = 0;
     qint16 altezzaRiga_ = 0;
     qint16 righeVisibili_ = 0;

@@ -477,6 +477,12 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
         const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
         if (!folder.isEmpty()) window->grab().save(folder + QStringLiteral("/preview_list_%1.png").arg(QLatin1String(name)));
     };
+    int most = 0;
+    // The sideways range follows the list once the writes in hand are done.
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] {
+        QMetaObject::invokeMethod(control, "horizontalMaximum", Q_RETURN_ARG(int, most));
+        return most > 0;
+    }));
     shoot("top_left");
 
     // Scrolled to the end: the last row lies just above the view's bottom, nothing under it.
@@ -494,12 +500,6 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
 
     // Sideways: the rows run beyond the list's width; at the right end their last column (the gap
     // to the row above) shows at the view's right edge, and the header moved as far.
-    int most = 0;
-    // The sideways range follows the list once the writes in hand are done.
-    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] {
-        QMetaObject::invokeMethod(control, "horizontalMaximum", Q_RETURN_ARG(int, most));
-        return most > 0;
-    }));
     QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 100000));
     int offset = 0;
     QMetaObject::invokeMethod(control, "horizontalOffset", Q_RETURN_ARG(int, offset));

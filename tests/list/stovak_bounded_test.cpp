@@ -167,6 +167,20 @@ TEST(StovakScroll, ARowWiderThanTheSurfaceScrollsSideways) {
     EXPECT_LE(first, 3);
     EXPECT_GE(last, view - 8);  // cut at the view's edge
 
+    // A count below the visible rows is raised to them, with the scroll bar shown or not:
+    // nothing to scroll up and down.
+    ASSERT_TRUE(lst.setNumeroRighe(QStringLiteral("3")));
+    EXPECT_EQ(lst.scrollMaximum(), 0);
+    lst.Pulisci();
+    ASSERT_TRUE(lst.Scrivi(QStringLiteral("corta"), 0, 1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lst.NumeroRighe(), QString::number(visibleRows));
+    ASSERT_TRUE(lst.Scrivi(row, 0, 2));
+    QCoreApplication::processEvents();
+    EXPECT_GT(lst.horizontalMaximum(), 0);
+    EXPECT_EQ(lst.NumeroRighe(), QString::number(lst.RigheVisibili()));
+    EXPECT_EQ(lst.scrollMaximum(), 0);
+
     // Nothing wider than the surface: no sideways range.
     lst.Pulisci();
     ASSERT_TRUE(lst.Scrivi(QStringLiteral("corta"), 0, 1));
