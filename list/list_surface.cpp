@@ -37,6 +37,11 @@ void ListSurface::setFont(const QFont& font) {
     metrics_ = QFontMetricsF(font_, &metricsDevice_);
     fontHeightPx_ = metrics_.height();
     fontAscentPx_ = metrics_.ascent();
+    // A fixed-pitch face gives every Latin-1 letter the same advance: a row's width is then its
+    // length times one letter's, with no shaping (the preview writes a thousand rows at a time).
+    const qreal narrow = metrics_.horizontalAdvance(QStringLiteral("i"));
+    const qreal wide = metrics_.horizontalAdvance(QStringLiteral("iW@"));
+    fixedAdvancePx_ = narrow > 0 && qAbs(wide - 3 * narrow) < 1e-6 ? narrow : 0;
 }
 
 void ListSurface::setSizePx(const QSizeF& sizePx) {
@@ -64,17 +69,23 @@ QSizeF ListSurface::textSizePx(const QString& text) const {
     return {metrics_.horizontalAdvance(text), fontHeightPx_};
 }
 
-double ListSurface::textWidthPx(const QString& text) const { return metrics_.horizontalAdvance(text); }
+double ListSurface::textWidthPx(const QString& text) const {
+    if (fixedAdvancePx_ > 0 &&
+        std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() >= 0x20 && ch.unicode() < 0x100; }))
+        return double(text.size()) * fixedAdvancePx_;
+    return metrics_.horizontalAdvance(text);
+}
 
 double ListSurface::textWidth(const QString& text) const { return textSizePx(text).width() * unitsPerPxX(); }
 double ListSurface::textHeight(const QString& text) const { return textSizePx(text).height() * unitsPerPxY(); }
 double ListSurface::textHeightTwips(const QString& text) const { return textSizePx(text).height() * kTwipsPerPixel; }
 
 void ListSurface::print(const QString& text, bool newLine, std::optional<double> widthPx) {
-    // A text followed by a new line that starts on the surface needs no width (measuring a long
-    // row costs more than everything else a write does): its box reaches the right edge.
-    if (!widthPx && (!newLine || positionPx_.x() < 0 || isBlankText(text))) widthPx = textWidthPx(text);
-    const double width = widthPx ? *widthPx : std::max(0.0, sizePx_.width() - positionPx_.x());
+    // A text followed by a new line that starts on the surface covers the rest of its line: its
+    // box reaches the right edge (or its own end when it runs beyond).
+    const double advance = widthPx ? *widthPx : textWidthPx(text);
+    const bool toLineEnd = !widthPx && newLine && positionPx_.x() >= 0 && !isBlankText(text);
+    const double width = toLineEnd ? std::max(advance, sizePx_.width() - positionPx_.x()) : advance;
     if (!text.isEmpty()) {
         DrawnText drawn;
         drawn.topLeft = positionPx_;
@@ -83,6 +94,7 @@ void ListSurface::print(const QString& text, bool newLine, std::optional<double>
         drawn.colour = foreColour_;
         drawn.ascent = fontAscentPx_;
         drawn.box = QRectF(positionPx_, QSizeF(width, fontHeightPx_));
+        drawn.advance = advance;
         drawing_.addText(std::move(drawn));
     }
     if (newLine) positionPx_ = QPointF(0, positionPx_.y() + fontHeightPx_);

@@ -77,6 +77,7 @@ private:
     QFontMetricsF metrics_;  // of font_ on that device
     qreal fontHeightPx_ = 0;
     qreal fontAscentPx_ = 0;
+    qreal fixedAdvancePx_ = 0;  // one letter's advance in a fixed-pitch face, else 0
     QSizeF sizePx_;
     int rowScaleRows_ = 0;
     QFont font_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <cmath>
 
@@ -17,6 +18,8 @@ const QString kRowSample = QStringLiteral("bdfghjklpqtyABC?/|}^$_");
 constexpr int kDefaultRows = 40;
 constexpr qint32 kDefaultBackColor = 0xffffff;
 constexpr int kDefaultBorderStyle = 1;
+// Room after the widest row when the list is scrolled to its right end.
+constexpr int kRightPaddingPx = 4;
 
 qint64 twips(int pixels) { return qint64(pixels) * qint64(kTwipsPerPixel); }
 int pixels(qint64 twips) { return int(twips / qint64(kTwipsPerPixel)); }
@@ -47,6 +50,14 @@ Stovak::Stovak(QWidget* parent) : QFrame(parent) {
     vscClass_->setMinimum(0);
     vscClass_->setSingleStep(1);
     connect(vscClass_, &QScrollBar::valueChanged, this, [this] { applyScroll(); });
+    hscClass_ = new QScrollBar(Qt::Horizontal, this);
+    hscClass_->setMinimum(0);
+    hscClass_->setMaximum(0);
+    hscClass_->hide();
+    connect(hscClass_, &QScrollBar::valueChanged, this, [this](int px) {
+        applyScroll();
+        emit horizontalOffsetChanged(px);
+    });
     setBorderStyle(kDefaultBorderStyle);
     resize(sizeHint());
     // A new instance: 40 rows in font mode.
@@ -71,7 +82,7 @@ bool Stovak::fail(const QString& reason) {
 bool Stovak::calcolaRighe() {
     const auto height = basic::toInteger(qint64(std::llround(surface_.textHeightTwips(kRowSample))));
     if (!height) return fail(QStringLiteral("Overflow"));
-    const auto rows = contaRighe(twips(inner().height()), *height, numeroRighe_);
+    const auto rows = contaRighe(twips(inner().height() - horizontalBarHeight()), *height, numeroRighe_);
     altezzaRiga_ = *height;
     if (!rows) return fail(QStringLiteral("Overflow"));
     righeVisibili_ = rows->righeVisibili;
@@ -81,8 +92,11 @@ bool Stovak::calcolaRighe() {
     return true;
 }
 
+int Stovak::horizontalBarHeight() const { return horizontalShown_ ? hscClass_->sizeHint().height() : 0; }
+
 void Stovak::relayout() {
-    const QRect area = contentsRect();
+    // The sideways scroll bar, when shown, takes the bottom of the control.
+    const QRect area = contentsRect().adjusted(0, 0, 0, -horizontalBarHeight());
     const int scrollWidth = vscClass_->sizeHint().width();
     const ListLayout layout = disponi(twips(area.width()), twips(area.height()), twips(scrollWidth),
                                       interlinea_ != 0, altezzaRiga_, numeroRighe_);
@@ -91,15 +105,56 @@ void Stovak::relayout() {
     picClass_->setGeometry(area.left(), area.top(), pixels(layout.surfaceWidthTwips), area.height());
     vscClass_->setGeometry(area.left() + pixels(layout.scrollLeftTwips), area.top(), scrollWidth,
                            pixels(layout.scrollHeightTwips));
+    hscClass_->setGeometry(area.left(), area.bottom() + 1, pixels(layout.surfaceWidthTwips), horizontalBarHeight());
     picClass_->invalidate();
 }
 
 void Stovak::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     relayout();
+    drawingChanged();
 }
 
 void Stovak::applyScroll() { picClass_->invalidate(); }
+
+void Stovak::drawingChanged() {
+    picClass_->invalidate();
+    if (rangePending_) return;
+    rangePending_ = true;
+    // A host clears and writes a whole list at once: the range is set for what it wrote, so a
+    // refresh keeps the operator's sideways position.
+    QTimer::singleShot(0, this, [this] { updateHorizontalRange(); });
+}
+
+void Stovak::updateHorizontalRange() {
+    rangePending_ = false;
+    // In row-scale mode the surface's scale spans its width: nothing lies beyond it to scroll to.
+    // What shows of the surface ends where the vertical scroll bar starts (it stands a margin in
+    // from the right edge); the last letter stops a few pixels short of it.
+    const int viewWidth = std::min(picClass_->width(), vscClass_->x() - picClass_->x());
+    const qreal right = surface_.drawing().contentRight();
+    const bool wanted = interlinea_ == 0 && right > viewWidth + 0.5;
+    if (wanted != horizontalShown_) {
+        horizontalShown_ = wanted;
+        hscClass_->setVisible(wanted);
+        // The visible rows change: a count raised to them follows, one set above them stays.
+        numeroRighe_ = requestedRows_;
+        calcolaRighe();
+        relayout();
+    }
+    hscClass_->setMaximum(wanted ? int(std::ceil(right + kRightPaddingPx - viewWidth)) : 0);
+    hscClass_->setPageStep(std::max(1, viewWidth));
+    hscClass_->setSingleStep(std::max(1, int(std::lround(surface_.textWidthPx(QStringLiteral("0"))))));
+}
+
+int Stovak::horizontalOffset() const { return hscClass_->value(); }
+int Stovak::horizontalMaximum() const { return hscClass_->maximum(); }
+void Stovak::setHorizontalOffset(int px) { hscClass_->setValue(std::clamp(px, 0, hscClass_->maximum())); }
+
+qreal Stovak::paintedWidthPx() const {
+    const qreal own = surface_.sizePx().width();
+    return horizontalShown_ ? std::max(own, surface_.drawing().contentRight()) : own;
+}
 
 qint64 Stovak::surfaceTopTwips() const { return -qint64(altezzaRiga_) * vscClass_->value(); }
 
@@ -112,6 +167,7 @@ bool Stovak::setNumeroRighe(const QString& value) {
     const qint16 rows = basic::CInt(*number, &ok);
     if (!ok) return fail(QStringLiteral("Overflow"));
     numeroRighe_ = rows;
+    requestedRows_ = rows;
     const bool counted = calcolaRighe();
     report();
     relayout();
@@ -126,6 +182,7 @@ bool Stovak::setInterlinea(const QString& value) {
     if (!ok) return fail(QStringLiteral("Overflow"));
     interlinea_ = spacing;
     report();
+    drawingChanged();
     return true;
 }
 
@@ -186,7 +243,7 @@ void Stovak::InizializzaAltezze() {
 void Stovak::Pulisci() {
     InizializzaAltezze();
     surface_.clear();
-    picClass_->invalidate();
+    drawingChanged();
 }
 
 bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, const QVariant& NonAndareACapo,
@@ -209,7 +266,7 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
     if (!X.isValid()) {
         if (row) surface_.setCurrentY((*row - 1.0) * altezzaRiga_);
         surface_.print(s, !*sameLine);
-        picClass_->invalidate();
+        drawingChanged();
         return true;
     }
     const auto x = finiteNumber(X);
@@ -231,7 +288,7 @@ bool Stovak::Scrivi(const QString& s, const QVariant& c, const QVariant& p, cons
     surface_.setCurrentX(*centre ? *x - width / 2 : (*left ? *x : *x - width));
     surface_.print(s, !*sameLine, widthPx);
     surface_.setFont(remembered);
-    picClass_->invalidate();
+    drawingChanged();
     return true;
 }
 
@@ -245,7 +302,7 @@ bool Stovak::ScriviPiuRighe(const QStringList& s, const QVariantList& c) {
         surface_.setCurrentY(*top);
         surface_.setForeColour(rgbFromLong(qint64(*colour)));
         surface_.print(s[i], true);
-        picClass_->invalidate();
+        drawingChanged();
     }
     return true;
 }
@@ -261,7 +318,7 @@ bool Stovak::Linea(float x1_twip, float y1_riga, float x2_twip, float y2_riga, i
     if (!colour) return fail(QStringLiteral("Type mismatch"));
     surface_.setDrawWidth(Spessore);
     surface_.line(x1_twip, y1_riga, x2_twip, y2_riga, rgbFromLong(qint64(*colour)));
-    picClass_->invalidate();
+    drawingChanged();
     return true;
 }
 
@@ -269,6 +326,7 @@ void Stovak::loadProperties(const QVariantMap& stored) {
     bool ok = false;
     numeroRighe_ = basic::CInt(stored.value(QStringLiteral("NumeroRighe"), kDefaultRows).toDouble(), &ok);
     interlinea_ = basic::CInt(stored.value(QStringLiteral("Interlinea"), 0).toDouble(), &ok);
+    requestedRows_ = numeroRighe_;
     calcolaRighe();
     surface_.setFont(stored.value(QStringLiteral("Font"), surface_.font()).value<QFont>());
     backColor_ = stored.value(QStringLiteral("BackColor"), kDefaultBackColor).toInt();

@@ -9,6 +9,11 @@
 // the bottom. Colours are longs 0x00BBGGRR. An argument passed as an invalid QVariant is
 // omitted. Members that fail return false, keep what was drawn, and leave the reason in
 // lastError(); nothing throws.
+//
+// In font mode a row wider than the surface (a preview with every column) can be scrolled
+// into view sideways: a horizontal scroll bar shows under the surface while what is drawn
+// runs beyond its right edge, and horizontalOffsetChanged tells the host, which may keep a
+// header above the list in step.
 #include <QFrame>
 #include <QString>
 #include <QStringList>
@@ -89,11 +94,19 @@ public:
     qint64 surfaceTopTwips() const;
     const ListSurface& surface() const { return surface_; }
     const QString& lastError() const { return lastError_; }
+    // Pixels the surface is scrolled to the left (0 when it all fits), and the most it can be.
+    Q_INVOKABLE int horizontalOffset() const;
+    Q_INVOKABLE int horizontalMaximum() const;
+    // Sets the sideways scroll (clamped), as the operator does with the scroll bar.
+    Q_INVOKABLE void setHorizontalOffset(int px);
+    // The width in pixels the surface is painted over: its own, or what is drawn beyond it.
+    qreal paintedWidthPx() const;
     QSize sizeHint() const override;
 
 signals:
     void Messaggio(int Index, const QString& Msg);
     void Click();
+    void horizontalOffsetChanged(int px);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -104,6 +117,10 @@ private:
     bool calcolaRighe();
     void relayout();
     void applyScroll();
+    // What is drawn changed: the sideways range follows once the writes in hand are done.
+    void drawingChanged();
+    void updateHorizontalRange();
+    int horizontalBarHeight() const;
     bool fail(const QString& reason);
     void report() { propertiesChanged_ = true; }
     QSize inner() const;
@@ -111,7 +128,11 @@ private:
     ListSurface surface_;
     SurfaceView* picClass_;
     QScrollBar* vscClass_;
+    QScrollBar* hscClass_;
+    bool horizontalShown_ = false;
+    bool rangePending_ = false;
     qint16 numeroRighe_ = 40;
+    qint16 requestedRows_ = 40;  // the count last set, before raising it to the visible rows
     qint16 interlinea_ = 0;
     qint16 altezzaRiga_ = 0;
     qint16 righeVisibili_ = 0;

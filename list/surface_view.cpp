@@ -36,15 +36,16 @@ void SurfaceView::drawBand() {
     stale_ = false;
     const ListSurface& surface = control_.surface();
     const qreal topPx = -double(control_.surfaceTopTwips()) / kTwipsPerPixel;
+    const qreal leftPx = control_.horizontalOffset();
     const QColor back = QColor::fromRgb(rgbFromLong(control_.BackColor()));
     buffer_.fill(palette().color(QPalette::Window));
     {
         QPainter painter(&buffer_);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        const QRectF onSurface(0, 0, surface.sizePx().width(), surface.sizePx().height() - topPx);
+        const QRectF onSurface(-leftPx, -topPx, control_.paintedWidthPx(), surface.sizePx().height());
         painter.fillRect(onSurface.intersected(QRectF(buffer_.rect())), back);
         painter.setClipRect(onSurface);
-        surface.drawing().paint(painter, topPx, height(), back);
+        surface.drawing().paint(painter, QRectF(leftPx, topPx, width(), height()), back);
     }
 }
 

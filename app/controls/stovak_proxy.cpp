@@ -6,7 +6,7 @@ namespace razudar::controls {
 
 StovakProxy::StovakProxy(QWidget* control, ProblemSink problems, QObject* parent)
     : QObject(parent), control_(control), object_(control, QStringLiteral("Stovak"), std::move(problems)) {
-    for (const char* p : {"NumeroRighe", "Interlinea", "CurrentX", "CurrentY", "Value", "BackColor", "BorderStyle"}) {
+    for (const char* p : {"NumeroRighe", "Interlinea", "CurrentX", "CurrentY", "Value", "BackColor", "BorderStyle", "Font"}) {
         object_.resolveProperty(p);
     }
     object_.resolveMethod("Pulisci", 0);
@@ -50,6 +50,10 @@ qint32 StovakProxy::BackColor() { return object_.read("BackColor").toInt(); }
 void StovakProxy::setBackColor(qint32 value) { object_.write("BackColor", value); }
 double StovakProxy::TextHeight(const QString& Str) { return object_.call("TextHeight", {Str}).toDouble(); }
 double StovakProxy::TextWidth(const QString& Str) { return object_.call("TextWidth", {Str}).toDouble(); }
+QFont StovakProxy::Font() { return object_.read("Font").value<QFont>(); }
+bool StovakProxy::connectHorizontalScroll(QObject* receiver, const char* slotName) {
+    return object_.connectEvent("horizontalOffsetChanged", receiver, slotName);
+}
 void StovakProxy::Linea(float x1_twip, float y1_riga, float x2_twip, float y2_riga, qint16 Spessore, qint32 Colore) {
     object_.call("Linea", {x1_twip, y1_riga, x2_twip, y2_riga, int(Spessore), Colore});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's typed view of the text list control Stovak (the operator preview list
 // lstClassifica): its members looked up once by name and called late-bound.
+#include <QFont>
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -41,6 +42,10 @@ public:
     void setBackColor(qint32 value);
     double TextHeight(const QString& Str);
     double TextWidth(const QString& Str);
+    QFont Font();
+    // Connects the list's sideways scroll (its surface's left offset in pixels) to a slot of
+    // `receiver` taking one int; false when the control does not report it.
+    bool connectHorizontalScroll(QObject* receiver, const char* slotName);
 
 private:
     QWidget* control_;

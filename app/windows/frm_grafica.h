@@ -39,6 +39,7 @@ class CurrentFolder;
 class DatabaseFaults;
 class TurnTypeCodes;
 class PageDispatcher;
+class PreviewHeader;
 class RoutedPageDispatcher;
 class MandaInOndaDispatcher;
 class frmAbout;
@@ -112,6 +113,7 @@ public:
     QCheckBox* chkTCNominativo() const { return chkTCNominativo_; }
     QTabBar* sstClassifiche() const { return sstClassifiche_; }
     QLabel* lblClassifica() const { return lblClassifica_; }
+    PreviewHeader* previewHeader() const { return previewHeader_; }
 
     // StartupWindow
     void setCaption(const QString& caption) override;
@@ -212,6 +214,7 @@ private:
     // Console widgets.
     QTabBar* sstClassifiche_ = nullptr;
     QLabel* lblClassifica_ = nullptr;
+    PreviewHeader* previewHeader_ = nullptr;
     QLabel* lblClassificazione_ = nullptr;
     QListWidget* lstClassificaCategorie_ = nullptr;
     QTableWidget* tdbCategorie_ = nullptr;

@@ -19,7 +19,9 @@
 #include <QVBoxLayout>
 
 #include "app/console/console_state.h"
+#include "app/controls/stovak_proxy.h"
 #include "app/windows/frm_grafica.h"
+#include "app/windows/preview_header.h"
 
 namespace razudar {
 
@@ -93,9 +95,14 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     sstClassifiche_->addTab(QStringLiteral("Assoluta"));
     for (int i = 1; i <= 5; ++i) sstClassifiche_->addTab(QStringLiteral("Manche %1").arg(i));
     sstClassifiche_->addTab(QStringLiteral("Categoria"));
-    lblClassifica_ = new QLabel(fraClassifica_);
-    lblClassifica_->setObjectName(QStringLiteral("lblClassifica"));
-    lblClassifica_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+    // The header line in the list's face, as wide as the list and scrolled with it.
+    auto* header = new PreviewHeader(fraClassifica_);
+    header->setObjectName(QStringLiteral("fraIntestazioneClassifica"));
+    header->setListFont(stovak_->Font());
+    header->setInsetPx(listControl->contentsRect().left());
+    stovak_->connectHorizontalScroll(header, "scrollTo");
+    previewHeader_ = header;
+    lblClassifica_ = header->label();
     lblClassificazione_ = new QLabel(fraClassifica_);
     lblClassificazione_->setObjectName(QStringLiteral("lblClassificazione"));
     QFont bold = lblClassificazione_->font();
@@ -110,7 +117,7 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     auto* classifica = new QVBoxLayout(fraClassifica_);
     classifica->addWidget(sstClassifiche_);
     classifica->addWidget(lblClassificazione_);
-    classifica->addWidget(lblClassifica_);
+    classifica->addWidget(header);
     classifica->addWidget(listControl, 1);
     classifica->addWidget(lstClassificaCategorie_);
 

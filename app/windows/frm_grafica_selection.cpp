@@ -13,12 +13,14 @@
 #include <QTimer>
 
 #include "app/console/console_refresh.h"
+#include "app/console/preview_list.h"
 #include "app/faults/database_faults.h"
 #include "app/controls/stovak_proxy.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/label_caption.h"
+#include "app/windows/preview_header.h"
 #include "model/bas_utilita.h"
 
 namespace razudar {
@@ -56,7 +58,8 @@ void frmGrafica::sstClassifiche_Click() {
 void frmGrafica::visualizzaPreview(qint32 classifica, const QString& categoria) {
     if (!state_.race.Krono || !stovak_) return;
     LabelCaption caption(lblClassifica_);
-    state_.krono().VisualizzaPreview(*stovak_, caption, classifica, categoria);
+    writeSizedPreview(state_.krono(), *stovak_, caption, classifica, categoria);
+    previewHeader_->fit();
 }
 
 // ---- operator handlers ----

@@ -10,6 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QFontInfo>
+#include <QImage>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +27,11 @@
 #include "app/windows/frm_anteprima_grafica.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
+#include "app/controls/stovak_proxy.h"
+#include "app/windows/preview_header.h"
+#include "model/caption_label.h"
+#include "model/krono.h"
+#include "model/text_list_surface.h"
 #include "app_test_support.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/system_services.h"
@@ -47,13 +56,13 @@ struct Program : ::testing::Test {
     }
     QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     // Connects the link to the simulator with the control's own button.
-    void connectToSimulator() {
+    void connectToSimulator(int competitors = 12) {
         const quint16 port = simulator.listen();
         ASSERT_NE(port, 0);
         window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
         window->MirtTcpGet().setPortaRemota(port);
         window->MirtTcpGet().cmdConnettiDisconnetti_Click();
-        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == 12; }))
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == competitors; }))
             << simulator.received().join(QStringLiteral(" | ")).toStdString();
     }
 
@@ -407,6 +416,140 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     // The recorder leaves with this test; the window goes back to its own dispatcher.
     ASSERT_NE(window->pagine(), nullptr);
     window->setPageDispatcher(*window->pagine());
+}
+
+// Counts the rows a preview writes and where the last one goes.
+struct PreviewRowCount : TextListSurface {
+    void Pulisci() override { rows = 0; }
+    void InizializzaAltezze() override {}
+    void Scrivi(const QString&, const ScriviArgs& args) override {
+        ++rows;
+        lastRow = *args.p;
+    }
+    void setCurrentX(qint32) override {}
+    void setCurrentY(qint32) override {}
+    void Linea(float, float, float, float, qint16, qint32) override {}
+    void setVisible(bool) override {}
+    int rows = 0;
+    double lastRow = 0;
+};
+
+// Pixels darker than mid-grey in a part of an image.
+int darkPixels(const QImage& image, const QRect& area) {
+    int found = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) found += qGray(image.pixel(x, y)) < 128;
+    return found;
+}
+
+// A 120-competitor two-run race: the list is sized to every row it writes and scrolls to the
+// last of them; scrolled sideways it shows the gap columns, and the header, in the list's face,
+// moves with it with every heading over its column.
+TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
+    ASSERT_TRUE(start());
+    window->resize(1180, 720);
+    simulator.setRace(encoder::demoRace({.competitors = 120, .runs = 2, .intermediates = 2, .categories = 3}));
+    connectToSimulator(120);
+    QCoreApplication::processEvents();
+    controls::StovakProxy& lst = *window->lstClassifica();
+    QWidget* control = lst.widget();
+    ASSERT_EQ(window->console().view().currentTab, 0);
+
+    // The rows the overall preview writes: row n at 1 + 0.8 (n - 1).
+    PreviewRowCount counted;
+    struct : CaptionLabel {
+        void setAlignment(int) override {}
+        void setCaption(const QString&) override {}
+    } none;
+    state.krono().VisualizzaPreview(counted, none, 0, QStringLiteral("XXXXX"));
+    ASSERT_GT(counted.rows, 100);
+    EXPECT_NEAR(counted.lastRow, 1 + 0.8 * (counted.rows - 1), 1e-6);
+    const QString rows = QString::number(int(std::floor(counted.lastRow)) + 1);
+    EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe() == rows; }))
+        << lst.NumeroRighe().toStdString();
+    const QString header = window->lblClassifica()->text();
+    EXPECT_TRUE(header.endsWith(QStringLiteral("Distacco                   Dist. Prec."))) << header.toStdString();
+
+    QWidget* view = control->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget* fraClassifica = window->findChild<QWidget*>(QStringLiteral("fraClassifica"));
+    ASSERT_NE(view, nullptr);
+    const auto shoot = [&](const char* name) {
+        const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) window->grab().save(folder + QStringLiteral("/preview_list_%1.png").arg(QLatin1String(name)));
+    };
+    int most = 0;
+    // The sideways range follows the list once the writes in hand are done.
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] {
+        QMetaObject::invokeMethod(control, "horizontalMaximum", Q_RETURN_ARG(int, most));
+        return most > 0;
+    }));
+    shoot("top_left");
+
+    // Scrolled to the end: the last row lies just above the view's bottom, nothing under it.
+    lst.setValue(100000);
+    const int rowTwips = int(std::lround(lst.TextHeight(QStringLiteral("bdfghjklpqtyABC?/|}^$_"))));
+    const int value = lst.Value();
+    ASSERT_GT(value, 0);
+    const int lastTopPx = int(((counted.lastRow - 1) - value) * rowTwips / 15.0);
+    QImage picture = view->grab().toImage();
+    ASSERT_LT(lastTopPx + rowTwips / 15, picture.height());
+    EXPECT_GT(darkPixels(picture, QRect(0, lastTopPx, picture.width(), rowTwips / 15)), 50);
+    EXPECT_EQ(darkPixels(picture, QRect(0, lastTopPx + rowTwips / 15 + 2, picture.width(),
+                                        picture.height() - lastTopPx - rowTwips / 15 - 2)), 0);
+    shoot("bottom_left");
+
+    // Sideways: the rows run beyond the list's width; at the right end their last column (the gap
+    // to the row above) shows at the view's right edge, and the header moved as far.
+    QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 100000));
+    int offset = 0;
+    QMetaObject::invokeMethod(control, "horizontalOffset", Q_RETURN_ARG(int, offset));
+    ASSERT_EQ(offset, most);
+    picture = view->grab().toImage();
+    EXPECT_GT(darkPixels(picture, QRect(picture.width() - 40, 0, 40, picture.height())), 200);
+    const int inset = control->contentsRect().left();
+    EXPECT_EQ(window->lblClassifica()->x(), inset - most);
+    shoot("bottom_right");
+    lst.setValue(0);
+    shoot("top_right");
+
+    // The header in the list's face: each heading ends over the end of its 12-letter column,
+    // within two letters (the first run's time ends at letter 36, the total at 62, the gap to
+    // the row above at 88).
+    const QFont face = lst.Font();
+    const SpacedHeaderLabel* label = window->previewHeader()->label();
+    EXPECT_EQ(QFontInfo(label->font()).family(), QFontInfo(face).family());
+    EXPECT_EQ(label->font().pointSizeF(), face.pointSizeF());
+    const double letter = lst.TextWidth(QStringLiteral("0")) / 15.0;
+    const auto headingEnd = [&](const QString& heading) { return label->xOf(header.indexOf(heading) + heading.size()); };
+    EXPECT_NEAR(headingEnd(QStringLiteral("Manche 1")), 36 * letter, 2 * letter);
+    EXPECT_NEAR(headingEnd(QStringLiteral("Manche 2")), 49 * letter, 2 * letter);
+    EXPECT_NEAR(headingEnd(QStringLiteral("Tempo")), 62 * letter, 2 * letter);
+    EXPECT_NEAR(headingEnd(QStringLiteral("Distacco")), 75 * letter, 2 * letter);
+    EXPECT_NEAR(headingEnd(QStringLiteral("Dist. Prec.")), 88 * letter, 2 * letter);
+    // On screen, scrolled to the right end: the header's last ink stands over the rows' last ink.
+    QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 100000));
+    const QImage shown = fraClassifica->grab().toImage();
+    const QRect listArea(control->mapTo(fraClassifica, QPoint(0, 0)), control->size());
+    const QRect headerArea(window->previewHeader()->mapTo(fraClassifica, QPoint(0, 0)), window->previewHeader()->size());
+    const auto lastInk = [&shown](const QRect& area) {
+        for (int x = area.right() - 20; x >= area.left(); --x)
+            if (darkPixels(shown, QRect(x, area.top() + 2, 1, std::min(area.height() - 4, 120))) > 0) return x;
+        return -1;
+    };
+    EXPECT_NEAR(lastInk(headerArea), lastInk(listArea), letter);
+    EXPECT_GT(lastInk(listArea), listArea.right() - 20 - 2 * letter);
+
+    // Back to the left: the header follows.
+    QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 0));
+    EXPECT_EQ(window->lblClassifica()->x(), inset);
+
+    // A race of 12 instead: the list gives its rows back (down to the rows the control shows).
+    lst.setValue(100000);
+    state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3});
+    window->AggiornaClassificheInterfaccia();
+    EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe().toInt() < int(counted.lastRow); }));
+    EXPECT_EQ(lst.NumeroRighe().toInt(), int(view->height() * 15 / rowTwips));
+    EXPECT_EQ(lst.Value(), 0);
 }
 
 // What the graphics control of the preview window holds for a text or clock property.

@@ -5,6 +5,9 @@
 #include <QDateTime>
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
+
 #include "list/stovak.h"
 
 #include "model/krono.h"
@@ -207,6 +210,52 @@ TEST_F(MonitorRace, PagesOnARealControl) {
     EXPECT_GT(count(QRect(400, 1, 200, 30), qRgb(255, 255, 0)), 20);
     EXPECT_GT(count(QRect(1, 50, 40, 120), qRgb(0, 255, 0)), 20);
     EXPECT_EQ(count(QRect(400, 1, 200, 30), qRgb(0, 255, 0)), 0);
+}
+
+// Rows taller than the font: the on-course block's smaller gap and position texts sit a tenth
+// of a row down, not wholly under the blanks that open each refresh, while the running time
+// changes every second. However long the race runs, the list keeps what a few minutes left.
+TEST_F(MonitorRace, RefreshesOnRowsTallerThanTheFontKeepTheListBounded) {
+    clock.setNow(QDateTime(QDate(2026, 1, 9), QTime(10, 1, 5)));
+    list::Stovak control;
+    control.resize(640, 401);
+    control.show();
+    ASSERT_TRUE(control.setNumeroRighe(QStringLiteral("20")));
+    ASSERT_TRUE(control.setInterlinea(QStringLiteral("1")));
+    control.resize(640, 401);
+    control.setFont_(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+    control.InizializzaAltezze();
+    const double rowPx = control.surface().sizePx().height() / 19;
+    ASSERT_GT(rowPx, control.surface().textHeight(QStringLiteral("X")) / control.surface().unitsPerPxY());
+    testing::StovakByName surface(&control);
+    FakeMonitorHost host(&surface);
+    k.setPosizioneVisualizzata(4);
+    const auto refresh = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            clock.advanceMs(1000);
+            k.AggiornaMonitor(host, 2);
+        }
+    };
+    refresh(1);
+    const auto first = control.surface().drawing().itemCount();
+    refresh(299);
+    qsizetype most = 0;
+    for (int step = 0; step < 47; ++step) {
+        refresh(100);
+        most = std::max(most, control.surface().drawing().itemCount());
+    }
+    // 5,000 refreshes: at most a band's worth of drawings more than one page in each band the
+    // block touches, and a picture per band at most.
+    RecordProperty("items_after_first_refresh", int(first));
+    RecordProperty("most_items_over_5000_refreshes", int(most));
+    const int bands = int(std::ceil(control.surface().sizePx().height() / 64));
+    EXPECT_LE(most, first + qsizetype(list::SurfaceDrawing::kDefaultBandLimit) * bands);
+    EXPECT_LE(most, 3 * first) << first;
+    EXPECT_LE(control.surface().drawing().pictureBytes(), qsizetype(640) * 64 * 4 * bands);
+    // The clock still shows the last second written: 10:00:00 to 11:24:25.
+    bool found = false;
+    for (const auto& text : control.surface().drawing().texts()) found |= text.text == QStringLiteral(" 1:24'25.00");
+    EXPECT_TRUE(found);
 }
 
 TEST(MonitorHeats, HeatPageWithWinnerGapAndRule) {
