@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
@@ -24,6 +26,8 @@
 namespace razudar {
 
 namespace {
+
+constexpr int kLinkPanelWidthPx = 180;
 
 QAction* item(QMenu* menu, const QString& caption, const char* name, bool checkable = false) {
     QAction* a = menu->addAction(caption);
@@ -116,7 +120,10 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
 
     linkControl->setParent(central);
     linkControl->setObjectName(QStringLiteral("MirtTcpGet"));
-    linkControl->setFixedSize(linkControl->sizeHint());
+    // Wider than the control's design width so that received texts and notices read in a few
+    // lines; as tall as the column, the log taking what is left.
+    linkControl->setFixedWidth(kLinkPanelWidthPx);
+    linkControl->setMinimumHeight(linkControl->sizeHint().height());
 
     // Right: categories, competitors, bib box, page buttons.
     tdbCategorie_ = new QTableWidget(0, 2, central);
@@ -128,7 +135,9 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     tdbCategorie_->setSelectionMode(QAbstractItemView::SingleSelection);
     tdbCategorie_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tdbCategorie_->setColumnWidth(0, 60);
-    tdbCategorie_->setMaximumHeight(120);
+    tdbCategorie_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows as tall as the text needs: the grid shows every category without a scroll bar.
+    tdbCategorie_->verticalHeader()->setDefaultSectionSize(tdbCategorie_->fontMetrics().height() + 6);
 
     auto* selezione = new QHBoxLayout;
     auto* lblSelezione = new QLabel(QStringLiteral("Pettorale"), central);
@@ -156,14 +165,24 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     right->addLayout(selezione);
     right->addWidget(buildPageButtons());
     right->addStretch();
+    // The right column scrolls when a long category list makes it taller than the window: the
+    // window keeps the size the operator gave it instead of growing by itself.
+    auto* rightScroll = new QScrollArea(central);
+    rightScroll->setObjectName(QStringLiteral("scrPannelloDestro"));
+    rightScroll->setFrameShape(QFrame::NoFrame);
+    rightScroll->setWidgetResizable(true);
+    rightScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rightScroll->setWidget(rightPanel);
+    const int scrollBarPx = rightScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    rightScroll->setMinimumWidth(rightPanel->minimumSizeHint().width() + scrollBarPx);
+    rightScroll->setMaximumWidth(rightPanel->maximumWidth() + scrollBarPx);
 
     auto* leftColumn = new QVBoxLayout;
-    leftColumn->addWidget(linkControl, 0, Qt::AlignLeft | Qt::AlignTop);
-    leftColumn->addStretch();
+    leftColumn->addWidget(linkControl, 1);
     auto* layout = new QHBoxLayout(central);
     layout->addLayout(leftColumn);
     layout->addWidget(fraClassifica_, 3);
-    layout->addWidget(rightPanel, 2);
+    layout->addWidget(rightScroll, 2);
 
     statusDatabase_ = new QLabel(this);
     statusDatabase_->setObjectName(QStringLiteral("Database"));
@@ -188,7 +207,7 @@ QWidget* frmGrafica::buildCompetitorButtons() {
         side->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0C0FF; }"));
         auto* button = new QPushButton(frame);
         button->setObjectName(QStringLiteral("cmdConcorrente%1").arg(i));
-        button->setMinimumSize(64, 34);
+        button->setMinimumSize(56, 34);
         // Hidden buttons keep their place: the three rows of five stay where the operator expects them.
         for (QPushButton* b : {button, side}) {
             QSizePolicy policy = b->sizePolicy();

@@ -71,7 +71,7 @@ void frmGrafica::disconnetti() { tcp_->Disconnetti(); }
 bool frmGrafica::scegliSessione() {
     tables::FrmSelezioneSessione& window = selezioneSessione();
     if (sessionDialogRunner) {
-        if (!window.isLoaded()) window.Load();
+        window.caricaPerGaraAttiva();
         return sessionDialogRunner(window);
     }
     return window.mostraModale();
