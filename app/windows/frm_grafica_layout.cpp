@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +29,35 @@ namespace razudar {
 namespace {
 
 constexpr int kLinkPanelWidthPx = 180;
+
+// A column that scrolls up and down only: never narrower than its contents with room for the
+// scroll bar, so that a scroll bar never covers a button.
+class VerticalScrollArea : public QScrollArea {
+public:
+    VerticalScrollArea(QWidget* contents, QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(contents);
+        setMaximumWidth(contents->maximumWidth() + scrollBarWidth());
+    }
+    QSize minimumSizeHint() const override {
+        return QSize(widget()->minimumSizeHint().width() + scrollBarWidth(), QScrollArea::minimumSizeHint().height());
+    }
+    QSize sizeHint() const override {
+        return QSize(widget()->sizeHint().width() + scrollBarWidth(), QScrollArea::sizeHint().height());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The contents changed their size needs (a new font, a longer list): so does the column.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    int scrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
+};
 
 QAction* item(QMenu* menu, const QString& caption, const char* name, bool checkable = false) {
     QAction* a = menu->addAction(caption);
@@ -137,7 +167,7 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     tdbCategorie_->setColumnWidth(0, 60);
     tdbCategorie_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Rows as tall as the text needs: the grid shows every category without a scroll bar.
-    tdbCategorie_->verticalHeader()->setDefaultSectionSize(tdbCategorie_->fontMetrics().height() + 6);
+    tdbCategorie_->verticalHeader()->setDefaultSectionSize(tdbCategorie_->fontMetrics().height() + 4);
 
     auto* selezione = new QHBoxLayout;
     auto* lblSelezione = new QLabel(QStringLiteral("Pettorale"), central);
@@ -167,15 +197,8 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     right->addStretch();
     // The right column scrolls when a long category list makes it taller than the window: the
     // window keeps the size the operator gave it instead of growing by itself.
-    auto* rightScroll = new QScrollArea(central);
+    auto* rightScroll = new VerticalScrollArea(rightPanel, central);
     rightScroll->setObjectName(QStringLiteral("scrPannelloDestro"));
-    rightScroll->setFrameShape(QFrame::NoFrame);
-    rightScroll->setWidgetResizable(true);
-    rightScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rightScroll->setWidget(rightPanel);
-    const int scrollBarPx = rightScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    rightScroll->setMinimumWidth(rightPanel->minimumSizeHint().width() + scrollBarPx);
-    rightScroll->setMaximumWidth(rightPanel->maximumWidth() + scrollBarPx);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(linkControl, 1);
@@ -242,7 +265,7 @@ QWidget* frmGrafica::buildPageButtons() {
         auto* b = new QPushButton(QString::fromUtf16(spec.caption), panel);
         b->setObjectName(QStringLiteral("cmdPagina%1").arg(spec.code));
         b->setProperty("tag", QString::fromLatin1(spec.tag));
-        b->setMinimumHeight(30);
+        b->setMinimumHeight(28);
         cmdPagina_->addButton(b, spec.code);
         switch (spec.frame) {
         case PageButtonFrame::Main:

@@ -419,6 +419,8 @@ TEST_F(Program, ScreenshotsOfTheGridTheLinkPanelAndTheQuitQuestion) {
     if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
     ASSERT_TRUE(start());
     window->resize(1180, 720);
+    QCoreApplication::processEvents();
+    window->grab().save(folder + QStringLiteral("/main_before_the_race.png"));
     simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 4}));
     connectToSimulator();
     for (const char* n : {"1003", "1006", "1009"})
