@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -410,6 +411,15 @@ TEST_F(Program, TheMainWindowKeepsItsSizeThroughASession) {
     window->txtSelezione()->setText(QStringLiteral("3"));
     QCoreApplication::processEvents();
     EXPECT_EQ(window->size(), given);
+    // Twelve categories do not fit beside the buttons: the right column scrolls instead.
+    state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 12});
+    window->AggiornaClassificheInterfaccia();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), given);
+    auto* column = window->findChild<QScrollArea*>(QStringLiteral("scrPannelloDestro"));
+    ASSERT_NE(column, nullptr);
+    EXPECT_GT(column->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->findChild<QTableWidget*>(QStringLiteral("tdbCategorie"))->verticalScrollBar()->maximum(), 0);
 }
 
 // Pictures of the category grid with four categories, the link panel after a long received
