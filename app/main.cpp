@@ -1,5 +1,9 @@
 // The program Razudar: builds the program state, the services and the main window, runs the
 // start-up and the event loop.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -31,6 +35,13 @@ int main(int argc, char** argv) {
     }
     razudar::ProgramApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Razudar"));
+    // Qt's own dialogs and menus (file dialogs, the edit menu of text boxes) in Italian, as the
+    // rest of the program; without the translation files they stay in English.
+    QTranslator qtItalian;
+    if (qtItalian.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtItalian);
+    }
 
     razudar::SystemClock clock;
     razudar::SystemWaiter waiter;

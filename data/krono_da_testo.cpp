@@ -1,5 +1,6 @@
 #include "data/krono_da_testo.h"
 
+#include <optional>
 #include <span>
 
 #include "data/krono_text_layout.h"
@@ -86,7 +87,7 @@ void addCompetitorCategories(const CollectionValues& items, clsKrono& k) {
     }
 }
 
-void addResults(const CollectionValues& items, const RaceTextLayout& layout, clsKrono& k) {
+void addResults(const CollectionValues& items, const RaceTextLayout& layout, clsKrono& k, QStringList& notices) {
     const int intermediates = layout.intermediates;
     const int blockSize = intermediates + kResultFixedValues;
     for (std::size_t i = 0; i < items.itemCount(); ++i) {
@@ -99,7 +100,12 @@ void addResults(const CollectionValues& items, const RaceTextLayout& layout, cls
             result->setOrarioPartenza(longValue(v[b + 1]));
             result->setOrarioArrivo(longValue(v[b + 2]));
             result->setTempo(longValue(v[b + 3]));
-            result->setStatoConcorrente(integerValue(v[b + 4]));
+            if (const std::optional<qint32> stato = CodiceStatoDaTesto(v[b + 4])) {
+                result->setStatoConcorrente(*stato);
+            } else {
+                notices << QStringLiteral("Stato \"%1\" del concorrente %2, manche %3: non è un numero intero da 0 a 99, ignorato")
+                               .arg(v[b + 4].toString(), QString::number(competitor->Concorrente()), QString::number(m));
+            }
             for (int j = 1; j <= intermediates; ++j) {
                 const qint32 time = longValue(v[b + 4 + j]);
                 if (time > 0) result->OrarioIntermedioAdd(time);
@@ -134,18 +140,19 @@ void setAbbreviations(const std::vector<QStringView>& v, clsKrono& k) {
 KronoDaTestoResult KronoDaTesto(const QString& payload, MonitorSettingsReloader& monitorSettings) {
     RaceTextLayout layout;
     QString reason;
-    if (!readRaceText(payload, layout, &reason)) return {nullptr, reason};
+    if (!readRaceText(payload, layout, &reason)) return {nullptr, reason, {}};
 
     auto krono = std::make_shared<clsKrono>(monitorSettings);
     setSession(layout.session, layout, *krono);
     addCategories(layout.categories, *krono);
     addCompetitors(layout.competitors, *krono);
     addCompetitorCategories(layout.competitorCategories, *krono);
-    addResults(layout.results, layout, *krono);
+    QStringList notices;
+    addResults(layout.results, layout, *krono, notices);
     addStartList(layout.startList, *krono);
     addHeats(layout.heats, *krono);
     setAbbreviations(layout.abbreviations, *krono);
-    return {std::move(krono), QString()};
+    return {std::move(krono), QString(), notices};
 }
 
 }  // namespace razudar

@@ -3,6 +3,7 @@
 // message "AGGIORNACLASSE"): a complete new race state, or none at all when the payload cannot
 // be read whole, so the caller keeps the race state it has.
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -16,6 +17,9 @@ struct KronoDaTestoResult {
     std::shared_ptr<clsKrono> krono;
     // Why the payload is unreadable (for the log); empty when a race state was built.
     QString error;
+    // Values of a readable payload that were left out (for the log): a competitor state that is
+    // not a whole number from 0 to 99 keeps the result's state as it was (0).
+    QStringList notices;
     explicit operator bool() const { return krono != nullptr; }
 };
 

@@ -135,6 +135,11 @@ QString DescrizioneSessioneTurno(const db::Database& database, qint16 Gara, cons
     return v ? stored::text(*v) : QString();
 }
 
+bool GaraNelDatabase(const db::Database& database, qint16 Gara) {
+    return firstValue(database, QStringLiteral("SELECT ga_Gara FROM Gare WHERE ga_Gara = ?"), {int(Gara)})
+        .has_value();
+}
+
 bool GaraParallelo(const db::Database& database, qint16 Gara) {
     const auto v = firstValue(
         database, QStringLiteral("SELECT ga_Parallelo FROM Gare WHERE ga_Gara = ?"), {int(Gara)});

@@ -39,6 +39,8 @@ QString CodiceTipoTurno(const db::Database& database, qint32 id);
 // The turn type's description of a session (QTipiTurniMancheGara); "" without a row.
 QString DescrizioneSessioneTurno(const db::Database& database, qint16 Gara, const QString& TipoTurno,
                                  qint16 Manche);
+// True when the table Gare holds the race.
+bool GaraNelDatabase(const db::Database& database, qint16 Gara);
 // ga_Parallelo of the race; false without a row.
 bool GaraParallelo(const db::Database& database, qint16 Gara);
 // se_Descrizione and se_StatoSessione of a session; "" and 0 without a row.

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QSize>
 #include <QString>
 
 class QCheckBox;
@@ -22,6 +23,8 @@ enum class PanelState { NonAttiva, Attesa, Attiva };
 struct LinkPanel {
     explicit LinkPanel(QWidget* owner);
 
+    // Lays the panel out over a control of `size`: at the design size or wider, never narrower.
+    void fitTo(const QSize& size);
     void showState(PanelState state);
     void showRole(bool client);
     static QColor colourOf(PanelState state);

@@ -104,6 +104,11 @@ void MirtTCP::setServices(const Services& services) {
 
 QSize MirtTCP::sizeHint() const { return QSize(1860 / 15, 5490 / 15); }
 
+void MirtTCP::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    panel_.fitTo(size());
+}
+
 // ---- properties ----------------------------------------------------------------------------
 
 QString MirtTCP::ClientRemoto() const { return panel_.lblServerRemoto->text(); }

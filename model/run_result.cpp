@@ -4,6 +4,21 @@
 
 namespace razudar {
 
+std::optional<qint32> CodiceStatoDaTesto(QStringView text)
+{
+    constexpr qint32 kLargestStateCode = 99;
+    const QStringView digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 9)  // nine digits cannot overflow
+        return std::nullopt;
+    qint32 value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value <= kLargestStateCode ? std::optional<qint32>(value) : std::nullopt;
+}
+
 bool clsRisultati::setOrdinePartenza(qint32 value)
 {
     const auto narrowed = basic::toInteger(value);

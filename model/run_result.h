@@ -3,9 +3,17 @@
 // position, the misses of each shooting series and the intermediate times of day. Times are
 // packed hhmmssttt values.
 #include <QList>
+#include <QStringView>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace razudar {
+
+// A competitor state code as the timekeeping application sends it: a whole number from 0 to 99
+// written in decimal digits (blanks around it allowed). Anything else ("3O", "", "-20", "7.5",
+// "100") is no state code and gives nothing, so the caller keeps the state it has.
+std::optional<qint32> CodiceStatoDaTesto(QStringView text);
 
 class clsRisultati {
 public:

@@ -24,6 +24,12 @@ ConsoleState initialConsoleState() {
     return s;
 }
 
+int categoryGridRow(const ConsoleState& console, const QString& code) {
+    for (int row = 0; row < console.categoryGrid.size(); ++row)
+        if (console.categoryGrid[row].first == code) return row;
+    return -1;
+}
+
 ConsoleRefresh::ConsoleRefresh(ProgramState& state, ConsoleHost& host,
                                std::function<QString(qint32)> codiceTipoTurno)
     : state_(state), host_(host), codiceTipoTurno_(std::move(codiceTipoTurno)), view_(initialConsoleState()) {}
@@ -66,6 +72,13 @@ void ConsoleRefresh::AggiornaSchedeClassifiche() {
         if (!c) continue;
         view_.categoryLines << c->Descrizione() + QStringLiteral(" (") + c->Categoria() + QStringLiteral(")");
         view_.categoryGrid.append({c->Categoria(), c->Descrizione()});
+    }
+    // A race state with another category list may lack the category chosen: its competitors
+    // would all lose their buttons. All competitors are chosen instead, and the operator is told.
+    if (categoryGridRow(view_, state_.CategoriaSelezionata) < 0) {
+        view_.categoryNotice = QStringLiteral("La categoria %1 non è nella gara: selezionati tutti i concorrenti.")
+                                   .arg(state_.CategoriaSelezionata);
+        state_.CategoriaSelezionata = QString::fromUtf16(kTuttiLeCategorie);
     }
     host_.consoleChanged();
 }

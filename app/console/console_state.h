@@ -38,6 +38,9 @@ struct ConsoleState {
     int currentTab = 0;
     QStringList categoryLines;                       // lstClassificaCategorie
     QList<std::pair<QString, QString>> categoryGrid;  // tdbCategorie: code, description
+    // Set when a new race state no longer has the category chosen in the grid and all
+    // competitors are chosen instead; the window shows it once in the status bar.
+    QString categoryNotice;
     std::array<CompetitorButtonView, kCompetitorButtons> buttons{};
     bool tempoCorrereVisible = true;  // fraTempoCorrere
     bool paralleloVisible = false;    // fraParallelo
@@ -80,6 +83,9 @@ inline constexpr PageButtonSpec kPageButtons[] = {
     {10, u"C&lassifica", PageButtonFrame::TempoCorrere, ""},
     {25, u"&Parallelo", PageButtonFrame::Parallelo, ""},
 };
+
+// The row of `code` in the category grid; -1 when the grid does not hold it.
+int categoryGridRow(const ConsoleState& console, const QString& code);
 
 // The state of a console before the first race state: every page button enabled with its
 // design caption, the running-clock frame shown.

@@ -1,6 +1,7 @@
 #include "app/link/link_dispatcher.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
@@ -10,6 +11,7 @@
 #include "data/krono_da_testo.h"
 #include "model/bas_utilita.h"
 #include "model/race_times.h"
+#include "model/run_result.h"
 #include "platform/db/db_error.h"
 
 namespace razudar {
@@ -27,14 +29,6 @@ constexpr qint16 kCodiceStartParallelo = 26;
 
 constexpr qint32 kStatoArrivato = 0;
 constexpr qint32 kStatoInPista = 20;
-// Every state code of the race: 0 arrived, 1 and 10 open, 20 on course, 30 did not finish,
-// 40 did not start, 50 outside maximum time, 60 disqualified.
-bool statoConosciuto(qint32 stato) {
-    switch (stato) {
-    case 0: case 1: case 10: case 20: case 30: case 40: case 50: case 60: return true;
-    default: return false;
-    }
-}
 
 qint16 integerField(const QStringList& fields, int index) { return ValoreIntero(fields.at(index), 0); }
 qint32 longField(const QStringList& fields, int index) { return ValoreLungo(fields.at(index), 0); }
@@ -57,6 +51,8 @@ LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, Li
     : QObject(parent), state_(state), services_(services), link_(link), pages_(pages), host_(host),
       monitorSettings_(monitorSettings) {
     timTempoManche_.setInterval(kRunTimeDelayMs);
+    // A coarse timer may fire up to 5% early (4.75 s); the page must wait its whole 5 seconds.
+    timTempoManche_.setTimerType(Qt::PreciseTimer);
     timTempoManche_.setSingleShot(false);  // stopped by its own tick, as the delay requires
     connect(&timTempoManche_, &QTimer::timeout, this, &LinkDispatcher::timTempoManche_Timer);
 }
@@ -121,6 +117,7 @@ void LinkDispatcher::aggiornaClasse(const QString& payload) {
         state_.log.line(QStringLiteral("Stato della gara ricevuto illeggibile, ignorato: ") + decoded.error);
         return;
     }
+    for (const QString& notice : decoded.notices) state_.log.line(notice);
     state_.race.Krono = std::move(decoded.krono);
     host_.AggiornaClassificheInterfaccia();
 }
@@ -220,14 +217,17 @@ void LinkDispatcher::orarioIntermedio(const QStringList& fields) {
 }
 
 void LinkDispatcher::statoConcorrente(const QStringList& fields) {
-    const qint16 n = integerField(fields, 0);
-    const qint32 stato = longField(fields, 1);
-    if (!statoConosciuto(stato)) {
-        state_.log.line(QStringLiteral("Stato %1 sconosciuto, ignorato").arg(fields.at(1).trimmed()));
+    // Any whole number from 0 to 99 is stored as it is, as a race state stores it; a field that
+    // is not one would read as 0 (arrived), so the message is left out instead.
+    const std::optional<qint32> stato = CodiceStatoDaTesto(fields.at(1));
+    if (!stato) {
+        state_.log.line(QStringLiteral("STATOCONCORRENTE: stato \"%1\" non è un numero intero da 0 a 99, ignorato")
+                            .arg(fields.at(1)));
         return;
     }
+    const qint16 n = integerField(fields, 0);
     clsKrono& k = state_.krono();
-    if (const auto result = currentRunResult(k, n)) result->setStatoConcorrente(stato);
+    if (const auto result = currentRunResult(k, n)) result->setStatoConcorrente(*stato);
     host_.AggiornaClassificheInterfaccia();
 }
 

@@ -266,18 +266,7 @@ void frmGrafica::applyConsole() {
         lstClassificaCategorie_->clear();
         lstClassificaCategorie_->addItems(v.categoryLines);
     }
-    {
-        const QSignalBlocker block(tdbCategorie_);
-        tdbCategorie_->setRowCount(int(v.categoryGrid.size()));
-        for (int r = 0; r < v.categoryGrid.size(); ++r) {
-            // The code "XXXXX" of the first row shows as an empty cell.
-            const QString& code = v.categoryGrid[r].first;
-            auto* codeItem = new QTableWidgetItem(code == QStringView(kTuttiLeCategorie) ? QString() : code);
-            codeItem->setData(Qt::UserRole, code);
-            tdbCategorie_->setItem(r, 0, codeItem);
-            tdbCategorie_->setItem(r, 1, new QTableWidgetItem(v.categoryGrid[r].second));
-        }
-    }
+    showCategoryGrid(v);
     for (int i = 0; i < kCompetitorButtons; ++i) {
         const CompetitorButtonView& b = v.buttons[size_t(i)];
         QPushButton* button = cmdConcorrente_[size_t(i)];

@@ -173,6 +173,7 @@ private:
     void chkTCNominativo_Click();
     void RipristinaColoriConcorrenti();
     void applyConsole();
+    void showCategoryGrid(const ConsoleState& v);
     void visualizzaPreview(qint32 classifica, const QString& categoria);
     void problem(const QString& text);
 

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +14,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
@@ -26,6 +29,37 @@
 namespace razudar {
 
 namespace {
+
+constexpr int kLinkPanelWidthPx = 180;
+
+// A column that scrolls up and down only: never narrower than its contents with room for the
+// scroll bar, so that a scroll bar never covers a button.
+class VerticalScrollArea : public QScrollArea {
+public:
+    VerticalScrollArea(QWidget* contents, QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(contents);
+        setMaximumWidth(contents->maximumWidth() + scrollBarWidth());
+    }
+    QSize minimumSizeHint() const override {
+        return QSize(widget()->minimumSizeHint().width() + scrollBarWidth(), QScrollArea::minimumSizeHint().height());
+    }
+    QSize sizeHint() const override {
+        return QSize(widget()->sizeHint().width() + scrollBarWidth(), QScrollArea::sizeHint().height());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The contents changed their size needs (a new font, a longer list): so does the column.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    int scrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
+};
 
 QAction* item(QMenu* menu, const QString& caption, const char* name, bool checkable = false) {
     QAction* a = menu->addAction(caption);
@@ -123,7 +157,10 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
 
     linkControl->setParent(central);
     linkControl->setObjectName(QStringLiteral("MirtTcpGet"));
-    linkControl->setFixedSize(linkControl->sizeHint());
+    // Wider than the control's design width so that received texts and notices read in a few
+    // lines; as tall as the column, the log taking what is left.
+    linkControl->setFixedWidth(kLinkPanelWidthPx);
+    linkControl->setMinimumHeight(linkControl->sizeHint().height());
 
     // Right: categories, competitors, bib box, page buttons.
     tdbCategorie_ = new QTableWidget(0, 2, central);
@@ -135,7 +172,9 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     tdbCategorie_->setSelectionMode(QAbstractItemView::SingleSelection);
     tdbCategorie_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tdbCategorie_->setColumnWidth(0, 60);
-    tdbCategorie_->setMaximumHeight(120);
+    tdbCategorie_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows as tall as the text needs: the grid shows every category without a scroll bar.
+    tdbCategorie_->verticalHeader()->setDefaultSectionSize(tdbCategorie_->fontMetrics().height() + 4);
 
     auto* selezione = new QHBoxLayout;
     auto* lblSelezione = new QLabel(QStringLiteral("Pettorale"), central);
@@ -163,14 +202,17 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     right->addLayout(selezione);
     right->addWidget(buildPageButtons());
     right->addStretch();
+    // The right column scrolls when a long category list makes it taller than the window: the
+    // window keeps the size the operator gave it instead of growing by itself.
+    auto* rightScroll = new VerticalScrollArea(rightPanel, central);
+    rightScroll->setObjectName(QStringLiteral("scrPannelloDestro"));
 
     auto* leftColumn = new QVBoxLayout;
-    leftColumn->addWidget(linkControl, 0, Qt::AlignLeft | Qt::AlignTop);
-    leftColumn->addStretch();
+    leftColumn->addWidget(linkControl, 1);
     auto* layout = new QHBoxLayout(central);
     layout->addLayout(leftColumn);
     layout->addWidget(fraClassifica_, 3);
-    layout->addWidget(rightPanel, 2);
+    layout->addWidget(rightScroll, 2);
 
     statusDatabase_ = new QLabel(this);
     statusDatabase_->setObjectName(QStringLiteral("Database"));
@@ -195,7 +237,7 @@ QWidget* frmGrafica::buildCompetitorButtons() {
         side->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0C0FF; }"));
         auto* button = new QPushButton(frame);
         button->setObjectName(QStringLiteral("cmdConcorrente%1").arg(i));
-        button->setMinimumSize(64, 34);
+        button->setMinimumSize(56, 34);
         // Hidden buttons keep their place: the three rows of five stay where the operator expects them.
         for (QPushButton* b : {button, side}) {
             QSizePolicy policy = b->sizePolicy();
@@ -230,7 +272,7 @@ QWidget* frmGrafica::buildPageButtons() {
         auto* b = new QPushButton(QString::fromUtf16(spec.caption), panel);
         b->setObjectName(QStringLiteral("cmdPagina%1").arg(spec.code));
         b->setProperty("tag", QString::fromLatin1(spec.tag));
-        b->setMinimumHeight(30);
+        b->setMinimumHeight(28);
         cmdPagina_->addButton(b, spec.code);
         switch (spec.frame) {
         case PageButtonFrame::Main:

@@ -85,7 +85,7 @@ bool frmGrafica::scegliSessione() {
     bool chosen = false;
     const bool opened = faults_->guard(QStringLiteral("aprire la selezione delle sessioni"), [&] {
         if (sessionDialogRunner) {
-            if (!window.isLoaded()) window.Load();
+            window.caricaPerGaraAttiva();
             chosen = sessionDialogRunner(window);
         } else {
             chosen = window.mostraModale();

@@ -1,7 +1,10 @@
 // The operator's handlers of the main window: classification tabs and category list (the
 // preview list), category grid, competitor buttons, bib box, check boxes and page buttons.
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QEvent>
+#include <QHeaderView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +27,10 @@
 #include "model/bas_utilita.h"
 
 namespace razudar {
+
+namespace {
+constexpr int kCategoryNoticeMs = 15000;  // long enough to be read during a live race
+}  // namespace
 
 void frmGrafica::tabChanged(int) {
     // A refresh redraws the preview list once the messages waiting have been handled: a burst
@@ -107,6 +114,35 @@ void frmGrafica::tdbCategorie_RowColChange(int row) {
         tdbCategorie_->selectRow(n < 1 ? 0 : n);
     }
     console_->AggiornaPulsantiConcorrenti();
+}
+
+void frmGrafica::showCategoryGrid(const ConsoleState& v) {
+    {
+        const QSignalBlocker block(tdbCategorie_);
+        tdbCategorie_->setRowCount(int(v.categoryGrid.size()));
+        for (int r = 0; r < v.categoryGrid.size(); ++r) {
+            // The code "XXXXX" of the first row shows as an empty cell.
+            const QString& code = v.categoryGrid[r].first;
+            auto* codeItem = new QTableWidgetItem(code == QStringView(kTuttiLeCategorie) ? QString() : code);
+            codeItem->setData(Qt::UserRole, code);
+            tdbCategorie_->setItem(r, 0, codeItem);
+            tdbCategorie_->setItem(r, 1, new QTableWidgetItem(v.categoryGrid[r].second));
+        }
+        // The highlighted row is the chosen category's, wherever the new list puts it.
+        const int row = std::max(0, categoryGridRow(v, state_.CategoriaSelezionata));
+        if (row < tdbCategorie_->rowCount()) {
+            tdbCategorie_->setCurrentCell(row, 0);
+            tdbCategorie_->selectRow(row);
+        }
+    }
+    // Every row in view: the grid is as tall as its header and rows, with no scroll bar.
+    int height = 2 * tdbCategorie_->frameWidth() + tdbCategorie_->horizontalHeader()->sizeHint().height();
+    for (int r = 0; r < tdbCategorie_->rowCount(); ++r) height += tdbCategorie_->rowHeight(r);
+    tdbCategorie_->setFixedHeight(height);
+    if (!v.categoryNotice.isEmpty()) {
+        statusBar()->showMessage(v.categoryNotice, kCategoryNoticeMs);
+        console_->view().categoryNotice.clear();
+    }
 }
 
 void frmGrafica::lstClassificaCategorie_Click(int index) {

@@ -1,13 +1,13 @@
 #include "platform/services/widget_services.h"
 
 #include <QFileDialog>
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace razudar {
 
-PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon,
-                                      const QString& caption) {
-    QMessageBox box(parent_);
+void PreparaMessaggio(QMessageBox& box, const QString& text, PromptButtons buttons, PromptIcon icon,
+                      const QString& caption) {
     box.setWindowTitle(caption);
     // Texts keep the classic carriage returns as line breaks; a Qt label breaks lines on "\n".
     QString shown = text;
@@ -28,6 +28,23 @@ PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons,
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // The operator reads Italian: the buttons carry their Italian captions whatever the
+    // translations installed on the computer.
+    const struct {
+        QMessageBox::StandardButton button;
+        const char16_t* caption;
+    } captions[] = {
+        {QMessageBox::Ok, u"OK"}, {QMessageBox::Yes, u"Sì"}, {QMessageBox::No, u"No"}, {QMessageBox::Cancel, u"Annulla"},
+    };
+    for (const auto& c : captions) {
+        if (QAbstractButton* b = box.button(c.button)) b->setText(QString::fromUtf16(c.caption));
+    }
+}
+
+PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon,
+                                      const QString& caption) {
+    QMessageBox box(parent_);
+    PreparaMessaggio(box, text, buttons, icon, caption);
     switch (box.exec()) {
     case QMessageBox::Yes: return PromptAnswer::Yes;
     case QMessageBox::No: return PromptAnswer::No;

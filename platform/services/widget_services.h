@@ -2,9 +2,15 @@
 #include "platform/services/file_dialog.h"
 #include "platform/services/prompter.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace razudar {
+
+// Sets up a message box as the prompter shows it: caption, text (carriage returns as line
+// breaks), icon, and the buttons with their Italian captions ("OK", "Sì", "No", "Annulla").
+void PreparaMessaggio(QMessageBox& box, const QString& text, PromptButtons buttons, PromptIcon icon,
+                      const QString& caption);
 
 // Real message boxes and file dialogs (Qt Widgets).
 class MessageBoxPrompter : public Prompter {

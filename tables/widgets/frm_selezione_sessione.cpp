@@ -142,7 +142,18 @@ void FrmSelezioneSessione::Load() {
     events_ = std::make_unique<FieldEvents>(t);
     events_->connectField(0, text1);
     events_->connectCombo(0, DBCombo1);
-    SuggerisciSessioneCorrente(t, session_);
+    // An active race the database lacks would list no session at all: the window opens as
+    // with no active race, over the sessions of every race.
+    garaCaricata_ = session_.SessioneGara;
+    garaMancante_ = false;
+    if (session_.SessioneGara != -1) {
+        try {
+            garaMancante_ = !GaraNelDatabase(database_.current(), session_.SessioneGara);
+        } catch (const db::DbError&) {
+            // An unreadable race table: the active race stays suggested.
+        }
+    }
+    SuggerisciSessioneCorrente(t, garaMancante_ ? SessionKey{} : session_);
     t.ta_Inizio(true, QString());
     data1.setBaseQuery(QStringLiteral("select * from Gare"));
     DBCombo1->bindTo(data1, QStringLiteral("ga_Descrizione"), QStringLiteral("ga_Gara"));
@@ -240,8 +251,10 @@ void FrmSelezioneSessione::Conferma_Click() {
     const qint16 gara = static_cast<qint16>(roundHalfEven(Val(CStr(cellAt(row, kColGara)))));
     const QString tipoTurno = CStr(cellAt(row, kColTipoTurno));
     const qint16 manche = static_cast<qint16>(roundHalfEven(Val(CStr(cellAt(row, kColManche)))));
-    // Without an active race any session may be chosen; otherwise only one of the active race.
-    ImpostaSessioneAttiva(session_, *services_.settings, gara, tipoTurno, manche, session_.SessioneGara == -1);
+    // Without an active race (or with one the database lacks) any session may be chosen;
+    // otherwise only one of the active race.
+    ImpostaSessioneAttiva(session_, *services_.settings, gara, tipoTurno, manche,
+                          session_.SessioneGara == -1 || garaMancante_);
     // A confirmation the active session did not take is no confirmation.
     bConferma = session_.SessioneGara == gara && session_.SessioneTipoTurno.compare(tipoTurno, Qt::CaseInsensitive) == 0 &&
                 session_.SessioneManche == manche;
@@ -257,8 +270,22 @@ void FrmSelezioneSessione::Annulla_Click() {
     hide();
 }
 
-bool FrmSelezioneSessione::mostraModale() {
+void FrmSelezioneSessione::caricaPerGaraAttiva() {
+    if (tb_ && garaCaricata_ != session_.SessioneGara) {
+        unloadEngine();
+        text1->clear();  // the race field starts again from the suggestion, as at the first load
+    }
     if (!tb_) Load();
+    if (garaMancante_) {
+        services_.prompter->show(QStringLiteral("La gara attiva (%1) non è nel database: sono elencate le sessioni di "
+                                                "tutte le gare.")
+                                     .arg(session_.SessioneGara),
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+}
+
+bool FrmSelezioneSessione::mostraModale() {
+    caricaPerGaraAttiva();
     exec();
     return bConferma;
 }

@@ -42,7 +42,11 @@ public:
     long StatoSessione = 0;
     bool Conferma = false;
 
-    // Loads the window when it is not loaded, shows it modally and returns bConferma.
+    // Loads the window when it is not loaded, or afresh when the active race changed since its
+    // load (a session key from the link may name another race, or one this database lacks).
+    // An active race the database lacks is told, and the window lists every session.
+    void caricaPerGaraAttiva();
+    // caricaPerGaraAttiva, then shows the window modally and returns bConferma.
     bool mostraModale();
     bool MostraFormDaAcq();
     bool MostraFormDaMain();
@@ -97,6 +101,8 @@ private:
     bool painted_ = false;
     bool letturaNonRiuscita_ = false;
     bool parallelo_ = false;  // the active race is a parallel one (read at the first paint)
+    qint16 garaCaricata_ = -1;     // the active race at the last load
+    bool garaMancante_ = false;    // that race is not in the database: no race is suggested
 };
 
 }  // namespace razudar::tables

@@ -47,6 +47,53 @@ TEST_F(Console, CaptionAndCategoriesFollowTheRace) {
     EXPECT_TRUE(v.tabEnabled[6]);
 }
 
+// A race whose categories are `codes`, in that order; competitor i belongs to codes[i % n], and
+// every competitor is on course.
+std::shared_ptr<clsKrono> raceWithCategories(const QStringList& codes) {
+    auto race = encoder::demoRace({.competitors = 8, .runs = 1, .categories = 0});
+    for (const QString& code : codes) {
+        auto c = std::make_shared<clsCategoria>();
+        c->setCategoria(code);
+        c->setDescrizione(QStringLiteral("Categoria ") + code);
+        race->CategoriaAdd(std::move(c));
+    }
+    int i = 0;
+    for (qint16 n : race->ElencoConcorrenti()) {
+        race->ConcorrenteItem(n)->CategoriaAdd(codes.at(i++ % codes.size()));
+        race->ConcorrenteItem(n)->Risultati(1)->setStatoConcorrente(20);
+    }
+    return race;
+}
+
+TEST_F(Console, ANewCategoryListKeepsTheChosenCategoryOrChoosesEveryCompetitor) {
+    const struct {
+        QStringList codes;
+        int row;         // the chosen category's row after the refresh
+        QString chosen;  // CategoriaSelezionata after it
+        QString notice;
+        int buttons;
+    } steps[] = {
+        {{"U16", "U18"}, 2, "U18", "", 4},
+        {{"U14", "U16", "U18", "U20"}, 3, "U18", "", 2},  // U18 moved down a row
+        {{"U14", "U16"}, 0, "XXXXX", "La categoria U18 non è nella gara: selezionati tutti i concorrenti.", 8},
+        {{"U18", "U20"}, 0, "XXXXX", "", 8},  // all competitors stay chosen
+    };
+    state.CategoriaSelezionata = QStringLiteral("U18");
+    for (const auto& step : steps) {
+        const QString list = step.codes.join(u',');
+        use(raceWithCategories(step.codes));
+        refresh.view().categoryNotice.clear();  // the window shows a notice once, then clears it
+        refresh.AggiornaClassificheInterfaccia();
+        const ConsoleState& v = refresh.view();
+        EXPECT_EQ(v.categoryGrid.size(), step.codes.size() + 1) << list.toStdString();
+        EXPECT_EQ(categoryGridRow(v, state.CategoriaSelezionata), step.row) << list.toStdString();
+        EXPECT_EQ(state.CategoriaSelezionata, step.chosen) << list.toStdString();
+        EXPECT_EQ(v.categoryNotice, step.notice) << list.toStdString();
+        EXPECT_EQ(visibleButtons(), step.buttons) << list.toStdString();
+    }
+    EXPECT_EQ(categoryGridRow(refresh.view(), QStringLiteral("U99")), -1);
+}
+
 TEST_F(Console, ARaceWithoutCategoriesOffersNoCategoryTab) {
     use(encoder::demoRace({.competitors = 4, .runs = 1, .categories = 0}));
     refresh.AggiornaClassificheInterfaccia();

@@ -122,8 +122,10 @@ TEST_F(Dispatcher, MalformedMessagesChangeNothing) {
         {"split zero", QStringLiteral("TCORREREORARIOINTERMEDIO") + kSep + fields({"1003", "0", "101000000"})},
         {"split out of range", QStringLiteral("TCORREREORARIOINTERMEDIO") + kSep + fields({"1003", "40000", "1"})},
         {"state, one field", QStringLiteral("STATOCONCORRENTE") + kSep + QStringLiteral("1003")},
-        {"unknown state", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", "7"})},
         {"negative state", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", "-20"})},
+        {"state not a number", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", "3O"})},
+        {"empty state", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", ""})},
+        {"state above 99", QStringLiteral("STATOCONCORRENTE") + kSep + fields({"1003", "100"})},
         {"unreadable clock", QStringLiteral("AGGIORNAORARIO") + kSep + QStringLiteral("12:00")},
     };
     for (const auto& c : cases) {
@@ -166,11 +168,50 @@ TEST_F(Dispatcher, LiveMessagesUpdateOneResultOfTheCurrentRun) {
     EXPECT_EQ(host.refreshes, 3);  // a run time re-ranks only in a parallel run
     EXPECT_TRUE(dispatcher->runTimeDelayActive());
     EXPECT_EQ(dispatcher->timTempoManche().interval(), 5000);
+    // A coarse timer may fire 5% early; the page must wait its whole five seconds.
+    EXPECT_EQ(dispatcher->timTempoManche().timerType(), Qt::PreciseTimer);
 
     arrive(QStringLiteral("STATOCONCORRENTE"), fields({"1003", "60"}));
     EXPECT_EQ(result(1003)->StatoConcorrente(), 60);
     EXPECT_EQ(host.refreshes, 4);
     EXPECT_TRUE(pages.codes().empty());  // nothing selected, no running-clock page on air
+}
+
+TEST_F(Dispatcher, AStateMessageStoresWhatARaceStateWouldStore) {
+    // The same field stored by "STATOCONCORRENTE" and by a whole race state carrying it.
+    const struct {
+        const char* field;
+        std::optional<qint32> stored;  // none: the state stays as it was
+    } cases[] = {
+        {"70", 70}, {"7", 7}, {" 99 ", 99}, {"0", 0}, {"30", 30},
+        {"3O", std::nullopt}, {"", std::nullopt}, {"100", std::nullopt}, {"-20", std::nullopt}, {"7.5", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const QString field = QString::fromLatin1(c.field);
+        useRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+        result(1003)->setStatoConcorrente(20);
+        qsizetype logged = state.log.lines().size();
+        const int refreshes = host.refreshes;
+        arrive(QStringLiteral("STATOCONCORRENTE"), fields({"1003", field}));
+        EXPECT_EQ(result(1003)->StatoConcorrente(), c.stored.value_or(20)) << c.field;
+        EXPECT_EQ(host.refreshes, refreshes + (c.stored ? 1 : 0)) << c.field;
+        EXPECT_EQ(state.log.lines().mid(logged),
+                  c.stored ? QStringList()
+                           : QStringList{QStringLiteral("STATOCONCORRENTE: stato \"%1\" non è un numero intero da 0 a 99, ignorato").arg(field)})
+            << c.field;
+
+        // The race-state path.
+        auto carried = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2});
+        carried->ConcorrenteItem(1003)->Risultati(carried->MancheSfidaCorrente())->setStatoConcorrente(77);
+        QString text = encoder::raceStateText(*carried);
+        const QString marker = QStringLiteral("_BF_AT-SP_77_BF_AT-SP_");
+        ASSERT_EQ(text.count(marker), 1) << "the state field must be found once";
+        text.replace(marker, QStringLiteral("_BF_AT-SP_") + field + QStringLiteral("_BF_AT-SP_"));
+        logged = state.log.lines().size();
+        arrive(QStringLiteral("AGGIORNACLASSE"), text);
+        EXPECT_EQ(result(1003)->StatoConcorrente(), c.stored.value_or(0)) << c.field;
+        EXPECT_EQ(state.log.lines().size() - logged, c.stored ? 0 : 1) << c.field;
+    }
 }
 
 TEST_F(Dispatcher, ASplitGoesToItsOwnPositionEvenWhenEarlierOnesAreMissing) {

@@ -12,6 +12,12 @@
 #include <QToolButton>
 #include <QFontInfo>
 #include <QImage>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
 
 #include <cmath>
 
@@ -35,6 +41,7 @@
 #include "app_test_support.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/system_services.h"
+#include "platform/services/widget_services.h"
 #include "model/race_times.h"
 #include "timekeeping_simulator.h"
 
@@ -333,6 +340,124 @@ TEST_F(Program, AMissingControlMemberIsReportedNotCalled) {
     proxy.TempoACorrere(QStringLiteral("P"), QStringLiteral("O"), 0, 1000);
     EXPECT_TRUE(proxy.missingMembers().contains(QStringLiteral("TempoACorrere/4")));
     EXPECT_TRUE(problems.join('\n').contains(QStringLiteral("MirtGRA: il membro TempoACorrere con 4 argomenti non è disponibile")));
+}
+
+// The category grid of a live window: every row in view, the chosen category's row
+// highlighted after a new race state, and all competitors chosen when the category is gone.
+TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
+    ASSERT_TRUE(start());
+    auto* grid = window->findChild<QTableWidget*>(QStringLiteral("tdbCategorie"));
+    ASSERT_NE(grid, nullptr);
+    const auto highlighted = [&] {
+        const QModelIndexList rows = grid->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -rows.size() - 1;
+    };
+    const auto install = [&](std::shared_ptr<clsKrono> race) {
+        for (qint16 n : race->ElencoConcorrenti())
+            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
+        state.race.Krono = std::move(race);
+        window->AggiornaClassificheInterfaccia();
+        QCoreApplication::processEvents();
+    };
+    const auto visibleButtons = [&] {
+        int n = 0;
+        for (int i = 0; i < 15; ++i) {
+            auto* b = window->findChild<QPushButton*>(QStringLiteral("cmdConcorrente%1").arg(i));
+            n += b && b->isVisible() ? 1 : 0;
+        }
+        return n;
+    };
+
+    install(encoder::demoRace({.competitors = 12, .runs = 1, .categories = 4}));
+    ASSERT_EQ(grid->rowCount(), 5);
+    const int lastRowBottom = grid->rowViewportPosition(4) + grid->rowHeight(4);
+    EXPECT_LE(lastRowBottom, grid->viewport()->height()) << "the last category must be in view";
+    EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(highlighted(), 0);
+
+    grid->setCurrentCell(3, 1);  // the operator chooses U20
+    EXPECT_EQ(state.CategoriaSelezionata, QStringLiteral("U20"));
+    EXPECT_EQ(highlighted(), 3);
+
+    // A race state whose list puts U20 first: its row is highlighted, and it stays chosen.
+    auto moved = encoder::demoRace({.competitors = 12, .runs = 1, .categories = 0});
+    for (const char* code : {"U20", "U16"}) {
+        auto c = std::make_shared<clsCategoria>();
+        c->setCategoria(QString::fromLatin1(code));
+        c->setDescrizione(QStringLiteral("Categoria ") + QString::fromLatin1(code));
+        moved->CategoriaAdd(std::move(c));
+    }
+    moved->ConcorrenteItem(1001)->CategoriaAdd(QStringLiteral("U20"));
+    install(moved);
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("U20"));
+    EXPECT_EQ(highlighted(), 1);
+    EXPECT_EQ(state.CategoriaSelezionata, QStringLiteral("U20"));
+    EXPECT_EQ(visibleButtons(), 1);
+    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+
+    // A race state without U20: every competitor is chosen, and the status bar says so.
+    install(encoder::demoRace({.competitors = 12, .runs = 1, .categories = 2}));
+    EXPECT_EQ(state.CategoriaSelezionata, QStringLiteral("XXXXX"));
+    EXPECT_EQ(highlighted(), 0);
+    EXPECT_EQ(visibleButtons(), 12);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("La categoria U20 non è nella gara: selezionati tutti i concorrenti."));
+}
+
+// The main window keeps the size it was given through a session: connection, race state,
+// categories, starts, a long name in the bib box, a notice in the status bar.
+TEST_F(Program, TheMainWindowKeepsItsSizeThroughASession) {
+    ASSERT_TRUE(start());
+    window->resize(1180, 720);
+    QCoreApplication::processEvents();
+    const QSize given = window->size();
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 4}));
+    connectToSimulator();
+    for (const char* n : {"1003", "1006", "1009"})
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::fromLatin1(n), QStringLiteral("101500000")});
+    sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->StatoConcorrente() == 20; });
+    window->txtSelezione()->setText(QStringLiteral("3"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), given);
+    // Twelve categories do not fit beside the buttons: the right column scrolls instead.
+    state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 12});
+    window->AggiornaClassificheInterfaccia();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), given);
+    auto* column = window->findChild<QScrollArea*>(QStringLiteral("scrPannelloDestro"));
+    ASSERT_NE(column, nullptr);
+    EXPECT_GT(column->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->findChild<QTableWidget*>(QStringLiteral("tdbCategorie"))->verticalScrollBar()->maximum(), 0);
+}
+
+// Pictures of the category grid with four categories, the link panel after a long received
+// text and a framing notice, and the quit question, into RAZUDAR_SCREENSHOT_DIR.
+TEST_F(Program, ScreenshotsOfTheGridTheLinkPanelAndTheQuitQuestion) {
+    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(start());
+    window->resize(1180, 720);
+    QCoreApplication::processEvents();
+    window->grab().save(folder + QStringLiteral("/main_before_the_race.png"));
+    simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 4}));
+    connectToSimulator();
+    for (const char* n : {"1003", "1006", "1009"})
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::fromLatin1(n), QStringLiteral("101500000")});
+    // Bytes without a frame header: the control drops them with a notice in its log.
+    simulator.sendRaw(QByteArrayLiteral("<GARBAGE: bytes received without a frame header, dropped by the link control>"));
+    sim::TimekeepingSimulator::waitUntil([&] { return window->findChild<QListWidget*>(QStringLiteral("lstLog"))->count() > 0; });
+    simulator.sendFields(QStringLiteral("TCORREREORARIOINTERMEDIO"), {QStringLiteral("1009"), QStringLiteral("1"), QStringLiteral("101530250")});
+    sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->OrarioIntermedioCount() > 0; });
+    QCoreApplication::processEvents();
+    window->grab().save(folder + QStringLiteral("/main_four_categories.png"));
+    window->findChild<QWidget*>(QStringLiteral("MirtTcpGet"))->grab().save(folder + QStringLiteral("/link_panel.png"));
+    QMessageBox box(window.get());
+    PreparaMessaggio(box, QStringLiteral("Uscire dal Programma?"), PromptButtons::YesNo, PromptIcon::Question,
+                     QStringLiteral("Razudar (Zez)"));
+    box.show();
+    QCoreApplication::processEvents();
+    box.grab().save(folder + QStringLiteral("/quit_question.png"));
 }
 
 }  // namespace

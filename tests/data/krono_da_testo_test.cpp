@@ -314,6 +314,33 @@ TEST(KronoDaTestoResults, LongsRoundHalfToEvenAndEmptyStateIsZero) {
     EXPECT_EQ(r->OrarioIntermedioItem(1), 2);
 }
 
+TEST(KronoDaTestoResults, StateIsAnyWholeNumberUpTo99AndAnythingElseIsLeftOutAndNoted) {
+    const struct {
+        const char* field;
+        qint32 stored;
+        bool noted;
+    } cases[] = {
+        {"70", 70, false}, {" 7 ", 7, false}, {"99", 99, false}, {"0", 0, false}, {"20", 20, false},
+        {"3O", 0, true},   {"", 0, true},     {"100", 0, true},  {"-20", 0, true}, {"7.5", 0, true},
+    };
+    for (const auto& c : cases) {
+        const QStringList item{"5", "1", "2", "3", QString::fromLatin1(c.field)};
+        Decoded d(race(sessionValues(1, 0), "", competitor(5) + "_BF_OG-SP_", "_BF_OG-SP_",
+                       collectionSection({item})));
+        ASSERT_TRUE(d.result) << c.field << ": " << d.result.error.toStdString();
+        EXPECT_EQ(d.k().ConcorrenteItem(5)->Risultati(1)->StatoConcorrente(), c.stored) << c.field;
+        EXPECT_EQ(d.k().ConcorrenteItem(5)->Risultati(1)->Tempo(), 3) << c.field;
+        if (c.noted) {
+            ASSERT_EQ(d.result.notices.size(), 1) << c.field;
+            EXPECT_EQ(d.result.notices.front(),
+                      QStringLiteral("Stato \"%1\" del concorrente 5, manche 1: non è un numero intero da 0 a 99, ignorato")
+                          .arg(QString::fromLatin1(c.field)));
+        } else {
+            EXPECT_TRUE(d.result.notices.isEmpty()) << c.field;
+        }
+    }
+}
+
 TEST(KronoDaTestoResults, ParallelRunReadsOneBlockPerHeatUpToTheCurrentHeat) {
     // Parallel session, turn type 3: blocks up to SfidaCorrente (3), not MancheCorrente (1).
     const QStringList item{"5", "1", "2", "3", "0", "4", "5", "6", "20", "7", "8", "9", "60"};

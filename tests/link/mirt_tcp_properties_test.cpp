@@ -158,3 +158,36 @@ TEST(MirtTcpProperties, ABadPortIsAnErroreNotACrash) {
 
 }  // namespace
 }  // namespace razudar::link
+
+namespace razudar::link {
+namespace {
+
+// Wider than its design, the panel widens every element; the received text gets five lines and
+// the log the rest of the height, and a long notice breaks into lines as wide as the log.
+TEST(MirtTcpPanel, TextsFitAWiderPanel) {
+    MirtTCP control;
+    control.resize(180, 600);
+    control.show();
+    QCoreApplication::processEvents();
+    const LinkPanel& p = control.panel();
+    for (QWidget* w : std::initializer_list<QWidget*>{p.fraTitolo, p.txtTesto, p.cmdInviaTesto, p.Label2, p.lblRicevuto,
+                                                      p.lstLog}) {
+        EXPECT_EQ(w->geometry().right(), 176) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(p.lblRicevuto->height(), 5 * p.lblRicevuto->fontMetrics().lineSpacing() + 2);
+    EXPECT_EQ(p.lstLog->geometry().top(), p.lblRicevuto->geometry().bottom() + 4);
+    EXPECT_EQ(p.lstLog->geometry().bottom(), 599);
+    EXPECT_EQ(p.lstLog->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    const QString notice = QStringLiteral("Manca %% 85 <GARBAGE: bytes received without a frame header, dropped by "
+                                          "the link control, STATOCONCORRENTEGRAFINEPREFISSO1003>");
+    control.Logga(notice);
+    QCoreApplication::processEvents();
+    const QRect item = p.lstLog->visualItemRect(p.lstLog->item(0));
+    EXPECT_LE(item.width(), p.lstLog->viewport()->width());
+    EXPECT_GE(item.height(), 4 * p.lstLog->fontMetrics().lineSpacing()) << "the notice must break into lines";
+    EXPECT_EQ(p.lstLog->item(0)->text(), notice);
+}
+
+}  // namespace
+}  // namespace razudar::link

@@ -154,5 +154,36 @@ TEST_F(SessionWindowTest, NoActiveRaceTakesTheChosenSession) {
     EXPECT_EQ(session.SessioneTipoTurno, QStringLiteral("PA"));
 }
 
+TEST_F(SessionWindowTest, AnActiveRaceTheDatabaseLacksListsEverySessionAndSaysSo) {
+    sessions({{1, "GS", 1, 2}, {1, "GS", 2, 0}, {2, "PA", 1, 0}});
+    // Loaded once for race 1; then the link's session key makes race 7 active, which this
+    // database does not hold.
+    open(1);
+    EXPECT_EQ(window->datTabella.recordCount(), 2);
+    session = {7, QStringLiteral("GS"), 1};
+    window->caricaPerGaraAttiva();
+    window->primoPaint();
+    EXPECT_EQ(race.fakes.prompter.texts().back(),
+              QStringLiteral("La gara attiva (7) non è nel database: sono elencate le sessioni di tutte le gare."));
+    EXPECT_EQ(window->datTabella.recordCount(), 3);
+    EXPECT_EQ(current(), QStringLiteral("1/GS/1"));  // the last session already run, of any race
+    EXPECT_EQ(window->text1->text(), QString());
+    // Any listed session can be confirmed, and becomes the active session.
+    window->datTabella.setAbsolutePosition(2);
+    window->Conferma_Click();
+    EXPECT_TRUE(window->bConferma);
+    EXPECT_EQ(session.SessioneGara, 2);
+    EXPECT_EQ(session.SessioneTipoTurno, QStringLiteral("PA"));
+    EXPECT_EQ(session.SessioneManche, 1);
+
+    // The next showing follows the race now active: its sessions only, and nothing more to say.
+    const qsizetype told = race.fakes.prompter.texts().size();
+    window->caricaPerGaraAttiva();
+    window->primoPaint();
+    EXPECT_EQ(race.fakes.prompter.texts().size(), told);
+    EXPECT_EQ(window->datTabella.recordCount(), 1);
+    EXPECT_EQ(current(), QStringLiteral("2/PA/1"));
+}
+
 }  // namespace
 }  // namespace razudar::testing
