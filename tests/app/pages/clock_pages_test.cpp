@@ -434,11 +434,13 @@ TEST_F(ParallelPages, AWinnerTextMissingFromTheLanguageTableShowsNoBadge) {
         run(101, 1).setStatoConcorrente(0);
         state.krono().ElaboraClassifiche();
         ASSERT_TRUE(state.krono().SfidaCompletata(1));
+        FermaTempoParallelo(*ctx, kTCP, 1);
         MostraEsitoSfida(*ctx, kTCP, 1);
         EXPECT_EQ(imageVisible(kTCP, QStringLiteral("SfondoDescrizioneB")), c.badge) << c.text;
         EXPECT_EQ(textVisible(kTCP, QStringLiteral("txtDescrizioneB")), c.badge) << c.text;
         EXPECT_FALSE(imageVisible(kTCP, QStringLiteral("SfondoDescrizioneA"))) << c.text;
         EXPECT_TRUE(textVisible(kTCP, QStringLiteral("txtDistaccoA"))) << c.text;
+        if (!c.badge) saveFrame("parallel_done_no_winner_text");
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
