@@ -129,11 +129,11 @@ void NascondiDescrizioniSfida(PageContext& ctx, const QString& pagina) {
     gruppoVisibile(ctx, pagina, QStringLiteral("descrizioniSfida"), false);
 }
 
-void MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QString& categoria) {
+bool MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QString& categoria) {
     clsKrono& k = ctx.krono();
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
     const int leader = k.ConcorrenteInPosizione(0, 1, ctx.state.CategoriaSelezionata);
-    if (!k.ConcorrenteExists(qint16(leader))) return;
+    if (!k.ConcorrenteExists(qint16(leader))) return false;
     const clsConcorrente* l = k.findConcorrente(qint16(leader));
     const clsRisultati* r = l ? l->existingResult(manche(ctx)) : nullptr;
     const qint32 g = k.DistaccoTraConcorrenti(1, 1, sel, qint16(leader));
@@ -141,12 +141,17 @@ void MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QStri
     if (r && r->Tempo() > 0 && leader != sel && g != kMissingTimePacked) {
         distaccoConSegno(ctx, pagina, QStringLiteral("txtDistaccoManchePrecedente"),
                          QStringLiteral("SfondoDistaccoManchePrecedente"), g);
+    } else {
+        // Only the run-1 position shows: no gap of a competitor shown before may stay.
+        visibile(ctx, pagina, QStringLiteral("txtDistaccoManchePrecedente"), false);
+        visibile(ctx, pagina, QStringLiteral("SfondoDistaccoManchePrecedente"), false);
     }
     testo(ctx, pagina, QStringLiteral("txtDescrizioneManchePrecedente"), QStringLiteral("Posizione Manche 1"));
     testo(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"), k.PosizioneInClassifica(1, sel, categoria));
     for (const char* o : {"txtPosizioneManchePrecedente", "txtDescrizioneManchePrecedente",
                           "SfondoPosizioneManchePrecedente", "SfondoDescrizioneManchePrecedente"})
         visibile(ctx, pagina, QLatin1String(o), true);
+    return true;
 }
 
 void MostraDistacco(PageContext& ctx, const QString& pagina, const QString& categoria, const QString& split) {
@@ -183,7 +188,10 @@ void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const
             t = k.TempoTotaleConcorrente(m, qint16(r));
         }
     }
-    if (t < 1 || r == sel) return;
+    if (t < 1 || r == sel) {
+        NascondiConcorrenteRiferimento(ctx, pagina);
+        return;
+    }
     fermaOrologio(ctx, pagina, QStringLiteral("txtTempoRiferimento"), TempoInMillesimi(t));
     const auto c = k.ConcorrenteItem(qint16(r));
     testo(ctx, pagina, QStringLiteral("txtPettoraleRiferimento"), c->PettoraleStampa());

@@ -20,8 +20,11 @@ void NascondiManchePrecedente(PageContext& ctx, const QString& pagina);
 void NascondiDistacchiSfida(PageContext& ctx, const QString& pagina);
 void NascondiDescrizioniSfida(PageContext& ctx, const QString& pagina);
 
-void MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QString& categoria);
+// False when the category has no leader and nothing was written.
+bool MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QString& categoria);
 void MostraDistacco(PageContext& ctx, const QString& pagina, const QString& categoria, const QString& split);
+// Hides the group when there is no reference to show (no time at the split, or the followed
+// competitor is the leader himself).
 void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const QString& categoria,
                                   const QString& split);
 void MostraTempoManche(PageContext& ctx, const QString& pagina);

@@ -11,6 +11,15 @@ namespace {
 // The pause after the rows are hidden on a new page and after each row's texts are written.
 constexpr int kAttesaScritturaMs = 100;
 
+// A screen of positions primo .. primo + righe - 1 has a row to write: a screen of empty bars
+// never goes on air.
+bool schermoConRighe(const PageContext& ctx, const ElencoPagina& e, int primo) {
+    for (int p = primo; p < primo + e.righe && RigaDisponibile(ctx, p, e.tipo, e.categoria); ++p) {
+        if (!e.rigaPiena || e.rigaPiena(p)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void ScriviImmaginiGara(PageContext& ctx, const QString& pagina) {
@@ -28,7 +37,7 @@ void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
     PageOnAir& onAir = *ctx.onAir;
     const int R = e.righe;
     if (schermo > ctx.state.PaginaElencoCorrente) {
-        if (!RigaDisponibile(ctx, (schermo - 1) * R + 1, e.tipo, e.categoria)) {
+        if (!schermoConRighe(ctx, e, (schermo - 1) * R + 1)) {
             onAir.PulisciGrafica();
             return;
         }

@@ -18,10 +18,11 @@ struct ElencoPagina {
     QString categoria;
     std::function<void()> scriviTitoli;                    // the single objects of a new page
     std::function<void(int riga, int posizione)> scriviRiga;  // the texts of one row
+    std::function<bool(int posizione)> rigaPiena;             // the row at a position has texts
 };
 
 // Shows screen `schermo` of the list: a new page for screen 1, the next screen of the page on air
-// otherwise; a next screen that would be empty clears the air.
+// otherwise; a next screen without a row to write clears the air, as after the last screen.
 void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& elenco);
 
 // "imgSpecialita" and "imgFederazione" of a list page.

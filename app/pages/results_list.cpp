@@ -17,6 +17,16 @@ QString testoTempo(const clsKrono& k, qint64 packed, bool trim) {
     return ConvertiRisoluzione(true, FormattaTempo(packed, 12, trim, false), k.cGara.Risoluzione()).toString();
 }
 
+// The competitor a row of the list shows: ranked at that position and arrived in the run; -1 for
+// an empty row.
+int concorrenteRiga(const PageContext& ctx, int posizione, const QString& categoria) {
+    const clsKrono& k = ctx.krono();
+    if (!RigaDisponibile(ctx, posizione, kElencoClassifica, categoria)) return -1;
+    const int c = k.ConcorrenteInPosizione(0, posizione, categoria);
+    if (c == -1 || k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), qint16(c)) != 0) return -1;
+    return c;
+}
+
 }  // namespace
 
 QStringList CampiRigaClassifica() {
@@ -48,10 +58,9 @@ void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QStrin
     e.scriviRiga = [&ctx, pagina, categoria, &risultato](int r, int p) {
         const clsKrono& k = ctx.krono();
         const qint16 m = k.MancheSfidaCorrente();
-        const int c = k.ConcorrenteInPosizione(0, p, categoria);
+        const int c = concorrenteRiga(ctx, p, categoria);
         QString posizione, nominativo, nazione;
-        if (RigaDisponibile(ctx, p, kElencoClassifica, categoria) && c != -1 &&
-            k.StatoConcorrenteDopoManche(m, qint16(c)) == 0) {
+        if (c != -1) {
             const auto item = k.ConcorrenteItem(qint16(c));
             posizione = QString::number(p);
             nominativo = FormattaNominativo(ctx.state, item->Cognome(), item->Nome(), false);
@@ -71,6 +80,7 @@ void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QStrin
         ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtNominativo") + n, Gra::ogTestoProprietaTesto, nominativo);
         ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtRisultato") + n, Gra::ogTestoProprietaTesto, risultato);
     };
+    e.rigaPiena = [&ctx, categoria](int p) { return concorrenteRiga(ctx, p, categoria) != -1; };
     PaginaElenco(ctx, schermo, e);
 }
 

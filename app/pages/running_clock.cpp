@@ -111,18 +111,17 @@ void ScriviConcorrenteTC(PageContext& ctx, const QString& nomePagina, qint16 con
 void TempoACorrerePronto(PageContext& ctx) {
     ProgramState& s = ctx.state;
     if (s.ConcorrenteSelezionato < 1) return;
-    const bool caricata = !ctx.onAir->inOnda(pagina());
     if (!preparaPagina(ctx)) return;
     const qint16 m = ctx.krono().MancheSfidaCorrente();
-    if (caricata) {
-        NascondiConcorrenteRiferimento(ctx, pagina());
-        NascondiPosizioneAssoluta(ctx, pagina());
-        NascondiClassificaTC(ctx, pagina());
-        NascondiDistacco(ctx, pagina());
-        if (m <= 1) NascondiManchePrecedente(ctx, pagina());
-        else MostraManchePrecedente(ctx, pagina(), s.CategoriaSelezionata);
-        NascondiTempoManche(ctx, pagina());
-    }
+    // The page is set up afresh also when it is on air for a competitor who has finished: none of
+    // his reference, position, standings, gap or run time may stay beside the new name.
+    NascondiConcorrenteRiferimento(ctx, pagina());
+    NascondiPosizioneAssoluta(ctx, pagina());
+    NascondiClassificaTC(ctx, pagina());
+    NascondiDistacco(ctx, pagina());
+    const bool precedente = m > 1 && MostraManchePrecedente(ctx, pagina(), s.CategoriaSelezionata);
+    if (!precedente) NascondiManchePrecedente(ctx, pagina());
+    NascondiTempoManche(ctx, pagina());
     const clsRisultati* r1 = risultato(ctx, s.ConcorrenteSelezionato, 1);
     fermaOrologio(ctx, m <= 1 ? 0 : TempoInMillesimi(r1 ? r1->Tempo() : 0));
     ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));

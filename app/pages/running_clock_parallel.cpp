@@ -70,10 +70,13 @@ QString testoVincitore(PageContext& ctx) {
                            : QString();
 }
 
+// The winner's badge of a lane. A race whose language table lacks the text (one reached over the
+// link that the local database does not hold) gets no badge rather than an empty one.
 void mostraVincitore(PageContext& ctx, const QString& p, const QString& lane, const QString& testo) {
-    immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, true);
+    const bool badge = !testo.isEmpty();
+    immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, badge);
     ctx.gra.setProprietaTesto(p, QStringLiteral("txtDescrizione") + lane, Gra::ogTestoProprietaTesto, testo);
-    testoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, true);
+    testoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, badge);
 }
 
 bool caricaPagina(PageContext& ctx) {
@@ -171,7 +174,6 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
             const qint32 stato = k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]);
             if (valore < 1) {
                 if (stato != 0) continue;
-                immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, true);
                 ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop, 0);
                 testoVisibile(ctx, p, o, false);
                 immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);

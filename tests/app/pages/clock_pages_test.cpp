@@ -34,6 +34,25 @@ struct ClockPages : Pages {
     }
     qint32 clockStart(const QString& page, const QString& o) { return textProperty(page, o, 5).toInt(); }
     qint32 clockValue(const QString& page, const QString& o) { return textProperty(page, o, 6).toInt(); }
+    bool shown(const QString& page, const QString& object) {
+        return object.startsWith(QLatin1String("txt")) ? textVisible(page, object) : imageVisible(page, object);
+    }
+    // The objects of `objects` that are visible on the clock page.
+    QStringList visibleOf(const QStringList& objects) {
+        QStringList v;
+        for (const QString& o : objects) {
+            if (shown(kTC, o)) v << o;
+        }
+        return v;
+    }
+    // A frame of the output saved under RAZUDAR_SCREENSHOT_DIR, when it is set.
+    void saveFrame(const char* name) {
+        const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
+        if (folder.isEmpty()) return;
+        fakes.clock.advanceMs(2000);
+        control->board()->composeNow();
+        gra->SalvaSchermo(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    }
     // Bib 12 (competitor 112) on course: started at 10:12:00.000, no time yet.
     void onCourse() {
         run(112, 1).setTempo(0);
@@ -179,6 +198,119 @@ TEST_F(ClockPages, RunTwoReadyPageAndTheRunTimeFiveSecondsLater) {
     EXPECT_FALSE(textVisible(kTC, QStringLiteral("txtDistaccoManchePrecedente")));
 }
 
+// The groups a competitor leaves on the clock page after his finish (and, from run 2 on, his
+// run time); the competitor's own group and the clock are not among them.
+const QStringList kReference = {"txtPettoraleRiferimento", "txtNominativoRiferimento", "txtTempoRiferimento",
+                                "txtNazionalitaRiferimento", "SfondoConcorrenteRiferimento", "SfondoTempoRiferimento"};
+const QStringList kAfterFinish = kReference + QStringList{"txtDistacco", "SfondoDistacco", "txtPosizioneAssoluta",
+                                                          "SfondoPosizioneAssoluta", "txtPosizione1", "txtNominativo2",
+                                                          "txtRisultato2", "SfondoClassifica"};
+const QStringList kRunTime = {"txtTempoManche", "txtPosizioneManche", "SfondoTempoManche", "SfondoPosizioneManche"};
+
+TEST_F(ClockPages, StartZeroAndANewLeadersFinishOnThePageOnAir) {
+    clsKrono& k = state.krono();
+    state.ClassificaSuTempoCorrere = true;
+    state.SplitMostrato = QStringLiteral("F");
+    // Bib 5 at the finish: 5th, the leader's time as reference, his gap, his place and standings.
+    state.ConcorrenteSelezionato = 105;
+    pages->MandaInOnda(9);
+    pages->MandaInOnda(12);
+    ASSERT_EQ(visibleOf(kAfterFinish), kAfterFinish);
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("5"));
+
+    // "Start 0" for bib 12 on the page on air: his name, bib and nation, none of bib 5's groups.
+    onCourse();
+    pages->MandaInOnda(9);
+    EXPECT_EQ(onAir(), kTC);
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("EGGER S."));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPettorale")), QStringLiteral("12"));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNazionalita")), QStringLiteral("AUT"));
+    EXPECT_EQ(visibleOf(kAfterFinish), QStringList());
+    EXPECT_FALSE(state.ClassificaTCVisibile);
+    EXPECT_EQ(clockValue(kTC, kClock), 0);
+
+    // At the second split the leader's split time is the reference.
+    run(101, 1).OrarioIntermedioAdd(100140000);  // 10:01:40.000
+    run(101, 1).OrarioIntermedioAdd(100221000);  // 10:02:21.000: 1:21.000 at split 2
+    k.ElaboraClassifiche();
+    setTime(10, 12, 30, 0);
+    pages->MandaInOnda(20);
+    run(112, 1).OrarioIntermedioAdd(101235000);
+    run(112, 1).OrarioIntermedioAdd(101318000);  // 1:18.000 at split 2
+    state.SplitMostrato = QStringLiteral("2");
+    pages->MandaInOnda(12);
+    EXPECT_EQ(visibleOf(kReference), kReference);
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativoRiferimento")), QStringLiteral("HAUGEN H."));
+    EXPECT_EQ(clockValue(kTC, QStringLiteral("txtTempoRiferimento")), 81000);
+    EXPECT_EQ(clockValue(kTC, kClock), 78000);
+
+    // The finish in 1:45.000 makes him the leader: no reference beside his gap to the second.
+    run(112, 1).setTempo(145000);
+    run(112, 1).setStatoConcorrente(0);
+    state.SplitMostrato = QStringLiteral("F");
+    pages->MandaInOnda(12);
+    EXPECT_EQ(visibleOf(kReference), QStringList());
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("1"));
+    EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtDistacco")));
+    EXPECT_EQ(textProperty(kTC, QStringLiteral("txtDistacco"), 2).toInt(), kColoreVerde);
+    EXPECT_EQ(clockValue(kTC, kClock), 105000);
+    saveFrame("clock_new_leader_finish");
+
+    // "Start 0" for bib 11 after the new leader's finish.
+    state.ConcorrenteSelezionato = 111;
+    pages->MandaInOnda(9);
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("PICHLER M."));
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPettorale")), QStringLiteral("11"));
+    EXPECT_EQ(visibleOf(kAfterFinish), QStringList());
+    EXPECT_EQ(clockValue(kTC, kClock), 0);
+    saveFrame("clock_start0_next");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(ClockPages, StartZeroInRunTwoHidesTheRunTimeAndRewritesThePreviousRun) {
+    clsKrono& k = state.krono();
+    k.cGara.setManches(2);
+    k.setMancheCorrente(2);
+    for (qint16 c = 103; c <= 112; ++c) run(c, 2).setStatoConcorrente(10);  // still to start
+    for (qint16 c : {101, 102}) {
+        run(c, 2).setOrarioPartenza(120000000);
+        run(c, 2).setTempo(c == 101 ? 146000 : 145000);
+        run(c, 2).setStatoConcorrente(0);
+    }
+    k.ElaboraClassifiche();
+    // Bib 1 after his run 2: second overall behind bib 2, his run time 5 seconds later.
+    state.ClassificaSuTempoCorrere = true;
+    state.SplitMostrato = QStringLiteral("F");
+    state.ConcorrenteSelezionato = 101;
+    pages->MandaInOnda(9);
+    pages->MandaInOnda(12);
+    pages->MandaInOnda(24);
+    ASSERT_EQ(visibleOf(kRunTime), kRunTime);
+    ASSERT_TRUE(textVisible(kTC, QStringLiteral("txtPosizioneAssoluta")));
+    ASSERT_TRUE(imageVisible(kTC, QStringLiteral("SfondoClassifica")));
+
+    // Bib 3 (third in run 1, 0.01 behind the leader bib 2): his run-1 place and gap.
+    const QString previousGap = QStringLiteral("txtDistaccoManchePrecedente");
+    state.ConcorrenteSelezionato = 103;
+    pages->MandaInOnda(9);
+    EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("DE ZORDO L."));
+    EXPECT_EQ(visibleOf(kRunTime + kAfterFinish), QStringList());
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneManchePrecedente")), QStringLiteral("3"));
+    EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtPosizioneManchePrecedente")));
+    EXPECT_TRUE(textVisible(kTC, previousGap));
+    EXPECT_EQ(clockValue(kTC, previousGap), 10);
+    EXPECT_EQ(clockValue(kTC, kClock), 110030);
+
+    // Bib 2 leads: his own page shows his run-1 place, and no gap of bib 3 stays.
+    state.ConcorrenteSelezionato = 102;
+    pages->MandaInOnda(9);
+    EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneManchePrecedente")), QStringLiteral("2"));
+    EXPECT_TRUE(imageVisible(kTC, QStringLiteral("SfondoPosizioneManchePrecedente")));
+    EXPECT_FALSE(textVisible(kTC, previousGap));
+    EXPECT_FALSE(imageVisible(kTC, QStringLiteral("SfondoDistaccoManchePrecedente")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
 // Two heats: 101 v 102 and 103 v 104 (only the odd bibs are in category "M").
 struct ParallelPages : ClockPages {
     void SetUp() override {
@@ -272,6 +404,44 @@ TEST_F(ClockPages, CardsAndPodiumWithFewerThanThreeArrived) {
     EXPECT_TRUE(textVisible(kPodio, QStringLiteral("txtCognome2")));
     EXPECT_FALSE(textVisible(kPodio, QStringLiteral("txtCognome3")));
     EXPECT_FALSE(textVisible(kPodio, QStringLiteral("txtNome3")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(ParallelPages, AWinnerTextMissingFromTheLanguageTableShowsNoBadge) {
+    const struct {
+        const char* text;
+        bool badge;
+    } cases[] = {{"", false}, {"VINCE", true}};
+    for (const auto& c : cases) {
+        const QString winner = QLatin1String(c.text);
+        ctx->testoLingua = [winner](const QString&) { return winner; };
+        for (qint16 competitor : {101, 102}) {
+            run(competitor, 1).setTempo(0);
+            run(competitor, 1).setStatoConcorrente(10);
+        }
+        state.krono().ElaboraClassifiche();
+        pages->MandaInOnda(26);
+        // B arrives first and leads the heat; then A arrives behind and the heat is complete.
+        run(102, 1).setTempo(2500);
+        run(102, 1).setStatoConcorrente(0);
+        state.krono().ElaboraClassifiche();
+        MostraEsitoSfida(*ctx, kTCP, 1);
+        EXPECT_EQ(imageVisible(kTCP, QStringLiteral("SfondoDescrizioneB")), c.badge) << c.text;
+        EXPECT_EQ(textVisible(kTCP, QStringLiteral("txtDescrizioneB")), c.badge) << c.text;
+        EXPECT_EQ(text(kTCP, QStringLiteral("txtDescrizioneB")), winner);
+        EXPECT_TRUE(textVisible(kTCP, QStringLiteral("txtDistaccoB"))) << c.text;
+        run(101, 1).setTempo(2712);
+        run(101, 1).setStatoConcorrente(0);
+        state.krono().ElaboraClassifiche();
+        ASSERT_TRUE(state.krono().SfidaCompletata(1));
+        FermaTempoParallelo(*ctx, kTCP, 1);
+        MostraEsitoSfida(*ctx, kTCP, 1);
+        EXPECT_EQ(imageVisible(kTCP, QStringLiteral("SfondoDescrizioneB")), c.badge) << c.text;
+        EXPECT_EQ(textVisible(kTCP, QStringLiteral("txtDescrizioneB")), c.badge) << c.text;
+        EXPECT_FALSE(imageVisible(kTCP, QStringLiteral("SfondoDescrizioneA"))) << c.text;
+        EXPECT_TRUE(textVisible(kTCP, QStringLiteral("txtDistaccoA"))) << c.text;
+        if (!c.badge) saveFrame("parallel_done_no_winner_text");
+    }
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 

@@ -76,5 +76,36 @@ TEST_F(ClockPage, GapsAreWhiteBehindAndGreenAhead) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
+TEST_F(ClockPage, AReferenceWithNothingToShowIsHidden) {
+    const QString reference = QStringLiteral("txtNominativoRiferimento");
+    const QStringList objects = {"txtPettoraleRiferimento", "txtNominativoRiferimento", "txtTempoRiferimento",
+                                 "txtNazionalitaRiferimento", "SfondoConcorrenteRiferimento",
+                                 "SfondoTempoRiferimento"};
+    const struct {
+        qint16 followed;
+        const char* split;
+        bool shown;
+    } cases[] = {
+        {105, "F", true},   // the leader's time
+        {101, "F", false},  // the followed competitor is the leader
+        {105, "1", false},  // the leader has no time at split 1
+        {105, "2", false},
+        {105, "", false},   // no split
+        {105, "f", true},
+    };
+    for (const auto& c : cases) {
+        // Bib 1's reference shown for bib 5 at the finish, then the case.
+        state.ConcorrenteSelezionato = 105;
+        MostraConcorrenteRiferimento(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
+        ASSERT_TRUE(shown(reference));
+        state.ConcorrenteSelezionato = c.followed;
+        MostraConcorrenteRiferimento(*ctx, kTC, QStringLiteral("XXXXX"), QLatin1String(c.split));
+        for (const QString& o : objects)
+            EXPECT_EQ(shown(o), c.shown) << c.followed << ' ' << c.split << ' ' << qPrintable(o);
+        EXPECT_EQ(text(kTC, reference), QStringLiteral("HAUGEN H.")) << c.split;
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
 }  // namespace
 }  // namespace razudar::pagestest

@@ -1,5 +1,6 @@
 // The results lists and the start list paged screen by screen, the dispatcher's list codes, and
 // the standing rows of the running-clock page.
+#include "app/pages/element_groups.h"
 #include "app/pages/start_list.h"
 #include "pages_fixture.h"
 
@@ -60,6 +61,29 @@ TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
     pages->MandaInOnda(13);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_EQ(state.PaginaElencoCorrente, 2);
+    pages->MandaInOnda(13);
+    EXPECT_TRUE(onAir().isEmpty());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(Pages, PlusPastTheArrivedRowsEndsTheListWithoutAnEmptyScreen) {
+    ASSERT_EQ(state.resources.RigheClassifica, 10);
+    // Bibs 1 to 10 arrived but bib 9, bibs 11 and 12 on course: positions 10 to 12 are in the
+    // list but have no row to write.
+    for (qint16 c : {111, 112}) {
+        auto r = state.krono().ConcorrenteItem(c)->Risultati(1);
+        r->setTempo(0);
+        r->setStatoConcorrente(10);
+    }
+    state.krono().ElaboraClassifiche();
+    ASSERT_TRUE(RigaDisponibile(*ctx, 11, kElencoClassifica, QStringLiteral("XXXXX")));
+    pages->MandaInOnda(1);
+    ASSERT_EQ(onAir(), kClassifica);
+    EXPECT_EQ(text(kClassifica, QStringLiteral("txtNominativo9")), QStringLiteral("ZÜRCHER LOÏC"));
+    EXPECT_TRUE(text(kClassifica, QStringLiteral("txtNominativo10")).isEmpty());
+    pages->MandaInOnda(13);
+    EXPECT_TRUE(onAir().isEmpty());
+    EXPECT_EQ(state.PaginaElencoCorrente, 1);
     pages->MandaInOnda(13);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
