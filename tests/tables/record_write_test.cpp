@@ -53,6 +53,15 @@ protected:
                            w().field(C::kNazionalita)->text(), w().field(C::kPettorale)->text()}
             .join(u'|');
     }
+    // Edits the record shown, competitor 4, to nation SUI: only that record changes.
+    void editVerdiToSwitzerland() {
+        ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kModifica));
+        EXPECT_EQ(shown(), QStringLiteral("Verdi|Nome4|ITA|104"));
+        w().field(C::kNazionalita)->setText(QStringLiteral("SUI"));
+        ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kConferma));
+        EXPECT_EQ(row(4), QStringLiteral("Verdi|Nome4|SUI|104"));
+        EXPECT_EQ(row(1), QStringLiteral("Rossi|Nome1|AUT|101"));
+    }
     RecordSource competitorData;
     ComboField competitorCombo{QString()};
 };
@@ -62,12 +71,7 @@ TEST_F(LookupKeyTest, APastedDescriptionShowsAndWritesItsOwnRecord) {
     w().field(C::kConcorrente)->setText(QStringLiteral("Verdi"));
     EXPECT_EQ(competitorCombo.boundValue(), QStringLiteral("4"));
     EXPECT_EQ(shown(), QStringLiteral("Verdi|Nome4|ITA|104"));
-    ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kModifica));
-    EXPECT_EQ(shown(), QStringLiteral("Verdi|Nome4|ITA|104"));
-    w().field(C::kNazionalita)->setText(QStringLiteral("SUI"));
-    ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kConferma));
-    EXPECT_EQ(row(4), QStringLiteral("Verdi|Nome4|SUI|104"));
-    EXPECT_EQ(row(1), QStringLiteral("Rossi|Nome1|AUT|101"));
+    editVerdiToSwitzerland();
 }
 
 TEST_F(LookupKeyTest, ConfirmWritesTheCurrentRecordNotAnEarlierKey) {
@@ -78,12 +82,7 @@ TEST_F(LookupKeyTest, ConfirmWritesTheCurrentRecordNotAnEarlierKey) {
     w().field(C::kConcorrente)->setText(QStringLiteral("4"));
     tb().boo_NonPulireChiaviGerarchiche = false;
     EXPECT_EQ(shown(), QStringLiteral("Rossi|Nome1|AUT|101"));
-    ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kModifica));
-    EXPECT_EQ(shown(), QStringLiteral("Verdi|Nome4|ITA|104"));
-    w().field(C::kNazionalita)->setText(QStringLiteral("SUI"));
-    ASSERT_TRUE(tb().cmd_Tasto_Click(tasto::kConferma));
-    EXPECT_EQ(row(4), QStringLiteral("Verdi|Nome4|SUI|104"));
-    EXPECT_EQ(row(1), QStringLiteral("Rossi|Nome1|AUT|101"));
+    editVerdiToSwitzerland();
 }
 
 // ---- whole numbers in range ------------------------------------------------------------------
