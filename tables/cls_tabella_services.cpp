@@ -126,8 +126,8 @@ QString clsTabella::numeroNonAmmesso(int Index) const {
     }
     const QString text = Trim(f->text());
     const double value = Val(text);
-    // "3,7" reads as 3 but was meant as a fraction: a separator before a significant digit.
-    static const QRegularExpression fraction(QStringLiteral(R"([.,]\d*[1-9])"));
+    // "3,7" reads as 3 but was meant as a fraction: a number whose decimals are not all 0.
+    static const QRegularExpression fraction(QStringLiteral(R"(^[-+]?\d*[.,]\d*[1-9]\d*$)"));
     if (value != std::trunc(value) || text.contains(fraction) || value < lowest || value > highest) {
         return QStringLiteral("Valore non ammesso: serve un numero intero da %1 a %2")
             .arg(static_cast<qint64>(lowest))

@@ -112,7 +112,8 @@ TEST_F(NumberRangeTest, AnIntegerColumnTakesOnlyWholeNumbersInItsRange) {
         {"3,7", &kRangeError, "104|integer"},   {"32768", &kRangeError, "104|integer"},
         {"-40000", &tooLong, "104|integer"},    {"32767", nullptr, "32767|integer"},
         {"-9999", nullptr, "-9999|integer"},    {"7.0", nullptr, "7|integer"},
-        {"105", nullptr, "105|integer"},        {"", nullptr, "0|integer"},
+        {"105", nullptr, "105|integer"},        {"3,0", nullptr, "3|integer"},
+        {"", nullptr, "0|integer"},
     };
     start();
     // A field wider than its column's five characters, so that every text reaches the confirm.
