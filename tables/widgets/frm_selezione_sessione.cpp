@@ -24,9 +24,14 @@ const QString kSessioni = QStringLiteral("select * from QSessioni");
 
 // The grid's columns: caption and bound field, in column order.
 const std::pair<const char16_t*, const char16_t*> kColonne[] = {
-    {u"G.", u"se_Gara"},          {u"TipoTurno", u"se_TipoTurno"}, {u"Manche", u"se_Manche"},
-    {u"Sessione", u"se_Descrizione"}, {u"Orario", u"se_Orario"},   {u"Sfide", u""},
-    {u"CodiceStatoSessione", u"se_StatoSessione"}, {u"Stato", u"sn_Descrizione"}};
+    {u"G.", u"se_Gara"},
+    {u"TipoTurno", u"se_TipoTurno"},
+    {u"Manche", u"se_Manche"},
+    {u"Sessione", u"se_Descrizione"},
+    {u"Orario", u"se_Orario"},
+    {u"Sfide", u""},
+    {u"CodiceStatoSessione", u"se_StatoSessione"},
+    {u"Stato", u"sn_Descrizione"}};
 
 std::vector<GridColumn> colonneGriglia() {
     std::vector<GridColumn> columns;
@@ -56,7 +61,7 @@ FrmSelezioneSessione::FrmSelezioneSessione(DatabaseState& database, const Servic
     DBGrid1 = new GridWidget(datTabella, colonneGriglia(), this);
     DBGrid1->setColumnVisible(kColCodiceStato, false);
     // Short codes keep narrow columns; the session's description takes the width left over.
-    static constexpr std::pair<int, int> kWidths[] = {{kColGara, 40},   {kColTipoTurno, 80}, {kColManche, 64},
+    static constexpr std::pair<int, int> kWidths[] = {{kColGara, 40},    {kColTipoTurno, 80}, {kColManche, 64},
                                                       {kColOrario, 130}, {kColSfide, 220},    {kColStato, 110}};
     for (const auto& [column, width] : kWidths) DBGrid1->view()->setColumnWidth(column, width);
     DBGrid1->setStretchColumn(kColSessione);
