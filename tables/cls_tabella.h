@@ -190,6 +190,8 @@ public:
     void CaricaCampiDaRecord(int first, int last, bool lasciaFineInsieme);
     void PulisciCampi(int first, int last);
     void ScriviValoreCampo(int index, const QVariant& value);
+    // The text ScriviValoreCampo shows in text field `index` for `value`.
+    QString testoPerCampo(int index, const QVariant& value) const;
 
     // ---- window life, flags and errors -------------------------------------------------------
     int Form_Unload(int Cancel);
@@ -243,6 +245,11 @@ public:
     bool impostazioneFatta() const { return setupDone_; }
     bool campiCaricati() const { return CampiCaricati_; }
     const QVariant& valoreChiave(int i) const { return ValoriChiave_.at(static_cast<std::size_t>(i)); }
+    // A date typed in a field: a two-digit year takes the window of the clock's current year.
+    std::optional<QDateTime> leggiData(const QString& text) const;
+    // Why the text of field `index` cannot go into its integer column (a fraction, or beyond
+    // the column's range); empty when it can, or when the column holds no whole numbers.
+    QString numeroNonAmmesso(int index) const;
 
 private:
     struct FieldSlot {

@@ -44,6 +44,12 @@ void clsTabella::meb_Campo_Change(int Index) {
         }
         boo_NonPulireChiaviGerarchiche = false;
     }
+    const auto search = [&] {
+        if (!dat_Tabella || boo_NonPulireChiaviGerarchiche) return;
+        dat_Tabella->findFirst(ta_CriterioChiaveRicerca(true));
+        CaricaCampiDaRecord(int_UltimoCampoChiave + 1, int_NumeroCampi - 1, false);
+        ta_SalvaChiave();
+    };
     bool lookupSearch = false;
     const bool skip = (Index < int_Filtro && boo_NonPulireChiaviGerarchiche) || !CampiCaricati_;
     if (!skip) {
@@ -52,24 +58,20 @@ void clsTabella::meb_Campo_Change(int Index) {
             const bool searches = int_Modalita == modalita::kGestione || int_Modalita == modalita::kRicerca ||
                                   int_Modalita == modalita::kRicercaDiretta;
             if (searches) {
-                const auto search = [&] {
-                    if (!dat_Tabella || boo_NonPulireChiaviGerarchiche) return;
-                    dat_Tabella->findFirst(ta_CriterioChiaveRicerca(true));
-                    CaricaCampiDaRecord(int_UltimoCampoChiave + 1, int_NumeroCampi - 1, false);
-                    ta_SalvaChiave();
-                };
                 search();
                 lookupSearch = tagHasFlag(s.edit->tag(), kLookupFlags) && boo_Inizializzata;
-                if (lookupSearch) {
-                    RicercaInCorso_ = true;
-                    CampoRicerca_ = Index;
-                    search();
-                }
             }
         }
         ta_FiltraDecodifiche(Index + 1, int_NumeroCampi - 1);
     }
     dbc_Decodifica_Valorizza(Index);
+    // A typed description names its record only once the field's own lookup has found its
+    // code: the key is searched again with it, so the other fields show that record.
+    if (lookupSearch) {
+        RicercaInCorso_ = true;
+        CampoRicerca_ = Index;
+        search();
+    }
 }
 
 void clsTabella::ta_VisualizzaRecord(bool mostra) {
@@ -172,7 +174,7 @@ bool clsTabella::dateTimeKey(int index, int& KeyCode) {
     FieldControl* f = slot(index).edit;
     if (KeyCode == 8 || KeyCode == 46) {
         CifraInSospeso_.clear();
-        const auto preset = parseDateText(tagRest(f->tag()));
+        const auto preset = leggiData(tagRest(f->tag()));
         f->setText(dateTimeFieldText(preset ? *preset : services_.clock->now()));
         KeyCode = 0;
         return true;
@@ -182,7 +184,7 @@ bool clsTabella::dateTimeKey(int index, int& KeyCode) {
         CifraInSospeso_.clear();
         const int part = static_cast<int>(std::floor((start - 1) / 3.0));
         if (part < 0 || part > 4) return false;
-        const auto date = parseDateText(f->text());
+        const auto date = leggiData(f->text());
         if (!date) return false;  // a text that is no date is left as it is
         const int step = KeyCode == 38 ? 1 : -1;
         QDateTime next = *date;
@@ -315,8 +317,8 @@ bool clsTabella::DatoNullo(int Index) const {
     const QString text = Trim(f->text());
     if (tagHasFlag(f->tag(), QStringLiteral("*"))) return text.isEmpty();
     if (f->kind() == FieldKind::DateControl) return !f->dateValue().has_value();
-    if (columnType(Index) == ft::kDate) return !parseDateText(text).has_value();
-    if (f->mask() == QStringView(kDateTimeMask)) return !parseDateText(text).has_value();
+    if (columnType(Index) == ft::kDate) return !leggiData(text).has_value();
+    if (f->mask() == QStringView(kDateTimeMask)) return !leggiData(text).has_value();
     return text.isEmpty();
 }
 

@@ -215,7 +215,7 @@ db::Criteria clsTabella::ta_CriterioChiaveRicerca(bool daiCampi) const {
             } else if (type == ft::kText) {
                 value = text;
             } else if (type == ft::kDate) {
-                const auto date = parseDateText(text);
+                const auto date = leggiData(text);
                 value = date ? QVariant(*date) : QVariant();
             } else if (tagHasFlag(f->tag(), QString::fromUtf16(kLookupFlagCharacters)) && slot(i).combo &&
                        !slot(i).combo->text().isEmpty()) {
@@ -257,7 +257,7 @@ QString clsTabella::ta_CriterioChiave(const QString& confronto, bool daiCampi) c
         } else if (type == ft::kText) {
             text += u'"' + (daiCampi ? f->text() : CStr(saved)) + u'"';
         } else if (type == ft::kDate) {
-            const auto date = daiCampi ? parseDateText(f->text())
+            const auto date = daiCampi ? leggiData(f->text())
                                        : (saved.isNull() ? std::nullopt : std::optional(saved.toDateTime()));
             text += date ? DataSql(*date) : QString();
         } else {

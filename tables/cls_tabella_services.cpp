@@ -1,5 +1,9 @@
 // Menus, report helpers, number and length services and the Tag readers of the engine.
 #include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
 
 #include "model/bas_utilita.h"
 #include "model/basic.h"
@@ -101,6 +105,35 @@ bool clsTabella::DatoTroppoLungo(int Index) const {
     const FieldControl* f = slot(Index).edit;
     if (!f) return false;
     return Trim(f->text()).size() > LunghezzaMassimaCampo(Index);
+}
+
+QString clsTabella::numeroNonAmmesso(int Index) const {
+    const FieldControl* f = slot(Index).edit;
+    if (!f || f->kind() != FieldKind::Text) return {};
+    double lowest = 0;
+    double highest = 0;
+    switch (columnType(Index)) {
+    case db::field_type::kByte: highest = 255; break;
+    case db::field_type::kInteger:
+        lowest = std::numeric_limits<qint16>::min();
+        highest = std::numeric_limits<qint16>::max();
+        break;
+    case db::field_type::kLong:
+        lowest = std::numeric_limits<qint32>::min();
+        highest = std::numeric_limits<qint32>::max();
+        break;
+    default: return {};
+    }
+    const QString text = Trim(f->text());
+    const double value = Val(text);
+    // "3,7" reads as 3 but was meant as a fraction: a number whose decimals are not all 0.
+    static const QRegularExpression fraction(QStringLiteral(R"(^[-+]?\d*[.,]\d*[1-9]\d*$)"));
+    if (value != std::trunc(value) || text.contains(fraction) || value < lowest || value > highest) {
+        return QStringLiteral("Valore non ammesso: serve un numero intero da %1 a %2")
+            .arg(static_cast<qint64>(lowest))
+            .arg(static_cast<qint64>(highest));
+    }
+    return {};
 }
 
 QString clsTabella::ta_FlagCampo(int index, int mode, const QString& flag) const {

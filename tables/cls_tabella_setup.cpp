@@ -205,7 +205,7 @@ void clsTabella::PulisciCampi(int first, int last) {
         const QString tag = field->tag();
         switch (field->kind()) {
         case FieldKind::DateControl:
-            if (parseDateText(tag)) ScriviValoreCampo(f, tag);
+            if (leggiData(tag)) ScriviValoreCampo(f, tag);
             break;
         case FieldKind::Picture:
             SalvaBMP(f, false, true);
@@ -253,12 +253,12 @@ void clsTabella::ScriviValoreCampo(int index, const QVariant& value) {
         QVariant v = value;
         if (tagHasFlag(field->tag(), QStringLiteral("§"))) {
             const QString rest = CStr(value).mid(1);
-            if (parseDateText(rest)) v = rest;
+            if (leggiData(rest)) v = rest;
         }
         if (v.typeId() == QMetaType::QDateTime) {
             field->setDateValue(v.toDateTime());
         } else {
-            field->setDateValue(parseDateText(CStr(v)));
+            field->setDateValue(leggiData(CStr(v)));
         }
         return;
     }
@@ -266,30 +266,39 @@ void clsTabella::ScriviValoreCampo(int index, const QVariant& value) {
         break;
     }
     const QString mask = field->mask();
+    const QString text = testoPerCampo(index, value);
+    const bool dateMask = mask == QStringView(kDateTimeMask) || mask == QStringView(kDateMask);
+    const bool changed = mask.isEmpty() ? field->text() != text : Trim(field->text()) != Trim(text);
+    if (dateMask || changed) field->setText(text);
+}
+
+QString clsTabella::testoPerCampo(int index, const QVariant& value) const {
+    const FieldControl* field = slot(index).edit;
+    if (!field) return {};
+    const QString mask = field->mask();
     if (mask.isEmpty()) {
         QString text = value.typeId() == QMetaType::QDateTime ? DataTesto(value) : CStr(value);
         if (tagHasFlag(field->tag(), QStringLiteral("°")) && Trim(text) == u"0") text.clear();
-        text = Trim(text);
-        if (field->text() != text) field->setText(text);
-    } else if (mask == QStringView(kDateTimeMask)) {
-        if (value.isNull()) {
-            // An empty date-time field: the mask's blanks (the current date is not forced in).
-            field->setText(QString());
-            return;
-        }
-        std::optional<QDateTime> date = value.typeId() == QMetaType::QDateTime
-                                            ? std::optional<QDateTime>(value.toDateTime())
-                                            : parseDateText(CStr(value));
-        field->setText(date ? dateTimeFieldText(*date) : QString());
-    } else if (mask == QStringView(kDateMask)) {
-        field->setText(value.isNull() ? QStringLiteral("  /  /    ") : CStr(value));
-    } else {
-        const int length = field->maxLength();
-        QString text = CStr(value);
-        if (text.size() < length) text += QString(length - text.size(), field->promptChar());
-        text = text.left(length);
-        if (Trim(field->text()) != Trim(text)) field->setText(text);
+        return Trim(text);
     }
+    if (mask == QStringView(kDateTimeMask)) {
+        // An empty date-time field: the mask's blanks (the current date is not forced in).
+        if (value.isNull()) return {};
+        const std::optional<QDateTime> date = value.typeId() == QMetaType::QDateTime
+                                                  ? std::optional<QDateTime>(value.toDateTime())
+                                                  : leggiData(CStr(value));
+        return date ? dateTimeFieldText(*date) : QString();
+    }
+    if (mask == QStringView(kDateMask)) return value.isNull() ? QStringLiteral("  /  /    ") : CStr(value);
+    const int length = field->maxLength();
+    QString text = CStr(value);
+    if (text.size() < length) text += QString(length - text.size(), field->promptChar());
+    return text.left(length);
+}
+
+std::optional<QDateTime> clsTabella::leggiData(const QString& text) const {
+    if (!services_.clock) return parseDateText(text);
+    return parseDateText(text, services_.clock->now().date().year());
 }
 
 }  // namespace razudar::tables

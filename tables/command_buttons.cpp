@@ -33,7 +33,7 @@ QVariant keyValue(const clsTabella& tb, int i, bool fromFields) {
     case ft::kMemo: return text;
     case ft::kBoolean: return f->text() == u"1" || f->text() == u"-1";
     case ft::kDate: {
-        const auto date = parseDateText(text);
+        const auto date = tb.leggiData(text);
         return date ? QVariant(*date) : QVariant();
     }
     default: return static_cast<qint64>(roundHalfEven(Val(text)));
@@ -76,7 +76,12 @@ std::optional<QVariant> valueToWrite(const clsTabella& tb, int i, const db::Reco
             const auto d = f->dateValue();
             return d ? QVariant(*d) : QVariant();
         }
-        const auto d = parseDateText(text);
+        // A date left as the field shows it is written back as stored: the field's text may
+        // hold only two digits of its year.
+        if (rs.editMode() != db::EditMode::Adding && Trim(f->text()) == Trim(tb.testoPerCampo(i, rs.value(column)))) {
+            return std::nullopt;
+        }
+        const auto d = tb.leggiData(text);
         return d ? QVariant(*d) : QVariant();
     }
     case ft::kSingle: return QVariant(static_cast<double>(clsTabella::C_Sng(f->text())));
@@ -93,6 +98,28 @@ void writeFields(clsTabella& tb, db::Recordset& rs, int first) {
         if (!f || f->dataField().startsWith(u"XX") || rs.fieldIndex(f->dataField()) < 0) continue;
         if (const auto v = valueToWrite(tb, i, rs)) rs.setValue(f->dataField(), *v);
     }
+}
+
+// The key of the data control's current record: the record whose values the fields show.
+QueryConditions currentRecordKey(const clsTabella& tb) {
+    QueryConditions c;
+    for (int i = 0; i <= tb.int_UltimoCampoChiave && i < kMaxChiavi; ++i) {
+        const FieldControl* f = tb.Campo(i);
+        if (f) c.terms.push_back({f->dataField(), TermOp::Equal, tb.dat_Tabella->value(f->dataField())});
+    }
+    return c;
+}
+
+// Fields first..last whose text cannot go into their integer column: the first of them gets
+// the field error and the action stops (true).
+bool numeroRifiutato(clsTabella& tb, int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        if (const QString reason = tb.numeroNonAmmesso(i); !reason.isEmpty()) {
+            tb.Errore(i, reason, false);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -205,19 +232,21 @@ bool CommandButtons::conferma(clsTabella& tb) {
             return false;
         }
     }
+    if (!tb.dat_Tabella) return false;
+    // A new record writes its key fields too; an existing one only the others.
+    const bool adding = tb.dat_Tabella->eof() || tb.dat_Tabella->absolutePosition() < 0 || tb.dat_Tabella->noMatch();
+    if (numeroRifiutato(tb, adding ? 0 : firstOther, tb.int_NumeroCampi - 1)) return false;
     for (int i = firstOther; i < tb.int_NumeroCampi; ++i) tb.PulisciErroreCampo(i);
     if (tb.events() && tb.events()->Controllo_Conferma().value_or(false)) return false;
     if (Controllo_Conferma(tb)) return false;
     tb.Menu(true);
-    if (!tb.dat_Tabella) return false;
     busy(tb, true);
     const Services& services = tb.services();
-    const bool adding = tb.dat_Tabella->eof() || tb.dat_Tabella->absolutePosition() < 0 || tb.dat_Tabella->noMatch();
     const FieldControl* lastKey = tb.Campo(tb.int_UltimoCampoChiave);
     int error = 0;
     bool stored = false;
     try {
-        db::Recordset rs = openKey(tb, adding ? keyConditions(tb) : keyConditions(tb, TermOp::Equal, false));
+        db::Recordset rs = openKey(tb, adding ? keyConditions(tb) : currentRecordKey(tb));
         const bool add = adding || rs.recordCount() == 0;
         qint64 progressive = lastKey ? static_cast<qint64>(roundHalfEven(Val(lastKey->text()))) : 0;
         for (int attempt = 0;; ++attempt) {
@@ -346,6 +375,7 @@ bool CommandButtons::modifica(clsTabella& tb, bool nuovo) {
             return false;
         }
     }
+    if (numeroRifiutato(tb, 0, lastKey)) return false;
     if (nuovo) {
         for (int i = 0; i < lastKey; ++i) {
             if (tb.Campo(i) && Trim(tb.Campo(i)->text()).isEmpty()) {

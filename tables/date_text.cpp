@@ -6,14 +6,23 @@ namespace razudar::tables {
 
 namespace {
 
-int fullYear(int year, qsizetype digits) {
+int fullYear(int year, qsizetype digits, std::optional<int> currentYear) {
     if (digits > 2) return year;
+    if (currentYear) return fullYearFromTwoDigits(year, *currentYear);
     return year < kTwoDigitYearPivot ? 2000 + year : 1900 + year;
 }
 
 }  // namespace
 
-std::optional<QDateTime> parseDateText(const QString& input) {
+int fullYearFromTwoDigits(int twoDigitYear, int currentYear) {
+    const int century = currentYear - currentYear % 100;
+    int year = century + twoDigitYear;
+    if (year > currentYear + kYearsAhead) year -= 100;
+    if (year <= currentYear + kYearsAhead - 100) year += 100;
+    return year;
+}
+
+std::optional<QDateTime> parseDateText(const QString& input, std::optional<int> currentYear) {
     const QString text = input.trimmed();
     if (text.isEmpty()) return std::nullopt;
     static const QRegularExpression dmy(QStringLiteral(
@@ -24,7 +33,7 @@ std::optional<QDateTime> parseDateText(const QString& input) {
     if (const auto m = dmy.match(text); m.hasMatch()) {
         day = m.captured(1).toInt();
         month = m.captured(2).toInt();
-        year = fullYear(m.captured(3).toInt(), m.captured(3).size());
+        year = fullYear(m.captured(3).toInt(), m.captured(3).size(), currentYear);
         hour = m.captured(4).toInt();
         minute = m.captured(5).toInt();
         second = m.captured(6).toInt();

@@ -23,6 +23,23 @@ namespace {
 
 const QString kSessioni = QStringLiteral("select * from QSessioni");
 
+// The grid's columns: caption and bound field, in column order.
+const std::pair<const char16_t*, const char16_t*> kColonne[] = {
+    {u"G.", u"se_Gara"},
+    {u"TipoTurno", u"se_TipoTurno"},
+    {u"Manche", u"se_Manche"},
+    {u"Sessione", u"se_Descrizione"},
+    {u"Orario", u"se_Orario"},
+    {u"Sfide", u""},
+    {u"CodiceStatoSessione", u"se_StatoSessione"},
+    {u"Stato", u"sn_Descrizione"}};
+
+std::vector<GridColumn> colonneGriglia() {
+    std::vector<GridColumn> columns;
+    for (const auto& [caption, field] : kColonne) columns.push_back({QString::fromUtf16(caption), QString::fromUtf16(field)});
+    return columns;
+}
+
 }  // namespace
 
 FrmSelezioneSessione::FrmSelezioneSessione(DatabaseState& database, const Services& services, SessionKey& session,
@@ -42,17 +59,13 @@ FrmSelezioneSessione::FrmSelezioneSessione(DatabaseState& database, const Servic
     keyRow->addWidget(text1);
     keyRow->addWidget(DBCombo1, 1);
     layout->addWidget(Frame4);
-    DBGrid1 = new GridWidget(datTabella,
-                             {{QStringLiteral("G."), QStringLiteral("se_Gara")},
-                              {QStringLiteral("TipoTurno"), QStringLiteral("se_TipoTurno")},
-                              {QStringLiteral("Manche"), QStringLiteral("se_Manche")},
-                              {QStringLiteral("Sessione"), QStringLiteral("se_Descrizione")},
-                              {QStringLiteral("Orario"), QStringLiteral("se_Orario")},
-                              {QStringLiteral("Sfide"), QString()},
-                              {QStringLiteral("CodiceStatoSessione"), QStringLiteral("se_StatoSessione")},
-                              {QStringLiteral("Stato"), QStringLiteral("sn_Descrizione")}},
-                             this);
+    DBGrid1 = new GridWidget(datTabella, colonneGriglia(), this);
     DBGrid1->setColumnVisible(kColCodiceStato, false);
+    // Short codes keep narrow columns; the session's description takes the width left over.
+    static constexpr std::pair<int, int> kWidths[] = {{kColGara, 40},    {kColTipoTurno, 80}, {kColManche, 64},
+                                                      {kColOrario, 130}, {kColSfide, 220},    {kColStato, 110}};
+    for (const auto& [column, width] : kWidths) DBGrid1->view()->setColumnWidth(column, width);
+    DBGrid1->setStretchColumn(kColSessione);
     DBGrid1->model()->computedCell = [this](int row, int column) -> QVariant {
         if (column != kColSfide) return {};
         return sfide(row);
@@ -155,6 +168,13 @@ void FrmSelezioneSessione::Load() {
     }
     SuggerisciSessioneCorrente(t, garaMancante_ ? SessionKey{} : session_);
     t.ta_Inizio(true, QString());
+    // The set-up captions each bound column by its field's name; this window's columns keep
+    // their own captions, and the sort mark the set-up gave the first one.
+    for (int c = 0; c < DBGrid1->columnCount(); ++c) {
+        const QString shown = DBGrid1->columnCaption(c);
+        const QString mark = shown.endsWith(u" <") || shown.endsWith(u" >") ? shown.right(2) : QString();
+        DBGrid1->setColumnCaption(c, QString::fromUtf16(kColonne[c].first) + mark);
+    }
     data1.setBaseQuery(QStringLiteral("select * from Gare"));
     DBCombo1->bindTo(data1, QStringLiteral("ga_Descrizione"), QStringLiteral("ga_Gara"));
     try {

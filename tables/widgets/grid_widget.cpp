@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/bas_utilita.h"
@@ -17,6 +18,17 @@
 #include "tables/widgets/guarded_call.h"
 
 namespace razudar::tables {
+
+namespace {
+
+// A date-time cell: the date, and the time of day when it has one ("18/02/2024 09.30").
+QString dateTimeCellText(const QVariant& value) {
+    const QDateTime moment = value.toDateTime();
+    if (moment.time() == QTime(0, 0)) return DataTesto(value);
+    return DataTesto(value) + u' ' + moment.time().toString(QStringLiteral("hh.mm"));
+}
+
+}  // namespace
 
 GridModel::GridModel(RecordSource& source, std::vector<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), source_(source), columns_(std::move(columns)) {}
@@ -67,7 +79,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     } catch (const std::exception&) {
         return {};  // a page that cannot be read shows empty cells; the next reload reports
     }
-    if (value.typeId() == QMetaType::QDateTime) return DataTesto(value);
+    if (value.typeId() == QMetaType::QDateTime) return dateTimeCellText(value);
     if (value.typeId() == QMetaType::Bool) return value.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
     return value;
 }
@@ -190,6 +202,12 @@ void GridWidget::setFontBold(bool bold) {
 void GridWidget::setResizing(bool rows, bool columns) {
     view_->verticalHeader()->setSectionResizeMode(rows ? QHeaderView::Interactive : QHeaderView::Fixed);
     view_->horizontalHeader()->setSectionResizeMode(columns ? QHeaderView::Interactive : QHeaderView::Fixed);
+    if (stretchColumn_ >= 0) view_->horizontalHeader()->setSectionResizeMode(stretchColumn_, QHeaderView::Stretch);
+}
+
+void GridWidget::setStretchColumn(int column) {
+    stretchColumn_ = column;
+    if (column >= 0) view_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
 }
 
 void GridWidget::setRowSelection(bool rows) {
@@ -257,6 +275,11 @@ void GridWidget::currentRowChanged(const QModelIndex& current, const QModelIndex
 }
 
 bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::Resize && stretchColumn_ >= 0) {
+        // The stretched column takes its width once the view has handled its new size (no
+        // section-resized signal follows): its filter box follows it then.
+        QTimer::singleShot(0, this, [this] { alignFilterBar(); });
+    }
     if (watched == view_ && engine_) {
         if (event->type() == QEvent::FocusIn) engine_->dbg_Elenco_GotFocus();
         if (event->type() == QEvent::FocusOut) engine_->dbg_Elenco_LostFocus();

@@ -78,6 +78,8 @@ public:
     void refreshRow(int row) override { model_->rowChanged(row); }
     void setColumnVisible(int column, bool visible) { view_->setColumnHidden(column, !visible); }
     bool isColumnVisible(int column) const { return !view_->isColumnHidden(column); }
+    // The column that takes the width the others leave (-1: none, the default).
+    void setStretchColumn(int column);
     // The window's own handling of a key pressed in the grid (Qt key code); true when handled.
     std::function<bool(int key)> keyPressHook;
 
@@ -96,6 +98,7 @@ private:
     QLabel* recordBar_ = nullptr;      // the data control's caption (" Record 3 / 12")
     clsTabella* engine_ = nullptr;
     bool showing_ = false;  // the engine is moving the current row: no row-change event
+    int stretchColumn_ = -1;
 };
 
 }  // namespace razudar::tables

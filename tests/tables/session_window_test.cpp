@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTableView>
 
@@ -183,6 +185,46 @@ TEST_F(SessionWindowTest, AnActiveRaceTheDatabaseLacksListsEverySessionAndSaysSo
     EXPECT_EQ(race.fakes.prompter.texts().size(), told);
     EXPECT_EQ(window->datTabella.recordCount(), 1);
     EXPECT_EQ(current(), QStringLiteral("2/PA/1"));
+}
+
+TEST_F(SessionWindowTest, ColumnsShowTheirCaptionsTheTimesAndTheWholeDescription) {
+    race.db().execute(QStringLiteral(
+        "INSERT INTO Sessioni (se_Gara, se_TipoTurno, se_Manche, se_Descrizione, se_Orario, se_StatoSessione) VALUES "
+        "(1, 'PR', 1, 'Prova Tracciato', '2024-02-18 09:30:00', 2), (1, 'GS', 1, 'Prima Manche', '2024-02-18 13:00:00', 0), "
+        "(1, 'GS', 2, 'Seconda Manche', '2024-02-19', 0)"));
+    open(1);
+    GridWidget& grid = *window->DBGrid1;
+    const QStringList captions = {QStringLiteral("G. <"), QStringLiteral("TipoTurno"), QStringLiteral("Manche"),
+                                  QStringLiteral("Sessione"), QStringLiteral("Orario"), QStringLiteral("Sfide"),
+                                  QStringLiteral("CodiceStatoSessione"), QStringLiteral("Stato")};
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        EXPECT_EQ(grid.model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), captions[c]) << c;
+    }
+    auto* m = grid.model();
+    QStringList times;
+    for (int row = 0; row < m->rowCount(); ++row) times << m->data(m->index(row, W::kColOrario), Qt::DisplayRole).toString();
+    EXPECT_EQ(times, (QStringList{QStringLiteral("18/02/2024 09.30"), QStringLiteral("18/02/2024 13.00"),
+                                  QStringLiteral("19/02/2024")}));
+
+    // Shown, the description column takes the width the others leave and holds its longest text.
+    window->show();
+    QApplication::processEvents();
+    QTableView* view = grid.view();
+    int used = 0;
+    for (int c = 0; c < grid.columnCount(); ++c) used += grid.isColumnVisible(c) ? view->columnWidth(c) : 0;
+    EXPECT_EQ(used, view->viewport()->width());
+    const QFontMetrics metrics(view->font());
+    EXPECT_GT(view->columnWidth(W::kColSessione), metrics.horizontalAdvance(QStringLiteral("Seconda Manche")) + 40);
+    EXPECT_GE(view->columnWidth(W::kColOrario), metrics.horizontalAdvance(times[0]) + 8);
+    // The filter bar follows the columns: the description's box is as wide as its column.
+    QApplication::processEvents();
+    QStringList filterWidths;
+    for (const QLineEdit* box : grid.findChildren<QLineEdit*>()) filterWidths << QString::number(box->width());
+    EXPECT_TRUE(filterWidths.contains(QString::number(view->columnWidth(W::kColSessione)))) << filterWidths.join(u' ').toStdString();
+    if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS")) {
+        window->grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/selezione_manche.png"));
+    }
+    window->hide();
 }
 
 }  // namespace
