@@ -94,7 +94,14 @@ QString ReportDocument::sql(QVariantList* values) const {
     }
     query += text.mid(last);
     QString sql = QStringLiteral("SELECT * FROM (") + query + QStringLiteral(") AS report_rows");
-    if (!basic::Trim(selection_).isEmpty()) sql += QStringLiteral(" WHERE ") + selectionToSql(selection_);
+    QStringList conditions;
+    if (!basic::Trim(selection_).isEmpty()) conditions << u'(' + selectionToSql(selection_) + u')';
+    const CompiledSql bound = compileCondition(bound_);
+    if (!bound.text.isEmpty()) {
+        conditions << bound.text;
+        if (values) values->append(bound.params);
+    }
+    if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     if (!basic::Trim(definition_.order).isEmpty()) sql += QStringLiteral(" ORDER BY ") + definition_.order;
     return sql;
 }
