@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <optional>
 
@@ -139,6 +141,9 @@ ReportTable ReportDocument::run() const {
     db::OpenOptions options;
     options.readOnly = true;
     const db::Database database = db::Database::open(databasePath_, options);
+    // A name in double quotes is a column and nothing else: a filter on a column the report's
+    // query does not give is an error to show, not a text that silently matches no row.
+    sqlite3_db_config(database.nativeHandle(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     QVariantList values;
     db::RowReader reader = database.openReader(sql(&values), values);
 
