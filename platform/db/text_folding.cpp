@@ -1,51 +1,67 @@
 #include "platform/db/text_folding.h"
 
+#include <QByteArray>
 #include <QChar>
 
 #include <sqlite3.h>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace razudar::db {
 
 namespace {
 
-// The text's characters (code points), each case-folded. Plain ASCII, the common case, is
-// folded without decoding through QString.
-std::u32string folded(const char* data, int size) {
-    std::u32string out;
-    out.reserve(static_cast<size_t>(size));
-    bool ascii = true;
-    for (int i = 0; i < size && ascii; ++i) ascii = static_cast<unsigned char>(data[i]) < 0x80;
-    if (ascii) {
-        for (int i = 0; i < size; ++i) {
-            const char c = data[i];
-            out.push_back(static_cast<char32_t>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c));
-        }
-        return out;
-    }
-    const QString text = QString::fromUtf8(data, size);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t code = text[i].unicode();
-        if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
-        out.push_back(QChar::toCaseFolded(code));
-    }
-    return out;
-}
+// Reads UTF-8 one character at a time, each case-folded, without copying the text: LIKE and the
+// collation run once per row. A byte that starts no valid character reads as U+FFFD.
+class FoldedReader {
+public:
+    FoldedReader(const void* data, int size)
+        : at_(static_cast<const unsigned char*>(data)), end_(at_ + (data ? size : 0)) {}
+    bool atEnd() const { return at_ >= end_; }
+    const unsigned char* position() const { return at_; }
+    void seek(const unsigned char* position) { at_ = position; }
 
-std::u32string folded(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return folded(utf8.constData(), static_cast<int>(utf8.size()));
-}
+    char32_t next() {
+        const unsigned char lead = *at_++;
+        if (lead < 0x80) return lead >= 'A' && lead <= 'Z' ? char32_t(lead - 'A' + 'a') : char32_t(lead);
+        int more = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            more = 1, code = lead & 0x1F, least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            more = 2, code = lead & 0x0F, least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            more = 3, code = lead & 0x07, least = 0x10000;
+        } else {
+            return U'\uFFFD';
+        }
+        const unsigned char* p = at_;
+        for (int i = 0; i < more; ++i, ++p) {
+            if (p >= end_ || (*p & 0xC0) != 0x80) return U'\uFFFD';
+            code = (code << 6) | (*p & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return U'\uFFFD';
+        at_ = p;
+        return QChar::toCaseFolded(code);
+    }
 
-int compareSequences(const std::u32string& a, const std::u32string& b) {
-    const int c = a.compare(b);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+private:
+    const unsigned char* at_;
+    const unsigned char* end_;
+};
+
+int compareFoldedUtf8(const void* a, int sizeA, const void* b, int sizeB) {
+    FoldedReader x(a, sizeA);
+    FoldedReader y(b, sizeB);
+    while (!x.atEnd() && !y.atEnd()) {
+        const char32_t cx = x.next();
+        const char32_t cy = y.next();
+        if (cx != cy) return cx < cy ? -1 : 1;
+    }
+    if (x.atEnd() && y.atEnd()) return 0;
+    return x.atEnd() ? -1 : 1;
 }
 
 // One element of a LIKE pattern: a run of any characters, any one character, or a character.
@@ -55,14 +71,18 @@ struct PatternItem {
     char32_t code = 0;
 };
 
-// Nullopt when the pattern ends in its escape character (which then matches nothing).
-std::optional<std::vector<PatternItem>> parsePattern(const std::u32string& pattern, char32_t escape) {
+// The pattern's elements; nullopt when it ends in its escape character (which then matches
+// nothing, as in SQLite's own LIKE).
+using Pattern = std::optional<std::vector<PatternItem>>;
+
+Pattern parsePattern(const void* data, int size, char32_t escape) {
     std::vector<PatternItem> items;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const char32_t c = pattern[i];
+    FoldedReader r(data, size);
+    while (!r.atEnd()) {
+        const char32_t c = r.next();
         if (escape != 0 && c == escape) {
-            if (++i == pattern.size()) return std::nullopt;
-            items.push_back({PatternItem::Kind::Char, pattern[i]});
+            if (r.atEnd()) return std::nullopt;
+            items.push_back({PatternItem::Kind::Char, r.next()});
         } else if (c == U'%') {
             items.push_back({PatternItem::Kind::AnyRun, 0});
         } else if (c == U'_') {
@@ -75,22 +95,27 @@ std::optional<std::vector<PatternItem>> parsePattern(const std::u32string& patte
 }
 
 // Wildcard matching that goes back only to the last "%" seen: time text x pattern at worst.
-bool matches(const std::u32string& text, const std::vector<PatternItem>& pattern) {
+bool matches(const void* data, int size, const std::vector<PatternItem>& pattern) {
     constexpr size_t kNone = static_cast<size_t>(-1);
-    size_t t = 0;
+    FoldedReader text(data, size);
     size_t p = 0;
     size_t lastRun = kNone;
-    size_t runFrom = 0;
-    while (t < text.size()) {
+    const unsigned char* runFrom = nullptr;
+    while (!text.atEnd()) {
         if (p < pattern.size() && pattern[p].kind == PatternItem::Kind::AnyRun) {
             lastRun = p++;
-            runFrom = t;
-        } else if (p < pattern.size() && (pattern[p].kind == PatternItem::Kind::AnyOne || pattern[p].code == text[t])) {
-            ++t;
+            runFrom = text.position();
+            continue;
+        }
+        const char32_t c = text.next();
+        if (p < pattern.size() && (pattern[p].kind == PatternItem::Kind::AnyOne || pattern[p].code == c)) {
             ++p;
         } else if (lastRun != kNone) {
+            // The run takes one more character and the rest of the pattern is tried again.
             p = lastRun + 1;
-            t = ++runFrom;
+            text.seek(runFrom);
+            text.next();
+            runFrom = text.position();
         } else {
             return false;
         }
@@ -99,41 +124,51 @@ bool matches(const std::u32string& text, const std::vector<PatternItem>& pattern
     return p == pattern.size();
 }
 
-bool likeSequences(const std::u32string& text, const std::u32string& pattern, char32_t escape) {
-    const auto items = parsePattern(pattern, escape);
-    return items && matches(text, *items);
-}
+int collate(void*, int sizeA, const void* a, int sizeB, const void* b) { return compareFoldedUtf8(a, sizeA, b, sizeB); }
 
-int collate(void*, int sizeA, const void* a, int sizeB, const void* b) {
-    return compareSequences(folded(static_cast<const char*>(a), sizeA), folded(static_cast<const char*>(b), sizeB));
-}
+// The compiled pattern kept with the statement while its pattern argument stays the same.
+struct CachedPattern {
+    QByteArray text;
+    char32_t escape = 0;
+    Pattern pattern;
+};
 
-std::u32string argument(sqlite3_value* value) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return folded(text, sqlite3_value_bytes(value));
-}
+void freeCachedPattern(void* cached) { delete static_cast<CachedPattern*>(cached); }
 
 // like(pattern, text[, escape]): what "text LIKE pattern [ESCAPE escape]" calls.
 void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i)
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return;  // Null, as SQLite's own LIKE
+    const char* patternText = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const int patternSize = sqlite3_value_bytes(argv[0]);
     const int limit = sqlite3_limit(sqlite3_context_db_handle(context), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
-    if (sqlite3_value_bytes(argv[0]) > limit) {
+    if (patternSize > limit) {
         sqlite3_result_error(context, "LIKE or GLOB pattern too complex", -1);
         return;
     }
     char32_t escape = 0;
     if (argc == 3) {
-        // Folded like the pattern it stands in.
-        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[2]));
-        const std::u32string e = QString::fromUtf8(text, sqlite3_value_bytes(argv[2])).toStdU32String();
-        if (e.size() != 1) {
+        const unsigned char* given = sqlite3_value_text(argv[2]);
+        FoldedReader r(given, sqlite3_value_bytes(argv[2]));
+        escape = r.atEnd() ? 0 : r.next();
+        if (escape == 0 || !r.atEnd()) {
             sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
             return;
         }
-        escape = QChar::toCaseFolded(e[0]);
     }
-    sqlite3_result_int(context, likeSequences(argument(argv[1]), argument(argv[0]), escape) ? 1 : 0);
+    const void* text = sqlite3_value_text(argv[1]);
+    const int textSize = sqlite3_value_bytes(argv[1]);
+    const auto* cached = static_cast<const CachedPattern*>(sqlite3_get_auxdata(context, 0));
+    const QByteArrayView current(patternText, patternSize);
+    if (cached && cached->escape == escape && cached->text == current) {
+        sqlite3_result_int(context, cached->pattern && matches(text, textSize, *cached->pattern) ? 1 : 0);
+        return;
+    }
+    Pattern pattern = parsePattern(patternText, patternSize, escape);
+    sqlite3_result_int(context, pattern && matches(text, textSize, *pattern) ? 1 : 0);
+    // Kept for the next rows while the pattern stays the same (SQLite may drop it at any time).
+    sqlite3_set_auxdata(context, 0, new CachedPattern{current.toByteArray(), escape, std::move(pattern)},
+                        freeCachedPattern);
 }
 
 }  // namespace
@@ -146,10 +181,17 @@ int registerTextFolding(sqlite3* handle) {
     return rc;
 }
 
-int compareFolded(const QString& a, const QString& b) { return compareSequences(folded(a), folded(b)); }
+int compareFolded(const QString& a, const QString& b) {
+    const QByteArray x = a.toUtf8();
+    const QByteArray y = b.toUtf8();
+    return compareFoldedUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()));
+}
 
 bool likeFolded(const QString& text, const QString& pattern, char32_t escape) {
-    return likeSequences(folded(text), folded(pattern), escape == 0 ? 0 : QChar::toCaseFolded(escape));
+    const QByteArray t = text.toUtf8();
+    const QByteArray p = pattern.toUtf8();
+    const Pattern items = parsePattern(p.constData(), int(p.size()), escape == 0 ? 0 : QChar::toCaseFolded(escape));
+    return items && matches(t.constData(), int(t.size()), *items);
 }
 
 }  // namespace razudar::db

@@ -91,6 +91,18 @@ TEST(TextFolding, LikeKeepsItsWildcardsEscapesAndNulls) {
     EXPECT_TRUE(db.openReader(QStringLiteral("SELECT NULL LIKE 'a'")).value(0).isNull());
     EXPECT_TRUE(db.openReader(QStringLiteral("SELECT 'a' LIKE NULL")).value(0).isNull());
     EXPECT_TRUE(db.openReader(QStringLiteral("SELECT 'a' LIKE 'a' ESCAPE NULL")).value(0).isNull());
+    // A pattern that changes from row to row is read anew for each row.
+    EXPECT_EQ(db.openReader(QStringLiteral("SELECT count(*) FROM (VALUES ('ab', 'a%'), ('ab', 'b%'), ('Äb', 'ä_'), "
+                                           "('äb', 'Ä%')) WHERE column1 LIKE column2"))
+                  .value(0)
+                  .toInt(),
+              3);
+    // A byte that starts no character is one character of its own.
+    EXPECT_EQ(db.openReader(QStringLiteral("SELECT CAST(x'C3' AS TEXT) LIKE '_'")).value(0).toInt(), 1);
+    EXPECT_EQ(db.openReader(QStringLiteral("SELECT CAST(x'41C3' AS TEXT) = 'a' || CAST(x'C3' AS TEXT) COLLATE CASEFOLD"))
+                  .value(0)
+                  .toInt(),
+              1);
     // A number is read as its text, as SQLite's own LIKE does.
     EXPECT_EQ(db.openReader(QStringLiteral("SELECT 123 LIKE '1%'")).value(0).toInt(), 1);
     try {
