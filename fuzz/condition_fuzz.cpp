@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/db/field_info.h"
+#include "platform/db/text_folding.h"
 #include "tables/filter_conditions.h"
 #include "tables/query_terms.h"
 
@@ -40,6 +41,7 @@ sqlite3* database() {
     static sqlite3* db = [] {
         sqlite3* d = nullptr;
         sqlite3_open(":memory:", &d);
+        razudar::db::registerTextFolding(d);  // the collation the compiled terms name
         sqlite3_exec(d,
                      "CREATE TABLE T (f_Testo TEXT COLLATE NOCASE, f_Memo TEXT, f_Intero SMALLINT, f_Lungo INTEGER, "
                      "f_Doppio DOUBLE, f_Singolo REAL, f_Valuta CURRENCY, f_Data DATETIME, f_Flag BOOLEAN);"
@@ -92,9 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(!c.term && !c.bound && c.fixed.isEmpty());
             continue;
         }
-        if (c.term) conditions.terms.push_back(*c.term);
-        if (c.bound) conditions.boundConditions.push_back(*c.bound);
-        if (!c.fixed.isEmpty()) conditions.fixedConditions << c.fixed;
+        appendCondition(conditions, c);
     }
     if (in.ConsumeBool()) {
         const Column& column = kColumns[in.ConsumeIntegralInRange<size_t>(0, std::size(kColumns) - 1)];

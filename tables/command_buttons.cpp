@@ -438,6 +438,7 @@ bool CommandButtons::stampa(clsTabella& tb, int Index) {
     ReportCall call;
     if (tb.int_Modalita == modalita::kRicerca || tb.int_Modalita == modalita::kRicercaDiretta) {
         call.reportName = tag;
+        call.selection = tb.condizioniFiltro;
         call.condition = tb.str_Wher2Rpt;
         call.description = tb.str_Criterio;
     } else {

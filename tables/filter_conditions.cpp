@@ -134,6 +134,12 @@ FilterFieldCondition filterBarCondition(int type, const QString& column, const Q
     return c;
 }
 
+void appendCondition(QueryConditions& conditions, const FilterFieldCondition& c) {
+    if (c.term) conditions.terms.push_back(*c.term);
+    if (c.bound) conditions.boundConditions.push_back(*c.bound);
+    if (!c.fixed.isEmpty()) conditions.fixedConditions << c.fixed;
+}
+
 void TableConditions::Imposta_str_Wher2(clsTabella& tb) {
     QueryConditions conditions;
     if (!Trim(tb.str_Where).isEmpty()) conditions.fixedConditions << tb.str_Where;
@@ -154,9 +160,7 @@ void TableConditions::Imposta_str_Wher2(clsTabella& tb) {
             if (!rpt.isEmpty()) rpt += QStringLiteral(" and ");
             rpt += c.report;
         }
-        if (c.term) conditions.terms.push_back(*c.term);
-        if (c.bound) conditions.boundConditions.push_back(*c.bound);
-        if (!c.fixed.isEmpty()) conditions.fixedConditions << c.fixed;
+        appendCondition(conditions, c);
     };
     const bool ricerca = tb.int_Modalita == modalita::kRicerca || tb.int_Modalita == modalita::kRicercaDiretta;
     const bool describesGrid = !ricerca && tb.int_Modalita != modalita::kElencoVuoto;

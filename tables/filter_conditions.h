@@ -4,7 +4,8 @@
 //  - the structured terms the window's query runs with (every typed value bound, texts compared
 //    without regard to case, "*" and "?" kept as the operator's wildcards);
 //  - str_Wher2, the same conditions as readable SQL, for display;
-//  - str_Wher2Rpt, the selection formula over the report's fields, for report titles;
+//  - str_Wher2Rpt, the same conditions as a formula over the report's fields: readable text
+//    for titles and records (a print hands the report the structured terms, never this text);
 //  - str_Criterio, a readable description of the active conditions and of the sort order.
 #include <QDateTime>
 #include <QString>
@@ -43,6 +44,9 @@ FilterFieldCondition filterFieldCondition(const FilterFieldInput& input);
 // What one filter-bar text adds (empty `term` when the text is blank).
 FilterFieldCondition filterBarCondition(int type, const QString& column, const QString& reference,
                                         const QString& typed);
+
+// Adds what a field or filter-bar text contributes to the query's conditions.
+void appendCondition(QueryConditions& conditions, const FilterFieldCondition& condition);
 
 // The operator a Tag names (" = " for a Tag with flags or blank, else the Tag between blanks).
 QString filterOperatorText(const QString& tag);

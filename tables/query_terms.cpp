@@ -1,5 +1,7 @@
 #include "tables/query_terms.h"
 
+#include "platform/db/text_folding.h"
+
 namespace razudar::tables {
 
 namespace {
@@ -61,7 +63,7 @@ QString termOperatorText(TermOp op) {
     return QStringLiteral("=");
 }
 
-CompiledSql compileWhere(const QueryConditions& conditions) {
+CompiledSql compileCondition(const QueryConditions& conditions) {
     CompiledSql out;
     QStringList parts;
     for (const QString& fixed : conditions.fixedConditions) {
@@ -76,7 +78,7 @@ CompiledSql compileWhere(const QueryConditions& conditions) {
             out.params << likePattern(term.value.toString());
         } else {
             parts << quoted(term.column) + u' ' + termOperatorText(term.op) + QStringLiteral(" ?") +
-                         (isText(term.value) ? QStringLiteral(" COLLATE NOCASE") : QString());
+                         (isText(term.value) ? QStringLiteral(" COLLATE ") + db::kCaseFoldCollation : QString());
             out.params << term.value;
         }
     }
@@ -85,7 +87,13 @@ CompiledSql compileWhere(const QueryConditions& conditions) {
         parts << u'(' + bound.text + u')';
         out.params << bound.params;
     }
-    if (!parts.isEmpty()) out.text = QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+    out.text = parts.join(QStringLiteral(" AND "));
+    return out;
+}
+
+CompiledSql compileWhere(const QueryConditions& conditions) {
+    CompiledSql out = compileCondition(conditions);
+    if (!out.text.isEmpty()) out.text.prepend(QStringLiteral(" WHERE "));
     return out;
 }
 

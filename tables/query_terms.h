@@ -19,7 +19,7 @@ enum class TermOp { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual,
 struct FilterTerm {
     QString column;
     TermOp op = TermOp::Equal;
-    QVariant value;  // texts compare without regard to case
+    QVariant value;  // texts compare without regard to case, for every letter
 };
 
 // A condition written by the program (a range template of a field's Tag) whose "?" marks take
@@ -49,8 +49,10 @@ struct CompiledSql {
 
 // A program-written condition without its leading "where" keyword (" where a = 1" -> "a = 1").
 QString conditionWithoutWhere(const QString& condition);
-// " WHERE (fixed) AND "col" = ? ..." or "" when there is no condition. A bound condition whose
-// "?" marks do not match its values is left out (a template fault, never the operator's text).
+// "(fixed) AND "col" = ? ..." or "" when there is no condition. A bound condition whose "?"
+// marks do not match its values is left out (a template fault, never the operator's text).
+CompiledSql compileCondition(const QueryConditions& conditions);
+// " WHERE " and the condition, or "" when there is none.
 CompiledSql compileWhere(const QueryConditions& conditions);
 // " ORDER BY "a" DESC, "b"" or "" when there is no key.
 QString compileOrderBy(const std::vector<SortKey>& keys);

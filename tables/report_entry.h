@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "tables/query_terms.h"
+
 namespace razudar {
 class Prompter;
 }
@@ -19,7 +21,10 @@ struct ReportCall {
     QString reportName;
     bool preview = true;
     QStringList parameters;
-    QString condition;    // the report selection formula (str_Wher2Rpt)
+    // The rows the report lists: the window's own filter, every typed value bound.
+    QueryConditions selection;
+    // The same filter as a readable formula (str_Wher2Rpt), for titles and records; never run.
+    QString condition;
     QString description;  // the readable conditions (str_Criterio), for the title
     int copies = 0;
     long exportFormat = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/recordset_data.h"
+#include "platform/db/text_folding.h"
 
 namespace razudar::db {
 
@@ -28,6 +29,8 @@ Database Database::open(const QString& path, const OpenOptions& options) {
     const int rc = sqlite3_open_v2(file.constData(), &connection->handle, flags, nullptr);
     if (rc != SQLITE_OK) connection->raise(rc);
     sqlite3_extended_result_codes(connection->handle, 1);
+    // Texts compare without regard to case for every letter, as the record sets' finds do.
+    if (const int folding = registerTextFolding(connection->handle); folding != SQLITE_OK) connection->raise(folding);
     sqlite3_busy_timeout(connection->handle, options.busyTimeoutMs);
     detail::runStatement(*connection, QStringLiteral("PRAGMA foreign_keys = ON"));
     detail::runStatement(*connection, QStringLiteral("PRAGMA synchronous = FULL"));

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <optional>
 
@@ -94,7 +96,14 @@ QString ReportDocument::sql(QVariantList* values) const {
     }
     query += text.mid(last);
     QString sql = QStringLiteral("SELECT * FROM (") + query + QStringLiteral(") AS report_rows");
-    if (!basic::Trim(selection_).isEmpty()) sql += QStringLiteral(" WHERE ") + selectionToSql(selection_);
+    QStringList conditions;
+    if (!basic::Trim(selection_).isEmpty()) conditions << u'(' + selectionToSql(selection_) + u')';
+    const CompiledSql bound = compileCondition(bound_);
+    if (!bound.text.isEmpty()) {
+        conditions << bound.text;
+        if (values) values->append(bound.params);
+    }
+    if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     if (!basic::Trim(definition_.order).isEmpty()) sql += QStringLiteral(" ORDER BY ") + definition_.order;
     return sql;
 }
@@ -132,6 +141,9 @@ ReportTable ReportDocument::run() const {
     db::OpenOptions options;
     options.readOnly = true;
     const db::Database database = db::Database::open(databasePath_, options);
+    // A name in double quotes is a column and nothing else: a filter on a column the report's
+    // query does not give is an error to show, not a text that silently matches no row.
+    sqlite3_db_config(database.nativeHandle(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     QVariantList values;
     db::RowReader reader = database.openReader(sql(&values), values);
 

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "tables/query_terms.h"
 #include "tables/reports/report_definition.h"
 
 namespace razudar::tables {
@@ -44,13 +45,16 @@ public:
     // The record selection: the report's own, which callers may extend.
     QString selectionFormula() const { return selection_; }
     void setSelectionFormula(const QString& formula) { selection_ = formula; }
+    // A window's filter over the query's columns, its values bound; it narrows the selection.
+    const QueryConditions& boundSelection() const { return bound_; }
+    void setBoundSelection(const QueryConditions& conditions) { bound_ = conditions; }
 
     QString databasePath() const { return databasePath_; }
     void setDatabasePath(const QString& path) { databasePath_ = path; }
 
     // The SQL that feeds the report and its bound values: the report's query with its
-    // parameters, the selection and the order. Field references "{Table.column}" of the
-    // selection name the result's columns.
+    // parameters, the selection, the bound selection and the order. Field references
+    // "{Table.column}" of the selection name the result's columns.
     QString sql(QVariantList* values) const;
 
     // Runs the query on the database file and lays out rows, groups and totals. Throws
@@ -67,6 +71,7 @@ private:
     ReportDefinition definition_;
     std::vector<QVariant> parameters_;
     QString selection_;
+    QueryConditions bound_;
     QString databasePath_;
 };
 

@@ -67,6 +67,48 @@ QString xmlText(const QString& text) {
     return clean.toHtmlEscaped();
 }
 
+bool isControl(char16_t u) { return u < 0x20 || (u >= 0x7F && u < 0xA0); }
+
+// The text with each line break (CR, LF or CR LF) and each tab written as given and every other
+// control character left out.
+QString withoutControls(const QString& text, QChar lineBreak, QChar tab) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;  // one break
+        if (u == u'\n' || u == u'\r') {
+            out += lineBreak;
+        } else if (u == u'\t') {
+            out += tab;
+        } else if (!isControl(u)) {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// A cell of the text table on one line: a line break or a tab reads as one blank, so the row and
+// its columns stay whole.
+QString plainText(const QString& text) { return withoutControls(text, u' ', u' '); }
+
+// Escaped for HTML: a line break becomes <br>, a tab stays white space.
+QString htmlText(const QString& text) {
+    return withoutControls(text, u'\n', u'\t').toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+}
+
+// The report with every text as the text table writes it.
+ReportTable plainTable(ReportTable table) {
+    table.title = plainText(table.title);
+    table.subtitle = plainText(table.subtitle);
+    for (ReportColumn& c : table.columns) c.caption = plainText(c.caption);
+    for (ReportLine& line : table.lines) {
+        line.text = plainText(line.text);
+        for (QString& cell : line.cells) cell = plainText(cell);
+    }
+    return table;
+}
+
 // Column widths are bounded by the page when the definition is read; positions are still added
 // in a wide type so that no sum of widths can wrap.
 qint64 twips(double mm) { return static_cast<qint64>(mm * 1440.0 / 25.4 + 0.5); }
@@ -106,7 +148,8 @@ QString exportExtension(ReportExportFormat format) {
     return {};
 }
 
-QByteArray reportAsText(const ReportTable& table) {
+QByteArray reportAsText(const ReportTable& report) {
+    const ReportTable table = plainTable(report);
     const int n = static_cast<int>(table.columns.size());
     // Captions of groups and totals run over the columns; only rows and sums set the widths.
     std::vector<qsizetype> widths(size_t(n), 0);
@@ -154,15 +197,15 @@ QByteArray reportAsHtml(const ReportTable& table) {
         "<style>body{font-family:sans-serif}table{border-collapse:collapse}"
         "th,td{border:1px solid #999;padding:2px 6px}th{background:#ddd}"
         "tr.g td{background:#e2eaf4;font-weight:bold}tr.t td{font-weight:bold}</style>"
-        "</head><body>\n<h1>%1</h1>\n")
-                      .arg(table.title.toHtmlEscaped());
-    if (!table.subtitle.isEmpty()) out += QStringLiteral("<p>%1</p>\n").arg(table.subtitle.toHtmlEscaped());
+        "</head><body>\n<h1>%2</h1>\n")
+                      .arg(plainText(table.title).toHtmlEscaped(), htmlText(table.title));
+    if (!table.subtitle.isEmpty()) out += QStringLiteral("<p>%1</p>\n").arg(htmlText(table.subtitle));
     out += QStringLiteral("<table>\n<tr>");
-    for (const ReportColumn& c : table.columns) out += QStringLiteral("<th>%1</th>").arg(c.caption.toHtmlEscaped());
+    for (const ReportColumn& c : table.columns) out += QStringLiteral("<th>%1</th>").arg(htmlText(c.caption));
     out += QStringLiteral("</tr>\n");
     for (const ReportLine& line : table.lines) {
         if (line.kind == ReportLine::Kind::Group) {
-            out += QStringLiteral("<tr class=\"g\"><td colspan=\"%1\">%2</td></tr>\n").arg(n).arg(line.text.toHtmlEscaped());
+            out += QStringLiteral("<tr class=\"g\"><td colspan=\"%1\">%2</td></tr>\n").arg(n).arg(htmlText(line.text));
             continue;
         }
         for (const QStringList& cells : rowsOf(line)) {
@@ -170,7 +213,7 @@ QByteArray reportAsHtml(const ReportTable& table) {
             for (int c = 0; c < n; ++c) {
                 const bool right = table.columns[size_t(c)].align & Qt::AlignRight;
                 out += (right ? QStringLiteral("<td style=\"text-align:right\">") : QStringLiteral("<td>")) +
-                       cells.value(c).toHtmlEscaped() + QStringLiteral("</td>");
+                       htmlText(cells.value(c)) + QStringLiteral("</td>");
             }
             out += QStringLiteral("</tr>\n");
         }

@@ -29,7 +29,8 @@ bool ReportRoutine::StampaReport(const ReportCall& call) {
     QString testoAnteprima;
     bool anteprima = call.preview;
     QStringList parametri = call.parameters;
-    QString condizione = call.condition;
+    // The window's filter reaches the report bound; its readable formula is not run.
+    QString condizione;
     QString descrizione = call.description;
     QString oggetto;
     qint16 copie = qint16(call.copies);
@@ -38,7 +39,7 @@ bool ReportRoutine::StampaReport(const ReportCall& call) {
     QString oggetto2;
     bool flagOggetto = false;
     tables::StampaReport(state_, nonUsato, testoAnteprima, nome, anteprima, parametri, condizione, descrizione, oggetto,
-                         copie, formato, fileExport, oggetto2, flagOggetto);
+                         copie, formato, fileExport, oggetto2, flagOggetto, call.selection);
     // The routine reports its own failures to the operator; a preview shown counts as done.
     return !call.preview || state_.ContatoreAnteprime > previewsBefore;
 }

@@ -120,7 +120,7 @@ void ImpostaDatabaseReport(const ReportState& state, ReportDocument& report) {
 void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAnteprima, QString& nomeReport,
                   bool& anteprima, QStringList& parametri, QString& condizione, QString& descrizione,
                   QString& /*oggetto*/, qint16& copie, qint32& formatoExport, QString& fileExport,
-                  QString& /*oggetto2*/, bool& /*flagOggetto*/) {
+                  QString& /*oggetto2*/, bool& /*flagOggetto*/, const QueryConditions& selezione) {
     // Report files carry no objects of their own to look for: arguments 8, 12 and 13 have
     // nothing to act on.
     if (state.services.waiter) state.services.waiter->sleepMs(1000);
@@ -138,6 +138,7 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
     ImpostaDatabaseReport(state, report);
     setParameters(report, parametri, descrizione);
     joinSelection(report, condizione);
+    report.setBoundSelection(selezione);
 
     ReportTable table;
     try {

@@ -10,6 +10,7 @@
 
 #include "data/database_state.h"
 #include "platform/services/services.h"
+#include "tables/query_terms.h"
 
 class QPrinter;
 class QWidget;
@@ -40,10 +41,12 @@ void ImpostaDatabaseReport(const ReportState& state, ReportDocument& report);
 
 // Arguments as the print buttons pass them: (unused, text for the preview, report file, preview,
 // parameter values, selection condition, description of the conditions, object name, copies,
-// export format code, export file without extension, second object name, object flag).
+// export format code, export file without extension, second object name, object flag). The
+// selection condition is a program's own text over the report's columns; `selezione` is a
+// window's filter, whose typed values are bound. Both narrow the report's own selection.
 void StampaReport(ReportState& state, qint16& nonUsato, QString& testoAnteprima, QString& nomeReport,
                   bool& anteprima, QStringList& parametri, QString& condizione, QString& descrizione,
                   QString& oggetto, qint16& copie, qint32& formatoExport, QString& fileExport,
-                  QString& oggetto2, bool& flagOggetto);
+                  QString& oggetto2, bool& flagOggetto, const QueryConditions& selezione = {});
 
 }  // namespace razudar::tables

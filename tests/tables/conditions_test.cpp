@@ -25,9 +25,7 @@ protected:
     }
     QList<int> select(const FilterFieldCondition& c) {
         QueryConditions q;
-        if (c.term) q.terms.push_back(*c.term);
-        if (c.bound) q.boundConditions.push_back(*c.bound);
-        if (!c.fixed.isEmpty()) q.fixedConditions << c.fixed;
+        appendCondition(q, c);
         const CompiledSql where = compileWhere(q);
         QList<int> out;
         db::RowReader r = race.db().openReader(QStringLiteral("SELECT ga_Gara FROM Gare") + where.text +

@@ -311,7 +311,9 @@ TEST_F(ReportTest, PrintButtonsFindTheReportByNameAndPreviewIt) {
     tables::ReportCall call;
     call.reportName = QStringLiteral("listapartenza");
     call.parameters = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("GA"), QStringLiteral("1"), QStringLiteral("0")};
-    call.condition = QStringLiteral("{Concorrenti.co_Nazionalita} = 'ITA'");
+    // The window's filter goes bound; its readable formula is only a record and is not run.
+    call.selection.terms.push_back({QStringLiteral("co_Nazionalita"), tables::TermOp::Equal, QStringLiteral("ita")});
+    call.condition = QStringLiteral("{Concorrenti.co_Nazionalita} = 'ITA' and ###");
     EXPECT_TRUE(routine.StampaReport(call));
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(race.fakes.prompter.shown().empty()) << race.fakes.prompter.texts().join(u'|').toStdString();

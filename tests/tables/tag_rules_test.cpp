@@ -111,7 +111,7 @@ TEST(QueryTerms, TypedValuesAreBoundNeverPasted) {
     c.terms.push_back({QStringLiteral("co_Cognome"), TermOp::StartsWith, QStringLiteral("D'A_%")});
     c.terms.push_back({QStringLiteral("co_Nome"), TermOp::Equal, QStringLiteral("x' OR 1=1 --")});
     const CompiledSql sql = compileWhere(c);
-    EXPECT_EQ(sql.text, QStringLiteral(R"( WHERE (co_Gara = 1) AND "co_Cognome" LIKE ? ESCAPE '\' AND "co_Nome" = ? COLLATE NOCASE)"));
+    EXPECT_EQ(sql.text, QStringLiteral(R"( WHERE (co_Gara = 1) AND "co_Cognome" LIKE ? ESCAPE '\' AND "co_Nome" = ? COLLATE CASEFOLD)"));
     ASSERT_EQ(sql.params.size(), 2);
     EXPECT_EQ(sql.params[0].toString(), QStringLiteral(R"(D'A\_\%%)"));
     EXPECT_EQ(sql.params[1].toString(), QStringLiteral("x' OR 1=1 --"));
