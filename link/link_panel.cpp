@@ -45,7 +45,7 @@ LinkPanel::LinkPanel(QWidget* owner) {
     txtTesto = place<QLineEdit>(owner, "txtTesto", fromTwips(0, 1440, 1815, 315));
     cmdInviaTesto = place<QPushButton>(owner, "cmdInviaTesto", fromTwips(0, 1800, 1815, 315));
     cmdInviaTesto->setText(QStringLiteral("Invia"));
-    // As wide as the column: the caption must fit in fonts wider than the classic one.
+    // As wide as the column, so the caption fits whatever the font's width.
     Label2 = place<QLabel>(owner, "Label2", fromTwips(0, 2220, 1815, 195));
     Label2->setText(QStringLiteral("Ricevuto"));
     lblRicevuto = place<QLabel>(owner, "lblRicevuto", fromTwips(0, 2460, 1815, 315));
