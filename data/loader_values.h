@@ -26,7 +26,7 @@ private:
 
 namespace stored {
 
-// Text of a value: Null gives "", numbers as the classic number text, flags "True"/"False",
+// Text of a value: Null gives "", numbers as basic::numberText writes them, flags "True"/"False",
 // dates as "dd/MM/yyyy".
 QString text(const QVariant& value);
 

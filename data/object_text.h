@@ -36,7 +36,7 @@ bool hasObjectMarkers(QStringView payload);
 QStringView objectBody(QStringView payload);
 
 // Splits `text` at every `separator`, appending the pieces (empty ones included) to `out`.
-// The empty text gives no pieces at all, as the classic Split does.
+// The empty text gives no pieces at all (not one empty piece).
 void splitInto(QStringView text, QStringView separator, std::vector<QStringView>& out);
 // The pieces of `text` split at `separator` (see splitInto).
 std::vector<QStringView> split(QStringView text, QStringView separator);

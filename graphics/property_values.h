@@ -6,7 +6,7 @@
 
 namespace razudar::gra {
 
-// Conversions of the values the host passes to property members, with the classic rules:
+// Conversions of the values the host passes to property members:
 // numbers rounded half to even into the 32-bit range, truth values from booleans, numbers or
 // "True"/"False". An empty value converts to 0 or False; a text that is not a number (or a
 // number out of range) does not convert.

@@ -61,7 +61,7 @@ LinkPanel::LinkPanel(QWidget* owner) {
     txtTesto = place<QLineEdit>(owner, "txtTesto", kDesignTesto);
     cmdInviaTesto = place<QPushButton>(owner, "cmdInviaTesto", kDesignInvia);
     cmdInviaTesto->setText(QStringLiteral("Invia"));
-    // As wide as the column: the caption must fit in fonts wider than the classic one.
+    // As wide as the column, so the caption fits whatever the font's width.
     Label2 = place<QLabel>(owner, "Label2", kDesignLabel2);
     Label2->setText(QStringLiteral("Ricevuto"));
     // The received text and the log lines break anywhere: they are long runs of characters.

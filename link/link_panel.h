@@ -19,7 +19,7 @@ enum class PanelState { NonAttiva, Attesa, Attiva };
 
 // The link control's own panel: a titled frame with the state, the peer or server box and the
 // role's button or box; below it the send box and button, the last received text and the log.
-// Each element carries its classic name as object name.
+// Each element carries its member name (cmdConnetti, lblRicevuto, ...) as object name.
 struct LinkPanel {
     explicit LinkPanel(QWidget* owner);
 

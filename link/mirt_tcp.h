@@ -75,7 +75,7 @@ public:
     Q_INVOKABLE void Logga(const QString& sTesto);
 
     // The seven properties kept in the host's stored window data, under their own names.
-    // Loading applies them in the classic order and never starts listening.
+    // Loading applies them in the order they are listed in the header and never starts listening.
     Q_INVOKABLE void loadProperties(const QVariantMap& stored);
     // Saving also clears the changed mark.
     Q_INVOKABLE QVariantMap saveProperties();

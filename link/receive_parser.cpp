@@ -107,7 +107,7 @@ std::optional<qsizetype> ReceiveParser::readCount(QByteArrayView field) {
         if (plain >= 0) return plain;
     }
 
-    // Anything else is read as the classic Val does: blanks, tabs and line feeds stripped
+    // Anything else is read as a leading number: blanks, tabs and line feeds stripped
     // wherever they stand, then a number up to the first character that cannot continue it.
     QString text = decodeWindows1252(field);
     text.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));

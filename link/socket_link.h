@@ -13,8 +13,8 @@ class QTcpSocket;
 namespace razudar::link {
 
 // The link control's one TCP socket over Qt's event loop: a client connection, or a server
-// that listens and takes one connection request on this same socket. States and events follow
-// the classic socket control the link was written for.
+// that listens and takes one connection request on this same socket. States and events are
+// numbered as the link's host expects them (closed 0 ... error 9).
 class SocketLink : public QObject {
     Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 
 namespace razudar::link {
 
-// The socket errors as the host knows them: the classic Winsock numbers and texts, whatever
+// The socket errors as the host knows them: the Winsock numbers and texts, whatever
 // socket layer stands behind the link.
 struct SocketFailure {
     int number = 0;

@@ -80,7 +80,7 @@ public:
                            const QVariant& Colore);
 
     // The six properties kept in the host's stored window data, under their own names; a
-    // value equal to its default is not written. Loading applies them in the classic order.
+    // value equal to its default is not written. Loading applies them in the order they are listed.
     Q_INVOKABLE void loadProperties(const QVariantMap& stored);
     // Saving also clears the changed mark.
     Q_INVOKABLE QVariantMap saveProperties();

@@ -55,7 +55,7 @@ std::optional<qint32> toLong(qint64 value);
 // Narrowing that saturates at the range's end and sets *ok to false instead of wrapping.
 qint16 narrowToInteger(qint64 value, bool* ok = nullptr);
 qint32 narrowToLong(qint64 value, bool* ok = nullptr);
-// Narrowing that throws OverflowError (the classic run-time "Overflow") instead of wrapping.
+// Narrowing that throws OverflowError (run-time error 6, "Overflow") instead of wrapping.
 qint16 requireInteger(qint64 value);
 qint32 requireLong(qint64 value);
 
@@ -81,7 +81,7 @@ std::optional<double> parseNumeric(const QString& text);
 // Anything else sets *ok to false and gives false.
 bool CBool(const QString& text, bool* ok = nullptr);
 
-// Number as the classic CStr writes it: integers without a point, others with up to 15
+// Number as a text: integers without a point, others with up to 15
 // significant digits and "." as the decimal point ("2.5", "-0.125", "1E+20").
 QString numberText(double value);
 // Text of a value: texts as they are, numbers as numberText, booleans "True"/"False",

@@ -163,8 +163,7 @@ void clsTabella::dbg_Elenco_LostFocus() {
 }
 
 void clsTabella::dbg_Elenco_AfterUpdate() {
-    // The record-set hook of the database module is called here in the original design; it
-    // does nothing, so there is nothing to call.
+    // Nothing to do after a grid row is updated: the record is written by the command buttons.
 }
 
 void clsTabella::dbg_Elenco_RowColChange(int /*LastRow*/, int LastCol) {

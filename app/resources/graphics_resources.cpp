@@ -62,7 +62,8 @@ qint16 ContaRighePagina(controls::GraficaProxy& gra, Prompter& prompter, const Q
 }
 
 qint32 OrarioAttuale(const Clock& clock) {
-    // Single precision, as the classic timer reports it.
+    // Single precision: late in the day the reading moves in steps of about 8 ms, and the race
+    // clock shows it in those steps.
     const float t = float(clock.secondsSinceMidnight());
     const int h = int(std::floor(t / 3600.0f));
     const int m = int(std::floor(t / 60.0f)) - 60 * h;

@@ -35,8 +35,10 @@ public:
     virtual controls::GraficaProxy* loadPreviewWindow(QString* error) = 0;
 };
 
-// The load of the main window, steps in the order the program has always run them. False when
-// the program must end: the operator has been told why (or closed the mode dialog).
+// The load of the main window: mode dialog, database path and folders, database and its version,
+// active session and current race, preview window and graphics control, page definitions, display
+// options, in that order. False when the program must end: the operator has been told why (or
+// closed the mode dialog).
 bool AvvioProgramma(ProgramState& state, const Services& services, CurrentFolder& currentFolder,
                     StartupWindow& window);
 

@@ -1,7 +1,7 @@
 #pragma once
 // Search criteria for FindFirst / FindLast on a record set, built by our own code (never parsed
 // from text): comparisons of a field with a value, combined with and / or / not.
-// Comparison follows the classic engine: a Null field matches no comparison except isNull;
+// Comparison rules: a Null field matches no comparison except isNull;
 // texts compare without regard to case; a number and a numeric text compare as numbers; like()
 // takes the engine's wildcards "*" (any run), "?" (one character) and "#" (one digit).
 #include <QString>

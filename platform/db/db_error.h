@@ -1,5 +1,5 @@
 #pragma once
-// Errors of the race database layer. Callers compare the classic engine's error numbers (lock,
+// Errors of the race database layer. Callers compare the database error numbers (3260 lock, 3022
 // duplicate key, disk), so every SQLite failure is mapped to such a number in one table
 // (jetErrorNumber); anything the table does not name keeps SQLite's own extended code and text.
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-// Field descriptions of a table, view or record set, with the classic engine's type codes
+// Field descriptions of a table, view or record set, with numbered type codes
 // (callers test 8 for a date, 10/12 for text, 1 for a yes/no flag).
 #include <QString>
 

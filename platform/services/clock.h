@@ -12,7 +12,7 @@ public:
     virtual QDateTime now() const = 0;
     // Local time of day.
     QTime timeOfDay() const { return now().time(); }
-    // Seconds since local midnight with fractions, as the classic system timer reports it.
+    // Seconds since local midnight with fractions.
     virtual double secondsSinceMidnight() const = 0;
     // Milliseconds on a monotonic clock; only differences are meaningful.
     virtual qint64 monotonicMs() const = 0;

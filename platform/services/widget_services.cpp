@@ -9,7 +9,7 @@ namespace razudar {
 void PreparaMessaggio(QMessageBox& box, const QString& text, PromptButtons buttons, PromptIcon icon,
                       const QString& caption) {
     box.setWindowTitle(caption);
-    // Texts keep the classic carriage returns as line breaks; a Qt label breaks lines on "\n".
+    // Texts break lines with carriage returns ("\r\n" or "\r"); a Qt label breaks them on "\n".
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(u'\r', u'\n');

@@ -1,7 +1,7 @@
 #pragma once
 // Forwards the events of a table window's field widgets to the engine members of the same
 // name: text changes to meb_Campo_Change, focus to meb_Campo_GotFocus / LostFocus, keys to
-// meb_Campo_Keydown and meb_Campo_KeyPress with the key codes of the classic platform (a code
+// meb_Campo_Keydown and meb_Campo_KeyPress with numbered key codes (a code
 // set to 0 by the engine discards the key), and the lookup combos' edits and keys.
 #include <QObject>
 
@@ -32,7 +32,7 @@ private:
     std::map<QObject*, int> comboIndex_;
 };
 
-// The classic key code of a Qt key (Enter 13, Backspace 8, Delete 46, arrows 37-40, Esc 27),
+// The key code of a Qt key (Enter 13, Backspace 8, Delete 46, arrows 37-40, Esc 27),
 // or 0 for the keys the engine does not look at.
 int classicKeyCode(int qtKey);
 

@@ -92,7 +92,7 @@ TEST(ReceiveParser, GarbageDropsTheWholeBufferWithOneNotice) {
               (QStringList{"notice:Manca %% 19 <xyz123456%%000002ok> ", "text:ok"}));
 }
 
-// A cut right after the first "%" of the next marker gives the classic "PreManca" notice,
+// A cut right after the first "%" of the next marker gives the "PreManca" notice,
 // although nothing is lost; the texts must come out the same whatever the cut.
 QStringList withoutLonePercentNotices(QStringList got) {
     got.removeAll(QStringLiteral("notice:PreManca %% 1 %"));
