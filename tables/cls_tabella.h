@@ -247,6 +247,8 @@ public:
     const QVariant& valoreChiave(int i) const { return ValoriChiave_.at(static_cast<std::size_t>(i)); }
     // A date typed in a field: a two-digit year takes the window of the clock's current year.
     std::optional<QDateTime> leggiData(const QString& text) const;
+    // The clock's current year, which anchors typed two-digit years (none without a clock).
+    std::optional<int> annoCorrente() const;
     // Why the text of field `index` cannot go into its integer column (a fraction, or beyond
     // the column's range); empty when it can, or when the column holds no whole numbers.
     QString numeroNonAmmesso(int index) const;

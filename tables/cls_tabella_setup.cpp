@@ -296,9 +296,11 @@ QString clsTabella::testoPerCampo(int index, const QVariant& value) const {
     return text.left(length);
 }
 
-std::optional<QDateTime> clsTabella::leggiData(const QString& text) const {
-    if (!services_.clock) return parseDateText(text);
-    return parseDateText(text, services_.clock->now().date().year());
+std::optional<int> clsTabella::annoCorrente() const {
+    if (!services_.clock) return std::nullopt;
+    return services_.clock->now().date().year();
 }
+
+std::optional<QDateTime> clsTabella::leggiData(const QString& text) const { return parseDateText(text, annoCorrente()); }
 
 }  // namespace razudar::tables

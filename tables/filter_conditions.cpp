@@ -71,7 +71,7 @@ FilterFieldCondition filterFieldCondition(const FilterFieldInput& in) {
     }
     if (in.type == ft::kDate) {
         if (!named || *named == TermOp::Like) return refused(in.tag);
-        std::optional<QDateTime> date = in.dateControl ? in.date : parseDateText(t);
+        std::optional<QDateTime> date = in.dateControl ? in.date : parseDateText(t, in.currentYear);
         if (!date) return refused(in.value);
         const bool nextDay = tagHasFlag(in.tag, QStringLiteral("<"));
         if (nextDay) date = date->addDays(1);
@@ -185,6 +185,7 @@ void TableConditions::Imposta_str_Wher2(clsTabella& tb) {
         in.value = f->text();
         in.dateControl = f->kind() == FieldKind::DateControl;
         if (in.dateControl) in.date = f->dateValue();
+        in.currentYear = tb.annoCorrente();
         in.reference = u'{' + table + u'.' + in.column + u'}';
         const FilterFieldCondition c = filterFieldCondition(in);
         if (!c.refusal.isEmpty()) continue;

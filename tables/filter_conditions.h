@@ -26,6 +26,7 @@ struct FilterFieldInput {
     std::optional<QDateTime> date;  // a date control's value (nullopt: read `value`)
     bool dateControl = false;
     QString reference;          // the report field reference, "{Table.column}"
+    std::optional<int> currentYear;  // a typed two-digit year takes the window of this year
 };
 
 // What one filter field adds. `refusal` is set (and nothing else) when the field's Tag names no

@@ -83,10 +83,29 @@ TEST_F(ConditionsTest, TypedValuesSelectTheirRows) {
     }
 }
 
+TEST_F(ConditionsTest, ATypedTwoDigitYearTakesTheWindowOfTheCurrentYear) {
+    race.db().execute(QStringLiteral("INSERT INTO Gare (ga_Gara, ga_Descrizione, ga_Data) VALUES "
+                                     "(6, 'Storica', '1949-05-01 00:00:00'), (7, 'Futura', '2049-05-01 00:00:00')"));
+    struct YearCase {
+        std::optional<int> currentYear;
+        QList<int> rows;
+    };
+    // Without a current year the fixed window reads "49" as 2049.
+    const YearCase cases[] = {{2026, {6}}, {2040, {7}}, {std::nullopt, {7}}};
+    for (const YearCase& c : cases) {
+        FilterFieldInput in;
+        in.type = ft::kDate;
+        in.column = QStringLiteral("ga_Data");
+        in.value = QStringLiteral("01/05/49");
+        in.currentYear = c.currentYear;
+        EXPECT_EQ(select(filterFieldCondition(in)), c.rows) << c.currentYear.value_or(0);
+    }
+}
+
 TEST_F(ConditionsTest, ReadableTextsFollowTheFieldType) {
     const auto texts = [](int type, const char16_t* tag, const char16_t* typed) {
         FilterFieldInput in{type, QStringLiteral("xx_Campo"), QString::fromUtf16(tag), QString::fromUtf16(typed), {}, false,
-                            QStringLiteral("{T.xx_Campo}")};
+                            QStringLiteral("{T.xx_Campo}"), {}};
         const FilterFieldCondition c = filterFieldCondition(in);
         return QStringList{c.sql, c.report};
     };
@@ -99,7 +118,7 @@ TEST_F(ConditionsTest, ReadableTextsFollowTheFieldType) {
     EXPECT_EQ(texts(ft::kDate, u"<", u"31/12/25"), (QStringList{"xx_Campo < " + DataSql(QDateTime(QDate(2026, 1, 1), QTime(0, 0))), ""}));
     EXPECT_EQ(texts(ft::kLong, u">= a AND b <=", u"7")[0], QStringLiteral("7 >= a AND b <= 7"));
     // A Tag that is no operator is refused, not pasted into the query.
-    FilterFieldInput odd{ft::kText, QStringLiteral("xx_Campo"), QStringLiteral("IN (1);"), QStringLiteral("a"), {}, false, {}};
+    FilterFieldInput odd{ft::kText, QStringLiteral("xx_Campo"), QStringLiteral("IN (1);"), QStringLiteral("a"), {}, false, {}, {}};
     EXPECT_FALSE(filterFieldCondition(odd).refusal.isEmpty());
     EXPECT_FALSE(filterFieldCondition(odd).term.has_value());
 }
