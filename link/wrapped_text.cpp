@@ -31,10 +31,13 @@ int layOut(const QString& text, const QFont& font, int width, Draw draw) {
     return top;
 }
 
-// Draws the lines of `text` inside `rect`; lines below it are not drawn.
+// Draws the lines of `text` inside `rect`; a line that does not fit whole below them is not drawn.
 void drawWrapped(QPainter& painter, const QRect& rect, const QString& text, const QFont& font) {
     painter.save();
-    painter.setClipRect(rect);
+    const int lineSpacing = QFontMetrics(font).lineSpacing();
+    QRect whole = rect;
+    whole.setHeight(qMax(lineSpacing, rect.height() / lineSpacing * lineSpacing));
+    painter.setClipRect(whole);
     layOut(text, font, rect.width(), [&](QTextLayout& layout) { layout.draw(&painter, rect.topLeft()); });
     painter.restore();
 }
