@@ -15,8 +15,6 @@
 
 namespace razudar {
 
-inline constexpr char16_t kTuttiLeCategorie[] = u"XXXXX";
-
 // The graphics folders and the rows per screen of the three list pages, fixed at start-up.
 struct GraphicsResources {
     QString CartellaGrafica;
@@ -36,6 +34,11 @@ struct OnAirRecord {
     QString NomePagina;
     QString NomeTemplate;
     qint32 AreaOccupazione = 0;
+
+    // The record holds page `nomePagina` (case and surrounding spaces ignored).
+    bool mostra(const QString& nomePagina) const {
+        return !NomePagina.isEmpty() && NomePagina.trimmed().compare(nomePagina.trimmed(), Qt::CaseInsensitive) == 0;
+    }
 };
 
 struct ProgramState {
@@ -54,7 +57,7 @@ struct ProgramState {
     qint16 UltimoCodiceElenco = 0;
 
     // Operator selection (the console and the page buttons keep them).
-    QString CategoriaSelezionata = QString::fromUtf16(kTuttiLeCategorie);
+    QString CategoriaSelezionata = clsConcorrente::kAllCategories;
     qint16 ConcorrenteSelezionato = -1;
     qint16 SfidaSelezionata = 0;
     QString SplitMostrato;

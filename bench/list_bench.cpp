@@ -31,7 +31,7 @@
 namespace razudar {
 namespace {
 
-const QString kAll = QStringLiteral("XXXXX");
+const QString kAll = clsConcorrente::kAllCategories;
 
 // Two runs, the second running: most arrived, some out, some on course or still to start.
 std::shared_ptr<clsKrono> buildRace(int competitors) {

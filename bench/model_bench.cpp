@@ -21,7 +21,7 @@ constexpr int kRuns = 5;
 constexpr int kSplits = 5;
 // Slots a rebuild ranks: overall, 5 runs, 5 splits, start order.
 constexpr int kRankedSlots = 1 + kRuns + kSplits + 1;
-const QString kAll = QStringLiteral("XXXXX");
+const QString kAll = clsConcorrente::kAllCategories;
 const QString kCategory = QStringLiteral("CAT3");
 
 // A race in its last run, with the state mix of a real race: most competitors arrived in every

@@ -128,7 +128,7 @@ void BM_ResultsPageDirect(benchmark::State& st) {
     };
     std::vector<RowTexts> texts;
     for (int r = 1; r <= rows; ++r) {
-        const auto item = k.ConcorrenteItem(qint16(k.ConcorrenteInPosizione(0, r, QStringLiteral("XXXXX"))));
+        const auto item = k.ConcorrenteItem(qint16(k.ConcorrenteInPosizione(0, r, clsConcorrente::kAllCategories)));
         texts.push_back({QString::number(r), item->Nazionalita(), FormattaNominativo(s.state, item->Cognome(), item->Nome(), false),
                          ConvertiRisoluzione(true, FormattaTempo(k.TempoTotaleConcorrente(1, item->Concorrente()), 12, false, false), 3).toString()});
     }

@@ -112,7 +112,7 @@ void RaceLoader::loadCategories() {
         category->setBiathlonDescrizionePenalita(row.textOrEmpty(penaltyText));
         k_.CategoriaAdd(std::move(category));
     }
-    k_.setCategoriaMonitor(QStringLiteral("XXXXX"));
+    k_.setCategoriaMonitor(clsConcorrente::kAllCategories);
 }
 
 }  // namespace razudar

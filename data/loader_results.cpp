@@ -6,14 +6,13 @@
 #include "data/loader_steps.h"
 #include "data/one_value_queries.h"
 #include "model/krono.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
 namespace {
 constexpr qint32 kFirstRun = 0;
 constexpr qint32 kLastRun = clsConcorrente::kRunSlots - 1;
-constexpr qint32 kOpenState = 10;
-constexpr qint32 kOnCourseState = 20;
 constexpr qint32 kBiathlonDisciplineId = 5;
 constexpr qint32 kWholeSecondsFirstRunSpeciality = 9;
 constexpr int kShootingSeries = 4;
@@ -40,7 +39,7 @@ clsRisultati& RaceLoader::resultOf(qint16 competitor, qint16 run, const QString&
 }
 
 void RaceLoader::loadResults() {
-    k_.ImpostaStatoConcorrenti(kOpenState);
+    k_.ImpostaStatoConcorrenti(kStatoAperto);
 
     const bool parallel = k_.MancheParallelo();
     db::RowReader rs;
@@ -112,7 +111,7 @@ void RaceLoader::loadResults() {
         result.setStatoConcorrente(stateCode);
         // Whoever has started or is out in the current run is no longer expected at the start.
         const bool currentRun = !row.isNull(run) && row.integer(run) == manche_;
-        if (currentRun && stateCode != kOnCourseState && stateCode != kOpenState)
+        if (currentRun && stateCode != kStatoInPista && stateCode != kStatoAperto)
             k_.PartenteRimuovi(competitor);
     }
 }

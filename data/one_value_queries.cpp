@@ -7,6 +7,7 @@
 #include "data/database_access.h"
 #include "data/loader_values.h"
 #include "model/bas_utilita.h"
+#include "model/competitor.h"
 #include "model/basic.h"
 #include "platform/db/db_error.h"
 #include "platform/db/field_info.h"
@@ -189,7 +190,7 @@ QStringList CategorieConcorrente(const db::Database& database, qint16 Gara, qint
 
 bool ConcorrenteInCategoria(const db::Database& database, qint16 Gara, qint16 Concorrente,
                             const QString& Categoria) {
-    if (Categoria == QStringLiteral("XXXXX"))
+    if (Categoria == clsConcorrente::kAllCategories)
         return true;
     const QString wanted = basic::UCase(Categoria);
     for (const QString& code : CategorieConcorrente(database, Gara, Concorrente)) {

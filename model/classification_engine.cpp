@@ -3,6 +3,7 @@
 #include "model/race_times.h"
 #include "model/ranking_key.h"
 #include "model/ranking_sort.h"
+#include "model/competitor_states.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -38,7 +39,7 @@ RankingFields keyFields(int type, int slotNumber, const clsConcorrente* c, qint1
     case 1: {
         f.state = runState(c, slotNumber);
         const qint32 time = runTime(c, slotNumber);
-        f.value = (time == 0 || f.state != 0) ? kNoTimeKey : time;
+        f.value = (time == 0 || f.state != kStatoArrivato) ? kNoTimeKey : time;
         break;
     }
     case 2: {
@@ -122,11 +123,11 @@ qint32 clsKrono::TempoPenalita(qint16 Manche, qint16 Concorrente) const
 QString clsKrono::StatoSigla(qint32 Stato) const
 {
     switch (Stato) {
-    case 30:
+    case kStatoNonArrivato:
         return QStringLiteral("DNF");
-    case 40:
+    case kStatoNonPartito:
         return QStringLiteral("DNS");
-    case 60:
+    case kStatoEscluso:
         return QStringLiteral("DSQ");
     default:
         return QString();

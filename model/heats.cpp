@@ -1,6 +1,7 @@
 // Heat queries of parallel races, the competitor lists of the on-air pages and split times.
 #include "model/krono.h"
 #include "model/race_times.h"
+#include "model/competitor_states.h"
 
 #include <algorithm>
 
@@ -9,7 +10,6 @@
 namespace razudar {
 
 namespace {
-bool isOpenState(qint32 state) { return state == 1 || state == 10 || state == 20; }
 }  // namespace
 
 bool clsKrono::SfidaCompletata(qint16 Sfida) const
@@ -17,7 +17,7 @@ bool clsKrono::SfidaCompletata(qint16 Sfida) const
     const RunRules rules = runRules();
     const int run = MancheSfidaCorrente();
     for (const qint16 number : ElencoConcorrentiSfida(Sfida)) {
-        if (isOpenState(rules.stateAfterRun(findConcorrente(number), run)))
+        if (StatoAperto(rules.stateAfterRun(findConcorrente(number), run)))
             return false;
     }
     return true;
@@ -75,7 +75,7 @@ int clsKrono::ProbabileProssimoConcorrenteArrivo() const
 {
     const RunRules rules = runRules();
     for (const qint16 number : slots_[kStartOrderSlot].order()) {
-        if (rules.stateAfterRun(findConcorrente(number), mancheCorrente_) == 20)
+        if (rules.stateAfterRun(findConcorrente(number), mancheCorrente_) == kStatoInPista)
             return number;
     }
     return -1;

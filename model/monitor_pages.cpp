@@ -7,6 +7,7 @@
 #include "model/monitor_writer.h"
 #include "model/preview_text.h"
 #include "model/text_list_surface.h"
+#include "model/competitor_states.h"
 
 namespace razudar::monitor {
 namespace {
@@ -85,7 +86,7 @@ void scriviClassifica(const clsKrono& k, const MonitorPageSettings& settings, Te
         rigaVuota(Pic, r);
         if (c == -1 || !basic::fitsInteger(c)) continue;
         const auto number = qint16(c);
-        if (k.StatoConcorrenteDopoManche(run, number) != 0) continue;
+        if (k.StatoConcorrenteDopoManche(run, number) != kStatoArrivato) continue;
         const clsConcorrente& rec = preview::record(k, number);
         const bool finishing = number == k.ConcorrenteTraguardo();
         w.text(QString::number(i), finishing ? 7 : 9, r, col.pos, false, 0);
@@ -95,7 +96,7 @@ void scriviClassifica(const clsKrono& k, const MonitorPageSettings& settings, Te
             for (int m = 1; m <= 2; ++m) {
                 const clsRisultati& res = preview::result(rec, m);
                 const double x = m == 1 ? col.run1 : col.run2;
-                if (res.StatoConcorrente() == 0) {
+                if (res.StatoConcorrente() == kStatoArrivato) {
                     w.text(w.time(res.Tempo()), 2, r, x, false, 0);
                     const int position = k.PosizioneInClassifica(m, number, category);
                     w.text(u'(' + QString::number(position) + u')', 9, r, m == 1 ? col.run1Pos : col.run2Pos, false, 0);
@@ -154,11 +155,11 @@ void scriviParallelo(const clsKrono& k, const MonitorPageSettings& settings, Tex
                     w.text(w.heatTime(k.TempoTotaleConcorrente(k.MancheCorrente(), a)), 2, y, col.time, false, 0);
                 }
                 if (gap >= 1) w.text(w.time(gap), 2, y, col.gap, false, 0);
-            } else if (st == 10 && !single) {
+            } else if (st == kStatoAperto && !single) {
                 w.text(w.heatTime(preview::result(rec, 1).Tempo()), 2, y, col.run1, false, 0);
-            } else if (st == 30 || st == 40 || st == 60) {
-                const QString sigla = st == 30 ? k.SiglaStatoNonArrivato()
-                                    : st == 40 ? k.SiglaStatoNonPartito() : k.SiglaStatoEscluso();
+            } else if (st == kStatoNonArrivato || st == kStatoNonPartito || st == kStatoEscluso) {
+                const QString sigla = st == kStatoNonArrivato ? k.SiglaStatoNonArrivato()
+                                    : st == kStatoNonPartito ? k.SiglaStatoNonPartito() : k.SiglaStatoEscluso();
                 w.text(sigla, 2, y, col.gap, false, 0);
             }
             if (completed && st == 0 && gap < 0) w.text(QStringLiteral("WINNER"), 7, y, col.gap, false, 0);

@@ -7,6 +7,7 @@
 #include "model/monitor_pages.h"
 #include "model/preview_list.h"
 #include "model/text_list_surface.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 namespace {
@@ -75,7 +76,7 @@ void clsKrono::CiclaConcorrentiMonitor() {
     const int c = next <= 32767 ? ConcorrenteInPosizione(kOverallSlot, next, CategoriaMonitor()) : -1;
     // A position past the 16-bit range, an empty one or one without an arrived competitor
     // starts the cycle again after the leading block.
-    if (c == -1 || c < -32768 || c > 32767 || StatoConcorrenteDopoManche(MancheCorrente(), qint16(c)) != 0)
+    if (c == -1 || c < -32768 || c > 32767 || StatoConcorrenteDopoManche(MancheCorrente(), qint16(c)) != kStatoArrivato)
         setPosizioneVisualizzata(qint16(settings.MonitorPosizioniFisse() + 1));
     else
         setPosizioneVisualizzata(qint16(next));
@@ -94,9 +95,9 @@ void clsKrono::AggiornaMonitor(MonitorHost& frm, qint16 Traguardo) {
     const clsConcorrente* finishing = findConcorrente(Traguardo);
     const clsRisultati* result = finishing ? finishing->existingResult(run) : nullptr;
     const qint32 state = result ? result->StatoConcorrente() : 0;
-    if (state == 0 || state == 60) {
+    if (state == kStatoArrivato || state == kStatoEscluso) {
         const int c = ConcorrenteInPosizione(kOverallSlot, PosizioneVisualizzata(), CategoriaMonitor());
-        if (c == -1 || c < -32768 || c > 32767 || StatoConcorrenteDopoManche(run, qint16(c)) != 0)
+        if (c == -1 || c < -32768 || c > 32767 || StatoConcorrenteDopoManche(run, qint16(c)) != kStatoArrivato)
             setPosizioneVisualizzata(qint16(settings.MonitorPosizioniFisse() + 1));
         const qint16 fixed = settings.MonitorPosizioniFisse();
         VisualizzaMonitorClassifica(*surface, kOverallSlot, 1, fixed, settings.MonitorRigaPosizioniFisse(), 1, true);

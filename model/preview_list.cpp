@@ -7,6 +7,7 @@
 #include "model/preview_text.h"
 #include "model/race_times.h"
 #include "model/text_list_surface.h"
+#include "model/competitor_states.h"
 
 #include <optional>
 
@@ -52,10 +53,10 @@ QString AS(const QString& v, int w) {
 
 QString siglaStato(const clsKrono& k, qint32 st) {
     switch (st) {
-    case 20: return k.SiglaStatoPartito();
-    case 30: return k.SiglaStatoNonArrivato();
-    case 40: return k.SiglaStatoNonPartito();
-    case 60: return k.SiglaStatoEscluso();
+    case kStatoInPista: return k.SiglaStatoPartito();
+    case kStatoNonArrivato: return k.SiglaStatoNonArrivato();
+    case kStatoNonPartito: return k.SiglaStatoNonPartito();
+    case kStatoEscluso: return k.SiglaStatoEscluso();
     default: return QString();
     }
 }
@@ -92,19 +93,19 @@ void scriviClassifica(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl
     for (const qint16 c : k.slotOrder(Classifica)) {
         const clsConcorrente& rec = record(k, c);
         const qint32 st = type == 0 ? k.StatoConcorrenteDopoManche(r, c) : result(rec, r).StatoConcorrente();
-        if (!shown(rec, Categoria) || st == 10) continue;
+        if (!shown(rec, Categoria) || st == kStatoAperto) continue;
         ++pos;
         const qint32 time = single ? result(rec, r).Tempo() : k.TempoTotaleConcorrente(r, c);
         QString row;
         row.reserve(96);
-        if (st == 0 || st == 50) {
+        if (st == kStatoArrivato || st == kStatoFuoriTempoMassimo) {
             if (previousTime && *previousTime == time) {
                 row += S(5);
             } else {
                 appendRight(row, QString::number(pos), 3);
                 row += S(2);
             }
-        } else if (st == 20 || st == 30 || st == 40 || st == 60) {
+        } else if (st == kStatoInPista || st == kStatoNonArrivato || st == kStatoNonPartito || st == kStatoEscluso) {
             appendRight(row, siglaStato(k, st), 3);
             row += S(2);
         } else {
@@ -119,13 +120,15 @@ void scriviClassifica(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl
             appendRight(row, text, 12);
             if (spaceAfter) row += u' ';
         };
-        if (st == 0 || st == 50) {
+        if (st == kStatoArrivato || st == kStatoFuoriTempoMassimo) {
             if (single) {
                 column(T(k, result(rec, r).Tempo()), true);
             } else {
                 for (int m = 1; m <= 2; ++m) {
                     const clsRisultati& run = result(rec, m);
-                    column(run.StatoConcorrente() == 0 ? T(k, run.Tempo()) : k.StatoSigla(run.StatoConcorrente()), true);
+                    column(run.StatoConcorrente() == kStatoArrivato ? T(k, run.Tempo())
+                                                                    : k.StatoSigla(run.StatoConcorrente()),
+                           true);
                 }
                 column(T(k, k.TempoTotaleConcorrente(r, c)), true);
             }
@@ -161,12 +164,14 @@ void scriviSfide(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl, con
                           AS(basic::UCase(rec.Cognome()), 15);
             const QString run1 = S(2) + AD(T(k, result(rec, 1).Tempo()), 8);
             const QString gapText = gap > 0 ? S(2) + AD(T(k, gap), 8) : QString();
-            if (st == 0 && single) row += run1 + gapText;
-            else if (st == 0) row += run1 + S(2) + AD(T(k, result(rec, 2).Tempo()), 8) + S(2) +
-                                     AD(T(k, k.TempoTotaleConcorrente(k.MancheCorrente(), a)), 8) + gapText;
-            else if (st == 10 && single) row += run1;
-            else if (st == 30 || st == 40 || st == 60) row += S(2) + siglaStato(k, st);
-            if (completed && gap < 0 && st == 0) row += S(4) + QStringLiteral("WINNER");
+            if (st == kStatoArrivato && single) row += run1 + gapText;
+            else if (st == kStatoArrivato)
+                row += run1 + S(2) + AD(T(k, result(rec, 2).Tempo()), 8) + S(2) +
+                       AD(T(k, k.TempoTotaleConcorrente(k.MancheCorrente(), a)), 8) + gapText;
+            else if (st == kStatoAperto && single) row += run1;
+            else if (st == kStatoNonArrivato || st == kStatoNonPartito || st == kStatoEscluso)
+                row += S(2) + siglaStato(k, st);
+            if (completed && gap < 0 && st == kStatoArrivato) row += S(4) + QStringLiteral("WINNER");
             rows.write(row);
             if (j == 2) rows.write(QString(single ? 46 : 66, u'-'));
         }
@@ -191,7 +196,7 @@ void scriviIntermedio(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl
         const clsConcorrente& rec = record(k, c);
         const clsRisultati& res = result(rec, current);
         const qint32 st = result(rec, r).StatoConcorrente();
-        if (!shown(rec, Categoria) || st == 10) continue;
+        if (!shown(rec, Categoria) || st == kStatoAperto) continue;
         ++pos;
         const qint32 s = res.OrarioIntermedioItem(split);
         const qint64 fromStart = qint64(s) - res.OrarioPartenza();

@@ -1,6 +1,7 @@
 #include "model/run_rules.h"
 
 #include "model/race_times.h"
+#include "model/competitor_states.h"
 
 #include <algorithm>
 
@@ -93,7 +94,7 @@ qint32 RunRules::totalMilliseconds(const clsConcorrente* competitor, int manche)
         const clsRisultati* r = runResult(competitor, m);
         if (!r)
             continue;  // a run never created: state 0, no time
-        if (r->StatoConcorrente() != 0)
+        if (r->StatoConcorrente() != kStatoArrivato)
             return 0;
         total += TempoInMillesimi(r->Tempo());
         if (withPenalties)

@@ -47,10 +47,10 @@ inline constexpr int kRicerca = 4;       // lookup window, no grid
 inline constexpr int kRicercaDiretta = 5;
 }  // namespace modalita
 
-// Colours the engine sets (the platform's values).
-inline constexpr QRgb kColoreFocus = 0xFF00FFFF;        // cyan
-inline constexpr QRgb kColoreBianco = 0xFFFFFFFF;
-inline constexpr QRgb kColoreSfondoPulsante = 0xFFF0F0F0;  // the system button face
+// Colours the engine sets on its fields, as the platform's ARGB values (0xAARRGGBB).
+inline constexpr QRgb kColoreFocusArgb = 0xFF00FFFF;           // cyan
+inline constexpr QRgb kColoreBiancoArgb = 0xFFFFFFFF;
+inline constexpr QRgb kColoreSfondoPulsanteArgb = 0xFFF0F0F0;  // the system button face
 
 class clsTabella : public SuggestionSink {
 public:

@@ -101,7 +101,7 @@ void clsTabella::meb_Campo_GotFocus(int Index) {
     if (f->boldOnFocus()) {
         f->setBold(true);
     } else {
-        f->setBackground(kColoreFocus);
+        f->setBackground(kColoreFocusArgb);
     }
     if (f->kind() == FieldKind::Picture || f->kind() == FieldKind::CheckBox) return;
     if (isDateTimeField(Index)) {
@@ -118,7 +118,7 @@ void clsTabella::meb_Campo_LostFocus(int Index) {
     if (f->boldOnFocus()) {
         f->setBold(false);
     } else {
-        f->setBackground(f->kind() == FieldKind::CheckBox ? kColoreSfondoPulsante : kColoreBianco);
+        f->setBackground(f->kind() == FieldKind::CheckBox ? kColoreSfondoPulsanteArgb : kColoreBiancoArgb);
         if (LookupCombo* combo = s.combo) {
             const QString text = Trim(f->text());
             if (!text.isEmpty() && !combo->text().isEmpty() && combo->boundColumnIsListColumn() &&

@@ -100,7 +100,7 @@ bool clsTabella::ta_Inizio(bool NonCentrare, const QString& dbase) {
                 s.label->setCaption(s.edit->dataField().mid(3));
             }
             if (s.combo) {
-                s.combo->setBackground(kColoreSfondoPulsante);
+                s.combo->setBackground(kColoreSfondoPulsanteArgb);
                 s.combo->setTabStop(false);
             }
         }

@@ -2,16 +2,19 @@
 
 #include "app/program_state.h"
 #include "model/bas_utilita.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
 namespace {
 
-constexpr qint32 kStatoInPista = 20;
-constexpr qint32 kStatoAperto = 10;
 constexpr qint32 kDisciplinaSenzaAssoluta = 15;
 // The page buttons the group switch enables or disables, in its order.
-constexpr int kGroupButtons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 20, 21, 22, 23, 25};
+constexpr int kGroupButtons[] = {
+    kCodiceClassificaGrande, kCodiceOrdinePartenza,     kCodiceClassificaBassa, kCodicePodio,
+    kCodiceScheda,           kCodiceSchedaPrimo,        kCodiceSchedaSecondo,   kCodiceSchedaTerzo,
+    kCodiceStartZero,        kCodiceSeguenteClassifica, kCodiceStart,           kCodiceIntermedio1,
+    kCodiceIntermedio2,      kCodiceFinale,             kCodiceParallelo};
 
 }  // namespace
 
@@ -66,7 +69,7 @@ void ConsoleRefresh::AggiornaSchedeClassifiche() {
 
     view_.categoryLines.clear();
     view_.categoryGrid.clear();
-    view_.categoryGrid.append({QString::fromUtf16(kTuttiLeCategorie), QStringLiteral("TUTTI I CONCORRENTI")});
+    view_.categoryGrid.append({clsConcorrente::kAllCategories, QStringLiteral("TUTTI I CONCORRENTI")});
     for (qint16 i = 1; i <= k.CategoriaCount(); ++i) {
         const auto c = k.CategoriaInOrdine(i);
         if (!c) continue;
@@ -78,7 +81,7 @@ void ConsoleRefresh::AggiornaSchedeClassifiche() {
     if (categoryGridRow(view_, state_.CategoriaSelezionata) < 0) {
         view_.categoryNotice = QStringLiteral("La categoria %1 non è nella gara: selezionati tutti i concorrenti.")
                                    .arg(state_.CategoriaSelezionata);
-        state_.CategoriaSelezionata = QString::fromUtf16(kTuttiLeCategorie);
+        state_.CategoriaSelezionata = clsConcorrente::kAllCategories;
     }
     host_.consoleChanged();
 }
@@ -97,21 +100,22 @@ void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
         view_.paralleloVisible = true;
         view_.distaccoParalleloEnabled = k.MancheSfidaCorrente() > 1;
         const bool qualifying = k.TurnoCorrente() == codiceTipoTurno_(2);
-        view_.pageEnabled[1] = qualifying;
-        view_.pageEnabled[3] = qualifying;
-        view_.pageCaption[2] = QStringLiteral("Tabell&one");
-        view_.pageEnabled[13] = false;
+        view_.pageEnabled[kCodiceClassificaGrande] = qualifying;
+        view_.pageEnabled[kCodiceClassificaBassa] = qualifying;
+        view_.pageCaption[kCodiceOrdinePartenza] = QStringLiteral("Tabell&one");
+        view_.pageEnabled[kCodiceSeguenteClassifica] = false;
         const bool finale = (k.TurnoCorrenteTipo() == 10 || k.TurnoCorrenteTipo() == 11) &&
                             k.MancheSfidaCorrente() == k.cGara.TabelloneNumeroDiscese();
-        for (int code : {4, 6, 7, 8}) view_.pageEnabled[code] = finale;
+        for (int code : {kCodicePodio, kCodiceSchedaPrimo, kCodiceSchedaSecondo, kCodiceSchedaTerzo})
+            view_.pageEnabled[code] = finale;
     } else {
         fillCompetitorButtons(next);
         view_.tempoCorrereVisible = true;
         view_.paralleloVisible = false;
-        view_.pageEnabled[1] = true;
-        view_.pageEnabled[3] = true;
-        view_.pageCaption[2] = QStringLiteral("&Ordine Partenza");
-        view_.pageEnabled[13] = true;
+        view_.pageEnabled[kCodiceClassificaGrande] = true;
+        view_.pageEnabled[kCodiceClassificaBassa] = true;
+        view_.pageCaption[kCodiceOrdinePartenza] = QStringLiteral("&Ordine Partenza");
+        view_.pageEnabled[kCodiceSeguenteClassifica] = true;
     }
     host_.consoleChanged();
 }

@@ -20,14 +20,14 @@ BibSelection SelezionePettorale(const clsKrono* krono, const QString& testo) {
 }
 
 void PulsantePagina(ProgramState& state, PageButtonHost& host, int code) {
-    if (code == 21 || code == 22 || code == 23) {
+    if (code == kCodiceIntermedio1 || code == kCodiceIntermedio2 || code == kCodiceFinale) {
         host.setNominativoChecked(true);
         state.SplitMostrato = host.pageButtonTag(code);
     }
-    if (code == 9) host.setNominativoChecked(true);
-    if (code == 20) host.setNominativoChecked(false);
-    if (code == 10) state.ClassificaTCVisibile = !state.ClassificaTCVisibile;
-    if (code == 25) {
+    if (code == kCodiceStartZero) host.setNominativoChecked(true);
+    if (code == kCodiceStart) host.setNominativoChecked(false);
+    if (code == kCodiceClassificaTC) state.ClassificaTCVisibile = !state.ClassificaTCVisibile;
+    if (code == kCodiceParallelo) {
         const int index = state.IndicePulsanteConcorrente;
         // No heat button pressed: no page.
         if (index < 0 || index >= kCompetitorButtons || !state.race.Krono) return;

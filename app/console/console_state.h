@@ -12,6 +12,8 @@
 #include <array>
 #include <utility>
 
+#include "app/pages/page_codes.h"
+
 namespace razudar {
 
 inline constexpr int kClassificationTabs = 7;  // 0 "Assoluta", 1-5 "Manche 1-5", 6 "Categoria"
@@ -60,28 +62,28 @@ struct PageButtonSpec {
     const char* tag;
 };
 inline constexpr PageButtonSpec kPageButtons[] = {
-    {0, u"Puli&zia", PageButtonFrame::Main, ""},
-    {1, u"&Classifica Grande", PageButtonFrame::Main, ""},
-    {2, u"&Ordine Partenza", PageButtonFrame::Main, ""},
-    {3, u"Classifica &Bassa", PageButtonFrame::Main, ""},
-    {13, u"+", PageButtonFrame::Main, ""},
-    {4, u"&Podio", PageButtonFrame::Main, ""},
-    {5, u"Sche&da", PageButtonFrame::Main, ""},
-    {6, u"1°", PageButtonFrame::Main, ""},
-    {7, u"2°", PageButtonFrame::Main, ""},
-    {8, u"3°", PageButtonFrame::Main, ""},
-    {15, u"Pagina Piena", PageButtonFrame::Main, ""},
-    {16, u"Pagina Bassa", PageButtonFrame::Main, ""},
-    {17, u"Pagina Libera 1", PageButtonFrame::Main, ""},
-    {18, u"Pagina Libera 2", PageButtonFrame::Main, ""},
-    {19, u"Pagina Libera 3", PageButtonFrame::Main, ""},
-    {20, u"&Start", PageButtonFrame::TempoCorrere, ""},
-    {9, u"Start &0", PageButtonFrame::TempoCorrere, ""},
-    {21, u"I&1", PageButtonFrame::TempoCorrere, "1"},
-    {22, u"I&2", PageButtonFrame::TempoCorrere, "2"},
-    {23, u"&F", PageButtonFrame::TempoCorrere, "F"},
-    {10, u"C&lassifica", PageButtonFrame::TempoCorrere, ""},
-    {25, u"&Parallelo", PageButtonFrame::Parallelo, ""},
+    {kCodicePulizia, u"Puli&zia", PageButtonFrame::Main, ""},
+    {kCodiceClassificaGrande, u"&Classifica Grande", PageButtonFrame::Main, ""},
+    {kCodiceOrdinePartenza, u"&Ordine Partenza", PageButtonFrame::Main, ""},
+    {kCodiceClassificaBassa, u"Classifica &Bassa", PageButtonFrame::Main, ""},
+    {kCodiceSeguenteClassifica, u"+", PageButtonFrame::Main, ""},
+    {kCodicePodio, u"&Podio", PageButtonFrame::Main, ""},
+    {kCodiceScheda, u"Sche&da", PageButtonFrame::Main, ""},
+    {kCodiceSchedaPrimo, u"1°", PageButtonFrame::Main, ""},
+    {kCodiceSchedaSecondo, u"2°", PageButtonFrame::Main, ""},
+    {kCodiceSchedaTerzo, u"3°", PageButtonFrame::Main, ""},
+    {kCodicePaginaPiena, u"Pagina Piena", PageButtonFrame::Main, ""},
+    {kCodicePaginaBassa, u"Pagina Bassa", PageButtonFrame::Main, ""},
+    {kCodicePaginaLibera1, u"Pagina Libera 1", PageButtonFrame::Main, ""},
+    {kCodicePaginaLibera2, u"Pagina Libera 2", PageButtonFrame::Main, ""},
+    {kCodicePaginaLibera3, u"Pagina Libera 3", PageButtonFrame::Main, ""},
+    {kCodiceStart, u"&Start", PageButtonFrame::TempoCorrere, ""},
+    {kCodiceStartZero, u"Start &0", PageButtonFrame::TempoCorrere, ""},
+    {kCodiceIntermedio1, u"I&1", PageButtonFrame::TempoCorrere, "1"},
+    {kCodiceIntermedio2, u"I&2", PageButtonFrame::TempoCorrere, "2"},
+    {kCodiceFinale, u"&F", PageButtonFrame::TempoCorrere, "F"},
+    {kCodiceClassificaTC, u"C&lassifica", PageButtonFrame::TempoCorrere, ""},
+    {kCodiceParallelo, u"&Parallelo", PageButtonFrame::Parallelo, ""},
 };
 
 // The row of `code` in the category grid; -1 when the grid does not hold it.

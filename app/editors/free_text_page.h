@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "app/pages/page_codes.h"
+
 class QWidget;
 
 namespace razudar {
@@ -14,9 +16,6 @@ namespace razudar {
 struct DatabaseState;
 class Prompter;
 class frmPaginaTesto;
-
-inline constexpr qint16 kCodicePaginaPiena = 15;
-inline constexpr qint16 kCodicePaginaBassa = 16;
 
 // Where the chosen row goes: the page dispatcher writes the texts into the page and starts it.
 class FreeTextOnAir {

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/pages/page_codes.h"
 #include "app/window_helpers.h"
 #include "data/database_access.h"
 #include "data/database_fault_text.h"
@@ -36,14 +37,14 @@ protected:
 
 const PaginaTestoLayout& layoutPaginaPiena() {
     static const PaginaTestoLayout layout{QStringLiteral("frmPaginaPiena"), QStringLiteral("Pagina Piena"),
-                                          QStringLiteral("PaginaPiena"), QStringLiteral("TipiGraficaPaginePiene"),
+                                          QString::fromUtf16(kPaginaPiena), QStringLiteral("TipiGraficaPaginePiene"),
                                           QStringLiteral("Gr_Testo"), 3};
     return layout;
 }
 
 const PaginaTestoLayout& layoutPaginaBassa() {
     static const PaginaTestoLayout layout{QStringLiteral("frmPaginaBassa"), QStringLiteral("Pagina Bassa"),
-                                          QStringLiteral("PaginaBassa"), QStringLiteral("TipiGraficaPagineBasse"),
+                                          QString::fromUtf16(kPaginaBassa), QStringLiteral("TipiGraficaPagineBasse"),
                                           QStringLiteral("gr_Testo"), 4};
     return layout;
 }

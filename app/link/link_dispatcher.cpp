@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/resources/graphics_resources.h"
 #include "data/clock_decoders.h"
 #include "data/database_fault_text.h"
 #include "data/krono_da_testo.h"
+#include "model/competitor_states.h"
 #include "model/bas_utilita.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
@@ -17,18 +19,6 @@
 namespace razudar {
 
 namespace {
-
-constexpr char16_t kPaginaTempoACorrere[] = u"TempoACorrere";
-constexpr char16_t kPaginaTempoACorrereParallelo[] = u"TempoACorrereParallelo";
-
-// Page codes the link puts on air.
-constexpr qint16 kCodiceTempo = 12;
-constexpr qint16 kCodiceStart = 20;
-constexpr qint16 kCodiceTempoManche = 24;
-constexpr qint16 kCodiceStartParallelo = 26;
-
-constexpr qint32 kStatoArrivato = 0;
-constexpr qint32 kStatoInPista = 20;
 
 qint16 integerField(const QStringList& fields, int index) { return ValoreIntero(fields.at(index), 0); }
 qint32 longField(const QStringList& fields, int index) { return ValoreLungo(fields.at(index), 0); }
@@ -58,7 +48,7 @@ LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, Li
 }
 
 bool LinkDispatcher::onAir(const char16_t* pageName) const {
-    return state_.PaginaInOnda.NomePagina.trimmed().compare(QString::fromUtf16(pageName), Qt::CaseInsensitive) == 0;
+    return state_.PaginaInOnda.mostra(QString::fromUtf16(pageName));
 }
 
 qint32 LinkDispatcher::localTimeOfDayMs() const { return TempoInMillesimi(OrarioAttuale(*services_.clock)); }

@@ -3,6 +3,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/page_formats.h"
 #include "model/race_times.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -45,7 +46,7 @@ void PaginaScheda(PageContext& ctx, const QString& p, qint16 concorrente, const 
     const int posizione = k.PosizioneInClassifica(0, concorrente, categoria);
     const qint32 stato = k.StatoConcorrenteDopoManche(m, concorrente);
     specialita(ctx, p);
-    testo(ctx, p, QStringLiteral("txtPosizione"), stato == 0 ? QString::number(posizione) : QString());
+    testo(ctx, p, QStringLiteral("txtPosizione"), stato == kStatoArrivato ? QString::number(posizione) : QString());
     anagrafica(ctx, p, concorrente);
     const qint32 t = k.TempoTotaleConcorrente(m, concorrente);
     if (t < 1) {
@@ -70,7 +71,8 @@ void PaginaSchedaArrivo(PageContext& ctx, const QString& p, qint16 posizione, co
     if (c <= 0) return;
     specialita(ctx, p);
     const qint32 stato = k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c);
-    testo(ctx, p, QStringLiteral("txtPosizione"), stato == 0 || parallelo ? QString::number(posizione) : QString());
+    testo(ctx, p, QStringLiteral("txtPosizione"),
+          stato == kStatoArrivato || parallelo ? QString::number(posizione) : QString());
     anagrafica(ctx, p, c);
     testoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
     static const char* const kParole[] = {"WINNER", "SECOND", "THIRD"};
@@ -95,7 +97,7 @@ void PaginaPodio(PageContext& ctx, const QString& p, const QString& categoria) {
     for (int i = 1; i <= n; ++i) {
         const qint16 c = elenco[i - 1];
         if (c <= 0) continue;
-        if (!parallelo && k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c) != 0) continue;
+        if (!parallelo && k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c) != kStatoArrivato) continue;
         const auto item = k.ConcorrenteItem(c);
         const QString n1 = QString::number(i);
         testo(ctx, p, QStringLiteral("txtCognome") + n1, FormattaCognome(ctx.state, item->Cognome()));

@@ -8,6 +8,7 @@
 #include "app/pages/page_formats.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -42,7 +43,8 @@ void distaccoConSegno(PageContext& ctx, const QString& pagina, const QString& og
     const QString ms = QString::number(TempoInMillesimi(std::abs(qint64(g))));
     ctx.gra.TempoACorrere(pagina, oggetto, Gra::ogTempoACorrereProprietaTimeStop,
                           (g >= 1 ? QStringLiteral("+") : QStringLiteral("-")) + ms);
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaColore, g >= 1 ? kColoreBianco : kColoreVerde);
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaColore,
+                              g >= 1 ? kColoreBiancoRgbLong : kColoreVerdeRgbLong);
     visibile(ctx, pagina, oggetto, true);
     visibile(ctx, pagina, sfondo, true);
 }
@@ -159,7 +161,7 @@ void MostraDistacco(PageContext& ctx, const QString& pagina, const QString& cate
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
     const qint16 m = manche(ctx);
     const int leader = k.ConcorrenteInPosizione(0, 1, categoria);
-    if (k.StatoConcorrenteDopoManche(m, qint16(leader)) != 0) return;
+    if (k.StatoConcorrenteDopoManche(m, qint16(leader)) != kStatoArrivato) return;
     qint32 slot = 0;
     int riferimento = leader;
     if (const int n = numeroSplit(split)) {
@@ -184,7 +186,8 @@ void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const
         if (const int n = numeroSplit(split)) {
             const qint32 tempo = k.TempoIntermedioConcorrente(m, qint16(r), qint16(n));
             if (tempo > 0) t = tempo;
-        } else if (split.toUpper() == QLatin1String("F") && k.StatoConcorrenteDopoManche(m, qint16(r)) == 0) {
+        } else if (split.toUpper() == QLatin1String("F") &&
+                   k.StatoConcorrenteDopoManche(m, qint16(r)) == kStatoArrivato) {
             t = k.TempoTotaleConcorrente(m, qint16(r));
         }
     }

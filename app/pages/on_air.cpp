@@ -69,8 +69,7 @@ qint16 PageOnAir::DirezioneRigheIn() const { return DirezioneLato(setting("gp_Ri
 qint16 PageOnAir::DirezioneRigheOut() const { return DirezioneLato(setting("gp_RigLatOut").toString(), false); }
 
 bool PageOnAir::inOnda(const QString& nomePagina) const {
-    const QString& onAir = ctx_.state.PaginaInOnda.NomePagina;
-    return !onAir.isEmpty() && onAir.trimmed().compare(nomePagina.trimmed(), Qt::CaseInsensitive) == 0;
+    return ctx_.state.PaginaInOnda.mostra(nomePagina);
 }
 
 void PageOnAir::PulisciGrafica() {

@@ -43,8 +43,9 @@ inline constexpr int ogAnimazioneMetodoStart = 0;
 inline constexpr int ogAnimazioneMetodoStop = 1;
 
 // The colours of the pages' texts: a winner or a competitor ahead in green, the others white.
-inline constexpr qint32 kColoreBianco = 16777215;  // RGB(255, 255, 255)
-inline constexpr qint32 kColoreVerde = 65280;      // RGB(0, 255, 0)
+// The graphics control reads a colour as an RGB Long: red + green * 256 + blue * 65536.
+inline constexpr qint32 kColoreBiancoRgbLong = 16777215;  // RGB(255, 255, 255)
+inline constexpr qint32 kColoreVerdeRgbLong = 65280;      // RGB(0, 255, 0)
 
 struct PageContext {
     PageContext(ProgramState& s, controls::GraficaProxy& g, const Services& services_, OnAirHost& h)

@@ -5,6 +5,7 @@
 #include "app/pages/competitor_card.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
 #include "app/pages/parallel_board.h"
 #include "app/pages/results_list.h"
@@ -14,15 +15,6 @@
 #include "model/run_result.h"
 
 namespace razudar {
-
-namespace {
-
-const QString kPodio = QStringLiteral("Podio");
-const QString kScheda = QStringLiteral("ConcorrenteScheda");
-const QString kPaginaPiena = QStringLiteral("PaginaPiena");
-const QString kPaginaBassa = QStringLiteral("PaginaBassa");
-
-}  // namespace
 
 MandaInOndaDispatcher::MandaInOndaDispatcher(PageContext& context)
     : ctx_(context), onAir_(std::make_unique<PageOnAir>(context)) {
@@ -62,111 +54,114 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
     clsKrono& k = ctx_.krono();
     const QString& categoria = s.CategoriaSelezionata;
     // "+" pages the list on air, whichever list it is.
-    if (codice == 13 || codice == 14) {
+    if (codice == kCodiceSeguenteClassifica || codice == kCodiceSeguentePartenti) {
         if (onAir_->inOnda(QString::fromUtf16(kPaginaClassifica)) ||
             onAir_->inOnda(QString::fromUtf16(kPaginaClassificaBassa)))
-            codice = 13;
+            codice = kCodiceSeguenteClassifica;
         else if (onAir_->inOnda(QString::fromUtf16(kPaginaPartenti)))
-            codice = 14;
+            codice = kCodiceSeguentePartenti;
         else
             // With no list on air there is nothing to page.
             return;
     }
     const QString tc = QString::fromUtf16(kPaginaTempoACorrere);
     const QString tcp = QString::fromUtf16(kPaginaTempoACorrereParallelo);
+    const QString podio = QString::fromUtf16(kPaginaPodio);
+    const QString scheda = QString::fromUtf16(kPaginaScheda);
     switch (codice) {
-    case 0:
-        s.UltimoCodiceElenco = 0;
+    case kCodicePulizia:
+        s.UltimoCodiceElenco = kCodicePulizia;
         onAir_->PulisciGrafica();
         break;
-    case 1:
-    case 3:
+    case kCodiceClassificaGrande:
+    case kCodiceClassificaBassa:
         s.PaginaElencoCorrente = 1;
         if (k.NumeroConcorrentiInClassifica(0, categoria) > 0) {
-            PaginaClassifica(ctx_, s.PaginaElencoCorrente, codice == 3, categoria);
+            PaginaClassifica(ctx_, s.PaginaElencoCorrente, codice == kCodiceClassificaBassa, categoria);
             s.UltimoCodiceElenco = codice;
         }
         break;
-    case 2:
+    case kCodiceOrdinePartenza:
         s.PaginaElencoCorrente = 1;
         if (TurnoParallelo(ctx_)) {
             MostraTabelloneParallelo(ctx_);
         } else if (k.TotalePartenti(k.MancheSfidaCorrente(), categoria) > 0) {
             PaginaPartenti(ctx_, s.PaginaElencoCorrente, categoria);
-            s.UltimoCodiceElenco = 2;
+            s.UltimoCodiceElenco = kCodiceOrdinePartenza;
         }
         break;
-    case 4:
+    case kCodicePodio:
         if (k.NumeroConcorrentiInClassifica(0, categoria) > 0)
-            caricaEAvvia(kPodio, [&] { PaginaPodio(ctx_, kPodio, categoria); });
+            caricaEAvvia(podio, [&] { PaginaPodio(ctx_, podio, categoria); });
         break;
-    case 5:
+    case kCodiceScheda:
         if (k.ConcorrenteExists(s.ConcorrenteSelezionato))
-            caricaEAvvia(kScheda, [&] { PaginaScheda(ctx_, kScheda, s.ConcorrenteSelezionato, categoria); });
+            caricaEAvvia(scheda, [&] { PaginaScheda(ctx_, scheda, s.ConcorrenteSelezionato, categoria); });
         break;
-    case 6:
-    case 7:
-    case 8:
-        caricaEAvvia(kScheda, [&] { PaginaSchedaArrivo(ctx_, kScheda, qint16(codice - 5), categoria); });
+    case kCodiceSchedaPrimo:
+    case kCodiceSchedaSecondo:
+    case kCodiceSchedaTerzo:
+        caricaEAvvia(scheda, [&] { PaginaSchedaArrivo(ctx_, scheda, qint16(codice - kCodiceScheda), categoria); });
         break;
-    case 9:
+    case kCodiceStartZero:
         // A selection below 1 counts as none.
         if (s.ConcorrenteSelezionato >= 1) TempoACorrerePronto(ctx_);
         break;
-    case 10:
+    case kCodiceClassificaTC:
         if (s.ClassificaTCVisibile) MostraClassificaTC(ctx_, tc, true);
         else NascondiClassificaTC(ctx_, tc);
         break;
-    case 11:
+    case kCodiceNominativoTC:
         if (s.NominativoTCVisibile) MostraConcorrenteTC(ctx_, tc);
         else NascondiConcorrenteTC(ctx_, tc);
         break;
-    case 12:
+    case kCodiceTempo:
         TempoACorrereFermato(ctx_);
         break;
-    case 13:
-        PaginaClassifica(ctx_, qint16(s.PaginaElencoCorrente + 1), s.UltimoCodiceElenco == 3, categoria);
+    case kCodiceSeguenteClassifica:
+        PaginaClassifica(ctx_, qint16(s.PaginaElencoCorrente + 1), s.UltimoCodiceElenco == kCodiceClassificaBassa,
+                         categoria);
         break;
-    case 14:
+    case kCodiceSeguentePartenti:
         PaginaPartenti(ctx_, qint16(s.PaginaElencoCorrente + 1), categoria);
         break;
-    case 15:
-        paginaLibera(codice, kPaginaPiena, 3);
+    case kCodicePaginaPiena:
+        paginaLibera(codice, QString::fromUtf16(kPaginaPiena), 3);
         break;
-    case 16:
-        paginaLibera(codice, kPaginaBassa, 4);
+    case kCodicePaginaBassa:
+        paginaLibera(codice, QString::fromUtf16(kPaginaBassa), 4);
         break;
-    case 17:
-    case 18:
-    case 19:
-        caricaEAvvia(QStringLiteral("PaginaLibera%1").arg(codice - 16), {});
+    case kCodicePaginaLibera1:
+    case kCodicePaginaLibera2:
+    case kCodicePaginaLibera3:
+        caricaEAvvia(QString::fromUtf16(kPaginaLibera) + QString::number(codice - kCodicePaginaBassa), {});
         break;
-    case 20: {
+    case kCodiceStart: {
         if (s.ConcorrenteSelezionato < 1) break;
         const clsConcorrente* c = k.findConcorrente(s.ConcorrenteSelezionato);
         const clsRisultati* r = c ? c->existingResult(k.MancheSfidaCorrente()) : nullptr;
         if (r && r->OrarioPartenza() >= 1 && r->Tempo() == 0) TempoACorrereAvviato(ctx_);
         break;
     }
-    case 21:
-    case 22:
-    case 23:
+    case kCodiceIntermedio1:
+    case kCodiceIntermedio2:
+    case kCodiceFinale:
         MostraConcorrenteTC(ctx_, tc);
         MostraConcorrenteRiferimento(ctx_, tc, categoria, s.SplitMostrato);
         break;
-    case 24:
+    case kCodiceTempoManche:
         NascondiDistacco(ctx_, tc);
         NascondiConcorrenteRiferimento(ctx_, tc);
         MostraTempoManche(ctx_, tc);
         NascondiManchePrecedente(ctx_, tc);
         break;
-    case 25:
+    case kCodiceParallelo:
         TempoParalleloPagina(ctx_);
         break;
-    case 26:
+    case kCodiceStartParallelo:
         if (!k.SfidaCompletata(s.SfidaSelezionata)) TempoParalleloPartenza(ctx_);
         break;
-    case 27:
+    case kCodiceDistaccoParallelo:
         if (s.DistaccoParalleloVisibile) MostraDistacchiSfida(ctx_, tcp, s.SfidaSelezionata);
         else NascondiDistacchiSfida(ctx_, tcp);
         break;

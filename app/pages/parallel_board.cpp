@@ -5,6 +5,7 @@
 #include "app/pages/page_formats.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -31,16 +32,16 @@ QString cella(const char* base, int manche, int riga) {
 // (another state shows nothing).
 QString testoTempo(const clsKrono& k, qint16 manche, qint16 concorrente) {
     switch (k.StatoConcorrenteDopoManche(manche, concorrente)) {
-    case 0: {
+    case kStatoArrivato: {
         const clsConcorrente* c = k.findConcorrente(concorrente);
         const clsRisultati* r = c ? c->existingResult(manche) : nullptr;
         return FormattaTempo(r ? r->Tempo() : 0, 12, true, true);
     }
-    case 30:
+    case kStatoNonArrivato:
         return k.SiglaStatoNonArrivato();
-    case 40:
+    case kStatoNonPartito:
         return k.SiglaStatoNonPartito();
-    case 60:
+    case kStatoEscluso:
         return k.SiglaStatoEscluso();
     default:
         return QString();
@@ -52,13 +53,13 @@ QString testoTempo(const clsKrono& k, qint16 manche, qint16 concorrente) {
 void PulisciTabelloneParallelo(PageContext& ctx, const QString& p) {
     for (int r = 1; r <= kRigheTabelloneParallelo; ++r) {
         const QString n = QString::number(r);
-        scrivi(ctx, p, QStringLiteral("txtPettorale") + n, QString(), kColoreBianco, false);
+        scrivi(ctx, p, QStringLiteral("txtPettorale") + n, QString(), kColoreBiancoRgbLong, false);
         immagine(ctx, p, QStringLiteral("imgNazionalita") + n, false);
-        scrivi(ctx, p, QStringLiteral("txtNazionalita") + n, QString(), kColoreBianco, false);
-        scrivi(ctx, p, QStringLiteral("txtNominativo") + n, QString(), kColoreBianco, false);
+        scrivi(ctx, p, QStringLiteral("txtNazionalita") + n, QString(), kColoreBiancoRgbLong, false);
+        scrivi(ctx, p, QStringLiteral("txtNominativo") + n, QString(), kColoreBiancoRgbLong, false);
         immagine(ctx, p, QStringLiteral("SfondoConcorrente") + n, false);
         for (int i = 1; i <= kMancheTabelloneParallelo; ++i) {
-            scrivi(ctx, p, cella("txtTempo", i, r), QString(), kColoreBianco, false);
+            scrivi(ctx, p, cella("txtTempo", i, r), QString(), kColoreBiancoRgbLong, false);
             immagine(ctx, p, cella("SfondoTempo", i, r), false);
         }
     }
@@ -89,7 +90,8 @@ void MostraTabelloneParallelo(PageContext& ctx) {
             }
             const int r = 2 * (coppie - 1) + j;
             const QString n = QString::number(r);
-            const qint32 colore = c == k.ConcorrenteVincitoreSfidaParallelo(h) ? kColoreVerde : kColoreBianco;
+            const qint32 colore =
+                c == k.ConcorrenteVincitoreSfidaParallelo(h) ? kColoreVerdeRgbLong : kColoreBiancoRgbLong;
             scrivi(ctx, p, QStringLiteral("txtPettorale") + n, item->PettoraleStampa(), colore, true);
             ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + n, item->Nazionalita());
             scrivi(ctx, p, QStringLiteral("txtNominativo") + n,

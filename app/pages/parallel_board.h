@@ -2,11 +2,11 @@
 // The parallel board "TabelloneParallelo": the heats of the current turn, two rows each.
 #include <QString>
 
+#include "app/pages/page_codes.h"
 #include "app/pages/page_context.h"
 
 namespace razudar {
 
-inline constexpr char16_t kPaginaTabelloneParallelo[] = u"TabelloneParallelo";
 inline constexpr int kRigheTabelloneParallelo = 8;
 inline constexpr int kMancheTabelloneParallelo = 2;
 

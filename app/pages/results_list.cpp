@@ -5,6 +5,7 @@
 #include "app/pages/list_paging.h"
 #include "app/pages/page_formats.h"
 #include "model/race_times.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -23,7 +24,7 @@ int concorrenteRiga(const PageContext& ctx, int posizione, const QString& catego
     const clsKrono& k = ctx.krono();
     if (!RigaDisponibile(ctx, posizione, kElencoClassifica, categoria)) return -1;
     const int c = k.ConcorrenteInPosizione(0, posizione, categoria);
-    if (c == -1 || k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), qint16(c)) != 0) return -1;
+    if (c == -1 || k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), qint16(c)) != kStatoArrivato) return -1;
     return c;
 }
 

@@ -3,12 +3,10 @@
 // third), one screen of ranked competitors of a category at a time.
 #include <QString>
 
+#include "app/pages/page_codes.h"
 #include "app/pages/page_context.h"
 
 namespace razudar {
-
-inline constexpr char16_t kPaginaClassifica[] = u"Classifica";
-inline constexpr char16_t kPaginaClassificaBassa[] = u"ClassificaBassa";
 
 // The six base names of a results row, the field list of its moves.
 QStringList CampiRigaClassifica();

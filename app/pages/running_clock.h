@@ -6,11 +6,11 @@
 
 #include <optional>
 
+#include "app/pages/page_codes.h"
 #include "app/pages/page_context.h"
 
 namespace razudar {
 
-inline constexpr char16_t kPaginaTempoACorrere[] = u"TempoACorrere";
 inline constexpr char16_t kOggettoTempoACorrere[] = u"txtTempoACorrere";
 
 // Milliseconds of the run times of the runs before `manche`.

@@ -9,6 +9,7 @@
 #include "app/pages/page_formats.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -133,7 +134,7 @@ void MostraDistacchiSfida(PageContext& ctx, const QString& p, qint16 sfida) {
 qint16 VincitorePrimaManche(const clsKrono& k, qint16 sfida) {
     const qint16 a = k.ConcorrenteParallelo(sfida, true);
     const qint16 b = k.ConcorrenteParallelo(sfida, false);
-    if (k.StatoConcorrenteDopoManche(1, b) != 0) return a;
+    if (k.StatoConcorrenteDopoManche(1, b) != kStatoArrivato) return a;
     const clsConcorrente* ca = k.findConcorrente(a);
     const clsConcorrente* cb = k.findConcorrente(b);
     const clsRisultati* ra = ca ? ca->existingResult(1) : nullptr;
@@ -173,7 +174,7 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
             formatoArresto(ctx, p, o);
             const qint32 stato = k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]);
             if (valore < 1) {
-                if (stato != 0) continue;
+                if (stato != kStatoArrivato) continue;
                 ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop, 0);
                 testoVisibile(ctx, p, o, false);
                 immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
@@ -199,7 +200,7 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
         const qint16 primo = VincitorePrimaManche(k, sfida);
         for (int i = 0; i < elenco.size() && i < 2; ++i) {
             const QString lane = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
-            if (k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]) != 0) continue;
+            if (k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]) != kStatoArrivato) continue;
             if (elenco[i] == primo) mostraVincitore(ctx, p, lane, vincitore);
             AvviaDistaccoCorsia(ctx, p, sfida, elenco[i]);
         }

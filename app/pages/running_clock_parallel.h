@@ -3,11 +3,10 @@
 // running clock and a gap per lane.
 #include <QString>
 
+#include "app/pages/page_codes.h"
 #include "app/pages/page_context.h"
 
 namespace razudar {
-
-inline constexpr char16_t kPaginaTempoACorrereParallelo[] = u"TempoACorrereParallelo";
 
 // Code 25: the page of the selected heat.
 void TempoParalleloPagina(PageContext& ctx);

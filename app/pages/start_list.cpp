@@ -5,6 +5,7 @@
 #include "app/pages/list_paging.h"
 #include "app/pages/page_formats.h"
 #include "model/race_times.h"
+#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -75,7 +76,7 @@ void MostraClassificaTC(PageContext& ctx, const QString& pagina, bool primiTre) 
     for (int posizione = primo; posizione <= ultimo; ++posizione) {
         const int c = k.ConcorrenteInPosizione(0, posizione, categoria);
         // A place without an arrived competitor keeps what its row showed before.
-        if (c == -1 || k.StatoConcorrenteDopoManche(m, qint16(c)) != 0) continue;
+        if (c == -1 || k.StatoConcorrenteDopoManche(m, qint16(c)) != kStatoArrivato) continue;
         const auto item = k.ConcorrenteItem(qint16(c));
         const QString n = QString::number(posizione - primo + 1);
         const QString risultato = QStringLiteral("txtRisultato") + n;

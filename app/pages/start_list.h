@@ -3,11 +3,10 @@
 // standing rows of the running-clock page.
 #include <QString>
 
+#include "app/pages/page_codes.h"
 #include "app/pages/page_context.h"
 
 namespace razudar {
-
-inline constexpr char16_t kPaginaPartenti[] = u"Partenti";
 
 // The seven base names of a start-list row, the field list of its moves.
 QStringList CampiRigaPartenti();

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/controls/grafica_proxy.h"
+#include "app/pages/page_codes.h"
 #include "app/program_state.h"
 #include "model/bas_utilita.h"
 #include "platform/services/clock.h"
@@ -39,9 +40,10 @@ bool CaricaRisorseGrafiche(ProgramState& state, controls::GraficaProxy& gra, Pro
     r.CartellaSponsor = subfolder(r.CartellaGrafica, QStringLiteral("Sponsor"));
     if (!gra.CaricaFileDefinizioni(r.CartellaGrafica)) return false;
     const QString row = QStringLiteral("txtPosizione");
-    r.RigheClassifica = ContaRighePagina(gra, prompter, QStringLiteral("Classifica"), QString(), row, true);
-    r.RigheClassificaBassa = ContaRighePagina(gra, prompter, QStringLiteral("ClassificaBassa"), QString(), row, true);
-    r.RighePartenti = ContaRighePagina(gra, prompter, QStringLiteral("Partenti"), QString(), row, true);
+    r.RigheClassifica = ContaRighePagina(gra, prompter, QString::fromUtf16(kPaginaClassifica), QString(), row, true);
+    r.RigheClassificaBassa =
+        ContaRighePagina(gra, prompter, QString::fromUtf16(kPaginaClassificaBassa), QString(), row, true);
+    r.RighePartenti = ContaRighePagina(gra, prompter, QString::fromUtf16(kPaginaPartenti), QString(), row, true);
     return true;
 }
 

@@ -78,7 +78,7 @@ bool AvvioProgramma(ProgramState& state, const Services& services, CurrentFolder
             }
         }
 
-        state.CategoriaSelezionata = QString::fromUtf16(kTuttiLeCategorie);
+        state.CategoriaSelezionata = clsConcorrente::kAllCategories;
         if (!CambioGara(state, state.startup.session.SessioneGara)) window.setCaption(TitoloSenzaGara());
 
         QString error;

@@ -26,6 +26,7 @@
 #include "app/editors/frm_pagina_testo.h"
 #include "app/faults/database_faults.h"
 #include "app/faults/turn_type_codes.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/windows/frm_anteprima_grafica.h"
@@ -241,7 +242,7 @@ void frmGrafica::setRielaboraEnabled(bool enabled) { mnuRielabora_->setEnabled(e
 
 void frmGrafica::AggiornaDistaccoParallelo(bool mostra) {
     state_.DistaccoParalleloVisibile = chkDistaccoParallelo_->isChecked();
-    if (mostra) pages_->MandaInOnda(27);
+    if (mostra) pages_->MandaInOnda(kCodiceDistaccoParallelo);
 }
 
 void frmGrafica::consoleChanged() { applyConsole(); }

@@ -19,6 +19,7 @@
 #include "app/console/preview_list.h"
 #include "app/faults/database_faults.h"
 #include "app/controls/stovak_proxy.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
 #include "app/windows/frm_grafica.h"
@@ -47,7 +48,7 @@ void frmGrafica::sstClassifiche_Click() {
     previewPending_ = false;
     lblClassificazione_->clear();
     const int t = console_->view().currentTab;
-    const QString all = QString::fromUtf16(kTuttiLeCategorie);
+    const QString all = clsConcorrente::kAllCategories;
     if (t >= 1 && t <= 5) {
         visualizzaPreview(t, all);
         lstClassificaCategorie_->setEnabled(false);
@@ -123,7 +124,7 @@ void frmGrafica::showCategoryGrid(const ConsoleState& v) {
         for (int r = 0; r < v.categoryGrid.size(); ++r) {
             // The code "XXXXX" of the first row shows as an empty cell.
             const QString& code = v.categoryGrid[r].first;
-            auto* codeItem = new QTableWidgetItem(code == QStringView(kTuttiLeCategorie) ? QString() : code);
+            auto* codeItem = new QTableWidgetItem(code == clsConcorrente::kAllCategories ? QString() : code);
             codeItem->setData(Qt::UserRole, code);
             tdbCategorie_->setItem(r, 0, codeItem);
             tdbCategorie_->setItem(r, 1, new QTableWidgetItem(v.categoryGrid[r].second));
@@ -158,7 +159,7 @@ void frmGrafica::lstClassificaCategorie_Click(int index) {
 void frmGrafica::chkTCNominativo_Click() {
     const DatabaseFaults::Action action(*faults_, FaultChannel::MessageBox);
     state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
-    pages_->MandaInOnda(11);
+    pages_->MandaInOnda(kCodiceNominativoTC);
 }
 
 void frmGrafica::cmdPagina_Click(int index) {

@@ -98,7 +98,7 @@ TEST_F(ClockPages, ACompetitorFromTheStartThroughBothSplitsToTheFinish) {
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("6"));
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtPosizioneAssoluta")));
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtDistacco")));
-    EXPECT_EQ(textProperty(kTC, QStringLiteral("txtDistacco"), 2).toInt(), kColoreBianco);
+    EXPECT_EQ(textProperty(kTC, QStringLiteral("txtDistacco"), 2).toInt(), kColoreBiancoRgbLong);
     EXPECT_EQ(clockValue(kTC, QStringLiteral("txtDistacco")), 40);  // cut to hundredths
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtTempoRiferimento")));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
@@ -252,7 +252,7 @@ TEST_F(ClockPages, StartZeroAndANewLeadersFinishOnThePageOnAir) {
     EXPECT_EQ(visibleOf(kReference), QStringList());
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("1"));
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtDistacco")));
-    EXPECT_EQ(textProperty(kTC, QStringLiteral("txtDistacco"), 2).toInt(), kColoreVerde);
+    EXPECT_EQ(textProperty(kTC, QStringLiteral("txtDistacco"), 2).toInt(), kColoreVerdeRgbLong);
     EXPECT_EQ(clockValue(kTC, kClock), 105000);
     saveFrame("clock_new_leader_finish");
 
@@ -369,8 +369,8 @@ TEST_F(ParallelPages, TheBoardWithACategoryFilter) {
     EXPECT_FALSE(textVisible(kBoard, QStringLiteral("txtPettorale2")));
     EXPECT_FALSE(textVisible(kBoard, QStringLiteral("txtPettorale4")));
     EXPECT_EQ(text(kBoard, QStringLiteral("txtTempo1_1")), QStringLiteral("+2.500"));
-    EXPECT_EQ(textProperty(kBoard, QStringLiteral("txtTempo1_1"), 2).toInt(), kColoreVerde);
-    EXPECT_EQ(textProperty(kBoard, QStringLiteral("txtNominativo3"), 2).toInt(), kColoreBianco);
+    EXPECT_EQ(textProperty(kBoard, QStringLiteral("txtTempo1_1"), 2).toInt(), kColoreVerdeRgbLong);
+    EXPECT_EQ(textProperty(kBoard, QStringLiteral("txtNominativo3"), 2).toInt(), kColoreBiancoRgbLong);
     state.CategoriaSelezionata = QStringLiteral("XXXXX");
     pages->MandaInOnda(2);
     EXPECT_EQ(text(kBoard, QStringLiteral("txtTempo1_2")), QStringLiteral("DNS"));

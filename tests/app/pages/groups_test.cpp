@@ -51,12 +51,12 @@ TEST_F(ClockPage, GapsAreWhiteBehindAndGreenAhead) {
     MostraDistacco(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
     EXPECT_TRUE(shown(gap));
     EXPECT_TRUE(shown(QStringLiteral("SfondoDistacco")));
-    EXPECT_EQ(textProperty(kTC, gap, 2).toInt(), kColoreBianco);
+    EXPECT_EQ(textProperty(kTC, gap, 2).toInt(), kColoreBiancoRgbLong);
     EXPECT_TRUE(textProperty(kTC, gap, 7).toBool());
     // The leader at the finish is compared with the second: ahead, in green.
     state.ConcorrenteSelezionato = 101;
     MostraDistacco(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
-    EXPECT_EQ(textProperty(kTC, gap, 2).toInt(), kColoreVerde);
+    EXPECT_EQ(textProperty(kTC, gap, 2).toInt(), kColoreVerdeRgbLong);
     // The leader's own reference shows nothing.
     NascondiConcorrenteRiferimento(*ctx, kTC);
     MostraConcorrenteRiferimento(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
