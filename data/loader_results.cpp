@@ -5,8 +5,8 @@
 #include "data/loader_rows.h"
 #include "data/loader_steps.h"
 #include "data/one_value_queries.h"
-#include "model/krono.h"
 #include "model/competitor_states.h"
+#include "model/krono.h"
 
 namespace razudar {
 

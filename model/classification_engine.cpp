@@ -1,9 +1,9 @@
 // The classification engine of the race state: run rules, ranking keys and slot rebuilds.
+#include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/race_times.h"
 #include "model/ranking_key.h"
 #include "model/ranking_sort.h"
-#include "model/competitor_states.h"
 
 #include <algorithm>
 #include <unordered_map>

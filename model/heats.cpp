@@ -1,7 +1,7 @@
 // Heat queries of parallel races, the competitor lists of the on-air pages and split times.
+#include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/race_times.h"
-#include "model/competitor_states.h"
 
 #include <algorithm>
 

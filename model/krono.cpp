@@ -194,8 +194,7 @@ int clsKrono::TotalePartenti(qint16 /*Manche*/, const QString& Categoria) const
 
 qint32 clsKrono::OrdinePartenza(qint16 Manche, qint16 Concorrente) const
 {
-    const clsConcorrente* c = findConcorrente(Concorrente);
-    const clsRisultati* r = c ? c->existingResult(Manche) : nullptr;
+    const clsRisultati* r = findRunResult(Concorrente, Manche);
     return r ? r->OrdinePartenza() : 0;
 }
 

@@ -117,6 +117,12 @@ public:
     int PettoraleDaConcorrente(qint16 Concorrente, bool bPettoraleStampa) const;
     // The stored competitor or nullptr; never creates one.
     const clsConcorrente* findConcorrente(qint16 Concorrente) const;
+    // The stored result of the competitor in run (or heat) `Manche`; nullptr for a competitor the
+    // race does not hold or a run never created. Never creates one.
+    const clsRisultati* findRunResult(qint16 Concorrente, int Manche) const
+    {
+        return runResult(findConcorrente(Concorrente), Manche);
+    }
 
     // ---- categories ----
     void CategoriaAdd(std::shared_ptr<clsCategoria> Value);  // appended, duplicates allowed

@@ -2,12 +2,12 @@
 #include "model/monitor_pages.h"
 
 #include "model/basic.h"
+#include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/monitor_page_settings.h"
 #include "model/monitor_writer.h"
 #include "model/preview_text.h"
 #include "model/text_list_surface.h"
-#include "model/competitor_states.h"
 
 namespace razudar::monitor {
 namespace {

@@ -1,13 +1,13 @@
 // The race state's members for the operator preview and the results monitor: they pick the
 // builder or page and keep the monitor's cycling position.
 #include "model/caption_label.h"
+#include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/monitor_host.h"
 #include "model/monitor_page_settings.h"
 #include "model/monitor_pages.h"
 #include "model/preview_list.h"
 #include "model/text_list_surface.h"
-#include "model/competitor_states.h"
 
 namespace razudar {
 namespace {
@@ -92,9 +92,7 @@ void clsKrono::AggiornaMonitor(MonitorHost& frm, qint16 Traguardo) {
         VisualizzaMonitorParallelo(*surface);
         return;
     }
-    const clsConcorrente* finishing = findConcorrente(Traguardo);
-    const clsRisultati* result = finishing ? finishing->existingResult(run) : nullptr;
-    const qint32 state = result ? result->StatoConcorrente() : 0;
+    const qint32 state = runState(findConcorrente(Traguardo), run);
     if (state == kStatoArrivato || state == kStatoEscluso) {
         const int c = ConcorrenteInPosizione(kOverallSlot, PosizioneVisualizzata(), CategoriaMonitor());
         if (c == -1 || c < -32768 || c > 32767 || StatoConcorrenteDopoManche(run, qint16(c)) != kStatoArrivato)

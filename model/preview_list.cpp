@@ -3,11 +3,11 @@
 
 #include "model/basic.h"
 #include "model/caption_label.h"
+#include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/preview_text.h"
 #include "model/race_times.h"
 #include "model/text_list_surface.h"
-#include "model/competitor_states.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "model/run_rules.h"
 
-#include "model/race_times.h"
 #include "model/competitor_states.h"
+#include "model/race_times.h"
 
 #include <algorithm>
 

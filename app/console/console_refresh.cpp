@@ -151,8 +151,7 @@ void ConsoleRefresh::fillCompetitorButtons(int& k) {
         const qint16 number = krono.PartenteInPosizione(i);
         const clsConcorrente* c = krono.findConcorrente(number);
         if (!c) continue;
-        const clsRisultati* result = c->existingResult(run);
-        const qint32 stato = result ? result->StatoConcorrente() : 0;
+        const qint32 stato = runState(c, run);
         if ((stato != kStatoInPista && stato != kStatoAperto) || !c->CategoriaPresente(state_.CategoriaSelezionata)) {
             continue;
         }

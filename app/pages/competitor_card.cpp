@@ -2,21 +2,13 @@
 
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/page_formats.h"
-#include "model/race_times.h"
+#include "app/pages/page_writer.h"
 #include "model/competitor_states.h"
+#include "model/race_times.h"
 
 namespace razudar {
 
 namespace {
-
-using Gra = controls::GraficaProxy;
-
-void testo(PageContext& ctx, const QString& p, const QString& o, const QVariant& v) {
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTesto, v);
-}
-void testoVisibile(PageContext& ctx, const QString& p, const QString& o, bool v) {
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaVisibile, v);
-}
 
 QList<qint16> classificaParallelo(PageContext& ctx, const QString& categoria) {
     return ctx.classificaTempiSommati ? ctx.classificaTempiSommati(categoria) : QList<qint16>();
@@ -31,11 +23,11 @@ void specialita(PageContext& ctx, const QString& p) {
 // Name, nation (as the display option asks) and club of the card.
 void anagrafica(PageContext& ctx, const QString& p, qint16 concorrente) {
     const auto c = ctx.krono().ConcorrenteItem(concorrente);
-    testo(ctx, p, QStringLiteral("txtNominativo"), FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), false));
-    ctx.gra.setProprietaImmagine(p, QStringLiteral("imgNazionalita"), ogImmagineProprietaVisibile, false);
-    testoVisibile(ctx, p, QStringLiteral("txtNazionalita"), false);
+    ScriviTesto(ctx, p, QStringLiteral("txtNominativo"), FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), false));
+    ImmagineVisibile(ctx, p, QStringLiteral("imgNazionalita"), false);
+    TestoVisibile(ctx, p, QStringLiteral("txtNazionalita"), false);
     ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita"), c->Nazionalita());
-    testo(ctx, p, QStringLiteral("txtSocieta"), c->SocietaDescrizione());
+    ScriviTesto(ctx, p, QStringLiteral("txtSocieta"), c->SocietaDescrizione());
 }
 
 }  // namespace
@@ -46,15 +38,15 @@ void PaginaScheda(PageContext& ctx, const QString& p, qint16 concorrente, const 
     const int posizione = k.PosizioneInClassifica(0, concorrente, categoria);
     const qint32 stato = k.StatoConcorrenteDopoManche(m, concorrente);
     specialita(ctx, p);
-    testo(ctx, p, QStringLiteral("txtPosizione"), stato == kStatoArrivato ? QString::number(posizione) : QString());
+    ScriviTesto(ctx, p, QStringLiteral("txtPosizione"), stato == kStatoArrivato ? QString::number(posizione) : QString());
     anagrafica(ctx, p, concorrente);
     const qint32 t = k.TempoTotaleConcorrente(m, concorrente);
     if (t < 1) {
-        testoVisibile(ctx, p, QStringLiteral("txtTesto"), false);
+        TestoVisibile(ctx, p, QStringLiteral("txtTesto"), false);
         return;
     }
-    testoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
-    testo(ctx, p, QStringLiteral("txtTesto"),
+    TestoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
+    ScriviTesto(ctx, p, QStringLiteral("txtTesto"),
           ConvertiRisoluzione(true, FormattaTempo(t, 12, false, false), k.cGara.Risoluzione()));
 }
 
@@ -71,12 +63,12 @@ void PaginaSchedaArrivo(PageContext& ctx, const QString& p, qint16 posizione, co
     if (c <= 0) return;
     specialita(ctx, p);
     const qint32 stato = k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c);
-    testo(ctx, p, QStringLiteral("txtPosizione"),
+    ScriviTesto(ctx, p, QStringLiteral("txtPosizione"),
           stato == kStatoArrivato || parallelo ? QString::number(posizione) : QString());
     anagrafica(ctx, p, c);
-    testoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
+    TestoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
     static const char* const kParole[] = {"WINNER", "SECOND", "THIRD"};
-    testo(ctx, p, QStringLiteral("txtTesto"),
+    ScriviTesto(ctx, p, QStringLiteral("txtTesto"),
           posizione >= 1 && posizione <= 3 ? QString::fromLatin1(kParole[posizione - 1]) : QString());
 }
 
@@ -84,7 +76,7 @@ void PaginaPodio(PageContext& ctx, const QString& p, const QString& categoria) {
     const clsKrono& k = ctx.krono();
     for (int i = 1; i <= 3; ++i) {
         for (const char* o : {"txtCognome", "txtNome", "txtNazionalita"})
-            testoVisibile(ctx, p, QLatin1String(o) + QString::number(i), false);
+            TestoVisibile(ctx, p, QLatin1String(o) + QString::number(i), false);
     }
     const bool parallelo = k.MancheParallelo();
     QList<qint16> elenco;
@@ -100,10 +92,10 @@ void PaginaPodio(PageContext& ctx, const QString& p, const QString& categoria) {
         if (!parallelo && k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c) != kStatoArrivato) continue;
         const auto item = k.ConcorrenteItem(c);
         const QString n1 = QString::number(i);
-        testo(ctx, p, QStringLiteral("txtCognome") + n1, FormattaCognome(ctx.state, item->Cognome()));
-        testo(ctx, p, QStringLiteral("txtNome") + n1, FormattaNome(ctx.state, item->Nome(), false));
-        testoVisibile(ctx, p, QStringLiteral("txtCognome") + n1, true);
-        testoVisibile(ctx, p, QStringLiteral("txtNome") + n1, true);
+        ScriviTesto(ctx, p, QStringLiteral("txtCognome") + n1, FormattaCognome(ctx.state, item->Cognome()));
+        ScriviTesto(ctx, p, QStringLiteral("txtNome") + n1, FormattaNome(ctx.state, item->Nome(), false));
+        TestoVisibile(ctx, p, QStringLiteral("txtCognome") + n1, true);
+        TestoVisibile(ctx, p, QStringLiteral("txtNome") + n1, true);
         ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + n1, item->Nazionalita());
     }
 }

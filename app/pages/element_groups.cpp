@@ -6,9 +6,10 @@
 
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
+#include "model/competitor_states.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
-#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -16,21 +17,8 @@ namespace {
 
 using Gra = controls::GraficaProxy;
 
-// Visibility of a named object: images are the names that start with "img" or "Sfondo".
-void visibile(PageContext& ctx, const QString& pagina, const QString& oggetto, bool v) {
-    if (oggetto.startsWith(QLatin1String("img")) || oggetto.startsWith(QLatin1String("Sfondo"))) {
-        ctx.gra.setProprietaImmagine(pagina, oggetto, ogImmagineProprietaVisibile, v);
-    } else {
-        ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaVisibile, v);
-    }
-}
-
 void gruppoVisibile(PageContext& ctx, const QString& pagina, const QString& gruppo, bool v) {
-    for (const QString& o : oggettiGruppo(gruppo)) visibile(ctx, pagina, o, v);
-}
-
-void testo(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTesto, valore);
+    for (const QString& o : oggettiGruppo(gruppo)) OggettoVisibile(ctx, pagina, o, v);
 }
 
 qint16 manche(const PageContext& ctx) { return ctx.krono().MancheSfidaCorrente(); }
@@ -39,19 +27,11 @@ qint16 manche(const PageContext& ctx) { return ctx.krono().MancheSfidaCorrente()
 void distaccoConSegno(PageContext& ctx, const QString& pagina, const QString& oggetto, const QString& sfondo,
                       qint32 g) {
     ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeSgn, true);
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
     const QString ms = QString::number(TempoInMillesimi(std::abs(qint64(g))));
-    ctx.gra.TempoACorrere(pagina, oggetto, Gra::ogTempoACorrereProprietaTimeStop,
-                          (g >= 1 ? QStringLiteral("+") : QStringLiteral("-")) + ms);
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaColore,
-                              g >= 1 ? kColoreBiancoRgbLong : kColoreVerdeRgbLong);
-    visibile(ctx, pagina, oggetto, true);
-    visibile(ctx, pagina, sfondo, true);
-}
-
-void fermaOrologio(PageContext& ctx, const QString& pagina, const QString& oggetto, qint32 ms) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
-    ctx.gra.TempoACorrere(pagina, oggetto, Gra::ogTempoACorrereProprietaTimeStop, ms);
+    FermaOrologio(ctx, pagina, oggetto, (g >= 1 ? QStringLiteral("+") : QStringLiteral("-")) + ms);
+    ColoreTesto(ctx, pagina, oggetto, g >= 1 ? kColoreBiancoRgbLong : kColoreVerdeRgbLong);
+    OggettoVisibile(ctx, pagina, oggetto, true);
+    OggettoVisibile(ctx, pagina, sfondo, true);
 }
 
 int numeroSplit(const QString& split) {
@@ -109,7 +89,7 @@ void MostraConcorrenteTC(PageContext& ctx, const QString& pagina) {
         bool v = true;
         if (o == QLatin1String("txtNazionalita")) v = opzione == 0 || opzione == 3;
         if (o == QLatin1String("imgNazionalita")) v = opzione == 1 || opzione == 3;
-        visibile(ctx, pagina, o, v);
+        OggettoVisibile(ctx, pagina, o, v);
     }
 }
 void NascondiConcorrenteRiferimento(PageContext& ctx, const QString& pagina) {
@@ -136,8 +116,7 @@ bool MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QStri
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
     const int leader = k.ConcorrenteInPosizione(0, 1, ctx.state.CategoriaSelezionata);
     if (!k.ConcorrenteExists(qint16(leader))) return false;
-    const clsConcorrente* l = k.findConcorrente(qint16(leader));
-    const clsRisultati* r = l ? l->existingResult(manche(ctx)) : nullptr;
+    const clsRisultati* r = k.findRunResult(qint16(leader), manche(ctx));
     const qint32 g = k.DistaccoTraConcorrenti(1, 1, sel, qint16(leader));
     // A competitor without a first-run time has no gap to show (the model answers a day).
     if (r && r->Tempo() > 0 && leader != sel && g != kMissingTimePacked) {
@@ -145,14 +124,14 @@ bool MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QStri
                          QStringLiteral("SfondoDistaccoManchePrecedente"), g);
     } else {
         // Only the run-1 position shows: no gap of a competitor shown before may stay.
-        visibile(ctx, pagina, QStringLiteral("txtDistaccoManchePrecedente"), false);
-        visibile(ctx, pagina, QStringLiteral("SfondoDistaccoManchePrecedente"), false);
+        OggettoVisibile(ctx, pagina, QStringLiteral("txtDistaccoManchePrecedente"), false);
+        OggettoVisibile(ctx, pagina, QStringLiteral("SfondoDistaccoManchePrecedente"), false);
     }
-    testo(ctx, pagina, QStringLiteral("txtDescrizioneManchePrecedente"), QStringLiteral("Posizione Manche 1"));
-    testo(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"), k.PosizioneInClassifica(1, sel, categoria));
+    ScriviTesto(ctx, pagina, QStringLiteral("txtDescrizioneManchePrecedente"), QStringLiteral("Posizione Manche 1"));
+    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"), k.PosizioneInClassifica(1, sel, categoria));
     for (const char* o : {"txtPosizioneManchePrecedente", "txtDescrizioneManchePrecedente",
                           "SfondoPosizioneManchePrecedente", "SfondoDescrizioneManchePrecedente"})
-        visibile(ctx, pagina, QLatin1String(o), true);
+        OggettoVisibile(ctx, pagina, QLatin1String(o), true);
     return true;
 }
 
@@ -195,15 +174,15 @@ void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const
         NascondiConcorrenteRiferimento(ctx, pagina);
         return;
     }
-    fermaOrologio(ctx, pagina, QStringLiteral("txtTempoRiferimento"), TempoInMillesimi(t));
+    FermaOrologio(ctx, pagina, QStringLiteral("txtTempoRiferimento"), TempoInMillesimi(t));
     const auto c = k.ConcorrenteItem(qint16(r));
-    testo(ctx, pagina, QStringLiteral("txtPettoraleRiferimento"), c->PettoraleStampa());
-    testo(ctx, pagina, QStringLiteral("txtNominativoRiferimento"),
+    ScriviTesto(ctx, pagina, QStringLiteral("txtPettoraleRiferimento"), c->PettoraleStampa());
+    ScriviTesto(ctx, pagina, QStringLiteral("txtNominativoRiferimento"),
           FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
     ImpostaNazionalita(ctx, pagina, QStringLiteral("NazionalitaRiferimento"), c->Nazionalita());
     for (const char* o : {"txtPettoraleRiferimento", "txtNominativoRiferimento", "SfondoConcorrenteRiferimento",
                           "txtTempoRiferimento", "SfondoTempoRiferimento"})
-        visibile(ctx, pagina, QLatin1String(o), true);
+        OggettoVisibile(ctx, pagina, QLatin1String(o), true);
 }
 
 void MostraTempoManche(PageContext& ctx, const QString& pagina) {
@@ -211,12 +190,10 @@ void MostraTempoManche(PageContext& ctx, const QString& pagina) {
     const qint16 m = manche(ctx);
     if (m <= 1) return;
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
-    const clsConcorrente* c = k.findConcorrente(sel);
-    const clsRisultati* r = c ? c->existingResult(m) : nullptr;
-    fermaOrologio(ctx, pagina, QStringLiteral("txtTempoManche"), TempoInMillesimi(r ? r->Tempo() : 0));
-    testo(ctx, pagina, QStringLiteral("txtPosizioneManche"), k.PosizioneInClassifica(m, sel, ctx.state.CategoriaSelezionata));
+    FermaOrologio(ctx, pagina, QStringLiteral("txtTempoManche"), TempoInMillesimi(runTime(k.findConcorrente(sel), m)));
+    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneManche"), k.PosizioneInClassifica(m, sel, ctx.state.CategoriaSelezionata));
     for (const char* o : {"txtTempoManche", "txtPosizioneManche", "SfondoTempoManche", "SfondoPosizioneManche"})
-        visibile(ctx, pagina, QLatin1String(o), true);
+        OggettoVisibile(ctx, pagina, QLatin1String(o), true);
 }
 
 void MostraPosizioneAssoluta(PageContext& ctx, const QString& pagina, const QString& split) {
@@ -227,9 +204,9 @@ void MostraPosizioneAssoluta(PageContext& ctx, const QString& pagina, const QStr
     int p = 0;
     if (const int n = numeroSplit(split)) p = k.PosizioneInClassifica(5 + n, sel, cat);
     else if (finale) p = k.PosizioneInClassifica(0, sel, cat);
-    testo(ctx, pagina, QStringLiteral("txtPosizioneAssoluta"), p);
-    visibile(ctx, pagina, QStringLiteral("txtPosizioneAssoluta"), finale);
-    visibile(ctx, pagina, QStringLiteral("SfondoPosizioneAssoluta"), finale);
+    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneAssoluta"), p);
+    OggettoVisibile(ctx, pagina, QStringLiteral("txtPosizioneAssoluta"), finale);
+    OggettoVisibile(ctx, pagina, QStringLiteral("SfondoPosizioneAssoluta"), finale);
 }
 
 bool RigaDisponibile(const PageContext& ctx, int riga, qint16 tipo, const QString& categoria) {

@@ -138,8 +138,7 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
         break;
     case kCodiceStart: {
         if (s.ConcorrenteSelezionato < 1) break;
-        const clsConcorrente* c = k.findConcorrente(s.ConcorrenteSelezionato);
-        const clsRisultati* r = c ? c->existingResult(k.MancheSfidaCorrente()) : nullptr;
+        const clsRisultati* r = k.findRunResult(s.ConcorrenteSelezionato, k.MancheSfidaCorrente());
         if (r && r->OrarioPartenza() >= 1 && r->Tempo() == 0) TempoACorrereAvviato(ctx_);
         break;
     }

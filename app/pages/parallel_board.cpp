@@ -1,27 +1,21 @@
 #include "app/pages/parallel_board.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
+#include "model/competitor_states.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
-#include "model/competitor_states.h"
 
 namespace razudar {
 
 namespace {
 
-using Gra = controls::GraficaProxy;
-
-void immagine(PageContext& ctx, const QString& p, const QString& o, bool v) {
-    ctx.gra.setProprietaImmagine(p, o, ogImmagineProprietaVisibile, v);
-}
-
 // Colour, text and visibility of a text object.
 void scrivi(PageContext& ctx, const QString& p, const QString& o, const QVariant& testo, qint32 colore, bool v) {
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaColore, colore);
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTesto, testo);
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaVisibile, v);
+    ColoreTesto(ctx, p, o, colore);
+    ScriviTesto(ctx, p, o, testo);
+    TestoVisibile(ctx, p, o, v);
 }
 
 QString cella(const char* base, int manche, int riga) {
@@ -32,11 +26,8 @@ QString cella(const char* base, int manche, int riga) {
 // (another state shows nothing).
 QString testoTempo(const clsKrono& k, qint16 manche, qint16 concorrente) {
     switch (k.StatoConcorrenteDopoManche(manche, concorrente)) {
-    case kStatoArrivato: {
-        const clsConcorrente* c = k.findConcorrente(concorrente);
-        const clsRisultati* r = c ? c->existingResult(manche) : nullptr;
-        return FormattaTempo(r ? r->Tempo() : 0, 12, true, true);
-    }
+    case kStatoArrivato:
+        return FormattaTempo(runTime(k.findConcorrente(concorrente), manche), 12, true, true);
     case kStatoNonArrivato:
         return k.SiglaStatoNonArrivato();
     case kStatoNonPartito:
@@ -54,13 +45,13 @@ void PulisciTabelloneParallelo(PageContext& ctx, const QString& p) {
     for (int r = 1; r <= kRigheTabelloneParallelo; ++r) {
         const QString n = QString::number(r);
         scrivi(ctx, p, QStringLiteral("txtPettorale") + n, QString(), kColoreBiancoRgbLong, false);
-        immagine(ctx, p, QStringLiteral("imgNazionalita") + n, false);
+        ImmagineVisibile(ctx, p, QStringLiteral("imgNazionalita") + n, false);
         scrivi(ctx, p, QStringLiteral("txtNazionalita") + n, QString(), kColoreBiancoRgbLong, false);
         scrivi(ctx, p, QStringLiteral("txtNominativo") + n, QString(), kColoreBiancoRgbLong, false);
-        immagine(ctx, p, QStringLiteral("SfondoConcorrente") + n, false);
+        ImmagineVisibile(ctx, p, QStringLiteral("SfondoConcorrente") + n, false);
         for (int i = 1; i <= kMancheTabelloneParallelo; ++i) {
             scrivi(ctx, p, cella("txtTempo", i, r), QString(), kColoreBiancoRgbLong, false);
-            immagine(ctx, p, cella("SfondoTempo", i, r), false);
+            ImmagineVisibile(ctx, p, cella("SfondoTempo", i, r), false);
         }
     }
 }
@@ -70,10 +61,9 @@ void MostraTabelloneParallelo(PageContext& ctx) {
     if (!ctx.onAir->CaricaPaginaInOnda(p, 0, false)) return;
     const clsKrono& k = ctx.krono();
     const QString& categoria = ctx.state.CategoriaSelezionata;
-    ctx.gra.setProprietaTesto(p, QStringLiteral("Titolo1"), Gra::ogTestoProprietaTesto, k.cGara.DescrizioneGara());
-    ctx.gra.setProprietaTesto(p, QStringLiteral("Titolo2"), Gra::ogTestoProprietaTesto, k.cGara.DescrizioneSessione());
-    ctx.gra.setProprietaTesto(p, QStringLiteral("Titolo3"), Gra::ogTestoProprietaTesto,
-                              k.CategoriaItem(categoria)->Descrizione());
+    ScriviTesto(ctx, p, QStringLiteral("Titolo1"), k.cGara.DescrizioneGara());
+    ScriviTesto(ctx, p, QStringLiteral("Titolo2"), k.cGara.DescrizioneSessione());
+    ScriviTesto(ctx, p, QStringLiteral("Titolo3"), k.CategoriaItem(categoria)->Descrizione());
     PulisciTabelloneParallelo(ctx, p);
     const qint16 m = k.MancheSfidaCorrente();
     int coppie = 0;
@@ -96,10 +86,10 @@ void MostraTabelloneParallelo(PageContext& ctx) {
             ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + n, item->Nazionalita());
             scrivi(ctx, p, QStringLiteral("txtNominativo") + n,
                    FormattaNominativo(ctx.state, item->Cognome(), item->Nome(), true), colore, true);
-            immagine(ctx, p, QStringLiteral("SfondoConcorrente") + n, true);
+            ImmagineVisibile(ctx, p, QStringLiteral("SfondoConcorrente") + n, true);
             for (qint16 i = 1; i <= m; ++i) {
                 if (!(k.SfidaCompletata(h) || k.StatoSessione() == 2 || i < m)) continue;
-                immagine(ctx, p, cella("SfondoTempo", i, r), true);
+                ImmagineVisibile(ctx, p, cella("SfondoTempo", i, r), true);
                 scrivi(ctx, p, cella("txtTempo", i, r), testoTempo(k, i, c), colore, true);
             }
         }

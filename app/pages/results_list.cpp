@@ -1,17 +1,15 @@
 #include "app/pages/results_list.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/list_paging.h"
 #include "app/pages/page_formats.h"
-#include "model/race_times.h"
+#include "app/pages/page_writer.h"
 #include "model/competitor_states.h"
+#include "model/race_times.h"
 
 namespace razudar {
 
 namespace {
-
-using Gra = controls::GraficaProxy;
 
 // A packed time as the lists show it: 12 wide, cut to the race's resolution.
 QString testoTempo(const clsKrono& k, qint64 packed, bool trim) {
@@ -47,12 +45,11 @@ void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QStrin
         const clsKrono& k = ctx.krono();
         ScriviImmaginiGara(ctx, pagina);
         const QString descrizione = k.CategoriaItem(categoria)->Descrizione();
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtTitolo1"), Gra::ogTestoProprietaTesto, k.cGara.DescrizioneGara());
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtTitolo2"), Gra::ogTestoProprietaTesto,
-                                  QStringLiteral("CLASSIFICA") +
-                                      (descrizione.isEmpty() ? QString() : QStringLiteral(" ")) + descrizione);
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtTitolo3"), Gra::ogTestoProprietaTesto,
-                                  k.cGara.DescrizioneSessione());
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo1"), k.cGara.DescrizioneGara());
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo2"),
+                    QStringLiteral("CLASSIFICA") + (descrizione.isEmpty() ? QString() : QStringLiteral(" ")) +
+                        descrizione);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo3"), k.cGara.DescrizioneSessione());
     };
     // With a result option other than time or gap a row keeps the result of the row before.
     QString risultato;
@@ -76,10 +73,10 @@ void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QStrin
             risultato.clear();
         }
         const QString n = QString::number(r);
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtPosizione") + n, Gra::ogTestoProprietaTesto, posizione);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtPosizione") + n, posizione);
         ImpostaNazionalita(ctx, pagina, QStringLiteral("Nazionalita") + n, nazione);
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtNominativo") + n, Gra::ogTestoProprietaTesto, nominativo);
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtRisultato") + n, Gra::ogTestoProprietaTesto, risultato);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtNominativo") + n, nominativo);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtRisultato") + n, risultato);
     };
     e.rigaPiena = [&ctx, categoria](int p) { return concorrenteRiga(ctx, p, categoria) != -1; };
     PaginaElenco(ctx, schermo, e);

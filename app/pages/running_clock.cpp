@@ -5,6 +5,7 @@
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
 #include "app/pages/running_clock_parallel.h"
 #include "app/pages/start_list.h"
 #include "app/resources/graphics_resources.h"
@@ -22,11 +23,6 @@ constexpr qint64 kMillesimiGiorno = 86400000;
 QString pagina() { return QString::fromUtf16(kPaginaTempoACorrere); }
 QString orologio() { return QString::fromUtf16(kOggettoTempoACorrere); }
 
-const clsRisultati* risultato(const PageContext& ctx, qint16 concorrente, qint16 manche) {
-    const clsConcorrente* c = ctx.krono().findConcorrente(concorrente);
-    return c ? c->existingResult(manche) : nullptr;
-}
-
 // Loads the page when it is not on air; false when it cannot be loaded (the layer has reported
 // it). The competitor is written in both cases: a page on air for another competitor must not
 // keep the old name.
@@ -37,12 +33,6 @@ bool preparaPagina(PageContext& ctx) {
     }
     ScriviConcorrenteTC(ctx, pagina(), ctx.state.ConcorrenteSelezionato);
     return true;
-}
-
-void fermaOrologio(PageContext& ctx, qint64 ms) {
-    ctx.gra.setProprietaTesto(pagina(), orologio(), Gra::ogTestoProprietaTimeStopFormat,
-                              FormatoTempoRisoluzione(ctx.krono()));
-    ctx.gra.TempoACorrere(pagina(), orologio(), Gra::ogTempoACorrereProprietaTimeStop, qint32(ms));
 }
 
 // A time of day read after midnight for a start before it counts from the day before.
@@ -67,15 +57,14 @@ qint64 TempoMancheConcluse(const clsKrono& krono, qint16 concorrente, qint16 man
     const clsConcorrente* c = krono.findConcorrente(concorrente);
     qint64 somma = 0;
     for (qint16 i = 1; c && i < manche; ++i) {
-        if (const clsRisultati* r = c->existingResult(i)) somma += TempoInMillesimi(r->Tempo());
+        if (const clsRisultati* r = runResult(c, i)) somma += TempoInMillesimi(r->Tempo());
     }
     return somma;
 }
 
 qint64 ValoreAvvioTempoACorrere(const clsKrono& krono, qint16 concorrente, qint32 orarioAttuale, qint32 offset) {
     const qint16 m = krono.MancheSfidaCorrente();
-    const clsConcorrente* c = krono.findConcorrente(concorrente);
-    const clsRisultati* r = c ? c->existingResult(m) : nullptr;
+    const clsRisultati* r = krono.findRunResult(concorrente, m);
     if (!r || r->OrarioPartenza() < 1) return 0;
     // The offset corrects the local clock to the timekeeper's; the start, the local time and the
     // offset may each lie on either side of midnight.
@@ -90,8 +79,7 @@ std::optional<qint64> ValoreArrestoTempoACorrere(const clsKrono& krono, qint16 c
     const QString s = split.toUpper();
     if (s == QLatin1String("F")) return TempoInMillesimi(krono.TempoTotaleConcorrente(m, concorrente));
     if (s != QLatin1String("1") && s != QLatin1String("2")) return 0;
-    const clsConcorrente* c = krono.findConcorrente(concorrente);
-    const clsRisultati* r = c ? c->existingResult(m) : nullptr;
+    const clsRisultati* r = krono.findRunResult(concorrente, m);
     const qint32 intermedio = r ? r->OrarioIntermedioItem(qint16(s.toInt())) : 0;
     // Without a start or the intermediate there is no split time: the clock keeps running.
     if (!r || r->OrarioPartenza() < 1 || intermedio < 1) return std::nullopt;
@@ -101,10 +89,9 @@ std::optional<qint64> ValoreArrestoTempoACorrere(const clsKrono& krono, qint16 c
 
 void ScriviConcorrenteTC(PageContext& ctx, const QString& nomePagina, qint16 concorrente) {
     const auto c = ctx.krono().ConcorrenteItem(concorrente);
-    ctx.gra.setProprietaTesto(nomePagina, QStringLiteral("txtPettorale"), Gra::ogTestoProprietaTesto,
-                              qint16(c->PettoraleStampa()));
-    ctx.gra.setProprietaTesto(nomePagina, QStringLiteral("txtNominativo"), Gra::ogTestoProprietaTesto,
-                              FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
+    ScriviTesto(ctx, nomePagina, QStringLiteral("txtPettorale"), qint16(c->PettoraleStampa()));
+    ScriviTesto(ctx, nomePagina, QStringLiteral("txtNominativo"),
+                FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
     ImpostaNazionalita(ctx, nomePagina, QStringLiteral("Nazionalita"), c->Nazionalita());
 }
 
@@ -122,14 +109,14 @@ void TempoACorrerePronto(PageContext& ctx) {
     const bool precedente = m > 1 && MostraManchePrecedente(ctx, pagina(), s.CategoriaSelezionata);
     if (!precedente) NascondiManchePrecedente(ctx, pagina());
     NascondiTempoManche(ctx, pagina());
-    const clsRisultati* r1 = risultato(ctx, s.ConcorrenteSelezionato, 1);
-    fermaOrologio(ctx, m <= 1 ? 0 : TempoInMillesimi(r1 ? r1->Tempo() : 0));
+    const qint32 primaManche = TempoInMillesimi(runTime(ctx.krono().findConcorrente(s.ConcorrenteSelezionato), 1));
+    FermaOrologio(ctx, pagina(), orologio(), m <= 1 ? 0 : primaManche);
     ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
 }
 
 void TempoACorrereAvviato(PageContext& ctx) {
     ProgramState& s = ctx.state;
-    const clsRisultati* r = risultato(ctx, s.ConcorrenteSelezionato, ctx.krono().MancheSfidaCorrente());
+    const clsRisultati* r = ctx.krono().findRunResult(s.ConcorrenteSelezionato, ctx.krono().MancheSfidaCorrente());
     if (!r || r->OrarioPartenza() < 1 || r->Tempo() != 0) return;
     if (!preparaPagina(ctx)) return;
     const qint32 ora = ctx.services.clock ? OrarioAttuale(*ctx.services.clock) : 0;
@@ -158,7 +145,7 @@ void TempoACorrereFermato(PageContext& ctx) {
     if (ctx.aggiornaClassificheInterfaccia) ctx.aggiornaClassificheInterfaccia();
     const std::optional<qint64> v = ValoreArrestoTempoACorrere(k, s.ConcorrenteSelezionato, s.SplitMostrato);
     MostraConcorrenteRiferimento(ctx, pagina(), s.CategoriaSelezionata, s.SplitMostrato);
-    if (v) fermaOrologio(ctx, *v);
+    if (v) FermaOrologio(ctx, pagina(), orologio(), qint32(*v));
     MostraConcorrenteTC(ctx, pagina());
     MostraDistacco(ctx, pagina(), s.CategoriaSelezionata, s.SplitMostrato);
     MostraPosizioneAssoluta(ctx, pagina(), s.SplitMostrato);

@@ -7,9 +7,10 @@
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
+#include "model/competitor_states.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
-#include "model/competitor_states.h"
 
 namespace razudar {
 
@@ -19,27 +20,16 @@ using Gra = controls::GraficaProxy;
 
 QString pagina() { return QString::fromUtf16(kPaginaTempoACorrereParallelo); }
 
-void immagine(PageContext& ctx, const QString& p, const QString& o, bool v) {
-    ctx.gra.setProprietaImmagine(p, o, ogImmagineProprietaVisibile, v);
-}
-void testoVisibile(PageContext& ctx, const QString& p, const QString& o, bool v) {
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaVisibile, v);
-}
-void formatoArresto(PageContext& ctx, const QString& p, const QString& o) {
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
-}
-
 // The clock and its background, hidden in the discipline that shows no clock.
 void orologioVisibile(PageContext& ctx, const QString& p) {
     const bool v = ctx.krono().cGara.Disciplina() != 1;
-    testoVisibile(ctx, p, QStringLiteral("txtTempoACorrere"), v);
-    immagine(ctx, p, QStringLiteral("SfondoTC"), v);
+    TestoVisibile(ctx, p, QStringLiteral("txtTempoACorrere"), v);
+    ImmagineVisibile(ctx, p, QStringLiteral("SfondoTC"), v);
 }
 
 qint32 tempoManche(const clsKrono& k, qint16 concorrente, qint16 manche) {
-    const clsConcorrente* c = k.findConcorrente(concorrente);
-    const clsRisultati* r = c ? c->existingResult(manche) : nullptr;
-    return r && r->Tempo() > 0 ? r->Tempo() : 0;
+    const qint32 t = runTime(k.findConcorrente(concorrente), manche);
+    return t > 0 ? t : 0;
 }
 
 QString corsia(const clsKrono& k, qint16 sfida, qint16 concorrente) {
@@ -49,17 +39,17 @@ QString corsia(const clsKrono& k, qint16 sfida, qint16 concorrente) {
 // A lane's gap stopped at a value above 0 and shown; at 0 or below stopped at 0 and hidden.
 void distaccoCorsia(PageContext& ctx, const QString& p, const QString& lane, qint32 valore) {
     const QString o = QStringLiteral("txtDistacco") + lane;
-    formatoArresto(ctx, p, o);
     if (valore <= 0) {
-        ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop, 0);
-        testoVisibile(ctx, p, o, false);
-        immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
+        FermaOrologio(ctx, p, o, 0);
+        TestoVisibile(ctx, p, o, false);
+        ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
     } else {
+        FormatoArresto(ctx, p, o);
         ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
         ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop,
                               QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
-        testoVisibile(ctx, p, o, true);
-        immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
+        TestoVisibile(ctx, p, o, true);
+        ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
     }
 }
 
@@ -75,9 +65,9 @@ QString testoVincitore(PageContext& ctx) {
 // link that the local database does not hold) gets no badge rather than an empty one.
 void mostraVincitore(PageContext& ctx, const QString& p, const QString& lane, const QString& testo) {
     const bool badge = !testo.isEmpty();
-    immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, badge);
-    ctx.gra.setProprietaTesto(p, QStringLiteral("txtDescrizione") + lane, Gra::ogTestoProprietaTesto, testo);
-    testoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, badge);
+    ImmagineVisibile(ctx, p, QStringLiteral("SfondoDescrizione") + lane, badge);
+    ScriviTesto(ctx, p, QStringLiteral("txtDescrizione") + lane, testo);
+    TestoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, badge);
 }
 
 bool caricaPagina(PageContext& ctx) {
@@ -89,7 +79,7 @@ bool caricaPagina(PageContext& ctx) {
 }  // namespace
 
 void AvviaTempoParallelo(PageContext& ctx, const QString& p, qint32 valore) {
-    formatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
+    FormatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
     ctx.gra.TempoACorrere(p, QStringLiteral("txtTempoACorrere"), Gra::ogTempoACorrereProprietaTimeStart, valore);
     orologioVisibile(ctx, p);
 }
@@ -99,10 +89,9 @@ void ScriviConcorrentiSfida(PageContext& ctx, const QString& p, qint16 sfida) {
     for (int i = 0; i < elenco.size(); ++i) {
         const QString lane = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
         const auto c = ctx.krono().ConcorrenteItem(elenco[i]);
-        ctx.gra.setProprietaTesto(p, QStringLiteral("txtPettorale") + lane, Gra::ogTestoProprietaTesto,
-                                  c->PettoraleStampa());
-        ctx.gra.setProprietaTesto(p, QStringLiteral("txtNominativo") + lane, Gra::ogTestoProprietaTesto,
-                                  FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
+        ScriviTesto(ctx, p, QStringLiteral("txtPettorale") + lane, c->PettoraleStampa());
+        ScriviTesto(ctx, p, QStringLiteral("txtNominativo") + lane,
+                    FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
         ImpostaNazionalita(ctx, p, QStringLiteral("Nazionalita") + lane, c->Nazionalita());
     }
 }
@@ -115,9 +104,7 @@ void FermaTempoParallelo(PageContext& ctx, const QString& p, qint16 sfida) {
     if (tA == 0 && tB == 0) return;
     if (tA == 0) tA = kMissingTimePacked;
     if (tB == 0) tB = kMissingTimePacked;
-    formatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
-    ctx.gra.TempoACorrere(p, QStringLiteral("txtTempoACorrere"), Gra::ogTempoACorrereProprietaTimeStop,
-                          TempoInMillesimi(std::min(tA, tB)));
+    FermaOrologio(ctx, p, QStringLiteral("txtTempoACorrere"), TempoInMillesimi(std::min(tA, tB)));
     orologioVisibile(ctx, p);
 }
 
@@ -135,11 +122,7 @@ qint16 VincitorePrimaManche(const clsKrono& k, qint16 sfida) {
     const qint16 a = k.ConcorrenteParallelo(sfida, true);
     const qint16 b = k.ConcorrenteParallelo(sfida, false);
     if (k.StatoConcorrenteDopoManche(1, b) != kStatoArrivato) return a;
-    const clsConcorrente* ca = k.findConcorrente(a);
-    const clsConcorrente* cb = k.findConcorrente(b);
-    const clsRisultati* ra = ca ? ca->existingResult(1) : nullptr;
-    const clsRisultati* rb = cb ? cb->existingResult(1) : nullptr;
-    return (ra ? ra->Tempo() : 0) > (rb ? rb->Tempo() : 0) ? b : a;
+    return runTime(k.findConcorrente(a), 1) > runTime(k.findConcorrente(b), 1) ? b : a;
 }
 
 void AvviaDistaccoCorsia(PageContext& ctx, const QString& p, qint16 sfida, qint16 concorrente) {
@@ -155,8 +138,8 @@ void AvviaDistaccoCorsia(PageContext& ctx, const QString& p, qint16 sfida, qint1
     const QString o = QStringLiteral("txtDistacco") + lane;
     ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
     ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStart, valore);
-    testoVisibile(ctx, p, o, true);
-    immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
+    TestoVisibile(ctx, p, o, true);
+    ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
 }
 
 void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
@@ -171,24 +154,18 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
             const QString lane = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
             const qint32 valore = i == 0 ? g : -g;
             const QString o = QStringLiteral("txtDistacco") + lane;
-            formatoArresto(ctx, p, o);
             const qint32 stato = k.StatoConcorrenteDopoManche(k.SfidaCorrente(), elenco[i]);
+            if (valore < 1 && stato != kStatoArrivato) {
+                FormatoArresto(ctx, p, QStringLiteral("txtDistacco") + lane);
+                continue;
+            }
+            distaccoCorsia(ctx, p, lane, valore);
             if (valore < 1) {
-                if (stato != kStatoArrivato) continue;
-                ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop, 0);
-                testoVisibile(ctx, p, o, false);
-                immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
                 mostraVincitore(ctx, p, lane, vincitore);
             } else {
-                ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
-                ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop,
-                                      QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
-                testoVisibile(ctx, p, o, true);
-                immagine(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
-                ctx.gra.setProprietaTesto(p, QStringLiteral("txtDescrizione") + lane, Gra::ogTestoProprietaTesto,
-                                          QString());
-                testoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, false);
-                immagine(ctx, p, QStringLiteral("SfondoDescrizione") + lane, false);
+                ScriviTesto(ctx, p, QStringLiteral("txtDescrizione") + lane, QString());
+                TestoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, false);
+                ImmagineVisibile(ctx, p, QStringLiteral("SfondoDescrizione") + lane, false);
             }
         }
         return;
@@ -210,8 +187,8 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
     const qint32 tB = tempoManche(k, b, m);
     const qint32 sA = k.StatoConcorrenteDopoManche(m, a);
     const qint32 sB = k.StatoConcorrenteDopoManche(m, b);
-    if (tA == 0 && sA != 0 && tB == 0 && sB != 0) return;
-    const bool aAvanti = (tA != 0 && (tB == 0 || tA < tB)) || (tA == 0 && sA == 0);
+    if (tA == 0 && sA != kStatoArrivato && tB == 0 && sB != kStatoArrivato) return;
+    const bool aAvanti = (tA != 0 && (tB == 0 || tA < tB)) || (tA == 0 && sA == kStatoArrivato);
     const qint16 leader = aAvanti ? a : b;
     mostraVincitore(ctx, p, aAvanti ? QStringLiteral("A") : QStringLiteral("B"), vincitore);
     AvviaDistaccoCorsia(ctx, p, sfida, leader);

@@ -1,23 +1,13 @@
 #include "app/pages/start_list.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/list_paging.h"
 #include "app/pages/page_formats.h"
-#include "model/race_times.h"
+#include "app/pages/page_writer.h"
 #include "model/competitor_states.h"
+#include "model/race_times.h"
 
 namespace razudar {
-
-namespace {
-
-using Gra = controls::GraficaProxy;
-
-void testo(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTesto, valore);
-}
-
-}  // namespace
 
 QStringList CampiRigaPartenti() {
     return {QStringLiteral("imgPosizione"),  QStringLiteral("txtPosizione"), QStringLiteral("imgNazionalita"),
@@ -37,9 +27,9 @@ void PaginaPartenti(PageContext& ctx, qint16 schermo, const QString& categoria) 
         const clsKrono& k = ctx.krono();
         ScriviImmaginiGara(ctx, pagina);
         const QString partenti = ctx.testoLingua ? ctx.testoLingua(QStringLiteral("li_Partenti")) : QString();
-        testo(ctx, pagina, QStringLiteral("txtTitolo1"), k.cGara.DescrizioneGara());
-        testo(ctx, pagina, QStringLiteral("txtTitolo2"), partenti + QLatin1Char(' ') + k.cGara.DescrizioneSessione());
-        testo(ctx, pagina, QStringLiteral("txtTitolo3"), k.CategoriaItem(categoria)->Descrizione());
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo1"), k.cGara.DescrizioneGara());
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo2"), partenti + QLatin1Char(' ') + k.cGara.DescrizioneSessione());
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo3"), k.CategoriaItem(categoria)->Descrizione());
     };
     e.scriviRiga = [&ctx, pagina, categoria](int r, int p) {
         const clsKrono& k = ctx.krono();
@@ -55,11 +45,11 @@ void PaginaPartenti(PageContext& ctx, qint16 schermo, const QString& categoria) 
             societa = item->SocietaDescrizione().trimmed();
         }
         const QString n = QString::number(r);
-        testo(ctx, pagina, QStringLiteral("txtPosizione") + n, posizione);
-        testo(ctx, pagina, QStringLiteral("txtPettorale") + n, pettorale);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtPosizione") + n, posizione);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtPettorale") + n, pettorale);
         ImpostaNazionalita(ctx, pagina, QStringLiteral("Nazionalita") + n, nazione);
-        testo(ctx, pagina, QStringLiteral("txtNominativo") + n, nominativo);
-        testo(ctx, pagina, QStringLiteral("txtSocieta") + n, societa);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtNominativo") + n, nominativo);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtSocieta") + n, societa);
     };
     PaginaElenco(ctx, schermo, e);
 }
@@ -71,7 +61,7 @@ void MostraClassificaTC(PageContext& ctx, const QString& pagina, bool primiTre) 
     const int p = primiTre ? 1 : k.PosizioneInClassifica(0, ctx.state.ConcorrenteSelezionato, categoria);
     const int primo = p == 1 ? 1 : p - 1;
     const int ultimo = p == 1 ? 3 : p + 1;
-    ctx.gra.setProprietaImmagine(pagina, QStringLiteral("SfondoClassifica"), ogImmagineProprietaVisibile, true);
+    ImmagineVisibile(ctx, pagina, QStringLiteral("SfondoClassifica"), true);
     const qint16 m = k.MancheSfidaCorrente();
     for (int posizione = primo; posizione <= ultimo; ++posizione) {
         const int c = k.ConcorrenteInPosizione(0, posizione, categoria);
@@ -80,15 +70,14 @@ void MostraClassificaTC(PageContext& ctx, const QString& pagina, bool primiTre) 
         const auto item = k.ConcorrenteItem(qint16(c));
         const QString n = QString::number(posizione - primo + 1);
         const QString risultato = QStringLiteral("txtRisultato") + n;
-        testo(ctx, pagina, QStringLiteral("txtPosizione") + n, posizione);
-        testo(ctx, pagina, QStringLiteral("txtNominativo") + n, FormattaNominativo(ctx.state, item->Cognome(), item->Nome(), true));
-        ctx.gra.setProprietaTesto(pagina, risultato, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(k));
-        ctx.gra.TempoACorrere(pagina, risultato, Gra::ogTempoACorrereProprietaTimeStop,
-                              TempoInMillesimi(k.TempoTotaleConcorrente(m, qint16(c))));
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtPosizione") + n, Gra::ogTestoProprietaVisibile, true);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtPosizione") + n, posizione);
+        ScriviTesto(ctx, pagina, QStringLiteral("txtNominativo") + n,
+                    FormattaNominativo(ctx.state, item->Cognome(), item->Nome(), true));
+        FermaOrologio(ctx, pagina, risultato, TempoInMillesimi(k.TempoTotaleConcorrente(m, qint16(c))));
+        TestoVisibile(ctx, pagina, QStringLiteral("txtPosizione") + n, true);
         ImpostaNazionalita(ctx, pagina, QStringLiteral("Nazionalita") + n, item->Nazionalita());
-        ctx.gra.setProprietaTesto(pagina, QStringLiteral("txtNominativo") + n, Gra::ogTestoProprietaVisibile, true);
-        ctx.gra.setProprietaTesto(pagina, risultato, Gra::ogTestoProprietaVisibile, true);
+        TestoVisibile(ctx, pagina, QStringLiteral("txtNominativo") + n, true);
+        TestoVisibile(ctx, pagina, risultato, true);
     }
 }
 
