@@ -38,7 +38,8 @@ void PaginaScheda(PageContext& ctx, const QString& p, qint16 concorrente, const 
     const int posizione = k.PosizioneInClassifica(0, concorrente, categoria);
     const qint32 stato = k.StatoConcorrenteDopoManche(m, concorrente);
     specialita(ctx, p);
-    ScriviTesto(ctx, p, QStringLiteral("txtPosizione"), stato == kStatoArrivato ? QString::number(posizione) : QString());
+    ScriviTesto(ctx, p, QStringLiteral("txtPosizione"),
+                stato == kStatoArrivato ? QString::number(posizione) : QString());
     anagrafica(ctx, p, concorrente);
     const qint32 t = k.TempoTotaleConcorrente(m, concorrente);
     if (t < 1) {

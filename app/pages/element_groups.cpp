@@ -128,7 +128,8 @@ bool MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QStri
         OggettoVisibile(ctx, pagina, QStringLiteral("SfondoDistaccoManchePrecedente"), false);
     }
     ScriviTesto(ctx, pagina, QStringLiteral("txtDescrizioneManchePrecedente"), QStringLiteral("Posizione Manche 1"));
-    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"), k.PosizioneInClassifica(1, sel, categoria));
+    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneManchePrecedente"),
+                k.PosizioneInClassifica(1, sel, categoria));
     for (const char* o : {"txtPosizioneManchePrecedente", "txtDescrizioneManchePrecedente",
                           "SfondoPosizioneManchePrecedente", "SfondoDescrizioneManchePrecedente"})
         OggettoVisibile(ctx, pagina, QLatin1String(o), true);
@@ -191,7 +192,8 @@ void MostraTempoManche(PageContext& ctx, const QString& pagina) {
     if (m <= 1) return;
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
     FermaOrologio(ctx, pagina, QStringLiteral("txtTempoManche"), TempoInMillesimi(runTime(k.findConcorrente(sel), m)));
-    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneManche"), k.PosizioneInClassifica(m, sel, ctx.state.CategoriaSelezionata));
+    ScriviTesto(ctx, pagina, QStringLiteral("txtPosizioneManche"),
+                k.PosizioneInClassifica(m, sel, ctx.state.CategoriaSelezionata));
     for (const char* o : {"txtTempoManche", "txtPosizioneManche", "SfondoTempoManche", "SfondoPosizioneManche"})
         OggettoVisibile(ctx, pagina, QLatin1String(o), true);
 }

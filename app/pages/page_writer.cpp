@@ -31,7 +31,8 @@ void OggettoVisibile(PageContext& ctx, const QString& pagina, const QString& ogg
 }
 
 void FormatoArresto(PageContext& ctx, const QString& pagina, const QString& oggetto) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
+    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeStopFormat,
+                              FormatoTempoRisoluzione(ctx.krono()));
 }
 
 void FermaOrologio(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore) {

@@ -28,7 +28,8 @@ void PaginaPartenti(PageContext& ctx, qint16 schermo, const QString& categoria) 
         ScriviImmaginiGara(ctx, pagina);
         const QString partenti = ctx.testoLingua ? ctx.testoLingua(QStringLiteral("li_Partenti")) : QString();
         ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo1"), k.cGara.DescrizioneGara());
-        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo2"), partenti + QLatin1Char(' ') + k.cGara.DescrizioneSessione());
+        ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo2"),
+                    partenti + QLatin1Char(' ') + k.cGara.DescrizioneSessione());
         ScriviTesto(ctx, pagina, QStringLiteral("txtTitolo3"), k.CategoriaItem(categoria)->Descrizione());
     };
     e.scriviRiga = [&ctx, pagina, categoria](int r, int p) {
