@@ -48,7 +48,7 @@ void PaginaScheda(PageContext& ctx, const QString& p, qint16 concorrente, const 
     }
     TestoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
     ScriviTesto(ctx, p, QStringLiteral("txtTesto"),
-          ConvertiRisoluzione(true, FormattaTempo(t, 12, false, false), k.cGara.Risoluzione()));
+                ConvertiRisoluzione(true, FormattaTempo(t, 12, false, false), k.cGara.Risoluzione()));
 }
 
 void PaginaSchedaArrivo(PageContext& ctx, const QString& p, qint16 posizione, const QString& categoria) {
@@ -65,12 +65,12 @@ void PaginaSchedaArrivo(PageContext& ctx, const QString& p, qint16 posizione, co
     specialita(ctx, p);
     const qint32 stato = k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c);
     ScriviTesto(ctx, p, QStringLiteral("txtPosizione"),
-          stato == kStatoArrivato || parallelo ? QString::number(posizione) : QString());
+                stato == kStatoArrivato || parallelo ? QString::number(posizione) : QString());
     anagrafica(ctx, p, c);
     TestoVisibile(ctx, p, QStringLiteral("txtTesto"), true);
     static const char* const kParole[] = {"WINNER", "SECOND", "THIRD"};
     ScriviTesto(ctx, p, QStringLiteral("txtTesto"),
-          posizione >= 1 && posizione <= 3 ? QString::fromLatin1(kParole[posizione - 1]) : QString());
+                posizione >= 1 && posizione <= 3 ? QString::fromLatin1(kParole[posizione - 1]) : QString());
 }
 
 void PaginaPodio(PageContext& ctx, const QString& p, const QString& categoria) {

@@ -179,7 +179,7 @@ void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const
     const auto c = k.ConcorrenteItem(qint16(r));
     ScriviTesto(ctx, pagina, QStringLiteral("txtPettoraleRiferimento"), c->PettoraleStampa());
     ScriviTesto(ctx, pagina, QStringLiteral("txtNominativoRiferimento"),
-          FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
+                FormattaNominativo(ctx.state, c->Cognome(), c->Nome(), true));
     ImpostaNazionalita(ctx, pagina, QStringLiteral("NazionalitaRiferimento"), c->Nazionalita());
     for (const char* o : {"txtPettoraleRiferimento", "txtNominativoRiferimento", "SfondoConcorrenteRiferimento",
                           "txtTempoRiferimento", "SfondoTempoRiferimento"})
