@@ -14,15 +14,6 @@ namespace razudar {
 
 namespace {
 
-QString campoOpzione(GruppoOpzioni gruppo) {
-    switch (gruppo) {
-    case GruppoOpzioni::Nazionalita: return QStringLiteral("cf_GraficaNazionalita");
-    case GruppoOpzioni::Nominativi: return QStringLiteral("cf_GraficaNominativi");
-    case GruppoOpzioni::Risultato: return QStringLiteral("cf_GraficaRisultato");
-    }
-    return {};
-}
-
 qint16 valoreOpzione(const ProgramState& state, GruppoOpzioni gruppo) {
     switch (gruppo) {
     case GruppoOpzioni::Nazionalita: return state.OpzioneNazionalita;
@@ -77,8 +68,7 @@ void MenuCommands::mnuOpzione_Click(GruppoOpzioni gruppo, int Index) {
     host_.setOptionChecked(gruppo, Index, true);
     DeselezionaOpzioni(gruppo, Index);
     try {
-        state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET ") + campoOpzione(gruppo) +
-                                                  QStringLiteral(" = ") + QString::number(Index));
+        storeDisplayOption(state_.startup.database.current(), gruppo, Index);
         try {
             CaricaOpzioniGrafica(state_);
         } catch (const db::DbError& e) {

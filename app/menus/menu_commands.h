@@ -5,12 +5,12 @@
 // clicks here; what the commands need of the window goes through MenuHost.
 #include <QString>
 
+#include "data/configuration.h"
+
 namespace razudar {
 
 struct ProgramState;
 struct Services;
-
-enum class GruppoOpzioni { Nazionalita, Nominativi, Risultato };
 
 // Items of each option group.
 int numeroVociGruppo(GruppoOpzioni gruppo);
