@@ -31,16 +31,6 @@ void impostaOpzione(ProgramState& state, GruppoOpzioni gruppo, qint16 value) {
     }
 }
 
-class BusyPointer {
-public:
-    explicit BusyPointer(MenuHost& host) : host_(host) { host_.setBusy(true); }
-    ~BusyPointer() { host_.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    MenuHost& host_;
-};
 
 }  // namespace
 
@@ -105,7 +95,7 @@ bool MenuCommands::rielaboraDaDatabase() {
 }
 
 void MenuCommands::mnuRielabora_Click() {
-    const BusyPointer busy(host_);
+    const BusyGuard busy(services_.busy);
     if (host_.linkConnesso()) {
         // The race state is replaced when the answer arrives.
         host_.inviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
@@ -122,7 +112,7 @@ bool MenuCommands::mnuSelezioneManche_Click() {
     if (host_.linkConnesso()) host_.disconnetti();
     bool built = false;
     {
-        const BusyPointer busy(host_);
+        const BusyGuard busy(services_.busy);
         built = rielaboraDaDatabase();
     }
     host_.AbilitaPulsantiPagina(true);

@@ -19,7 +19,6 @@ class MenuHost {
 public:
     virtual ~MenuHost() = default;
     virtual void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) = 0;
-    virtual void setBusy(bool busy) = 0;
     virtual bool linkConnesso() = 0;
     virtual void inviaTesto(const QString& testo, bool sincrono) = 0;
     virtual void disconnetti() = 0;

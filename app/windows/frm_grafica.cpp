@@ -321,11 +321,6 @@ void frmGrafica::graficaLocaleInOnda(const QString& nomePagina) {
     QMetaObject::invokeMethod(this, "basGrafica_GraficaLocaleInOnda", Q_ARG(QString, nomePagina));
 }
 
-void frmGrafica::setBusyPointer(bool busy) {
-    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-}
-
 // ---- LinkPort ----
 
 QString frmGrafica::serverRemoto() { return tcp_->ServerRemoto(); }

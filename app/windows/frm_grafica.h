@@ -136,10 +136,8 @@ public:
     bool sponsorLit(int slot) const override;
     void setSponsorLit(int slot, bool lit) override;
     void graficaLocaleInOnda(const QString& nomePagina) override;
-    void setBusyPointer(bool busy) override;
     // MenuHost
     void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) override;
-    void setBusy(bool busy) override;
     bool linkConnesso() override;
     void inviaTesto(const QString& testo, bool sincrono) override;
     void disconnetti() override;
