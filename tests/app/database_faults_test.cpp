@@ -140,7 +140,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
     window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-    window->pagine()->MandaInOnda(15);
+    window->programPages()->MandaInOnda(15);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 
@@ -190,7 +190,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                  }
                  (void)before;
              });
-             t.window->pagine()->MandaInOnda(15);
+             t.window->programPages()->MandaInOnda(15);
              return saved;
          }},
         {"About", Fault::Lock, Told::Box, "leggere la versione del database",
@@ -308,7 +308,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
             window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-            window->pagine()->MandaInOnda(15);
+            window->programPages()->MandaInOnda(15);
         }
     }
 }
@@ -327,7 +327,7 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
     page.write("non è una pagina");
     page.close();
     const int logLines = int(state.log.lines().size());
-    window->pagine()->MandaInOnda(17);
+    window->programPages()->MandaInOnda(17);
     EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
     const QString logged = state.log.lines().mid(logLines).join('\n');
     EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))

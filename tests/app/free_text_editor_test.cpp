@@ -19,9 +19,9 @@ struct Recorded {
     QStringList testi;
 };
 
-class RecordingOnAir : public FreeTextOnAir {
+class RecordingChoice : public FreeTextChoice {
 public:
-    void MandaInOndaTestoLibero(const QString& pagina, const QStringList& testi) override {
+    void recordChosenRow(const QString& pagina, const QStringList& testi) override {
         calls.push_back({pagina, testi});
     }
     std::vector<Recorded> calls;
@@ -45,7 +45,7 @@ protected:
         });
     }
     RaceDatabase race;  // the schema holds one record in each free-text table
-    RecordingOnAir onAir;
+    RecordingChoice onAir;
 };
 
 TEST_F(FreeTextEditorTest, RowButtonSavesEveryBoxAndPutsTheTrimmedRowOnAir) {

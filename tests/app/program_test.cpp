@@ -539,8 +539,8 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->console().view().currentTab, 0);
     // The recorder leaves with this test; the window goes back to its own dispatcher.
-    ASSERT_NE(window->pagine(), nullptr);
-    window->setPageDispatcher(*window->pagine());
+    ASSERT_NE(window->programPages(), nullptr);
+    window->setPageDispatcher(*window->programPages());
 }
 
 // Counts the rows a preview writes and where the last one goes.
@@ -817,7 +817,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
         editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
         editor.cmdTesto(2)->click();
     });
-    window->pagine()->MandaInOnda(15);
+    window->programPages()->MandaInOnda(15);
     ASSERT_TRUE(shown);
     const QString page = QStringLiteral("PaginaPiena");
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();
