@@ -10,6 +10,7 @@
 #include "app/editors/free_text_page.h"
 #include "app/editors/frm_pagina_testo.h"
 #include "data/db_fixture.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -55,8 +56,7 @@ TEST_F(FreeTextEditorTest, RowButtonSavesEveryBoxAndPutsTheTrimmedRowOnAir) {
         e.txtTesto(1)->setText(QStringLiteral("Altrove"));
         e.txtTesto(17)->setText(QStringLiteral("  Meteo  "));
         e.txtTesto(20)->setText(QStringLiteral("Neve fresca"));
-        if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
-            e.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/pagina_bassa.png"));
+        screenshots::save(e.grab(), QStringLiteral("pagina_bassa"));
         e.cmdTesto(5)->click();
     });
     EXPECT_TRUE(chosen);

@@ -15,6 +15,7 @@
 #include "tables/reports/report_document.h"
 #include "tables/reports/report_export.h"
 #include "tables/reports/report_routine.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -255,8 +256,7 @@ TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Anteprima - Lista di partenza"));
         EXPECT_EQ(w.pageCount(), 2);  // 60 starters
         EXPECT_GT(w.crvAnteprima()->height(), w.height() * 8 / 10);
-        if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
-            w.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/anteprima.png"));
+        screenshots::save(w.grab(), QStringLiteral("anteprima"));
         // "Stampa..." prints the previewed report.
         QAction* print = w.findChild<QToolBar*>()->actions().value(0);
         ASSERT_TRUE(print);
