@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
     razudar::IniSettingsStore settings(razudar::IniSettingsStore::defaultFolder());
     razudar::MessageBoxPrompter prompter;
     razudar::WidgetFileDialog fileDialog;
-    const razudar::Services services{&prompter, &waiter, &clock, &clockSetter, &computerName, &settings, &fileDialog};
+    razudar::OverrideCursorBusyIndicator busy;
+    const razudar::Services services{&prompter, &waiter, &clock, &clockSetter,
+                                     &computerName, &settings, &fileDialog, &busy};
     razudar::ProcessCurrentFolder currentFolder;
     const razudar::controls::ControlLoader loader(razudar::controls::defaultPluginFolder());
 

@@ -37,7 +37,6 @@ public:
     void setSponsorLit(int, bool) override {}
     void setStatusPanel(const QString&, const QString&) override {}
     void graficaLocaleInOnda(const QString&) override {}
-    void setBusyPointer(bool) override {}
 };
 
 // A race of 40 arrived competitors of one run.

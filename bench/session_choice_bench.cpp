@@ -31,7 +31,6 @@ struct Host : MenuHost, ConsoleHost {
         : console(state, *this, [](qint32) { return QStringLiteral("GA"); }),
           window(state.startup.database, services, state.startup.session) {}
     void setOptionChecked(GruppoOpzioni, int, bool) override {}
-    void setBusy(bool) override {}
     bool linkConnesso() override { return false; }
     void inviaTesto(const QString&, bool) override {}
     void disconnetti() override {}

@@ -1,5 +1,6 @@
 #include "data/database_access.h"
 
+#include "data/configuration.h"
 #include "data/program_end.h"
 #include "model/bas_stringa_form.h"
 #include "model/bas_utilita.h"
@@ -21,20 +22,11 @@ void ApriDatabase(DatabaseState& state) {
                         state.busyTimeoutMs);
 }
 
-namespace {
-
-const QString kQueryVersione = QStringLiteral("SELECT cf_VersioneDatabase FROM Configurazione");
-
-}  // namespace
-
 void ControllaVersioneDatabase(const DatabaseState& state, Prompter& prompter) {
     const QString required = QString::fromUtf16(kVersioneDatabaseRichiesta);
-    QVariant stored;
-    bool hasRow = false;
+    std::optional<QVariant> stored;
     try {
-        db::Recordset rs = state.current().openRecordset(kQueryVersione);
-        hasRow = !rs.eof();
-        if (hasRow) stored = rs.value(QStringLiteral("cf_VersioneDatabase"));
+        stored = configurationDatabaseVersion(state.current());
     } catch (const db::DbError& e) {
         const QString text = databaseErrorText(e.number(), e.description()) +
                              QStringLiteral("\r\rImpossibile leggere la versione del database.") +
@@ -42,8 +34,8 @@ void ControllaVersioneDatabase(const DatabaseState& state, Prompter& prompter) {
         prompter.show(text, PromptButtons::Ok, PromptIcon::Critical, Prompter::defaultCaption());
         throw ProgramEndRequested(text);
     }
-    if (!hasRow) return;
-    const QString asRead = basic::CStr(stored);
+    if (!stored) return;
+    const QString asRead = basic::CStr(*stored);
     if (basic::Trim(asRead) == required) return;
     const QString text = QStringLiteral("Versione del Programma: ") + TestoVersioneProgramma() +
                          QStringLiteral("\r\r") + QStringLiteral("Versione Database: ") + asRead +
@@ -59,14 +51,12 @@ void ControllaVersioneDatabase(const DatabaseState& state, Prompter& prompter) {
 }
 
 QString VersioneDatabase(const DatabaseState& state) {
-    db::Recordset rs = state.current().openRecordset(kQueryVersione);
-    if (rs.eof()) return QString();
-    return basic::CStr(rs.value(QStringLiteral("cf_VersioneDatabase")));
+    const std::optional<QVariant> stored = configurationDatabaseVersion(state.current());
+    return stored ? basic::CStr(*stored) : QString();
 }
 
 void SalvaVersioneProgramma(const DatabaseState& state) {
-    state.current().execute(QStringLiteral("UPDATE Configurazione SET cf_VersioneProgramma = ?"),
-                            {TestoVersioneProgramma()});
+    storeProgramVersion(state.current(), TestoVersioneProgramma());
 }
 
 qint16 TipoCampoTabella(const db::Database& database, const QString& table, const QString& field) {

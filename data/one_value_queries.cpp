@@ -214,8 +214,4 @@ qint16 SfidaSessione(const db::Database& database, qint16 Gara, const QString& T
     return v ? stored::numberReadInteger(*v, QStringLiteral("se_TabelloneSfida")) : Manche;
 }
 
-db::Recordset RecordsetConfigurazione(const db::Database& database) {
-    return database.openRecordset(QStringLiteral("SELECT * FROM Configurazione LIMIT 1"));
-}
-
 }  // namespace razudar

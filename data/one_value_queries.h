@@ -1,7 +1,7 @@
 #pragma once
 // The small reads of the race database that the race loader, the main window and the session
-// window need: one value of one row, a competitor's categories, the configuration record, and
-// the standings by summed run times of the parallel and knock-out formats.
+// window need: one value of one row, a competitor's categories, and the standings by summed run
+// times of the parallel and knock-out formats.
 //
 // Every read runs on the database it is given (the open database of the current slot), with
 // every value bound, never pasted into the SQL text. Engine errors (db::DbError) and stored
@@ -62,8 +62,6 @@ bool ConcorrenteInCategoria(const db::Database& database, qint16 Gara, qint16 Co
 // (number-read), the run number itself without a row.
 qint16 RoundSessione(const db::Database& database, qint16 Gara, const QString& TipoTurno, qint16 Manche);
 qint16 SfidaSessione(const db::Database& database, qint16 Gara, const QString& TipoTurno, qint16 Manche);
-// The configuration record set, on its first row (empty when the table has no row).
-db::Recordset RecordsetConfigurazione(const db::Database& database);
 
 // Competitors of the category ("XXXXX" all) with a result in runs up to ga_NumeroDisceseTabellone
 // of the turn type with that id, ordered by the sum of their run times. Competitors with a time

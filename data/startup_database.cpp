@@ -1,6 +1,7 @@
 #include "data/startup_database.h"
 
 #include "data/active_session.h"
+#include "data/configuration.h"
 #include "data/database_access.h"
 #include "data/program_end.h"
 #include "model/basic.h"
@@ -49,20 +50,17 @@ void startRaceDatabase(DatabaseState& database, const ConnectionSettings& connec
     ControllaVersioneDatabase(database, *services.prompter);
 
     session.SessioneGara = -1;
-    QVariant garaAttiva;
-    bool hasRow = false;
+    std::optional<QVariant> garaAttiva;
     try {
-        db::Recordset configurazione = database.current().openRecordset(QStringLiteral("Configurazione"));
-        hasRow = !configurazione.eof();
-        if (hasRow) garaAttiva = configurazione.value(QStringLiteral("cf_GaraAttiva"));
+        garaAttiva = configurationActiveRace(database.current());
     } catch (const db::DbError& e) {
         endAfter(services, e, QStringLiteral("Impossibile leggere la configurazione del database."));
     }
     CaricaSessioneAttiva(session, *services.settings);
     // The configuration's active race prevails; a Null, or a value that is no race number,
     // leaves the stored session as it is.
-    if (hasRow && !garaAttiva.isNull()) {
-        const std::optional<double> number = basic::numberOf(garaAttiva);
+    if (garaAttiva && !garaAttiva->isNull()) {
+        const std::optional<double> number = basic::numberOf(*garaAttiva);
         if (number && basic::fitsInteger(basic::roundHalfEven(*number))) {
             const qint16 race = basic::CInt(*number);
             if (race != session.SessioneGara) {

@@ -283,7 +283,6 @@ private:
     void ta_StatoVoceMenu(int item, bool Attivo);
     void ta_ApplicaMaiuscole(int index);
     void applicaCondizioniDiBase();
-    void setBusy(bool busy);
     void showFlagRow(int position);
     std::vector<SortKey> chiaviOrdinamento(int colIndex) const;
     QString visibleFieldSetting(int index) const;

@@ -342,10 +342,9 @@ bool clsTabella::EliminaTutto() {
     if (prompter.show(QStringLiteral("L'eliminazione di TUTTI i dati sarà irreversibile. Si vuole procedere ugualmente?"),
                       PromptButtons::YesNo, PromptIcon::Question,
                       caption + QStringLiteral(" - Elimina Tutto")) != PromptAnswer::Yes) {
-        setBusy(false);
         return false;
     }
-    setBusy(true);
+    const BusyGuard busy(services_.busy);
     // Every listed record goes in one transaction: a record that cannot be deleted (after the
     // operation's own retry) rolls the others back, so the list is never left half-deleted.
     const CompiledSql sql = dat_Tabella->selectSql();
@@ -378,7 +377,6 @@ bool clsTabella::EliminaTutto() {
     }
     dat_Tabella->refresh();
     if (dbg_Elenco) dbg_Elenco->reload();
-    setBusy(false);
     return ok;
 }
 

@@ -53,7 +53,6 @@ void clsTabella::frm_Form_Paint(bool /*Filtrare*/) {
     }
     boo_Inizializzata = true;
     if (events_) events_->Inizializzata();
-    setBusy(false);
 }
 
 int clsTabella::ErroreWarning(int IndiceCampo, const QString& Testo) {

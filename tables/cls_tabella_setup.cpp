@@ -24,12 +24,8 @@ void ignoringErrors(F&& step) {
 
 }  // namespace
 
-void clsTabella::setBusy(bool busy) {
-    if (frm_Form) frm_Form->setBusy(busy);
-}
-
 bool clsTabella::ta_Inizio(bool NonCentrare, const QString& dbase) {
-    setBusy(true);
+    const BusyGuard busy(services_.busy);
     const bool gestione = int_Modalita == modalita::kGestione || int_Modalita == modalita::kRicerca ||
                           int_Modalita == modalita::kRicercaDiretta;
     const bool ricerca = int_Modalita == modalita::kRicerca || int_Modalita == modalita::kRicercaDiretta;
@@ -148,10 +144,8 @@ bool clsTabella::ta_Inizio(bool NonCentrare, const QString& dbase) {
             dat_Tabella->refresh();
         }
     } catch (const std::exception&) {
-        setBusy(false);
         return false;
     }
-    setBusy(false);
     return true;
 }
 

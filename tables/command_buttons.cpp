@@ -48,10 +48,6 @@ QString caption(const clsTabella& tb) {
     return tb.frm_Form ? tb.frm_Form->caption() : Prompter::defaultCaption();
 }
 
-void busy(clsTabella& tb, bool on) {
-    if (tb.frm_Form) tb.frm_Form->setBusy(on);
-}
-
 // The record of the window's table holding the given key, opened for editing.
 db::Recordset openKey(const clsTabella& tb, const QueryConditions& key) {
     const CompiledSql where = compileWhere(key);
@@ -240,8 +236,8 @@ bool CommandButtons::conferma(clsTabella& tb) {
     if (tb.events() && tb.events()->Controllo_Conferma().value_or(false)) return false;
     if (Controllo_Conferma(tb)) return false;
     tb.Menu(true);
-    busy(tb, true);
     const Services& services = tb.services();
+    const BusyGuard busy(services.busy);
     const FieldControl* lastKey = tb.Campo(tb.int_UltimoCampoChiave);
     int error = 0;
     bool stored = false;
@@ -279,10 +275,7 @@ bool CommandButtons::conferma(clsTabella& tb) {
         services.prompter->show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
                                 PromptIcon::Critical, caption(tb));
     }
-    if (!stored) {
-        busy(tb, false);
-        return false;
-    }
+    if (!stored) return false;
     const db::Criteria key = tb.ta_CriterioChiaveRicerca(true);
     tb.dat_Tabella->refresh(&key);
     if (tb.dbg_Elenco) tb.dbg_Elenco->reload();
@@ -290,7 +283,6 @@ bool CommandButtons::conferma(clsTabella& tb) {
     esciDaModifica(tb, false);
     if (tb.int_Modalita == modalita::kRicerca && tb.frm_Form) tb.frm_Form->hide();
     if (tb.events()) tb.events()->Totali();
-    busy(tb, false);
     return true;
 }
 

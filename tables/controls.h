@@ -174,7 +174,6 @@ public:
     virtual void centre() {}
     virtual void hide() {}
     virtual void unload() {}
-    virtual void setBusy(bool) {}
     virtual void refresh() {}
     virtual void beep() {}
     // Presses the host's own button `name`(index) when it exists and is enabled; false when it

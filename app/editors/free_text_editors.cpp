@@ -5,11 +5,11 @@
 namespace razudar {
 
 namespace {
-// Keeps the chosen row's lines for the dispatcher instead of putting them on air here: the
-// dispatcher owns loading the page and the on-air record.
-class ChosenRow : public FreeTextOnAir {
+// Keeps the chosen row's lines for the dispatcher, which owns loading the page and the on-air
+// record.
+class ChosenRow : public FreeTextChoice {
 public:
-    void MandaInOndaTestoLibero(const QString&, const QStringList& testi) override { righe = testi; }
+    void recordChosenRow(const QString&, const QStringList& testi) override { righe = testi; }
     QStringList righe;
 };
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace razudar {
 
-bool PaginaTestoLibero(qint16 codice, DatabaseState& database, Prompter& prompter, FreeTextOnAir& onAir,
+bool PaginaTestoLibero(qint16 codice, DatabaseState& database, Prompter& prompter, FreeTextChoice& choice,
                        QWidget* owner, const std::function<void(frmPaginaTesto&)>& mostra) {
     if (codice != kCodicePaginaPiena && codice != kCodicePaginaBassa) return false;
     frmPaginaTesto editor(codice == kCodicePaginaPiena ? layoutPaginaPiena() : layoutPaginaBassa(), database,
@@ -15,7 +15,7 @@ bool PaginaTestoLibero(qint16 codice, DatabaseState& database, Prompter& prompte
     else
         editor.exec();
     if (!editor.bRigaScelta) return false;
-    onAir.MandaInOndaTestoLibero(editor.layout().pagina, editor.testiRiga(editor.RigaScelta));
+    choice.recordChosenRow(editor.layout().pagina, editor.testiRiga(editor.RigaScelta));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Page codes 15 (full page) and 16 (lower third): the operator edits the page's texts in its
-// editor and leaves with a row button, whose row goes on air, or with "&Annulla".
+// editor and leaves with a row button, whose row is handed back to be put on air, or with
+// "&Annulla".
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -17,18 +18,18 @@ struct DatabaseState;
 class Prompter;
 class frmPaginaTesto;
 
-// Where the chosen row goes: the page dispatcher writes the texts into the page and starts it.
-class FreeTextOnAir {
+// Receives the row the operator chose; the caller puts it on air afterwards.
+class FreeTextChoice {
 public:
-    virtual ~FreeTextOnAir() = default;
+    virtual ~FreeTextChoice() = default;
     // `pagina` is "PaginaPiena" or "PaginaBassa"; `testi` the row's 3 or 4 texts, trimmed.
-    virtual void MandaInOndaTestoLibero(const QString& pagina, const QStringList& testi) = 0;
+    virtual void recordChosenRow(const QString& pagina, const QStringList& testi) = 0;
 };
 
 // Opens the editor of the page code modally over `owner` (through `mostra` when given, else
-// exec()), and puts the chosen row on air. True when a row went on air; another code does
+// exec()), and hands the chosen row to `choice`. True when a row was chosen; another code does
 // nothing.
-bool PaginaTestoLibero(qint16 codice, DatabaseState& database, Prompter& prompter, FreeTextOnAir& onAir,
+bool PaginaTestoLibero(qint16 codice, DatabaseState& database, Prompter& prompter, FreeTextChoice& choice,
                        QWidget* owner = nullptr, const std::function<void(frmPaginaTesto&)>& mostra = {});
 
 }  // namespace razudar

@@ -6,8 +6,9 @@
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
-#include "app/resources/graphics_resources.h"
+#include "app/pages/race_clock.h"
 #include "data/clock_decoders.h"
+#include "data/configuration.h"
 #include "data/database_fault_text.h"
 #include "data/krono_da_testo.h"
 #include "model/bas_utilita.h"
@@ -55,10 +56,8 @@ qint32 LinkDispatcher::localTimeOfDayMs() const { return TempoInMillesimi(Orario
 
 void LinkDispatcher::onConnesso() {
     const QString name = link_.serverRemoto();
-    // The name is bound, not pasted into the statement: an apostrophe is stored as typed.
     try {
-        state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET cf_GraficaServer = ?"),
-                                                  {name});
+        storeGraphicsServer(state_.startup.database.current(), name);
     } catch (const db::DbError& e) {
         services_.prompter->show(
             testoErroreDatabase(QStringLiteral("registrare il server ") + name + QStringLiteral(" nella configurazione"), e),

@@ -14,15 +14,6 @@ namespace razudar {
 
 namespace {
 
-QString campoOpzione(GruppoOpzioni gruppo) {
-    switch (gruppo) {
-    case GruppoOpzioni::Nazionalita: return QStringLiteral("cf_GraficaNazionalita");
-    case GruppoOpzioni::Nominativi: return QStringLiteral("cf_GraficaNominativi");
-    case GruppoOpzioni::Risultato: return QStringLiteral("cf_GraficaRisultato");
-    }
-    return {};
-}
-
 qint16 valoreOpzione(const ProgramState& state, GruppoOpzioni gruppo) {
     switch (gruppo) {
     case GruppoOpzioni::Nazionalita: return state.OpzioneNazionalita;
@@ -40,16 +31,6 @@ void impostaOpzione(ProgramState& state, GruppoOpzioni gruppo, qint16 value) {
     }
 }
 
-class BusyPointer {
-public:
-    explicit BusyPointer(MenuHost& host) : host_(host) { host_.setBusy(true); }
-    ~BusyPointer() { host_.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    MenuHost& host_;
-};
 
 }  // namespace
 
@@ -77,8 +58,7 @@ void MenuCommands::mnuOpzione_Click(GruppoOpzioni gruppo, int Index) {
     host_.setOptionChecked(gruppo, Index, true);
     DeselezionaOpzioni(gruppo, Index);
     try {
-        state_.startup.database.current().execute(QStringLiteral("UPDATE Configurazione SET ") + campoOpzione(gruppo) +
-                                                  QStringLiteral(" = ") + QString::number(Index));
+        storeDisplayOption(state_.startup.database.current(), gruppo, Index);
         try {
             CaricaOpzioniGrafica(state_);
         } catch (const db::DbError& e) {
@@ -115,7 +95,7 @@ bool MenuCommands::rielaboraDaDatabase() {
 }
 
 void MenuCommands::mnuRielabora_Click() {
-    const BusyPointer busy(host_);
+    const BusyGuard busy(services_.busy);
     if (host_.linkConnesso()) {
         // The race state is replaced when the answer arrives.
         host_.inviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
@@ -132,7 +112,7 @@ bool MenuCommands::mnuSelezioneManche_Click() {
     if (host_.linkConnesso()) host_.disconnetti();
     bool built = false;
     {
-        const BusyPointer busy(host_);
+        const BusyGuard busy(services_.busy);
         built = rielaboraDaDatabase();
     }
     host_.AbilitaPulsantiPagina(true);

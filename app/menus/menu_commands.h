@@ -5,12 +5,12 @@
 // clicks here; what the commands need of the window goes through MenuHost.
 #include <QString>
 
+#include "data/configuration.h"
+
 namespace razudar {
 
 struct ProgramState;
 struct Services;
-
-enum class GruppoOpzioni { Nazionalita, Nominativi, Risultato };
 
 // Items of each option group.
 int numeroVociGruppo(GruppoOpzioni gruppo);
@@ -19,7 +19,6 @@ class MenuHost {
 public:
     virtual ~MenuHost() = default;
     virtual void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) = 0;
-    virtual void setBusy(bool busy) = 0;
     virtual bool linkConnesso() = 0;
     virtual void inviaTesto(const QString& testo, bool sincrono) = 0;
     virtual void disconnetti() = 0;

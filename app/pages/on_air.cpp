@@ -94,14 +94,12 @@ bool PageOnAir::CaricaPaginaInOnda(const QString& nomePagina, int piano, bool ma
 }
 
 bool PageOnAir::AvviaPaginaInOnda(const QString& nomePagina, const QString& nota) {
-    ctx_.host.setBusyPointer(true);
+    const BusyGuard busy(ctx_.services.busy);
     const bool ok = ctx_.gra.StartPagina(nomePagina);
     if (ok) {
         if (!ctx_.host.vgaPreviewChecked()) EffettiTransizione(true);
-        ctx_.host.setBusyPointer(false);
     } else {
         ctx_.services.prompter->show(QStringLiteral("VisualizzaPagina False ") + nomePagina + QLatin1Char(' ') + nota);
-        ctx_.host.setBusyPointer(false);
     }
     return ok;
 }

@@ -27,8 +27,6 @@ public:
     virtual void setStatusPanel(const QString& key, const QString& text) = 0;
     // The hook the main window offers whenever a page is recorded on air.
     virtual void graficaLocaleInOnda(const QString& nomePagina) = 0;
-    // The hourglass while a page starts.
-    virtual void setBusyPointer(bool busy) = 0;
 };
 
 class PageOnAir;

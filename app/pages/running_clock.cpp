@@ -8,7 +8,7 @@
 #include "app/pages/page_writer.h"
 #include "app/pages/running_clock_parallel.h"
 #include "app/pages/start_list.h"
-#include "app/resources/graphics_resources.h"
+#include "app/pages/race_clock.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
 

@@ -3,13 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cmath>
-
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/page_codes.h"
 #include "app/program_state.h"
-#include "model/bas_utilita.h"
-#include "platform/services/clock.h"
 #include "platform/services/paths.h"
 #include "platform/services/prompter.h"
 
@@ -62,31 +58,5 @@ qint16 ContaRighePagina(controls::GraficaProxy& gra, Prompter& prompter, const Q
     gra.TogliePagina(pagina);
     return qint16(n - 1);
 }
-
-qint32 OrarioAttuale(const Clock& clock) {
-    // Single precision: late in the day the reading moves in steps of about 8 ms, and the race
-    // clock shows it in those steps.
-    const float t = float(clock.secondsSinceMidnight());
-    const int h = int(std::floor(t / 3600.0f));
-    const int m = int(std::floor(t / 60.0f)) - 60 * h;
-    const int s = int(std::floor(t)) - 60 * m - 3600 * h;
-    const double ms = std::nearbyint((double(t) - s - 60.0 * m - 3600.0 * h) * 1000.0);
-    const QString digits = FormattaConZeri(h, 2, false) + FormattaConZeri(m, 2, false) +
-                           FormattaConZeri(s, 2, false) + FormattaConZeri(ms, 3, false);
-    return digits.toInt();
-}
-
-void AttivaAnteprimaVGA(bool on, controls::GraficaProxy& gra, PreviewWindowHost& window) {
-    gra.setVGA(on);
-    const bool vga = gra.VGA();
-    window.setControlVisible(vga);
-    if (vga) {
-        window.showPreview();
-    } else {
-        window.hidePreview();
-    }
-}
-
-void AttivaUscitaTV(bool on, controls::GraficaProxy& gra) { gra.TV(on); }
 
 }  // namespace razudar

@@ -6,7 +6,7 @@
 #include "app/resources/graphics_resources.h"
 #include "data/active_session.h"
 #include "data/base_folder.h"
-#include "data/one_value_queries.h"
+#include "data/configuration.h"
 #include "data/program_end.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
@@ -70,12 +70,8 @@ bool AvvioProgramma(ProgramState& state, const Services& services, CurrentFolder
                                                  QStringLiteral("GaraAttiva")),
                         QStringLiteral("Suggeritore"), prompter);
         startRaceDatabase(state.startup.database, connection, state.startup.session, services);
-        {
-            db::Recordset configurazione = RecordsetConfigurazione(state.startup.database.current());
-            if (!configurazione.eof()) {
-                checkStoredRace(configurazione.value(QStringLiteral("cf_GaraAttiva")), QStringLiteral("Configurazione"),
-                                prompter);
-            }
+        if (const std::optional<QVariant> gara = configurationActiveRace(state.startup.database.current())) {
+            checkStoredRace(*gara, QStringLiteral("Configurazione"), prompter);
         }
 
         state.CategoriaSelezionata = clsConcorrente::kAllCategories;
@@ -122,34 +118,15 @@ bool CambioGara(ProgramState& state, qint16 gara) {
 }
 
 void CaricaOpzioniGrafica(ProgramState& state) {
-    db::Recordset rs = RecordsetConfigurazione(state.startup.database.current());
-    if (rs.eof()) return;
-    state.OpzioneNazionalita = ValoreIntero(rs.value(QStringLiteral("cf_GraficaNazionalita")), 0);
-    state.OpzioneNominativi = ValoreIntero(rs.value(QStringLiteral("cf_GraficaNominativi")), 0);
-    state.OpzioneRisultato = ValoreIntero(rs.value(QStringLiteral("cf_GraficaRisultato")), 0);
+    const std::optional<DisplayOptions> options = configurationDisplayOptions(state.startup.database.current());
+    if (!options) return;
+    state.OpzioneNazionalita = options->nazionalita;
+    state.OpzioneNominativi = options->nominativi;
+    state.OpzioneRisultato = options->risultato;
 }
 
 FirstPaintSettings LeggiImpostazioniPrimoDisegno(const ProgramState& state) {
-    FirstPaintSettings s;
-    db::Recordset rs = RecordsetConfigurazione(state.startup.database.current());
-    if (rs.eof()) return s;
-    s.hasRow = true;
-    const auto truth = [&](const char* field) {
-        const QVariant v = rs.value(QString::fromLatin1(field));
-        return !v.isNull() && basic::numberOf(v).value_or(0) != 0;
-    };
-    if (truth("cf_GraficaOmettiNazionalita")) {
-        s.nazionalita = 2;
-    } else if (truth("cf_GraficaUsaImmaginiNazionalita")) {
-        s.nazionalita = 1;
-    } else {
-        s.nazionalita = 0;
-    }
-    s.nominativi = ValoreIntero(rs.value(QStringLiteral("cf_GraficaNominativi")), 0);
-    s.risultato = ValoreIntero(rs.value(QStringLiteral("cf_GraficaRisultato")), 0);
-    const QVariant server = rs.value(QStringLiteral("cf_GraficaServer"));
-    s.serverRemoto = server.isNull() ? QString() : server.toString();
-    return s;
+    return configurationFirstPaint(state.startup.database.current());
 }
 
 bool RichiestaChiusura(ProgramState& state, Prompter& prompter, controls::TcpProxy& link,

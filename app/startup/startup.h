@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "data/configuration.h"
 #include "platform/services/services.h"
 
 namespace razudar {
@@ -51,15 +52,7 @@ QString TitoloSenzaGara();
 // Reads the three display options of the configuration (Null or missing reads 0); no row keeps them.
 void CaricaOpzioniGrafica(ProgramState& state);
 
-// What the first paint takes from the configuration: the checked item of the three option
-// menus (-1 none) and the link control's server name.
-struct FirstPaintSettings {
-    bool hasRow = false;
-    int nazionalita = -1;
-    int nominativi = -1;
-    int risultato = -1;
-    QString serverRemoto;
-};
+// What the first paint takes from the configuration.
 FirstPaintSettings LeggiImpostazioniPrimoDisegno(const ProgramState& state);
 
 // The close request: true when the program may end. Without bChiudiSenzaConferma it asks

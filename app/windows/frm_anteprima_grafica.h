@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/resources/graphics_resources.h"
+#include "app/windows/output_switches.h"
 #include "platform/services/services.h"
 
 class QMenuBar;

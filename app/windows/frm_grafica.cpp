@@ -40,7 +40,7 @@ namespace razudar {
 frmGrafica::frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
                        CurrentFolder& currentFolder, QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services), loader_(loader), currentFolder_(currentFolder),
-      pages_(std::make_unique<RoutedPageDispatcher>()) {
+      pageRouter_(std::make_unique<RoutedPageDispatcher>()) {
     setObjectName(QStringLiteral("frmGrafica"));
     setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
     faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, [this](const QString& text) {
@@ -54,14 +54,14 @@ frmGrafica::frmGrafica(ProgramState& state, const Services& services, const cont
         faults_->report(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), e);
     });
     console_ = std::make_unique<ConsoleRefresh>(state_, *this, [this](qint32 id) { return turnTypes_->code(id); });
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pages_, *this, *reloader_);
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pageRouter_, *this, *reloader_);
 }
 
 frmGrafica::~frmGrafica() = default;
 
-void frmGrafica::setPageDispatcher(PageDispatcher& pages) { pages_->setTarget(&pages); }
+void frmGrafica::setPageDispatcher(PageDispatcher& pages) { pageRouter_->setTarget(&pages); }
 
-PageDispatcher& frmGrafica::pageDispatcher() { return pages_->target() ? *pages_->target() : *pages_; }
+PageDispatcher& frmGrafica::pageDispatcher() { return pageRouter_->target() ? *pageRouter_->target() : *pageRouter_; }
 
 void frmGrafica::problem(const QString& text) { state_.log.line(text); }
 
@@ -161,7 +161,7 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     pageContext_->aggiornaClassificheInterfaccia = [this] { AggiornaClassificheInterfaccia(); };
     // The control's messages explain a page that does not load (its file, what was wrong).
     connect(control, SIGNAL(RicevutoMessaggio(QString)), this, SLOT(graficaMessaggio(QString)));
-    realPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
+    programPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
     freeTextEditors_ = std::make_unique<FreeTextEditorWindows>(
         state_.startup.database, *services_.prompter, this, [this](frmPaginaTesto& editor) {
             if (freeTextEditorShown_)
@@ -169,12 +169,12 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
             else
                 editor.exec();
         });
-    realPages_->setFreeTextEditors(freeTextEditors_.get());
-    pages_->setTarget(realPages_.get());
+    programPages_->setFreeTextEditors(freeTextEditors_.get());
+    pageRouter_->setTarget(programPages_.get());
     connect(preview_, &frmAnteprimaGrafica::notificaGrafica, this,
-            [this](const QString& oggetto, int evento) { realPages_->onAir().GestisciNotificaGrafica(oggetto, evento); });
+            [this](const QString& oggetto, int evento) { programPages_->onAir().GestisciNotificaGrafica(oggetto, evento); });
     for (int i = 0; i < 2; ++i) {
-        connect(cmdSponsor_[size_t(i)], &QPushButton::clicked, this, [this, i] { realPages_->onAir().AlternaSponsor(i); });
+        connect(cmdSponsor_[size_t(i)], &QPushButton::clicked, this, [this, i] { programPages_->onAir().AlternaSponsor(i); });
     }
     connect(preview_, &frmAnteprimaGrafica::closedByOperator, this, [this] {
         mnuGraficaVGA_->setChecked(false);
@@ -242,7 +242,7 @@ void frmGrafica::setRielaboraEnabled(bool enabled) { mnuRielabora_->setEnabled(e
 
 void frmGrafica::AggiornaDistaccoParallelo(bool mostra) {
     state_.DistaccoParalleloVisibile = chkDistaccoParallelo_->isChecked();
-    if (mostra) pages_->MandaInOnda(kCodiceDistaccoParallelo);
+    if (mostra) pageRouter_->MandaInOnda(kCodiceDistaccoParallelo);
 }
 
 void frmGrafica::consoleChanged() { applyConsole(); }
@@ -320,11 +320,6 @@ void frmGrafica::setSponsorLit(int slot, bool lit) {
 
 void frmGrafica::graficaLocaleInOnda(const QString& nomePagina) {
     QMetaObject::invokeMethod(this, "basGrafica_GraficaLocaleInOnda", Q_ARG(QString, nomePagina));
-}
-
-void frmGrafica::setBusyPointer(bool busy) {
-    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
 // ---- LinkPort ----

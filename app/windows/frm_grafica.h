@@ -74,7 +74,7 @@ public:
     void setPageDispatcher(PageDispatcher& pages);
     PageDispatcher& pageDispatcher();
     // The program's page dispatcher and its page-on-air layer (null before the preview window).
-    MandaInOndaDispatcher* pagine() { return realPages_.get(); }
+    MandaInOndaDispatcher* programPages() { return programPages_.get(); }
     // Tests act on a free-text editor while it is shown instead of running it modally.
     void setFreeTextEditorShown(std::function<void(frmPaginaTesto&)> shown) { freeTextEditorShown_ = std::move(shown); }
 
@@ -99,7 +99,9 @@ public:
     // whether the dialog was confirmed.
     std::function<bool(frmModalita&)> modeDialogRunner;
 
-    // Called by name whenever a page is recorded as on air; the main window has nothing to do then.
+    // The window's public hook, invoked by name (graficaLocaleInOnda) whenever a page is recorded
+    // as on air. It does nothing: the window has nothing to follow then, but the page layer keeps
+    // calling it by its name, so the member stays.
     Q_INVOKABLE void basGrafica_GraficaLocaleInOnda(const QString& nomePagina) { Q_UNUSED(nomePagina); }
 
     // Operator handlers.
@@ -136,10 +138,8 @@ public:
     bool sponsorLit(int slot) const override;
     void setSponsorLit(int slot, bool lit) override;
     void graficaLocaleInOnda(const QString& nomePagina) override;
-    void setBusyPointer(bool busy) override;
     // MenuHost
     void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) override;
-    void setBusy(bool busy) override;
     bool linkConnesso() override;
     void inviaTesto(const QString& testo, bool sincrono) override;
     void disconnetti() override;
@@ -181,9 +181,12 @@ private:
     Services services_;
     const controls::ControlLoader& loader_;
     CurrentFolder& currentFolder_;
-    std::unique_ptr<RoutedPageDispatcher> pages_;
+    // Where the window and the link send page requests: to programPages_ once it exists, or to
+    // the dispatcher a test put in its place.
+    std::unique_ptr<RoutedPageDispatcher> pageRouter_;
     std::unique_ptr<PageContext> pageContext_;
-    std::unique_ptr<MandaInOndaDispatcher> realPages_;
+    // The program's own page dispatcher over the preview window's graphics control.
+    std::unique_ptr<MandaInOndaDispatcher> programPages_;
     std::unique_ptr<FreeTextEditors> freeTextEditors_;
     std::function<void(frmPaginaTesto&)> freeTextEditorShown_;
     std::unique_ptr<DatabaseFaults> faults_;

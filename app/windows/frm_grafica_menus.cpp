@@ -1,7 +1,6 @@
 // The main window's menu bar wired to the menu commands, and what the commands need of the
-// window: the option check marks, the busy pointer, the link and the session window.
+// window: the option check marks, the link and the session window.
 #include <QAction>
-#include <QApplication>
 
 #include "app/controls/tcp_proxy.h"
 #include "app/faults/database_faults.h"
@@ -66,14 +65,6 @@ void frmGrafica::setOptionChecked(GruppoOpzioni gruppo, int index, bool checked)
     case GruppoOpzioni::Risultato: action = mnuOpzioneRisultato_.at(size_t(index)); break;
     }
     if (action) action->setChecked(checked);
-}
-
-void frmGrafica::setBusy(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
 }
 
 bool frmGrafica::linkConnesso() { return tcp_ && tcp_->Connesso(); }

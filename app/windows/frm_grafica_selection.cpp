@@ -159,7 +159,7 @@ void frmGrafica::lstClassificaCategorie_Click(int index) {
 void frmGrafica::chkTCNominativo_Click() {
     const DatabaseFaults::Action action(*faults_, FaultChannel::MessageBox);
     state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
-    pages_->MandaInOnda(kCodiceNominativoTC);
+    pageRouter_->MandaInOnda(kCodiceNominativoTC);
 }
 
 void frmGrafica::cmdPagina_Click(int index) {
@@ -176,6 +176,6 @@ QString frmGrafica::pageButtonTag(int code) const {
 QString frmGrafica::heatCaption(int index) const {
     return index >= 0 && index < kCompetitorButtons ? cmdConcorrenteP_[size_t(index)]->text() : QString();
 }
-void frmGrafica::MandaInOnda(qint16 code) { pages_->MandaInOnda(code); }
+void frmGrafica::MandaInOnda(qint16 code) { pageRouter_->MandaInOnda(code); }
 
 }  // namespace razudar

@@ -66,4 +66,14 @@ QString ScriptedFileDialog::saveFileName(const QString& caption, const QString&,
     return a;
 }
 
+void FakeBusyIndicator::begin() {
+    calls_.push_back(true);
+    ++depth_;
+}
+
+void FakeBusyIndicator::end() {
+    calls_.push_back(false);
+    if (depth_ > 0) --depth_;
+}
+
 }  // namespace razudar

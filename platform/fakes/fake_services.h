@@ -118,6 +118,20 @@ private:
     std::deque<QString> answers_;
 };
 
+// Records every begin (true) and end (false) of the wait pointer, and how many are open.
+class FakeBusyIndicator : public BusyIndicator {
+public:
+    void begin() override;
+    void end() override;
+    bool busy() const { return depth_ > 0; }
+    const std::vector<bool>& calls() const { return calls_; }
+    void clear() { calls_.clear(); }
+
+private:
+    int depth_ = 0;
+    std::vector<bool> calls_;
+};
+
 // All fakes together, wired to each other, with a Services bundle pointing at them.
 struct FakeServices {
     ScriptedPrompter prompter;
@@ -127,8 +141,9 @@ struct FakeServices {
     FixedComputerName computerName;
     MemorySettingsStore settings;
     ScriptedFileDialog fileDialog;
+    FakeBusyIndicator busy;
     Services services() {
-        return Services{&prompter, &waiter, &clock, &clockSetter, &computerName, &settings, &fileDialog};
+        return Services{&prompter, &waiter, &clock, &clockSetter, &computerName, &settings, &fileDialog, &busy};
     }
 };
 

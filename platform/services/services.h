@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/services/busy_indicator.h"
 #include "platform/services/clock.h"
 #include "platform/services/computer_name.h"
 #include "platform/services/file_dialog.h"
@@ -19,6 +20,7 @@ struct Services {
     ComputerName* computerName = nullptr;
     SettingsStore* settings = nullptr;
     FileDialog* fileDialog = nullptr;
+    BusyIndicator* busy = nullptr;
 };
 
 }  // namespace razudar

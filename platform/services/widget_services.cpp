@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 namespace razudar {
@@ -56,6 +57,18 @@ PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons,
 QString WidgetFileDialog::saveFileName(const QString& caption, const QString& folder,
                                        const QString& filter) {
     return QFileDialog::getSaveFileName(parent_, caption, folder, filter);
+}
+
+void OverrideCursorBusyIndicator::begin() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++depth_;
+}
+
+void OverrideCursorBusyIndicator::end() {
+    if (depth_ == 0) return;
+    --depth_;
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace razudar

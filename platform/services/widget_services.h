@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/services/busy_indicator.h"
 #include "platform/services/file_dialog.h"
 #include "platform/services/prompter.h"
 
@@ -31,6 +32,18 @@ public:
 
 private:
     QWidget* parent_;
+};
+
+// The application's wait pointer (an override cursor over every window). Without a widget
+// application there is no pointer to change, and nothing happens.
+class OverrideCursorBusyIndicator : public BusyIndicator {
+public:
+    void begin() override;
+    void end() override;
+    int depth() const { return depth_; }
+
+private:
+    int depth_ = 0;  // begins not yet ended, each one override cursor on Qt's stack
 };
 
 }  // namespace razudar

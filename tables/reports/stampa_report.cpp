@@ -1,6 +1,5 @@
 #include "tables/reports/stampa_report.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -19,25 +18,6 @@
 namespace razudar::tables {
 
 namespace {
-
-// The hourglass while the report is prepared; the normal pointer again on every way out.
-class BusyCursor {
-public:
-    BusyCursor() {
-        if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            active_ = true;
-        }
-    }
-    ~BusyCursor() { restore(); }
-    void restore() {
-        if (active_) QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = false;
-};
 
 void tell(const ReportState& state, const QString& text) {
     if (state.services.prompter) state.services.prompter->show(text, PromptButtons::Ok, PromptIcon::Exclamation);
@@ -124,13 +104,14 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
     // Report files carry no objects of their own to look for: arguments 8, 12 and 13 have
     // nothing to act on.
     if (state.services.waiter) state.services.waiter->sleepMs(1000);
-    BusyCursor busy;
+    // The wait pointer while the report is prepared; the normal pointer again on every way out.
+    BusyGuard busy(state.services.busy);
     if (copie == 0) copie = 1;
 
     QString error;
     const std::optional<ReportDefinition> definition = loadReportDefinition(nomeReport, &error);
     if (!definition) {
-        busy.restore();
+        busy.release();
         tell(state, QStringLiteral("Impossibile aprire il report \"%1\": %2").arg(nomeReport, error));
         return;
     }
@@ -144,7 +125,7 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
     try {
         table = report.run();
     } catch (const db::DbError& e) {
-        busy.restore();
+        busy.release();
         tell(state, QStringLiteral("Errore nel report \"%1\": %2").arg(nomeReport, e.description()));
         return;
     }
@@ -157,7 +138,7 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
             const QString failure = printTable(state, table, 1);
             if (!failure.isEmpty()) tell(state, failure);
         });
-        busy.restore();
+        busy.release();
         if (state.showPreview)
             state.showPreview(window);
         else
@@ -167,7 +148,7 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
     const QString failure = fileExport.isEmpty() ? printTable(state, table, copie)
                                                  : exportTable(table, formatoExport, fileExport);
     // The normal pointer again before the operator reads what went wrong.
-    busy.restore();
+    busy.release();
     if (!failure.isEmpty()) tell(state, failure);
 }
 

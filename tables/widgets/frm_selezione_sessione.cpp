@@ -119,14 +119,6 @@ FrmSelezioneSessione::~FrmSelezioneSessione() {
     events_.reset();
 }
 
-void FrmSelezioneSessione::setBusy(bool busy) {
-    if (busy) {
-        setCursor(Qt::WaitCursor);
-    } else {
-        unsetCursor();
-    }
-}
-
 void FrmSelezioneSessione::Load() {
     painted_ = false;
     bConferma = false;

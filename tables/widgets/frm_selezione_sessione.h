@@ -79,7 +79,6 @@ public:
     QString name() const override { return QStringLiteral("frmSelezioneSessione"); }
     QString caption() const override { return windowTitle(); }
     void hide() override { QDialog::done(0); }
-    void setBusy(bool busy) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,6 +10,7 @@
 #include "app/windows/program_starter.h"
 #include "model/bas_utilita.h"
 #include "platform/fakes/fake_services.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -97,8 +98,7 @@ TEST(AboutBox, OkClosesOverTheMainWindow) {
     frmAbout window(QStringLiteral("Razudar (Zez)"), QStringLiteral("1.25"),
                     frmAbout::Services{&fakes.prompter, &fakes.settings, &starter}, &main);
     window.show();
-    if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
-        window.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/about.png"));
+    screenshots::save(window.grab(), QStringLiteral("about"));
     const QPoint centre = window.frameGeometry().center();
     EXPECT_LE(std::abs(centre.x() - main.frameGeometry().center().x()), 1);
     EXPECT_LE(std::abs(centre.y() - main.frameGeometry().center().y()), 1);

@@ -23,6 +23,7 @@
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
+#include "program_window_fixture.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/system_services.h"
 #include "tables/widgets/frm_selezione_sessione.h"
@@ -57,20 +58,10 @@ private:
 
 enum class Fault { Lock, NoSessionsView };
 
-struct DatabaseFaultsTest : ::testing::Test {
+struct DatabaseFaultsTest : ProgramWindowTest {
     void SetUp() override {
-        Services s = fakes.services();
-        s.settings = &settings;
-        services = s;
         state.startup.database.busyTimeoutMs = 50;  // the program's wait on a lock, shortened
-        window = std::make_unique<frmGrafica>(state, services, loader, folder);
-        window->modeDialogRunner = [](frmModalita& dialog) {
-            dialog.show();
-            dialog.cmdConnetti()->click();
-            return dialog.result() == QDialog::Accepted;
-        };
-        ASSERT_TRUE(window->load());
-        window->show();
+        ASSERT_TRUE(start());
         ASSERT_NE(ProgramApplication::current(), nullptr);
         netBefore = ProgramApplication::current()->caughtCount();
     }
@@ -78,18 +69,9 @@ struct DatabaseFaultsTest : ::testing::Test {
         // The last-resort net is for what no handler expects: no row may reach it.
         EXPECT_EQ(ProgramApplication::current()->caughtCount(), netBefore);
     }
-    QAction* action(const char* name, int index = -1) {
-        for (QAction* a : window->findChildren<QAction*>(QString::fromLatin1(name)))
-            if (index < 0 || a->data().toInt() == index) return a;
-        return nullptr;
-    }
     void connectParallelRace() {
         simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .parallel = true}));
-        const quint16 port = simulator.listen();
-        ASSERT_NE(port, 0);
-        window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-        window->MirtTcpGet().setPortaRemota(port);
-        window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+        pressConnectToSimulator();
         ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !state.krono().ElencoConcorrenti().isEmpty(); }));
         ASSERT_TRUE(state.krono().MancheParallelo());
     }
@@ -107,16 +89,6 @@ struct DatabaseFaultsTest : ::testing::Test {
         });
     }
 
-    BaseFolder base;
-    FakeServices fakes;
-    Services services;
-    QTemporaryDir settingsFolder;
-    IniSettingsStore settings{settingsFolder.path()};
-    FixedCurrentFolder folder{base.path()};
-    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
-    ProgramState state;
-    std::unique_ptr<frmGrafica> window;
-    sim::TimekeepingSimulator simulator;
     int netBefore = 0;
     int liveStarts = 0;  // each live start carries a time of its own
 };
@@ -140,7 +112,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
     window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-    window->pagine()->MandaInOnda(15);
+    window->programPages()->MandaInOnda(15);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 
@@ -190,7 +162,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                  }
                  (void)before;
              });
-             t.window->pagine()->MandaInOnda(15);
+             t.window->programPages()->MandaInOnda(15);
              return saved;
          }},
         {"About", Fault::Lock, Told::Box, "leggere la versione del database",
@@ -308,7 +280,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
             window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-            window->pagine()->MandaInOnda(15);
+            window->programPages()->MandaInOnda(15);
         }
     }
 }
@@ -327,7 +299,7 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
     page.write("non è una pagina");
     page.close();
     const int logLines = int(state.log.lines().size());
-    window->pagine()->MandaInOnda(17);
+    window->programPages()->MandaInOnda(17);
     EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
     const QString logged = state.log.lines().mid(logLines).join('\n');
     EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))

@@ -10,6 +10,7 @@
 #include "app/editors/free_text_page.h"
 #include "app/editors/frm_pagina_testo.h"
 #include "data/db_fixture.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -19,9 +20,9 @@ struct Recorded {
     QStringList testi;
 };
 
-class RecordingOnAir : public FreeTextOnAir {
+class RecordingChoice : public FreeTextChoice {
 public:
-    void MandaInOndaTestoLibero(const QString& pagina, const QStringList& testi) override {
+    void recordChosenRow(const QString& pagina, const QStringList& testi) override {
         calls.push_back({pagina, testi});
     }
     std::vector<Recorded> calls;
@@ -45,7 +46,7 @@ protected:
         });
     }
     RaceDatabase race;  // the schema holds one record in each free-text table
-    RecordingOnAir onAir;
+    RecordingChoice onAir;
 };
 
 TEST_F(FreeTextEditorTest, RowButtonSavesEveryBoxAndPutsTheTrimmedRowOnAir) {
@@ -55,8 +56,7 @@ TEST_F(FreeTextEditorTest, RowButtonSavesEveryBoxAndPutsTheTrimmedRowOnAir) {
         e.txtTesto(1)->setText(QStringLiteral("Altrove"));
         e.txtTesto(17)->setText(QStringLiteral("  Meteo  "));
         e.txtTesto(20)->setText(QStringLiteral("Neve fresca"));
-        if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
-            e.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/pagina_bassa.png"));
+        screenshots::save(e.grab(), QStringLiteral("pagina_bassa"));
         e.cmdTesto(5)->click();
     });
     EXPECT_TRUE(chosen);

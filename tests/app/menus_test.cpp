@@ -15,6 +15,7 @@
 
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
+#include "program_window_fixture.h"
 #include "data/active_session.h"
 #include "platform/services/system_services.h"
 #include "tables/widgets/frm_selezione_sessione.h"
@@ -22,27 +23,8 @@
 namespace razudar::apptest {
 namespace {
 
-struct Menus : ::testing::Test {
-    void SetUp() override {
-        Services s = fakes.services();
-        s.settings = &settings;
-        services = s;
-        window = std::make_unique<frmGrafica>(state, services, loader, folder);
-        window->modeDialogRunner = [](frmModalita& dialog) {
-            dialog.show();
-            dialog.cmdConnetti()->click();
-            return dialog.result() == QDialog::Accepted;
-        };
-        ASSERT_TRUE(window->load());
-        window->show();
-    }
-    QAction* action(const QString& name, int index = -1) {
-        const auto all = window->findChildren<QAction*>(name);
-        for (QAction* a : all) {
-            if (index < 0 || a->data().toInt() == index) return a;
-        }
-        return nullptr;
-    }
+struct Menus : ProgramWindowTest {
+    void SetUp() override { ASSERT_TRUE(start()); }
     int stored(const char* field) {
         db::Recordset rs = state.startup.database.current().openRecordset(
             QStringLiteral("SELECT %1 FROM Configurazione").arg(QString::fromLatin1(field)));
@@ -67,16 +49,6 @@ struct Menus : ::testing::Test {
             return w.bConferma;
         };
     }
-
-    BaseFolder base;
-    FakeServices fakes;
-    Services services;
-    QTemporaryDir settingsFolder;
-    IniSettingsStore settings{settingsFolder.path()};
-    FixedCurrentFolder folder{base.path()};
-    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
-    ProgramState state;
-    std::unique_ptr<frmGrafica> window;
 };
 
 TEST_F(Menus, DisplayOptionsAreStoredAndReloaded) {

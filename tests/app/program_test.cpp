@@ -43,53 +43,20 @@
 #include "platform/services/system_services.h"
 #include "platform/services/widget_services.h"
 #include "model/race_times.h"
+#include "screenshots.h"
+#include "program_window_fixture.h"
 #include "timekeeping_simulator.h"
 
 namespace razudar::apptest {
 namespace {
 
-struct Program : ::testing::Test {
-    // Starts the program; the mode dialog is answered by `answer` (confirm by default).
-    bool start(std::function<bool(frmModalita&)> answer = {}) {
-        window = std::make_unique<frmGrafica>(state, services(), loader, folder);
-        window->modeDialogRunner = answer ? answer : [](frmModalita& dialog) {
-            dialog.show();
-            dialog.cmdConnetti()->click();
-            return dialog.result() == QDialog::Accepted;
-        };
-        const bool ok = window->load();
-        if (ok) window->show();
-        return ok;
-    }
-    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+struct Program : ProgramWindowTest {
     // Connects the link to the simulator with the control's own button.
     void connectToSimulator(int competitors = 12) {
-        const quint16 port = simulator.listen();
-        ASSERT_NE(port, 0);
-        window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-        window->MirtTcpGet().setPortaRemota(port);
-        window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+        pressConnectToSimulator();
         ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == competitors; }))
             << simulator.received().join(QStringLiteral(" | ")).toStdString();
     }
-
-    // Everything of the outside world is a fake but the settings store: real INI files in a
-    // temporary folder.
-    Services services() {
-        Services s = fakes.services();
-        s.settings = &settings;
-        return s;
-    }
-
-    BaseFolder base;
-    FakeServices fakes;
-    QTemporaryDir settingsFolder;
-    IniSettingsStore settings{settingsFolder.path()};
-    FixedCurrentFolder folder{base.path()};
-    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
-    ProgramState state;
-    std::unique_ptr<frmGrafica> window;
-    sim::TimekeepingSimulator simulator;
 };
 
 TEST_F(Program, StartsOnTheDemoBaseFolder) {
@@ -432,14 +399,13 @@ TEST_F(Program, TheMainWindowKeepsItsSizeThroughASession) {
 }
 
 // Pictures of the category grid with four categories, the link panel after a long received
-// text and a framing notice, and the quit question, into RAZUDAR_SCREENSHOT_DIR.
+// text and a framing notice, and the quit question, into RAZUDAR_SCREENSHOTS.
 TEST_F(Program, ScreenshotsOfTheGridTheLinkPanelAndTheQuitQuestion) {
-    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
+    if (screenshots::folder().isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
     ASSERT_TRUE(start());
     window->resize(1180, 720);
     QCoreApplication::processEvents();
-    window->grab().save(folder + QStringLiteral("/main_before_the_race.png"));
+    screenshots::save(window->grab(), QStringLiteral("main_before_the_race"));
     simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 4}));
     connectToSimulator();
     for (const char* n : {"1003", "1006", "1009"})
@@ -450,14 +416,14 @@ TEST_F(Program, ScreenshotsOfTheGridTheLinkPanelAndTheQuitQuestion) {
     simulator.sendFields(QStringLiteral("TCORREREORARIOINTERMEDIO"), {QStringLiteral("1009"), QStringLiteral("1"), QStringLiteral("101530250")});
     sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->OrarioIntermedioCount() > 0; });
     QCoreApplication::processEvents();
-    window->grab().save(folder + QStringLiteral("/main_four_categories.png"));
-    window->findChild<QWidget*>(QStringLiteral("MirtTcpGet"))->grab().save(folder + QStringLiteral("/link_panel.png"));
+    screenshots::save(window->grab(), QStringLiteral("main_four_categories"));
+    screenshots::save(window->findChild<QWidget*>(QStringLiteral("MirtTcpGet"))->grab(), QStringLiteral("link_panel"));
     QMessageBox box(window.get());
     PreparaMessaggio(box, QStringLiteral("Uscire dal Programma?"), PromptButtons::YesNo, PromptIcon::Question,
                      QStringLiteral("Razudar (Zez)"));
     box.show();
     QCoreApplication::processEvents();
-    box.grab().save(folder + QStringLiteral("/quit_question.png"));
+    screenshots::save(box.grab(), QStringLiteral("quit_question"));
 }
 
 }  // namespace
@@ -467,27 +433,28 @@ namespace razudar::apptest {
 namespace {
 
 // Saves pictures of the main window and the preview window into the folder named by
-// RAZUDAR_SCREENSHOT_DIR (skipped without it), to look at what the operator sees.
+// RAZUDAR_SCREENSHOTS (skipped without it), to look at what the operator sees.
 TEST_F(Program, Screenshots) {
-    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
+    if (screenshots::folder().isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
     ASSERT_TRUE(start());
     window->resize(1180, 720);
-    window->grab().save(folder + QStringLiteral("/main_first_paint.png"));
+    screenshots::save(window->grab(), QStringLiteral("main_first_paint"));
     simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3}));
     connectToSimulator();
     for (const char* n : {"1003", "1006", "1009"})
         simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::fromLatin1(n), QStringLiteral("101500000")});
     sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->StatoConcorrente() == 20; });
-    window->grab().save(folder + QStringLiteral("/main_connected.png"));
+    screenshots::save(window->grab(), QStringLiteral("main_connected"));
     frmAnteprimaGrafica* preview = window->anteprima();
     window->findChild<QAction*>(QStringLiteral("mnuGraficaVGA"))->trigger();
     for (const char* page : {"Classifica", "ClassificaBassa", "Partenti"}) {
         ASSERT_TRUE(preview->MirtGRA1().CaricaPagina(QString::fromLatin1(page), 0));
         ASSERT_TRUE(preview->MirtGRA1().StartPagina(QString::fromLatin1(page)));
         QCoreApplication::processEvents();
-        preview->grab().save(folder + QStringLiteral("/preview_%1.png").arg(QString::fromLatin1(page)));
-        preview->MirtGRA1().SalvaSchermo(folder + QStringLiteral("/frame_%1.png").arg(QString::fromLatin1(page)));
+        screenshots::save(preview->grab(), QStringLiteral("preview_%1").arg(QString::fromLatin1(page)));
+        const QString frame = screenshots::folder() + QStringLiteral("/frame_%1.png").arg(QString::fromLatin1(page));
+        preview->MirtGRA1().SalvaSchermo(frame);
+        screenshots::expectDrawn(frame);
         preview->MirtGRA1().TogliePagina(QString::fromLatin1(page));
     }
 }
@@ -539,8 +506,8 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->console().view().currentTab, 0);
     // The recorder leaves with this test; the window goes back to its own dispatcher.
-    ASSERT_NE(window->pagine(), nullptr);
-    window->setPageDispatcher(*window->pagine());
+    ASSERT_NE(window->programPages(), nullptr);
+    window->setPageDispatcher(*window->programPages());
 }
 
 // Counts the rows a preview writes and where the last one goes.
@@ -599,8 +566,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     QWidget* fraClassifica = window->findChild<QWidget*>(QStringLiteral("fraClassifica"));
     ASSERT_NE(view, nullptr);
     const auto shoot = [&](const char* name) {
-        const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
-        if (!folder.isEmpty()) window->grab().save(folder + QStringLiteral("/preview_list_%1.png").arg(QLatin1String(name)));
+        screenshots::save(window->grab(), QStringLiteral("preview_list_%1").arg(QLatin1String(name)));
     };
     int most = 0;
     // The sideways range follows the list once the writes in hand are done.
@@ -817,7 +783,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
         editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
         editor.cmdTesto(2)->click();
     });
-    window->pagine()->MandaInOnda(15);
+    window->programPages()->MandaInOnda(15);
     ASSERT_TRUE(shown);
     const QString page = QStringLiteral("PaginaPiena");
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();

@@ -8,6 +8,7 @@
 
 #include "app/controls/control_loader.h"
 #include "app/controls/grafica_proxy.h"
+#include "app/pages/race_clock.h"
 #include "app/resources/graphics_resources.h"
 #include "app_test_support.h"
 

@@ -1,6 +1,7 @@
 // The one-value queries on fresh race databases built from the schema.
 #include <gtest/gtest.h>
 
+#include "data/configuration.h"
 #include "data/loader_test_support.h"
 #include "data/loader_values.h"
 #include "data/one_value_queries.h"

@@ -175,8 +175,14 @@ TEST_F(FrameTest, ObjectsOutsideTheFrameAndEmptySizesDrawNothing) {
         {"name": "Vuoto", "type": "text", "x": 0, "y": 0, "w": 0, "h": 0, "text": "X"},
         {"name": "Ani", "type": "animation", "x": 0, "y": 0, "w": 100, "h": 100, "file": "a.avi"},
         {"name": "Film", "type": "clip", "x": 0, "y": 0, "w": 100, "h": 100},
-        {"name": "Dve", "type": "dve", "x": 0, "y": 0, "w": 100, "h": 100}])");
-    EXPECT_EQ(countInsideOutside(frame, frame.rect(), isDrawn).first, 0);
+        {"name": "Dve", "type": "dve", "x": 0, "y": 0, "w": 100, "h": 100},
+        {"name": "Dentro", "type": "image", "x": 300, "y": 200, "file": "Bandiere_ITA.png"}])");
+    ASSERT_EQ(frame.size(), QSize(720, 576));
+    // Only the one object inside the frame is drawn, every one of its 20 x 10 pixels.
+    const auto [inside, outside] = countInsideOutside(frame, QRect(300, 200, 20, 10), isDrawn);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(inside, 200);
+    EXPECT_EQ(countInsideOutside(frame, QRect(300, 200, 20, 10), isGreen).first, 200);
 }
 
 TEST_F(FrameTest, LoadedPageIsOffTheOutputUntilDrawnOrStarted) {

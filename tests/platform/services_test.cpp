@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 #include "platform/fakes/fake_services.h"
 #include "platform/services/paths.h"
 #include "platform/services/system_services.h"
+#include "platform/services/widget_services.h"
 
 using namespace razudar;
 
@@ -118,4 +120,56 @@ TEST(FakeServices, PrompterRecordsButtonsIconAndCaption) {
     EXPECT_EQ(prompter.shown()[0].caption, "Titolo");
     EXPECT_EQ(prompter.shown()[1].icon, PromptIcon::None);
     EXPECT_EQ(prompter.texts(), (QStringList{"Salvare ?", "Fatto"}));
+}
+
+TEST(BusyGuard, ShowsTheWaitPointerForItsScopeOrUntilReleased) {
+    FakeBusyIndicator busy;
+    {
+        const BusyGuard outer(&busy);
+        EXPECT_TRUE(busy.busy());
+        {
+            const BusyGuard inner(&busy);
+            EXPECT_EQ(busy.calls(), (std::vector<bool>{true, true}));
+        }
+        EXPECT_TRUE(busy.busy());  // the outer guard still holds it
+    }
+    EXPECT_FALSE(busy.busy());
+    EXPECT_EQ(busy.calls(), (std::vector<bool>{true, true, false, false}));
+
+    busy.clear();
+    {
+        BusyGuard guard(&busy);
+        guard.release();
+        EXPECT_FALSE(busy.busy());
+        guard.release();  // a second release does nothing; neither does the scope's end
+    }
+    EXPECT_EQ(busy.calls(), (std::vector<bool>{true, false}));
+
+    const BusyGuard none(nullptr);  // no indicator: nothing to show
+}
+
+TEST(OverrideCursorBusyIndicator, StacksTheApplicationsWaitCursor) {
+    OverrideCursorBusyIndicator busy;
+    busy.begin();  // no widget application yet: no pointer to change
+    EXPECT_EQ(busy.depth(), 0);
+
+    int argc = 1;
+    char name[] = "test_platform";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    busy.end();  // an end without a begin changes nothing
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    {
+        const BusyGuard outer(&busy);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        {
+            const BusyGuard inner(&busy);
+            EXPECT_EQ(busy.depth(), 2);
+        }
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(busy.depth(), 1);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(busy.depth(), 0);
 }

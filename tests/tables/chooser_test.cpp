@@ -9,6 +9,7 @@
 #include "platform/services/system_services.h"
 #include "tables/widgets/chooser_window.h"
 #include "tables/widgets/frm_seleziona_campi.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -81,14 +82,14 @@ TEST(VisibleFieldsChooser, ChoiceRoundTripsThroughTheSettingsFilePerWindow) {
         loadBoxes(w, {2, 5, 7});
         tables::CaricaCampiVisibili(w, store, QStringLiteral("frmConcorrenti"));
         EXPECT_EQ(states(w), (std::vector<Qt::CheckState>{Qt::Checked, Qt::Unchecked, Qt::Checked}));
-        if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS")) {
+        if (!screenshots::folder().isEmpty()) {
             for (int i = 1; i < w.chkCampoCount(); ++i) {
                 w.chkCampo(i)->move(w.chkCampo(i - 1)->x(), w.chkCampo(i - 1)->y() + 21);
                 w.chkCampo(i)->setText(QStringLiteral("Campo %1").arg(frmSelezionaCampi::tag(*w.chkCampo(i))));
                 w.chkCampo(i)->show();
             }
             w.show();
-            w.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/seleziona_campi.png"));
+            screenshots::save(w.grab(), QStringLiteral("seleziona_campi"));
         }
         w.chkCampo(0)->setChecked(false);
         w.chkCampo(1)->setChecked(true);

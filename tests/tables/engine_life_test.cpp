@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QPixmap>
 
+#include "screenshots.h"
 #include "table_fixture.h"
 
 namespace razudar::testing {
@@ -165,8 +166,7 @@ TEST_F(TableWindowTest, WindowOnScreen) {
     QApplication::processEvents();
     const QPixmap frame = w().grab();
     EXPECT_EQ(frame.size(), w().size());
-    const QByteArray out = qgetenv("RAZUDAR_SCREENSHOT_DIR");
-    if (!out.isEmpty()) frame.save(QDir(QString::fromLocal8Bit(out)).filePath(QStringLiteral("concorrenti.png")));
+    screenshots::save(frame, QStringLiteral("concorrenti"));
     EXPECT_EQ(w().field(C::kCognome)->text(), QStringLiteral("D'Amico"));
     EXPECT_EQ(w().grid->recordBarText(), QStringLiteral(" Record 3 / 12"));
     EXPECT_EQ(w().grid->view()->currentIndex().row(), 2);

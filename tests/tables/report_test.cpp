@@ -15,6 +15,7 @@
 #include "tables/reports/report_document.h"
 #include "tables/reports/report_export.h"
 #include "tables/reports/report_routine.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -95,24 +96,29 @@ TEST_F(ReportTest, ExportIntoAFolderThatCannotBeWrittenIsReportedAndLeavesNoFile
 // Notes whether the hourglass was up when a message was shown.
 class PointerPrompter : public Prompter {
 public:
+    explicit PointerPrompter(const FakeBusyIndicator& busy) : busy_(busy) {}
     PromptAnswer ask(const QString&, PromptButtons, PromptIcon, const QString&) override {
-        busyWhenShown.push_back(QApplication::overrideCursor() != nullptr);
+        busyWhenShown.push_back(busy_.busy());
         return PromptAnswer::Ok;
     }
     std::vector<bool> busyWhenShown;
+
+private:
+    const FakeBusyIndicator& busy_;
 };
 
 TEST_F(ReportTest, MessagesAreShownWithTheNormalPointer) {
-    PointerPrompter prompter;
+    PointerPrompter prompter(race.fakes.busy);
     state.services.prompter = &prompter;
     int busyDuringWait = 0;
-    race.fakes.waiter.onWait = [&](int) { busyDuringWait += QApplication::overrideCursor() != nullptr; };
+    race.fakes.waiter.onWait = [&](int) { busyDuringWait += race.fakes.busy.busy(); };
     Call bad{QString(), report, false, {}, QString(), QString(), 0, 6, QStringLiteral("/proc/Lista")};
     stampa(bad);   // export failure
     Call missing{QString(), path(QStringLiteral("Manca.rpt")), false, {}, QString(), QString(), 0, 6, path(QStringLiteral("Lista"))};
     stampa(missing);
     EXPECT_EQ(prompter.busyWhenShown, (std::vector<bool>{false, false}));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(race.fakes.busy.calls(), (std::vector<bool>{true, false, true, false}));
+    EXPECT_FALSE(race.fakes.busy.busy());
     EXPECT_EQ(busyDuringWait, 0);  // the second's wait comes before the hourglass
 }
 
@@ -250,8 +256,7 @@ TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Anteprima - Lista di partenza"));
         EXPECT_EQ(w.pageCount(), 2);  // 60 starters
         EXPECT_GT(w.crvAnteprima()->height(), w.height() * 8 / 10);
-        if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS"))
-            w.grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/anteprima.png"));
+        screenshots::save(w.grab(), QStringLiteral("anteprima"));
         // "Stampa..." prints the previewed report.
         QAction* print = w.findChild<QToolBar*>()->actions().value(0);
         ASSERT_TRUE(print);

@@ -13,6 +13,7 @@
 #include "data/active_session.h"
 #include "data/db_fixture.h"
 #include "tables/widgets/frm_selezione_sessione.h"
+#include "screenshots.h"
 
 namespace razudar::testing {
 namespace {
@@ -221,9 +222,7 @@ TEST_F(SessionWindowTest, ColumnsShowTheirCaptionsTheTimesAndTheWholeDescription
     QStringList filterWidths;
     for (const QLineEdit* box : grid.findChildren<QLineEdit*>()) filterWidths << QString::number(box->width());
     EXPECT_TRUE(filterWidths.contains(QString::number(view->columnWidth(W::kColSessione)))) << filterWidths.join(u' ').toStdString();
-    if (!qEnvironmentVariableIsEmpty("RAZUDAR_SCREENSHOTS")) {
-        window->grab().save(qEnvironmentVariable("RAZUDAR_SCREENSHOTS") + QStringLiteral("/selezione_manche.png"));
-    }
+    screenshots::save(window->grab(), QStringLiteral("selezione_manche"));
     window->hide();
 }
 

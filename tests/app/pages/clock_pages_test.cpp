@@ -10,6 +10,7 @@
 #include "model/run_result.h"
 #include "platform/renderer/video_board.h"
 #include "pages_fixture.h"
+#include "screenshots.h"
 
 namespace razudar::pagestest {
 namespace {
@@ -45,13 +46,14 @@ struct ClockPages : Pages {
         }
         return v;
     }
-    // A frame of the output saved under RAZUDAR_SCREENSHOT_DIR, when it is set.
+    // A frame of the output saved for a person to look at, when pictures are wanted.
     void saveFrame(const char* name) {
-        const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
-        if (folder.isEmpty()) return;
+        if (screenshots::folder().isEmpty()) return;
         fakes.clock.advanceMs(2000);
         control->board()->composeNow();
-        gra->SalvaSchermo(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+        const QString path = screenshots::folder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+        gra->SalvaSchermo(path);
+        screenshots::expectDrawn(path);
     }
     // Bib 12 (competitor 112) on course: started at 10:12:00.000, no time yet.
     void onCourse() {
@@ -447,13 +449,8 @@ TEST_F(ParallelPages, AWinnerTextMissingFromTheLanguageTableShowsNoBadge) {
 
 // Frames of each page at its key moments, saved for a person to look at.
 TEST_F(ParallelPages, Screenshots) {
-    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOT_DIR not set";
-    const auto save = [&](const char* name) {
-        fakes.clock.advanceMs(2000);
-        control->board()->composeNow();
-        gra->SalvaSchermo(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
-    };
+    if (screenshots::folder().isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
+    const auto save = [&](const char* name) { saveFrame(name); };
     state.OpzioneNazionalita = 3;
     pages->MandaInOnda(26);
     run(102, 1).setTempo(2500);

@@ -54,7 +54,7 @@ TEST_F(Pages, ALoadedPageIsRecordedOnAirAndAClearEmptiesTheAir) {
     // The sponsor clip starts hidden.
     EXPECT_FALSE(control->ProprietaAnimazione(QStringLiteral("Podio"), QStringLiteral("Sponsor"), 4).toBool());
     ASSERT_TRUE(layer.AvviaPaginaInOnda(QStringLiteral("Podio"), QStringLiteral("!")));
-    EXPECT_EQ(host.busyCalls, (QList<bool>{true, false}));
+    EXPECT_EQ(fakes.busy.calls(), (std::vector<bool>{true, false}));
     EXPECT_EQ(control->StatoPiano(0), int(controls::GraficaProxy::piVisualizzato));
 
     layer.PulisciGrafica();

@@ -12,6 +12,7 @@
 #include "app/pages/start_list.h"
 #include "pages_fixture.h"
 #include "platform/renderer/video_board.h"
+#include "screenshots.h"
 
 namespace razudar::pagestest {
 namespace {
@@ -137,8 +138,7 @@ namespace {
 // Frames of every page as it goes on air, for a person to look at: set RAZUDAR_SCREENSHOTS to a
 // folder outside the repository.
 TEST_F(Pages, Screenshots) {
-    const QString folder = qEnvironmentVariable("RAZUDAR_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
+    if (screenshots::folder().isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
     state.OpzioneNazionalita = 3;
     state.OpzioneNominativi = 0;
     const auto save = [&](const QString& name) {
@@ -149,7 +149,7 @@ TEST_F(Pages, Screenshots) {
             control->board()->composeNow();
             QCoreApplication::processEvents();
         }
-        control->board()->outputFrame().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        screenshots::save(control->board()->outputFrame(), name);
     };
     pages->MandaInOnda(1);
     save(QStringLiteral("Classifica"));

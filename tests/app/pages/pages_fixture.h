@@ -26,13 +26,11 @@ public:
     void setSponsorLit(int slot, bool on) override { lit[size_t(slot)] = on; }
     void setStatusPanel(const QString& key, const QString& text) override { status << key + QLatin1Char('=') + text; }
     void graficaLocaleInOnda(const QString& nomePagina) override { hooks << nomePagina; }
-    void setBusyPointer(bool busy) override { busyCalls << busy; }
 
     bool vga = false;
     std::array<bool, 2> lit{};
     QStringList status;
     QStringList hooks;
-    QList<bool> busyCalls;
 };
 
 // The race of the tests: 12 competitors of one run, ranked by bib (competitor 100 + bib,

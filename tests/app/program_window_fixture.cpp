@@ -1,0 +1,42 @@
+#include "program_window_fixture.h"
+
+#include <QPushButton>
+
+#include "app/controls/tcp_proxy.h"
+#include "app/windows/frm_modalita.h"
+
+namespace razudar::apptest {
+
+bool ProgramWindowTest::start(std::function<bool(frmModalita&)> answer) {
+    window = std::make_unique<frmGrafica>(state, services(), loader, folder);
+    window->modeDialogRunner = answer ? answer : [](frmModalita& dialog) {
+        dialog.show();
+        dialog.cmdConnetti()->click();
+        return dialog.result() == QDialog::Accepted;
+    };
+    const bool ok = window->load();
+    if (ok) window->show();
+    return ok;
+}
+
+QAction* ProgramWindowTest::action(const QString& name, int index) {
+    for (QAction* a : window->findChildren<QAction*>(name))
+        if (index < 0 || a->data().toInt() == index) return a;
+    return nullptr;
+}
+
+void ProgramWindowTest::pressConnectToSimulator() {
+    const quint16 port = simulator.listen();
+    ASSERT_NE(port, 0);
+    window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    window->MirtTcpGet().setPortaRemota(port);
+    window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+}
+
+Services ProgramWindowTest::services() {
+    Services s = fakes.services();
+    s.settings = &settings;
+    return s;
+}
+
+}  // namespace razudar::apptest
