@@ -112,7 +112,7 @@ void raceOverSocketBench(benchmark::State& s, bool withPreview) {
 void liveFinishBench(benchmark::State& s, bool withPreview) {
     RunningProgram program;
     program.state.race.Krono = encoder::demoRace({.competitors = 10000, .runs = 2, .intermediates = 2, .categories = 6});
-    program.window->AggiornaClassificheInterfaccia();
+    program.window->console().AggiornaClassificheInterfaccia();
     int i = 0;
     for (auto _ : s) {
         const qint16 n = qint16(1001 + (i++ % 10000));

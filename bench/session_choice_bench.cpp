@@ -34,8 +34,6 @@ struct Host : MenuHost, ConsoleHost {
     bool linkConnesso() override { return false; }
     void inviaTesto(const QString&, bool) override {}
     void disconnetti() override {}
-    void AggiornaClassificheInterfaccia() override { console.AggiornaClassificheInterfaccia(); }
-    void AbilitaPulsantiPagina(bool flag) override { console.AbilitaPulsantiPagina(flag); }
     bool scegliSessione() override {
         if (!window.isLoaded()) {
             window.Load();
@@ -76,7 +74,7 @@ int main(int argc, char** argv) {
     FakeServices fakes;
     const Services services = fakes.services();
     Host host(state, services);
-    MenuCommands menus(state, services, host);
+    MenuCommands menus(state, services, host.console, host);
 
     benchmark::RegisterBenchmark("KronoDaDatabase", [&](benchmark::State& s) {
         for (auto _ : s) {

@@ -20,7 +20,16 @@ public:
     virtual void consoleChanged() = 0;
 };
 
-class ConsoleRefresh {
+// What the link dispatcher and the menu commands ask of the console: re-rank and rebuild it
+// after the race state changed, and switch the page-button group as a whole.
+class ConsoleUpdates {
+public:
+    virtual ~ConsoleUpdates() = default;
+    virtual void AggiornaClassificheInterfaccia() = 0;
+    virtual void AbilitaPulsantiPagina(bool flag) = 0;
+};
+
+class ConsoleRefresh : public ConsoleUpdates {
 public:
     // `codiceTipoTurno` answers the turn-type code of an id (the database lookup).
     ConsoleRefresh(ProgramState& state, ConsoleHost& host, std::function<QString(qint32)> codiceTipoTurno);
@@ -29,10 +38,10 @@ public:
     const ConsoleState& view() const { return view_; }
 
     // Re-ranks every classification, then refreshes tabs and buttons.
-    void AggiornaClassificheInterfaccia();
+    void AggiornaClassificheInterfaccia() override;
     void AggiornaSchedeClassifiche();
     void AggiornaPulsantiConcorrenti();
-    void AbilitaPulsantiPagina(bool flag);
+    void AbilitaPulsantiPagina(bool flag) override;
     // The current tab as the operator changed it (the window reports it before the handler).
     void setCurrentTab(int tab) { view_.currentTab = tab; }
 

@@ -37,10 +37,10 @@ std::shared_ptr<clsRisultati> currentRunResult(clsKrono& k, qint16 n) {
 }  // namespace
 
 LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link,
-                               PageDispatcher& pages, DispatcherHost& host,
+                               PageDispatcher& pages, ConsoleUpdates& console, DispatcherHost& host,
                                MonitorSettingsReloader& monitorSettings, QObject* parent)
-    : QObject(parent), state_(state), services_(services), link_(link), pages_(pages), host_(host),
-      monitorSettings_(monitorSettings) {
+    : QObject(parent), state_(state), services_(services), link_(link), pages_(pages), console_(console),
+      host_(host), monitorSettings_(monitorSettings) {
     timTempoManche_.setInterval(kRunTimeDelayMs);
     // A coarse timer may fire up to 5% early (4.75 s); the page must wait its whole 5 seconds.
     timTempoManche_.setTimerType(Qt::PreciseTimer);
@@ -64,7 +64,7 @@ void LinkDispatcher::onConnesso() {
             PromptButtons::Ok, PromptIcon::Exclamation);
     }
     link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaChiaveSessione)));
-    host_.AbilitaPulsantiPagina(true);
+    console_.AbilitaPulsantiPagina(true);
 }
 
 void LinkDispatcher::onConnessioneChiusa() { host_.setRielaboraEnabled(false); }
@@ -108,7 +108,7 @@ void LinkDispatcher::aggiornaClasse(const QString& payload) {
     }
     for (const QString& notice : decoded.notices) state_.log.line(notice);
     state_.race.Krono = std::move(decoded.krono);
-    host_.AggiornaClassificheInterfaccia();
+    console_.AggiornaClassificheInterfaccia();
 }
 
 void LinkDispatcher::aggiornaOrario(const QString& payload) {
@@ -143,7 +143,7 @@ void LinkDispatcher::orarioStart(const QStringList& fields) {
     }
     state_.OffsetTempoCorrere = clampedDifference(TempoInMillesimi(t), localTimeOfDayMs());
     if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) pages_.MandaInOnda(kCodiceStart);
-    host_.AggiornaClassificheInterfaccia();
+    console_.AggiornaClassificheInterfaccia();
 }
 
 void LinkDispatcher::orarioStop(const QStringList& fields) {
@@ -155,7 +155,7 @@ void LinkDispatcher::orarioStop(const QStringList& fields) {
         result->setOrarioArrivo(t);
         if (k.MancheParallelo()) result->setTempo(t);
     }
-    host_.AggiornaClassificheInterfaccia();
+    console_.AggiornaClassificheInterfaccia();
 }
 
 void LinkDispatcher::tempo(const QStringList& fields) {
@@ -172,7 +172,7 @@ void LinkDispatcher::tempo(const QStringList& fields) {
             pages_.MandaInOnda(kCodiceTempo);
         }
         state_.IndicePulsanteConcorrente = -1;
-        host_.AggiornaClassificheInterfaccia();
+        console_.AggiornaClassificheInterfaccia();
         return;
     }
     if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) {
@@ -198,7 +198,7 @@ void LinkDispatcher::orarioIntermedio(const QStringList& fields) {
         while (result->OrarioIntermedioCount() < i - 1) result->OrarioIntermedioAdd(0);
         result->setOrarioIntermedioItem(i, t);
     }
-    host_.AggiornaClassificheInterfaccia();
+    console_.AggiornaClassificheInterfaccia();
     if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) {
         state_.SplitMostrato = fields.at(1).trimmed();
         pages_.MandaInOnda(kCodiceTempo);
@@ -217,7 +217,7 @@ void LinkDispatcher::statoConcorrente(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     clsKrono& k = state_.krono();
     if (const auto result = currentRunResult(k, n)) result->setStatoConcorrente(*stato);
-    host_.AggiornaClassificheInterfaccia();
+    console_.AggiornaClassificheInterfaccia();
 }
 
 void LinkDispatcher::timTempoManche_Timer() {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 
+#include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
 #include "platform/services/services.h"
 
@@ -29,8 +30,6 @@ public:
 class DispatcherHost {
 public:
     virtual ~DispatcherHost() = default;
-    virtual void AggiornaClassificheInterfaccia() = 0;
-    virtual void AbilitaPulsantiPagina(bool flag) = 0;
     virtual void setRielaboraEnabled(bool enabled) = 0;
     // Re-reads the parallel-gap check box into DistaccoParalleloVisibile; with mostra also puts
     // the gap on air.
@@ -46,7 +45,8 @@ public:
     static constexpr qint16 kMaxIntermedio = 10;
 
     LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link, PageDispatcher& pages,
-                   DispatcherHost& host, MonitorSettingsReloader& monitorSettings, QObject* parent = nullptr);
+                   ConsoleUpdates& console, DispatcherHost& host, MonitorSettingsReloader& monitorSettings,
+                   QObject* parent = nullptr);
 
     // The four events of the link control.
     void onConnesso();
@@ -78,6 +78,7 @@ private:
     Services services_;
     LinkPort& link_;
     PageDispatcher& pages_;
+    ConsoleUpdates& console_;
     DispatcherHost& host_;
     MonitorSettingsReloader& monitorSettings_;
     QTimer timTempoManche_;

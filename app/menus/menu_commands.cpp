@@ -1,5 +1,6 @@
 #include "app/menus/menu_commands.h"
 
+#include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
 #include "app/program_state.h"
 #include "app/startup/startup.h"
@@ -43,8 +44,8 @@ int numeroVociGruppo(GruppoOpzioni gruppo) {
     return 0;
 }
 
-MenuCommands::MenuCommands(ProgramState& state, const Services& services, MenuHost& host)
-    : state_(state), services_(services), host_(host) {}
+MenuCommands::MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console, MenuHost& host)
+    : state_(state), services_(services), console_(console), host_(host) {}
 
 void MenuCommands::DeselezionaOpzioni(GruppoOpzioni gruppo, int indice) {
     if (indice == -1) return;
@@ -90,7 +91,7 @@ bool MenuCommands::rielaboraDaDatabase() {
         return false;
     }
     state_.race.Krono = std::move(result.krono);
-    host_.AggiornaClassificheInterfaccia();
+    console_.AggiornaClassificheInterfaccia();
     return true;
 }
 
@@ -115,7 +116,7 @@ bool MenuCommands::mnuSelezioneManche_Click() {
         const BusyGuard busy(services_.busy);
         built = rielaboraDaDatabase();
     }
-    host_.AbilitaPulsantiPagina(true);
+    console_.AbilitaPulsantiPagina(true);
     return built;
 }
 

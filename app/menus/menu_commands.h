@@ -2,7 +2,8 @@
 // The commands of the main window's menu bar: the three display options stored in the
 // configuration, the rebuild of the race state (over the link when it is up, from the database
 // otherwise) and the choice of the race session. The window shows the menus and forwards their
-// clicks here; what the commands need of the window goes through MenuHost.
+// clicks here; the commands refresh the console themselves, and what they need of the window
+// goes through MenuHost.
 #include <QString>
 
 #include "data/configuration.h"
@@ -11,6 +12,7 @@ namespace razudar {
 
 struct ProgramState;
 struct Services;
+class ConsoleUpdates;
 
 // Items of each option group.
 int numeroVociGruppo(GruppoOpzioni gruppo);
@@ -22,15 +24,13 @@ public:
     virtual bool linkConnesso() = 0;
     virtual void inviaTesto(const QString& testo, bool sincrono) = 0;
     virtual void disconnetti() = 0;
-    virtual void AggiornaClassificheInterfaccia() = 0;
-    virtual void AbilitaPulsantiPagina(bool flag) = 0;
     // Shows the session window modally; true when the operator confirmed a session.
     virtual bool scegliSessione() = 0;
 };
 
 class MenuCommands {
 public:
-    MenuCommands(ProgramState& state, const Services& services, MenuHost& host);
+    MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console, MenuHost& host);
 
     // An option item chosen: checked alone in its group, stored, and the option globals reloaded.
     void mnuOpzione_Click(GruppoOpzioni gruppo, int Index);
@@ -47,6 +47,7 @@ public:
 private:
     ProgramState& state_;
     const Services& services_;
+    ConsoleUpdates& console_;
     MenuHost& host_;
 };
 

@@ -54,7 +54,7 @@ frmGrafica::frmGrafica(ProgramState& state, const Services& services, const cont
         faults_->report(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), e);
     });
     console_ = std::make_unique<ConsoleRefresh>(state_, *this, [this](qint32 id) { return turnTypes_->code(id); });
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pageRouter_, *this, *reloader_);
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pageRouter_, *console_, *this, *reloader_);
 }
 
 frmGrafica::~frmGrafica() = default;
@@ -158,7 +158,7 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
         });
         return ranking;
     };
-    pageContext_->aggiornaClassificheInterfaccia = [this] { AggiornaClassificheInterfaccia(); };
+    pageContext_->aggiornaClassificheInterfaccia = [this] { console_->AggiornaClassificheInterfaccia(); };
     // The control's messages explain a page that does not load (its file, what was wrong).
     connect(control, SIGNAL(RicevutoMessaggio(QString)), this, SLOT(graficaMessaggio(QString)));
     programPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
@@ -236,8 +236,6 @@ void frmGrafica::closeEvent(QCloseEvent* event) {
 
 // ---- console ----
 
-void frmGrafica::AggiornaClassificheInterfaccia() { console_->AggiornaClassificheInterfaccia(); }
-void frmGrafica::AbilitaPulsantiPagina(bool flag) { console_->AbilitaPulsantiPagina(flag); }
 void frmGrafica::setRielaboraEnabled(bool enabled) { mnuRielabora_->setEnabled(enabled); }
 
 void frmGrafica::AggiornaDistaccoParallelo(bool mostra) {

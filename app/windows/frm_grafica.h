@@ -126,8 +126,6 @@ public:
     void tabChanged(int previousTab) override;
     void consoleChanged() override;
     // DispatcherHost
-    void AggiornaClassificheInterfaccia() override;
-    void AbilitaPulsantiPagina(bool flag) override;
     void setRielaboraEnabled(bool enabled) override;
     void AggiornaDistaccoParallelo(bool mostra) override;
     // LinkPort

@@ -15,7 +15,7 @@
 namespace razudar {
 
 void frmGrafica::wireMenus() {
-    menus_ = std::make_unique<MenuCommands>(state_, services_, *this);
+    menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *this);
     // Each command is one operator action: a database failure inside it is told in one box.
     const auto command = [this](QAction* item, std::function<void()> run) {
         connect(item, &QAction::triggered, this, [this, run = std::move(run)] {

@@ -323,7 +323,7 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
         for (qint16 n : race->ElencoConcorrenti())
             race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
         state.race.Krono = std::move(race);
-        window->AggiornaClassificheInterfaccia();
+        window->console().AggiornaClassificheInterfaccia();
         QCoreApplication::processEvents();
     };
     const auto visibleButtons = [&] {
@@ -389,7 +389,7 @@ TEST_F(Program, TheMainWindowKeepsItsSizeThroughASession) {
     EXPECT_EQ(window->size(), given);
     // Twelve categories do not fit beside the buttons: the right column scrolls instead.
     state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 12});
-    window->AggiornaClassificheInterfaccia();
+    window->console().AggiornaClassificheInterfaccia();
     QCoreApplication::processEvents();
     EXPECT_EQ(window->size(), given);
     auto* column = window->findChild<QScrollArea*>(QStringLiteral("scrPannelloDestro"));
@@ -502,7 +502,7 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     window->sstClassifiche()->setCurrentIndex(1);
     EXPECT_EQ(window->console().view().currentTab, 1);
     EXPECT_TRUE(window->lblClassifica()->text().contains(QStringLiteral("Pos"))) << window->lblClassifica()->text().toStdString();
-    window->AggiornaClassificheInterfaccia();
+    window->console().AggiornaClassificheInterfaccia();
     EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->console().view().currentTab, 0);
     // The recorder leaves with this test; the window goes back to its own dispatcher.
@@ -637,7 +637,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     // A race of 12 instead: the list gives its rows back (down to the rows the control shows).
     lst.setValue(100000);
     state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3});
-    window->AggiornaClassificheInterfaccia();
+    window->console().AggiornaClassificheInterfaccia();
     EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe().toInt() < int(counted.lastRow); }));
     EXPECT_EQ(lst.NumeroRighe().toInt(), int(view->height() * 15 / rowTwips));
     EXPECT_EQ(lst.Value(), 0);
