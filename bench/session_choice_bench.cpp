@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "app/console/console_refresh.h"
+#include "app/controls/link_control.h"
 #include "app/menus/menu_commands.h"
 #include "app/program_state.h"
 #include "assets/database_builder.h"
@@ -26,14 +27,14 @@ namespace {
 
 using namespace razudar;
 
-struct Host : MenuHost, ConsoleHost {
+struct Host : MenuHost, ConsoleHost, controls::LinkControl {
     Host(ProgramState& state, const Services& services)
         : console(state, *this, [](qint32) { return QStringLiteral("GA"); }),
           window(state.startup.database, services, state.startup.session) {}
     void setOptionChecked(GruppoOpzioni, int, bool) override {}
-    bool linkConnesso() override { return false; }
-    void inviaTesto(const QString&, bool) override {}
-    void disconnetti() override {}
+    bool Connesso() override { return false; }
+    bool InviaTesto(const QString&, bool) override { return false; }
+    void Disconnetti() override {}
     bool scegliSessione() override {
         if (!window.isLoaded()) {
             window.Load();
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     FakeServices fakes;
     const Services services = fakes.services();
     Host host(state, services);
-    MenuCommands menus(state, services, host.console, host);
+    MenuCommands menus(state, services, host.console, host, host);
 
     benchmark::RegisterBenchmark("KronoDaDatabase", [&](benchmark::State& s) {
         for (auto _ : s) {

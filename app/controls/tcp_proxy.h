@@ -6,12 +6,13 @@
 #include <QString>
 
 #include "app/controls/late_bound.h"
+#include "app/controls/link_control.h"
 
 class QWidget;
 
 namespace razudar::controls {
 
-class TcpProxy : public QObject {
+class TcpProxy : public QObject, public LinkControl {
     Q_OBJECT
 public:
     TcpProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
@@ -27,9 +28,9 @@ public:
     void setServerRemoto(const QString& value);
     int PortaRemota();
     void setPortaRemota(int value);
-    bool Connesso();
-    bool InviaTesto(const QString& sTesto, bool Sincrono);
-    void Disconnetti();
+    bool Connesso() override;
+    bool InviaTesto(const QString& sTesto, bool Sincrono) override;
+    void Disconnetti() override;
     // The control's own connect button, as the operator presses it.
     void cmdConnettiDisconnetti_Click();
 

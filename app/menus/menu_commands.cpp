@@ -1,6 +1,7 @@
 #include "app/menus/menu_commands.h"
 
 #include "app/console/console_refresh.h"
+#include "app/controls/link_control.h"
 #include "app/link/link_messages.h"
 #include "app/program_state.h"
 #include "app/startup/startup.h"
@@ -44,8 +45,9 @@ int numeroVociGruppo(GruppoOpzioni gruppo) {
     return 0;
 }
 
-MenuCommands::MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console, MenuHost& host)
-    : state_(state), services_(services), console_(console), host_(host) {}
+MenuCommands::MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console,
+                           controls::LinkControl& link, MenuHost& host)
+    : state_(state), services_(services), console_(console), link_(link), host_(host) {}
 
 void MenuCommands::DeselezionaOpzioni(GruppoOpzioni gruppo, int indice) {
     if (indice == -1) return;
@@ -97,9 +99,9 @@ bool MenuCommands::rielaboraDaDatabase() {
 
 void MenuCommands::mnuRielabora_Click() {
     const BusyGuard busy(services_.busy);
-    if (host_.linkConnesso()) {
+    if (link_.Connesso()) {
         // The race state is replaced when the answer arrives.
-        host_.inviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
+        link_.InviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
         return;
     }
     rielaboraDaDatabase();
@@ -110,7 +112,7 @@ bool MenuCommands::mnuSelezioneManche_Click() {
     CaricaSessioneAttiva(state_.startup.session, *services_.settings);
     // The link goes first: the chosen session is then built from the database, not asked of a
     // timekeeping application that would answer with its own session.
-    if (host_.linkConnesso()) host_.disconnetti();
+    if (link_.Connesso()) link_.Disconnetti();
     bool built = false;
     {
         const BusyGuard busy(services_.busy);

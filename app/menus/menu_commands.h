@@ -2,8 +2,8 @@
 // The commands of the main window's menu bar: the three display options stored in the
 // configuration, the rebuild of the race state (over the link when it is up, from the database
 // otherwise) and the choice of the race session. The window shows the menus and forwards their
-// clicks here; the commands refresh the console themselves, and what they need of the window
-// goes through MenuHost.
+// clicks here; the commands refresh the console and use the link control themselves, and what
+// they need of the window goes through MenuHost.
 #include <QString>
 
 #include "data/configuration.h"
@@ -13,6 +13,9 @@ namespace razudar {
 struct ProgramState;
 struct Services;
 class ConsoleUpdates;
+namespace controls {
+class LinkControl;
+}
 
 // Items of each option group.
 int numeroVociGruppo(GruppoOpzioni gruppo);
@@ -21,16 +24,14 @@ class MenuHost {
 public:
     virtual ~MenuHost() = default;
     virtual void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) = 0;
-    virtual bool linkConnesso() = 0;
-    virtual void inviaTesto(const QString& testo, bool sincrono) = 0;
-    virtual void disconnetti() = 0;
     // Shows the session window modally; true when the operator confirmed a session.
     virtual bool scegliSessione() = 0;
 };
 
 class MenuCommands {
 public:
-    MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console, MenuHost& host);
+    MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console, controls::LinkControl& link,
+                 MenuHost& host);
 
     // An option item chosen: checked alone in its group, stored, and the option globals reloaded.
     void mnuOpzione_Click(GruppoOpzioni gruppo, int Index);
@@ -48,6 +49,7 @@ private:
     ProgramState& state_;
     const Services& services_;
     ConsoleUpdates& console_;
+    controls::LinkControl& link_;
     MenuHost& host_;
 };
 

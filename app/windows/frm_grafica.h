@@ -138,9 +138,6 @@ public:
     void graficaLocaleInOnda(const QString& nomePagina) override;
     // MenuHost
     void setOptionChecked(GruppoOpzioni gruppo, int index, bool checked) override;
-    bool linkConnesso() override;
-    void inviaTesto(const QString& testo, bool sincrono) override;
-    void disconnetti() override;
     bool scegliSessione() override;
 
     // ---- PageButtonHost ----

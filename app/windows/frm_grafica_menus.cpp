@@ -15,7 +15,7 @@
 namespace razudar {
 
 void frmGrafica::wireMenus() {
-    menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *this);
+    menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *tcp_, *this);
     // Each command is one operator action: a database failure inside it is told in one box.
     const auto command = [this](QAction* item, std::function<void()> run) {
         connect(item, &QAction::triggered, this, [this, run = std::move(run)] {
@@ -66,10 +66,6 @@ void frmGrafica::setOptionChecked(GruppoOpzioni gruppo, int index, bool checked)
     }
     if (action) action->setChecked(checked);
 }
-
-bool frmGrafica::linkConnesso() { return tcp_ && tcp_->Connesso(); }
-void frmGrafica::inviaTesto(const QString& testo, bool sincrono) { tcp_->InviaTesto(testo, sincrono); }
-void frmGrafica::disconnetti() { tcp_->Disconnetti(); }
 
 bool frmGrafica::scegliSessione() {
     tables::FrmSelezioneSessione& window = selezioneSessione();
