@@ -7,12 +7,13 @@
 
 #include "app/controls/late_bound.h"
 #include "app/controls/link_control.h"
+#include "app/link/link_port.h"
 
 class QWidget;
 
 namespace razudar::controls {
 
-class TcpProxy : public QObject, public LinkControl {
+class TcpProxy : public QObject, public LinkControl, public LinkPort {
     Q_OBJECT
 public:
     TcpProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
@@ -31,6 +32,9 @@ public:
     bool Connesso() override;
     bool InviaTesto(const QString& sTesto, bool Sincrono) override;
     void Disconnetti() override;
+    // LinkPort, for the link dispatcher: the remote server, and a text sent synchronously.
+    QString serverRemoto() override { return ServerRemoto(); }
+    void send(const QString& text) override { InviaTesto(text, true); }
     // The control's own connect button, as the operator presses it.
     void cmdConnettiDisconnetti_Click();
 

@@ -9,6 +9,7 @@
 
 #include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
+#include "app/link/link_port.h"
 #include "platform/services/services.h"
 
 namespace razudar {
@@ -16,15 +17,6 @@ namespace razudar {
 struct ProgramState;
 class PageDispatcher;
 class MonitorSettingsReloader;
-
-// What the dispatcher needs of the link control.
-class LinkPort {
-public:
-    virtual ~LinkPort() = default;
-    virtual QString serverRemoto() = 0;
-    // Sends one message text synchronously.
-    virtual void send(const QString& text) = 0;
-};
 
 // What the dispatcher needs of the main window.
 class DispatcherHost {

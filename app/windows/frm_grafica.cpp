@@ -54,7 +54,6 @@ frmGrafica::frmGrafica(ProgramState& state, const Services& services, const cont
         faults_->report(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), e);
     });
     console_ = std::make_unique<ConsoleRefresh>(state_, *this, [this](qint32 id) { return turnTypes_->code(id); });
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *this, *pageRouter_, *console_, *this, *reloader_);
 }
 
 frmGrafica::~frmGrafica() = default;
@@ -77,6 +76,7 @@ bool frmGrafica::load() {
     const auto sink = [this](const QString& text) { problem(text); };
     tcp_ = std::make_unique<controls::TcpProxy>(link, sink);
     tcp_->applyDesignSettings();
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *pageRouter_, *console_, *this, *reloader_);
     stovak_ = std::make_unique<controls::StovakProxy>(list, sink);
     connect(tcp_.get(), &controls::TcpProxy::ConnessoEvent, this, [this] { dispatcher_->onConnesso(); });
     connect(tcp_.get(), &controls::TcpProxy::ConnessioneChiusa, this, [this] { dispatcher_->onConnessioneChiusa(); });
@@ -319,10 +319,5 @@ void frmGrafica::setSponsorLit(int slot, bool lit) {
 void frmGrafica::graficaLocaleInOnda(const QString& nomePagina) {
     QMetaObject::invokeMethod(this, "basGrafica_GraficaLocaleInOnda", Q_ARG(QString, nomePagina));
 }
-
-// ---- LinkPort ----
-
-QString frmGrafica::serverRemoto() { return tcp_->ServerRemoto(); }
-void frmGrafica::send(const QString& text) { tcp_->InviaTesto(text, true); }
 
 }  // namespace razudar

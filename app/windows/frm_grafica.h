@@ -57,7 +57,6 @@ class frmGrafica : public QMainWindow,
                    public StartupWindow,
                    public ConsoleHost,
                    public DispatcherHost,
-                   public LinkPort,
                    public OnAirHost,
                    public MenuHost,
                    public PageButtonHost {
@@ -128,9 +127,6 @@ public:
     // DispatcherHost
     void setRielaboraEnabled(bool enabled) override;
     void AggiornaDistaccoParallelo(bool mostra) override;
-    // LinkPort
-    QString serverRemoto() override;
-    void send(const QString& text) override;
     // OnAirHost
     bool vgaPreviewChecked() const override;
     bool sponsorLit(int slot) const override;
