@@ -85,9 +85,9 @@ void raceOverSocketBench(benchmark::State& s, bool withPreview) {
     RunningProgram program;
     sim::TimekeepingSimulator simulator;
     const quint16 port = simulator.listen();
-    program.window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    program.window->MirtTcpGet().setPortaRemota(port);
-    program.window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+    program.window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    program.window->units().MirtTcpGet().setPortaRemota(port);
+    program.window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
     simulator.setAutoReply(false);
     if (!sim::TimekeepingSimulator::waitUntil([&] { return simulator.connected() && !simulator.received().isEmpty(); }))
         std::abort();
@@ -99,7 +99,7 @@ void raceOverSocketBench(benchmark::State& s, bool withPreview) {
         s.PauseTiming();
         peer->write(frame.left(frame.size() - 1));
         peer->flush();
-        sim::TimekeepingSimulator::waitUntil([&] { return program.window->MirtTcpGet().Connesso() && peer->bytesToWrite() == 0; });
+        sim::TimekeepingSimulator::waitUntil([&] { return program.window->units().MirtTcpGet().Connesso() && peer->bytesToWrite() == 0; });
         QCoreApplication::processEvents();
         s.ResumeTiming();
         peer->write(frame.right(1));
@@ -112,11 +112,11 @@ void raceOverSocketBench(benchmark::State& s, bool withPreview) {
 void liveFinishBench(benchmark::State& s, bool withPreview) {
     RunningProgram program;
     program.state.race.Krono = encoder::demoRace({.competitors = 10000, .runs = 2, .intermediates = 2, .categories = 6});
-    program.window->console().AggiornaClassificheInterfaccia();
+    program.window->units().console().AggiornaClassificheInterfaccia();
     int i = 0;
     for (auto _ : s) {
         const qint16 n = qint16(1001 + (i++ % 10000));
-        program.window->dispatcher().onDatiArrivati(QStringLiteral("TCORREREORARIOSTOPGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_101702000").arg(n));
+        program.window->units().dispatcher().onDatiArrivati(QStringLiteral("TCORREREORARIOSTOPGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_101702000").arg(n));
         // With `withPreview` the clock runs on until the preview list has been drawn too.
         if (withPreview) QCoreApplication::processEvents();
     }

@@ -75,9 +75,9 @@ int main(int argc, char** argv) {
     sim::TimekeepingSimulator simulator;
     simulator.setRace(encoder::demoRace({.competitors = 1000, .runs = 2, .intermediates = 2, .categories = 6}));
     const quint16 port = simulator.listen();
-    window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    window->MirtTcpGet().setPortaRemota(port);
-    window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+    window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    window->units().MirtTcpGet().setPortaRemota(port);
+    window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
     if (!sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == 1000; }, 30000))
         return 2;
     simulator.setAutoReply(false);
@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
         // The competitors are followed in turn; one followed again runs its run 2 anew.
         const qint16 c = onCourse[size_t(i) % onCourse.size()];
         state.krono().ConcorrenteItem(c)->Risultati(2)->setTempo(0);
-        window->txtSelezione()->setText(QString::number(state.krono().PettoraleDaConcorrente(c, false)));
-        window->cmdPagina_Click(9);
+        window->panel().txtSelezione()->setText(QString::number(state.krono().PettoraleDaConcorrente(c, false)));
+        window->panel().cmdPagina_Click(9);
         simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::number(c), QStringLiteral("101500000")});
         sim::TimekeepingSimulator::waitUntil(
             [&] { return state.krono().findConcorrente(c)->existingResult(2)->OrarioPartenza() == 101500000; });
@@ -118,8 +118,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the clock did not stop at %d for competitor %d\n", expected, c);
             return 4;
         }
-        window->dispatcher().stopRunTimeDelay();
-        window->cmdPagina_Click(0);
+        window->units().dispatcher().stopRunTimeDelay();
+        window->panel().cmdPagina_Click(0);
     }
     const double median = percentile(ms, 0.5);
     const double p99 = percentile(ms, 0.99);

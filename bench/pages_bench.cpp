@@ -30,7 +30,7 @@ namespace {
 using namespace razudar;
 using Gra = controls::GraficaProxy;
 
-class QuietHost : public OnAirHost {
+class QuietHost : public OnAirHost, public SponsorLights {
 public:
     bool vgaPreviewChecked() const override { return false; }
     bool sponsorLit(int) const override { return false; }
@@ -83,7 +83,7 @@ struct Setup {
         buildRace(state.krono());
         Services services = fakes.services();
         services.waiter = &programWaiter;
-        ctx = std::make_unique<PageContext>(state, *gra, services, host);
+        ctx = std::make_unique<PageContext>(state, *gra, services, host, host);
         pages = std::make_unique<MandaInOndaDispatcher>(*ctx);
     }
     ~Setup() {

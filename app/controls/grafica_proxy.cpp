@@ -20,6 +20,7 @@ GraficaProxy::GraficaProxy(QWidget* control, ProblemSink problems, QObject* pare
     object_.resolveProperty("VGA");
     object_.connectEvent("Conferma", this, "relayConferma");
     object_.connectEvent("NotificaEvento", this, "relayNotificaEvento");
+    object_.connectEvent("RicevutoMessaggio", this, "relayRicevutoMessaggio");
 }
 
 bool GraficaProxy::Inizializza() { return object_.call("Inizializza").toBool(); }

@@ -1,6 +1,6 @@
 #pragma once
 // The program's typed view of the broadcast graphics control MirtGRA: every member the program
-// uses, looked up once by name when the proxy is built and called late-bound. The control's two
+// uses, looked up once by name when the proxy is built and called late-bound. The control's
 // events the program handles come out as this object's signals.
 #include <QObject>
 #include <QStringList>
@@ -63,10 +63,13 @@ public:
 signals:
     void Conferma(bool Conferma);
     void NotificaEvento(const QString& NomeOggetto, int Evento);
+    // The control's messages: why a page did not load (its file, what was wrong).
+    void RicevutoMessaggio(const QString& Messaggio);
 
 private slots:
     void relayConferma(bool value) { emit Conferma(value); }
     void relayNotificaEvento(const QString& NomeOggetto, int Evento) { emit NotificaEvento(NomeOggetto, Evento); }
+    void relayRicevutoMessaggio(const QString& Messaggio) { emit RicevutoMessaggio(Messaggio); }
 
 private:
     QWidget* control_;

@@ -43,6 +43,12 @@ public:
     void report(const QString& azione, const db::DbError& e);
     // Runs `step`; a database error is reported and false returned.
     bool guard(const QString& azione, const std::function<void()>& step);
+    // Reads a value with `read`; on a database error it is reported and `fallback` returned.
+    template <class T, class Read>
+    T readOr(const QString& azione, T fallback, Read read) {
+        guard(azione, [&] { fallback = read(); });
+        return fallback;
+    }
 
     // How many failures were reported (tests).
     int reportedCount() const { return reported_; }

@@ -38,9 +38,9 @@ std::shared_ptr<clsRisultati> currentRunResult(clsKrono& k, qint16 n) {
 
 LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link,
                                PageDispatcher& pages, ConsoleUpdates& console, DispatcherHost& host,
-                               MonitorSettingsReloader& monitorSettings, QObject* parent)
+                               ParallelGapBox& gap, MonitorSettingsReloader& monitorSettings, QObject* parent)
     : QObject(parent), state_(state), services_(services), link_(link), pages_(pages), console_(console),
-      host_(host), monitorSettings_(monitorSettings) {
+      host_(host), gap_(gap), monitorSettings_(monitorSettings) {
     timTempoManche_.setInterval(kRunTimeDelayMs);
     // A coarse timer may fire up to 5% early (4.75 s); the page must wait its whole 5 seconds.
     timTempoManche_.setTimerType(Qt::PreciseTimer);
@@ -168,7 +168,7 @@ void LinkDispatcher::tempo(const QStringList& fields) {
     }
     if (k.MancheParallelo()) {
         if (onAir(kPaginaTempoACorrereParallelo)) {
-            host_.AggiornaDistaccoParallelo(false);
+            gap_.AggiornaDistaccoParallelo(false);
             pages_.MandaInOnda(kCodiceTempo);
         }
         state_.IndicePulsanteConcorrente = -1;

@@ -18,13 +18,19 @@ struct ProgramState;
 class PageDispatcher;
 class MonitorSettingsReloader;
 
-// What the dispatcher needs of the main window.
+// What the dispatcher needs of the main window's menu: "Rielabora Tempo Reale" is offered while
+// the link is up.
 class DispatcherHost {
 public:
     virtual ~DispatcherHost() = default;
     virtual void setRielaboraEnabled(bool enabled) = 0;
-    // Re-reads the parallel-gap check box into DistaccoParalleloVisibile; with mostra also puts
-    // the gap on air.
+};
+
+// The console's parallel-gap check box.
+class ParallelGapBox {
+public:
+    virtual ~ParallelGapBox() = default;
+    // Re-reads the check box into DistaccoParalleloVisibile; with mostra also puts the gap on air.
     virtual void AggiornaDistaccoParallelo(bool mostra) = 0;
 };
 
@@ -37,8 +43,8 @@ public:
     static constexpr qint16 kMaxIntermedio = 10;
 
     LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link, PageDispatcher& pages,
-                   ConsoleUpdates& console, DispatcherHost& host, MonitorSettingsReloader& monitorSettings,
-                   QObject* parent = nullptr);
+                   ConsoleUpdates& console, DispatcherHost& host, ParallelGapBox& gap,
+                   MonitorSettingsReloader& monitorSettings, QObject* parent = nullptr);
 
     // The four events of the link control.
     void onConnesso();
@@ -72,6 +78,7 @@ private:
     PageDispatcher& pages_;
     ConsoleUpdates& console_;
     DispatcherHost& host_;
+    ParallelGapBox& gap_;
     MonitorSettingsReloader& monitorSettings_;
     QTimer timTempoManche_;
 };

@@ -150,9 +150,9 @@ bool PageOnAir::RegistraPaginaInOnda(bool livello1, const QString& nomePagina, c
 void PageOnAir::AlternaSponsor(int slot) {
     if (slot != 0 && slot != 1) return;
     const QString& pagina = ctx_.state.PaginaInOnda.NomePagina;
-    if (!ctx_.host.sponsorLit(slot)) {
+    if (!ctx_.sponsors.sponsorLit(slot)) {
         if (pagina.isEmpty()) return;
-        ctx_.host.setSponsorLit(slot, true);
+        ctx_.sponsors.setSponsorLit(slot, true);
         const QString path = TipiGrafica(QStringLiteral("Gr_Sponsor%1").arg(slot + 1),
                                          ctx_.state.resources.CartellaGrafica, *ctx_.services.prompter)
                                  .toString();
@@ -160,14 +160,14 @@ void PageOnAir::AlternaSponsor(int slot) {
         ctx_.gra.Animazione(pagina, QStringLiteral("Sponsor"), ogAnimazioneMetodoStart, QVariant());
         return;
     }
-    ctx_.host.setSponsorLit(slot, false);
+    ctx_.sponsors.setSponsorLit(slot, false);
     if (!pagina.isEmpty()) {
         ctx_.gra.setProprietaAnimazione(pagina, QStringLiteral("Sponsor"), ogAnimazioneProprietaVisibile, false);
     }
 }
 
 void PageOnAir::GestisciNotificaGrafica(const QString& nomeOggetto, int evento) {
-    if (nomeOggetto == QLatin1String("Sponsor")) AlternaSponsor(ctx_.host.sponsorLit(0) ? 0 : 1);
+    if (nomeOggetto == QLatin1String("Sponsor")) AlternaSponsor(ctx_.sponsors.sponsorLit(0) ? 0 : 1);
     ctx_.state.log.line(QStringLiteral("NotificaEvento: ") + nomeOggetto + QStringLiteral(" - ") +
                         QString::number(evento));
 }

@@ -21,12 +21,18 @@ public:
     virtual ~OnAirHost() = default;
     // The check mark of the menu item "VGA": the pages are previewed, no transition runs.
     virtual bool vgaPreviewChecked() const = 0;
-    // A sponsor button is lit (red) exactly while its clip plays; slots 0 and 1.
-    virtual bool sponsorLit(int slot) const = 0;
-    virtual void setSponsorLit(int slot, bool lit) = 0;
     virtual void setStatusPanel(const QString& key, const QString& text) = 0;
     // The hook the main window offers whenever a page is recorded on air.
     virtual void graficaLocaleInOnda(const QString& nomePagina) = 0;
+};
+
+// The two sponsor buttons of the console: a button is lit (red) exactly while its clip plays;
+// slots 0 and 1.
+class SponsorLights {
+public:
+    virtual ~SponsorLights() = default;
+    virtual bool sponsorLit(int slot) const = 0;
+    virtual void setSponsorLit(int slot, bool lit) = 0;
 };
 
 class PageOnAir;
@@ -46,13 +52,15 @@ inline constexpr qint32 kColoreBiancoRgbLong = 16777215;  // RGB(255, 255, 255)
 inline constexpr qint32 kColoreVerdeRgbLong = 65280;      // RGB(0, 255, 0)
 
 struct PageContext {
-    PageContext(ProgramState& s, controls::GraficaProxy& g, const Services& services_, OnAirHost& h)
-        : state(s), gra(g), services(services_), host(h) {}
+    PageContext(ProgramState& s, controls::GraficaProxy& g, const Services& services_, OnAirHost& h,
+                SponsorLights& l)
+        : state(s), gra(g), services(services_), host(h), sponsors(l) {}
 
     ProgramState& state;
     controls::GraficaProxy& gra;  // MirtGRA1
     Services services;
     OnAirHost& host;
+    SponsorLights& sponsors;
     PageOnAir* onAir = nullptr;  // set by the dispatcher that owns the layer
     // The turn-type code of a turn-type id (upper case, "" unknown), read on every call.
     std::function<QString(qint32)> codiceTipoTurno;

@@ -112,7 +112,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
     window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-    window->programPages()->MandaInOnda(15);
+    window->units().programPages()->MandaInOnda(15);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 
@@ -134,7 +134,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
          true},
         {"riga della griglia delle categorie", Fault::Lock, Told::Box, "leggere il tipo di turno 2",
          [](DatabaseFaultsTest& t) {
-             t.window->tdbCategorie_RowColChange(0);
+             t.window->panel().tdbCategorie_RowColChange(0);
              return true;
          }},
         {"opzione di visualizzazione", Fault::Lock, Told::Box, "registrare l'opzione di visualizzazione",
@@ -162,7 +162,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                  }
                  (void)before;
              });
-             t.window->programPages()->MandaInOnda(15);
+             t.window->units().programPages()->MandaInOnda(15);
              return saved;
          }},
         {"About", Fault::Lock, Told::Box, "leggere la versione del database",
@@ -190,7 +190,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                         fault, Told::Box, "",
                         [](DatabaseFaultsTest& t) {
                             // A window closed before: the sessions are read when it opens.
-                            t.window->selezioneSessione().close();
+                            t.window->programMenus().selezioneSessione().close();
                             bool listed = false;
                             t.window->sessionDialogRunner = [&](tables::FrmSelezioneSessione& w) {
                                 w.primoPaint();
@@ -280,7 +280,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
             window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-            window->programPages()->MandaInOnda(15);
+            window->units().programPages()->MandaInOnda(15);
         }
     }
 }
@@ -299,7 +299,7 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
     page.write("non è una pagina");
     page.close();
     const int logLines = int(state.log.lines().size());
-    window->programPages()->MandaInOnda(17);
+    window->units().programPages()->MandaInOnda(17);
     EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
     const QString logged = state.log.lines().mid(logLines).join('\n');
     EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))

@@ -18,7 +18,7 @@ struct FakeLink : LinkPort {
     QStringList sent;
 };
 
-struct FakeHost : DispatcherHost, ConsoleUpdates {
+struct FakeHost : DispatcherHost, ParallelGapBox, ConsoleUpdates {
     void AggiornaClassificheInterfaccia() override { ++refreshes; }
     void AbilitaPulsantiPagina(bool flag) override { abilita << flag; }
     void setRielaboraEnabled(bool enabled) override { rielabora = enabled; }
@@ -38,7 +38,7 @@ struct Dispatcher : ::testing::Test {
     void SetUp() override {
         openDatabase(state, base);
         useRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
-        dispatcher = std::make_unique<LinkDispatcher>(state, fakes.services(), link, pages, host, host, monitor);
+        dispatcher = std::make_unique<LinkDispatcher>(state, fakes.services(), link, pages, host, host, host, monitor);
     }
     void useRace(std::shared_ptr<clsKrono> race) { state.race.Krono = std::move(race); }
     void arrive(const QString& command, const QString& payload) { dispatcher->onDatiArrivati(command + kSep + payload); }

@@ -84,7 +84,7 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
     answerSession(-1);
     action(QStringLiteral("mnuSelezioneManche"))->trigger();
     EXPECT_TRUE(state.krono().ElencoConcorrenti().isEmpty());  // cancelled: nothing changes
-    EXPECT_FALSE(window->console().view().pageEnabled[1]);
+    EXPECT_FALSE(window->units().console().view().pageEnabled[1]);
 
     answerSession(1);
     action(QStringLiteral("mnuSelezioneManche"))->trigger();
@@ -94,12 +94,12 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
     CaricaSessioneAttiva(saved, settings);
     EXPECT_EQ(saved.SessioneManche, 1);
     EXPECT_FALSE(state.krono().ElencoConcorrenti().isEmpty());
-    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[1]);
     EXPECT_TRUE(window->windowTitle().contains(u'('));  // the race in the caption
 
     // The rebuild without a link reads the active session again from the database.
     state.race.Krono = std::make_shared<clsKrono>();
-    window->menus().mnuRielabora_Click();
+    window->units().menus().mnuRielabora_Click();
     EXPECT_FALSE(state.krono().ElencoConcorrenti().isEmpty());
     EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 }

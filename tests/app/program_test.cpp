@@ -85,14 +85,14 @@ TEST_F(Program, StartsOnTheDemoBaseFolder) {
     ASSERT_TRUE(window->firstPaintDone());
     ASSERT_TRUE(state.race.Krono);
     EXPECT_TRUE(state.krono().ElencoConcorrenti().isEmpty());
-    EXPECT_FALSE(window->console().view().pageEnabled[1]);
-    EXPECT_TRUE(window->console().view().pageEnabled[0]);
+    EXPECT_FALSE(window->units().console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[0]);
     EXPECT_FALSE(action("mnuRielabora")->isEnabled());
-    EXPECT_EQ(window->MirtTcpGet().ServerRemoto(), QStringLiteral("CRONO"));
-    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+    EXPECT_EQ(window->units().MirtTcpGet().ServerRemoto(), QStringLiteral("CRONO"));
+    EXPECT_FALSE(window->units().MirtTcpGet().Connesso());
     ASSERT_NE(window->anteprima(), nullptr);
     EXPECT_FALSE(window->anteprima()->isVisible());
-    EXPECT_TRUE(window->MirtTcpGet().missingMembers().isEmpty());
+    EXPECT_TRUE(window->units().MirtTcpGet().missingMembers().isEmpty());
 }
 
 TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
@@ -107,7 +107,7 @@ TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
     EXPECT_EQ(state.startup.session.SessioneTipoTurno, QStringLiteral("GS"));
     EXPECT_EQ(fakes.clockSetter.calls().size(), 1u);
     EXPECT_TRUE(action("mnuRielabora")->isEnabled());
-    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[1]);
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("Razudar (Zez) 1.0 (Trofeo Città di Cortina - Manche di Qualificazione)"));
     db::Recordset rs = state.startup.database.current().openRecordset(QStringLiteral("SELECT cf_GraficaServer FROM Configurazione"));
@@ -116,21 +116,21 @@ TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
     // A live start over the socket: the competitor gets his button.
     const int before = [&] {
         int n = 0;
-        for (const auto& b : window->console().view().buttons) n += b.visible;
+        for (const auto& b : window->units().console().view().buttons) n += b.visible;
         return n;
     }();
     simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1001"), QStringLiteral("101500000")});
     ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
         [&] { return state.krono().ConcorrenteItem(1001)->Risultati(2)->StatoConcorrente() == 20; }));
     int after = 0;
-    for (const auto& b : window->console().view().buttons) after += b.visible;
+    for (const auto& b : window->units().console().view().buttons) after += b.visible;
     EXPECT_EQ(after, std::min(before + 1, 15));
 
     // The link closes: the rebuild is disabled, the race and the page buttons stay.
     simulator.closePeer();
     ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !action("mnuRielabora")->isEnabled(); }));
     EXPECT_EQ(state.krono().ElencoConcorrenti().size(), 12);
-    EXPECT_TRUE(window->console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[1]);
 }
 
 TEST_F(Program, AMalformedFrameOnTheLinkChangesNothing) {
@@ -246,15 +246,15 @@ TEST_F(Program, ShutdownAsksDisconnectsAndStoresThePreviewPosition) {
     fakes.prompter.script({PromptAnswer::No});
     window->close();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->MirtTcpGet().Connesso());
+    EXPECT_TRUE(window->units().MirtTcpGet().Connesso());
     EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("Uscire dal Programma?"));
 
     window->anteprima()->move(150, 90);
     fakes.prompter.script({PromptAnswer::Yes});
     window->close();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->MirtTcpGet().Connesso());
-    EXPECT_TRUE(window->MirtTcpGet().ServerRemoto().isEmpty());
+    EXPECT_FALSE(window->units().MirtTcpGet().Connesso());
+    EXPECT_TRUE(window->units().MirtTcpGet().ServerRemoto().isEmpty());
     EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Left")),
               QStringLiteral("2250"));
     EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
@@ -323,7 +323,7 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
         for (qint16 n : race->ElencoConcorrenti())
             race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
         state.race.Krono = std::move(race);
-        window->console().AggiornaClassificheInterfaccia();
+        window->units().console().AggiornaClassificheInterfaccia();
         QCoreApplication::processEvents();
     };
     const auto visibleButtons = [&] {
@@ -384,12 +384,12 @@ TEST_F(Program, TheMainWindowKeepsItsSizeThroughASession) {
     for (const char* n : {"1003", "1006", "1009"})
         simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::fromLatin1(n), QStringLiteral("101500000")});
     sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1009)->Risultati(2)->StatoConcorrente() == 20; });
-    window->txtSelezione()->setText(QStringLiteral("3"));
+    window->panel().txtSelezione()->setText(QStringLiteral("3"));
     QCoreApplication::processEvents();
     EXPECT_EQ(window->size(), given);
     // Twelve categories do not fit beside the buttons: the right column scrolls instead.
     state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 12});
-    window->console().AggiornaClassificheInterfaccia();
+    window->units().console().AggiornaClassificheInterfaccia();
     QCoreApplication::processEvents();
     EXPECT_EQ(window->size(), given);
     auto* column = window->findChild<QScrollArea*>(QStringLiteral("scrPannelloDestro"));
@@ -472,42 +472,42 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
     connectToSimulator();
     RecordingPageDispatcher pages;
-    window->setPageDispatcher(pages);
+    window->units().setPageDispatcher(pages);
 
     // "I&2" with "Nominativo" unchecked: the name element first (11), then the split page (22).
-    window->cmdPagina_Click(22);
+    window->panel().cmdPagina_Click(22);
     EXPECT_EQ(pages.codes(), (std::vector<qint16>{11, 22}));
     EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
     EXPECT_TRUE(state.NominativoTCVisibile);
     // "Start &0" with the box already checked: no state change, no code 11.
     pages.clear();
-    window->cmdPagina_Click(9);
+    window->panel().cmdPagina_Click(9);
     EXPECT_EQ(pages.codes(), (std::vector<qint16>{9}));
     // "&Parallelo" before any heat button: nothing.
     pages.clear();
     state.IndicePulsanteConcorrente = -1;
-    window->cmdPagina_Click(25);
+    window->panel().cmdPagina_Click(25);
     EXPECT_TRUE(pages.codes().empty());
 
     // The bib box: an existing bib selects its competitor, another clears the selection.
-    window->txtSelezione()->setText(QStringLiteral("7"));
+    window->panel().txtSelezione()->setText(QStringLiteral("7"));
     EXPECT_EQ(state.ConcorrenteSelezionato, 1007);
-    EXPECT_EQ(window->lblNominativo()->text(), state.krono().ConcorrenteItem(1007)->Cognome() + QLatin1Char(' ') +
+    EXPECT_EQ(window->panel().lblNominativo()->text(), state.krono().ConcorrenteItem(1007)->Cognome() + QLatin1Char(' ') +
                                                    state.krono().ConcorrenteItem(1007)->Nome());
-    window->txtSelezione()->setText(QStringLiteral("99"));
+    window->panel().txtSelezione()->setText(QStringLiteral("99"));
     EXPECT_EQ(state.ConcorrenteSelezionato, -1);
-    EXPECT_TRUE(window->lblNominativo()->text().isEmpty());
+    EXPECT_TRUE(window->panel().lblNominativo()->text().isEmpty());
 
     // The operator's tab draws the preview at once; a refresh keeps the tab it computes.
-    window->sstClassifiche()->setCurrentIndex(1);
-    EXPECT_EQ(window->console().view().currentTab, 1);
-    EXPECT_TRUE(window->lblClassifica()->text().contains(QStringLiteral("Pos"))) << window->lblClassifica()->text().toStdString();
-    window->console().AggiornaClassificheInterfaccia();
-    EXPECT_EQ(window->sstClassifiche()->currentIndex(), 0);
-    EXPECT_EQ(window->console().view().currentTab, 0);
+    window->panel().sstClassifiche()->setCurrentIndex(1);
+    EXPECT_EQ(window->units().console().view().currentTab, 1);
+    EXPECT_TRUE(window->panel().lblClassifica()->text().contains(QStringLiteral("Pos"))) << window->panel().lblClassifica()->text().toStdString();
+    window->units().console().AggiornaClassificheInterfaccia();
+    EXPECT_EQ(window->panel().sstClassifiche()->currentIndex(), 0);
+    EXPECT_EQ(window->units().console().view().currentTab, 0);
     // The recorder leaves with this test; the window goes back to its own dispatcher.
-    ASSERT_NE(window->programPages(), nullptr);
-    window->setPageDispatcher(*window->programPages());
+    ASSERT_NE(window->units().programPages(), nullptr);
+    window->units().setPageDispatcher(*window->units().programPages());
 }
 
 // Counts the rows a preview writes and where the last one goes.
@@ -543,9 +543,9 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     simulator.setRace(encoder::demoRace({.competitors = 120, .runs = 2, .intermediates = 2, .categories = 3}));
     connectToSimulator(120);
     QCoreApplication::processEvents();
-    controls::StovakProxy& lst = *window->lstClassifica();
+    controls::StovakProxy& lst = *window->units().lstClassifica();
     QWidget* control = lst.widget();
-    ASSERT_EQ(window->console().view().currentTab, 0);
+    ASSERT_EQ(window->units().console().view().currentTab, 0);
 
     // The rows the overall preview writes: row n at 1 + 0.8 (n - 1).
     PreviewRowCount counted;
@@ -559,7 +559,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     const QString rows = QString::number(int(std::floor(counted.lastRow)) + 1);
     EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe() == rows; }))
         << lst.NumeroRighe().toStdString();
-    const QString header = window->lblClassifica()->text();
+    const QString header = window->panel().lblClassifica()->text();
     EXPECT_TRUE(header.endsWith(QStringLiteral("Distacco                   Dist. Prec."))) << header.toStdString();
 
     QWidget* view = control->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -598,7 +598,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     picture = view->grab().toImage();
     EXPECT_GT(darkPixels(picture, QRect(picture.width() - 40, 0, 40, picture.height())), 200);
     const int inset = control->contentsRect().left();
-    EXPECT_EQ(window->lblClassifica()->x(), inset - most);
+    EXPECT_EQ(window->panel().lblClassifica()->x(), inset - most);
     shoot("bottom_right");
     lst.setValue(0);
     shoot("top_right");
@@ -607,7 +607,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     // within two letters (the first run's time ends at letter 36, the total at 62, the gap to
     // the row above at 88).
     const QFont face = lst.Font();
-    const SpacedHeaderLabel* label = window->previewHeader()->label();
+    const SpacedHeaderLabel* label = window->panel().previewHeader()->label();
     EXPECT_EQ(QFontInfo(label->font()).family(), QFontInfo(face).family());
     EXPECT_EQ(label->font().pointSizeF(), face.pointSizeF());
     const double letter = lst.TextWidth(QStringLiteral("0")) / 15.0;
@@ -621,7 +621,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 100000));
     const QImage shown = fraClassifica->grab().toImage();
     const QRect listArea(control->mapTo(fraClassifica, QPoint(0, 0)), control->size());
-    const QRect headerArea(window->previewHeader()->mapTo(fraClassifica, QPoint(0, 0)), window->previewHeader()->size());
+    const QRect headerArea(window->panel().previewHeader()->mapTo(fraClassifica, QPoint(0, 0)), window->panel().previewHeader()->size());
     const auto lastInk = [&shown](const QRect& area) {
         for (int x = area.right() - 20; x >= area.left(); --x)
             if (darkPixels(shown, QRect(x, area.top() + 2, 1, std::min(area.height() - 4, 120))) > 0) return x;
@@ -632,12 +632,12 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
 
     // Back to the left: the header follows.
     QMetaObject::invokeMethod(control, "setHorizontalOffset", Q_ARG(int, 0));
-    EXPECT_EQ(window->lblClassifica()->x(), inset);
+    EXPECT_EQ(window->panel().lblClassifica()->x(), inset);
 
     // A race of 12 instead: the list gives its rows back (down to the rows the control shows).
     lst.setValue(100000);
     state.race.Krono = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 3});
-    window->console().AggiornaClassificheInterfaccia();
+    window->units().console().AggiornaClassificheInterfaccia();
     EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return lst.NumeroRighe().toInt() < int(counted.lastRow); }));
     EXPECT_EQ(lst.NumeroRighe().toInt(), int(view->height() * 15 / rowTwips));
     EXPECT_EQ(lst.Value(), 0);
@@ -657,9 +657,9 @@ TEST_F(Program, ACompetitorOnTheClockPageFromTheStartThroughASplitToTheRunTime) 
     // Run 2; bib 9 (competitor 1009) finished run 1 in 1:12.498 and has not started run 2.
     simulator.setRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
     connectToSimulator();
-    window->txtSelezione()->setText(QStringLiteral("9"));
+    window->panel().txtSelezione()->setText(QStringLiteral("9"));
     ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
-    window->cmdPagina_Click(9);
+    window->panel().cmdPagina_Click(9);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("TempoACorrere"));
     const QString clock = QStringLiteral("txtTempoACorrere");
     EXPECT_EQ(textProperty(*window, clock, 6).toInt(), 72498);
@@ -685,8 +685,8 @@ TEST_F(Program, ACompetitorOnTheClockPageFromTheStartThroughASplitToTheRunTime) 
               state.krono().PosizioneInClassifica(0, 1009, QStringLiteral("XXXXX")));
     EXPECT_TRUE(textProperty(*window, QStringLiteral("txtPosizioneAssoluta"), 4).toBool());
     // Five seconds later the run time and the run position.
-    ASSERT_TRUE(window->dispatcher().runTimeDelayActive());
-    window->dispatcher().timTempoManche_Timer();
+    ASSERT_TRUE(window->units().dispatcher().runTimeDelayActive());
+    window->units().dispatcher().timTempoManche_Timer();
     EXPECT_EQ(textProperty(*window, QStringLiteral("txtTempoManche"), 6).toInt(), 65000);
     EXPECT_TRUE(textProperty(*window, QStringLiteral("txtTempoManche"), 4).toBool());
     EXPECT_FALSE(textProperty(*window, QStringLiteral("txtDistacco"), 4).toBool());
@@ -738,7 +738,7 @@ TEST_F(Program, ClosingWithoutConfirmationLeavesTheLinkAlone) {
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(fakes.prompter.shown().empty());
-    EXPECT_TRUE(window->MirtTcpGet().Connesso());
+    EXPECT_TRUE(window->units().MirtTcpGet().Connesso());
     EXPECT_EQ(settings.value(QStringLiteral("Zez"), QStringLiteral("frmAnteprimaGrafica"), QStringLiteral("Top")),
               QString());
 }
@@ -755,13 +755,13 @@ TEST_F(Program, ASocketErrorOfTheLinkIsShown) {
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const quint16 port = closed.serverPort();
     closed.close();
-    window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    window->MirtTcpGet().setPortaRemota(port);
-    window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+    window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    window->units().MirtTcpGet().setPortaRemota(port);
+    window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
     ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !fakes.prompter.shown().empty(); }));
     EXPECT_TRUE(fakes.prompter.shown()[0].text.startsWith(QStringLiteral("Errore 10061 - "))) << fakes.prompter.texts()[0].toStdString();
     EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("Razudar"));
-    EXPECT_FALSE(window->MirtTcpGet().Connesso());
+    EXPECT_FALSE(window->units().MirtTcpGet().Connesso());
 }
 
 }  // namespace
@@ -783,7 +783,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
         editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
         editor.cmdTesto(2)->click();
     });
-    window->programPages()->MandaInOnda(15);
+    window->units().programPages()->MandaInOnda(15);
     ASSERT_TRUE(shown);
     const QString page = QStringLiteral("PaginaPiena");
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();

@@ -28,9 +28,9 @@ QAction* ProgramWindowTest::action(const QString& name, int index) {
 void ProgramWindowTest::pressConnectToSimulator() {
     const quint16 port = simulator.listen();
     ASSERT_NE(port, 0);
-    window->MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    window->MirtTcpGet().setPortaRemota(port);
-    window->MirtTcpGet().cmdConnettiDisconnetti_Click();
+    window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    window->units().MirtTcpGet().setPortaRemota(port);
+    window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
 }
 
 Services ProgramWindowTest::services() {

@@ -10,8 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include "app/console/console_refresh.h"
 #include "app/controls/control_loader.h"
+#include "app/link/link_dispatcher.h"
+#include "app/menus/menu_commands.h"
+#include "app/program_units.h"
+#include "app/windows/console_panel.h"
 #include "app/windows/frm_grafica.h"
+#include "app/windows/program_menus.h"
 #include "app_test_support.h"
 #include "platform/services/system_services.h"
 #include "timekeeping_simulator.h"

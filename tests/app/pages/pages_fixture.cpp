@@ -89,7 +89,7 @@ void Pages::SetUp() {
     state.race.Krono = std::make_shared<clsKrono>();
     buildRace(state.krono());
     state.CategoriaSelezionata = QStringLiteral("XXXXX");
-    ctx = std::make_unique<PageContext>(state, *gra, fakes.services(), host);
+    ctx = std::make_unique<PageContext>(state, *gra, fakes.services(), host, host);
     ctx->codiceTipoTurno = [this](qint32 id) { return id == 1 ? turnType1 : id == 2 ? turnType2 : QString(); };
     ctx->testoLingua = [](const QString& field) {
         return field == QLatin1String("li_Partenti") ? QStringLiteral("PARTENTI") : QString();

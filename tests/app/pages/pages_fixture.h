@@ -19,7 +19,7 @@
 
 namespace razudar::pagestest {
 
-class FakeOnAirHost : public OnAirHost {
+class FakeOnAirHost : public OnAirHost, public SponsorLights {
 public:
     bool vgaPreviewChecked() const override { return vga; }
     bool sponsorLit(int slot) const override { return lit[size_t(slot)]; }

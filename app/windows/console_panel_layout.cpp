@@ -1,7 +1,6 @@
-// The widgets of the main window: menus, the classification tabs with the preview list, the
-// category list and grid, the competitor buttons, the bib box, the page buttons in their frames,
-// the sponsor buttons and the status bar.
-#include <QActionGroup>
+// The console panel's widgets: the classification frame with the tabs, the header and the
+// preview list and the category list on the left; the category grid, the competitor buttons, the
+// bib box, the page buttons in their frames and the sponsor buttons in a column on the right.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -12,25 +11,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/console/console_state.h"
 #include "app/controls/stovak_proxy.h"
-#include "app/windows/frm_grafica.h"
+#include "app/program_units.h"
+#include "app/windows/console_panel.h"
 #include "app/windows/preview_header.h"
 
 namespace razudar {
 
 namespace {
-
-constexpr int kLinkPanelWidthPx = 180;
 
 // A column that scrolls up and down only: never narrower than its contents with room for the
 // scroll bar, so that a scroll bar never covers a button.
@@ -61,64 +57,17 @@ private:
     int scrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
 };
 
-QAction* item(QMenu* menu, const QString& caption, const char* name, bool checkable = false) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setCheckable(checkable);
-    return a;
-}
-
-template <size_t N>
-void radioGroup(QMenu* menu, std::array<QAction*, N>& items, const std::array<const char*, N>& captions,
-                const char* name) {
-    auto* group = new QActionGroup(menu);
-    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (size_t i = 0; i < N; ++i) {
-        items[i] = item(menu, QString::fromUtf8(captions[i]), name, true);
-        items[i]->setData(int(i));
-        group->addAction(items[i]);
-    }
-}
-
 }  // namespace
 
-void frmGrafica::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    mnuEsci_ = item(file, QStringLiteral("&Esci"), "mnuEsci");
-
-    QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
-    strumenti->setObjectName(QStringLiteral("mnuStrumenti"));
-    mnuRielabora_ = item(strumenti, QStringLiteral("&Rielabora Tempo Reale"), "mnuRielabora");
-    mnuSelezioneManche_ = item(strumenti, QStringLiteral("&Selezione Manche"), "mnuSelezioneManche");
-    QMenu* opzioni = strumenti->addMenu(QStringLiteral("&Opzioni"));
-    opzioni->setObjectName(QStringLiteral("mnuOpzioni"));
-    QMenu* nazionalita = opzioni->addMenu(QStringLiteral("&Nazionalita"));
-    nazionalita->setObjectName(QStringLiteral("mnuNazionalita"));
-    radioGroup<4>(nazionalita, mnuOpzioneNazionalita_,
-                  {"Usa &Testo", "Usa &Immagine", "&Ometti", "Usa Testo ed Immagine"}, "mnuOpzioneNazionalita");
-    QMenu* nominativi = opzioni->addMenu(QStringLiteral("N&ominativi"));
-    nominativi->setObjectName(QStringLiteral("mnuNominativi"));
-    radioGroup<3>(nominativi, mnuOpzioneNominativi_, {"Tutto &Maiuscolo", "Mai&uscolo e Minuscolo", "&Invariato"},
-                  "mnuOpzioneNominativi");
-    QMenu* risultato = opzioni->addMenu(QStringLiteral("&Risultato"));
-    risultato->setObjectName(QStringLiteral("mnuRisultato"));
-    radioGroup<2>(risultato, mnuOpzioneRisultato_, {"&Tempo", "&Distacco"}, "mnuOpzioneRisultato");
-    mnuClassificaTempoCorrere_ =
-        item(opzioni, QStringLiteral("&Classifica su Tempo a Correre"), "mnuClassificaTempoCorrere", true);
-    mnuGraficaVGA_ = item(opzioni, QStringLiteral("&Razudar su VGA"), "mnuGraficaVGA", true);
-    mnuMostraTV_ = item(opzioni, QStringLiteral("&Mostra TV"), "mnuMostraTV", true);
-
-    mnuAbout_ = menuBar()->addAction(QStringLiteral("&?"));
-    mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
+void ConsolePanel::buildWidgets(QWidget* listControl) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildClassificationFrame(listControl), 3);
+    layout->addWidget(buildRightColumn(), 2);
 }
 
-void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-
-    // Left: the link control, the classification tabs and the preview list.
-    fraClassifica_ = new QGroupBox(QStringLiteral("Classifiche"), central);
+QWidget* ConsolePanel::buildClassificationFrame(QWidget* listControl) {
+    fraClassifica_ = new QGroupBox(QStringLiteral("Classifiche"), this);
     fraClassifica_->setObjectName(QStringLiteral("fraClassifica"));
     fraClassifica_->setMinimumWidth(580);
     sstClassifiche_ = new QTabBar(fraClassifica_);
@@ -132,9 +81,9 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     // The header line in the list's face, as wide as the list and scrolled with it.
     auto* header = new PreviewHeader(fraClassifica_);
     header->setObjectName(QStringLiteral("fraIntestazioneClassifica"));
-    header->setListFont(stovak_->Font());
+    header->setListFont(units_.lstClassifica()->Font());
     header->setInsetPx(listControl->contentsRect().left());
-    stovak_->connectHorizontalScroll(header, "scrollTo");
+    units_.lstClassifica()->connectHorizontalScroll(header, "scrollTo");
     previewHeader_ = header;
     lblClassifica_ = header->label();
     lblClassificazione_ = new QLabel(fraClassifica_);
@@ -154,16 +103,11 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     classifica->addWidget(header);
     classifica->addWidget(listControl, 1);
     classifica->addWidget(lstClassificaCategorie_);
+    return fraClassifica_;
+}
 
-    linkControl->setParent(central);
-    linkControl->setObjectName(QStringLiteral("MirtTcpGet"));
-    // Wider than the control's design width so that received texts and notices read in a few
-    // lines; as tall as the column, the log taking what is left.
-    linkControl->setFixedWidth(kLinkPanelWidthPx);
-    linkControl->setMinimumHeight(linkControl->sizeHint().height());
-
-    // Right: categories, competitors, bib box, page buttons.
-    tdbCategorie_ = new QTableWidget(0, 2, central);
+QWidget* ConsolePanel::buildRightColumn() {
+    tdbCategorie_ = new QTableWidget(0, 2, this);
     tdbCategorie_->setObjectName(QStringLiteral("tdbCategorie"));
     tdbCategorie_->setHorizontalHeaderLabels({QStringLiteral("Cat."), QStringLiteral("Descrizione")});
     tdbCategorie_->horizontalHeader()->setStretchLastSection(true);
@@ -177,8 +121,8 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     tdbCategorie_->verticalHeader()->setDefaultSectionSize(tdbCategorie_->fontMetrics().height() + 4);
 
     auto* selezione = new QHBoxLayout;
-    auto* lblSelezione = new QLabel(QStringLiteral("Pettorale"), central);
-    txtSelezione_ = new QLineEdit(central);
+    auto* lblSelezione = new QLabel(QStringLiteral("Pettorale"), this);
+    txtSelezione_ = new QLineEdit(this);
     txtSelezione_->setObjectName(QStringLiteral("txtSelezione"));
     txtSelezione_->setMaxLength(3);
     txtSelezione_->setFixedWidth(60);
@@ -186,14 +130,14 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     big.setPointSize(14);
     big.setBold(true);
     txtSelezione_->setFont(big);
-    lblNominativo_ = new QLabel(central);
+    lblNominativo_ = new QLabel(this);
     lblNominativo_->setObjectName(QStringLiteral("lblNominativo"));
     lblNominativo_->setFont(big);
     selezione->addWidget(lblSelezione);
     selezione->addWidget(txtSelezione_);
     selezione->addWidget(lblNominativo_, 1);
 
-    auto* rightPanel = new QWidget(central);
+    auto* rightPanel = new QWidget(this);
     rightPanel->setMaximumWidth(480);
     auto* right = new QVBoxLayout(rightPanel);
     right->setContentsMargins(0, 0, 0, 0);
@@ -204,28 +148,12 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     right->addStretch();
     // The right column scrolls when a long category list makes it taller than the window: the
     // window keeps the size the operator gave it instead of growing by itself.
-    auto* rightScroll = new VerticalScrollArea(rightPanel, central);
+    auto* rightScroll = new VerticalScrollArea(rightPanel, this);
     rightScroll->setObjectName(QStringLiteral("scrPannelloDestro"));
-
-    auto* leftColumn = new QVBoxLayout;
-    leftColumn->addWidget(linkControl, 1);
-    auto* layout = new QHBoxLayout(central);
-    layout->addLayout(leftColumn);
-    layout->addWidget(fraClassifica_, 3);
-    layout->addWidget(rightScroll, 2);
-
-    statusDatabase_ = new QLabel(this);
-    statusDatabase_->setObjectName(QStringLiteral("Database"));
-    statusComputer_ = new QLabel(this);
-    statusComputer_->setObjectName(QStringLiteral("Computer"));
-    statusNomePagina_ = new QLabel(this);
-    statusNomePagina_->setObjectName(QStringLiteral("NomePagina"));
-    statusBar()->addWidget(statusDatabase_, 1);
-    statusBar()->addWidget(statusComputer_, 1);
-    statusBar()->addWidget(statusNomePagina_, 2);
+    return rightScroll;
 }
 
-QWidget* frmGrafica::buildCompetitorButtons() {
+QWidget* ConsolePanel::buildCompetitorButtons() {
     auto* frame = new QGroupBox(QStringLiteral("Concorrenti"));
     frame->setObjectName(QStringLiteral("fraConcorrenti"));
     auto* grid = new QGridLayout(frame);
@@ -250,13 +178,11 @@ QWidget* frmGrafica::buildCompetitorButtons() {
         const int column = (i % 5) * 2;
         grid->addWidget(side, row, column);
         grid->addWidget(button, row, column + 1);
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdConcorrente_Click(i); });
-        connect(side, &QPushButton::clicked, this, [this, i] { cmdConcorrente_Click(i); });
     }
     return frame;
 }
 
-QWidget* frmGrafica::buildPageButtons() {
+QWidget* ConsolePanel::buildPageButtons() {
     auto* panel = new QWidget;
     auto* mainGrid = new QGridLayout;
     fraTempoCorrere_ = new QGroupBox(QStringLiteral("Tempo a Correre"), panel);
@@ -294,9 +220,6 @@ QWidget* frmGrafica::buildPageButtons() {
     chkDistaccoParallelo_ = new QCheckBox(QStringLiteral("Distacco"), fraParallelo_);
     chkDistaccoParallelo_->setObjectName(QStringLiteral("chkDistaccoParallelo"));
     parallelo->addWidget(chkDistaccoParallelo_);
-    connect(cmdPagina_, &QButtonGroup::idClicked, this, &frmGrafica::cmdPagina_Click);
-    connect(chkTCNominativo_, &QCheckBox::toggled, this, &frmGrafica::chkTCNominativo_Click);
-    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] { AggiornaDistaccoParallelo(true); });
 
     auto* sponsor = new QHBoxLayout;
     const char16_t* captions[] = {u"&X   Sponsor 1", u"&U  Sponsor 2"};

@@ -1,0 +1,297 @@
+// The console panel's behaviour: showing the console state, and the operator's handlers of the
+// classification tabs and category list (the preview list), category grid, competitor buttons,
+// bib box, check boxes, page and sponsor buttons.
+#include "app/windows/console_panel.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/console/preview_list.h"
+#include "app/controls/stovak_proxy.h"
+#include "app/faults/database_faults.h"
+#include "app/pages/on_air.h"
+#include "app/pages/page_codes.h"
+#include "app/pages/page_dispatcher.h"
+#include "app/program_state.h"
+#include "app/program_units.h"
+#include "app/windows/label_caption.h"
+#include "app/windows/preview_header.h"
+
+namespace razudar {
+
+namespace {
+constexpr int kCategoryNoticeMs = 15000;  // long enough to be read during a live race
+}  // namespace
+
+ConsolePanel::ConsolePanel(ProgramState& state, ProgramUnits& units, QWidget* listControl, QWidget* parent)
+    : QWidget(parent), state_(state), units_(units) {
+    setObjectName(QStringLiteral("pannelloConsole"));
+    buildWidgets(listControl);
+    connectHandlers();
+}
+
+void ConsolePanel::connectHandlers() {
+    connect(sstClassifiche_, &QTabBar::currentChanged, this, [this](int tab) {
+        if (applying_) return;
+        units_.console().setCurrentTab(tab);
+        sstClassifiche_Click();
+    });
+    connect(txtSelezione_, &QLineEdit::textChanged, this, &ConsolePanel::txtSelezione_Change);
+    txtSelezione_->installEventFilter(this);
+    connect(tdbCategorie_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (!applying_) tdbCategorie_RowColChange(row);
+    });
+    connect(lstClassificaCategorie_, &QListWidget::itemClicked, this,
+            [this] { lstClassificaCategorie_Click(lstClassificaCategorie_->currentRow()); });
+    for (int i = 0; i < kCompetitorButtons; ++i) {
+        connect(cmdConcorrente_[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdConcorrente_Click(i); });
+        connect(cmdConcorrenteP_[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdConcorrente_Click(i); });
+    }
+    connect(cmdPagina_, &QButtonGroup::idClicked, this, &ConsolePanel::cmdPagina_Click);
+    connect(chkTCNominativo_, &QCheckBox::toggled, this, &ConsolePanel::chkTCNominativo_Click);
+    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] { AggiornaDistaccoParallelo(true); });
+    for (int i = 0; i < int(cmdSponsor_.size()); ++i)
+        connect(cmdSponsor_[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSponsor_Click(i); });
+}
+
+void ConsolePanel::primoDisegno() { fraClassifica_->setPalette(QApplication::palette()); }
+
+// ---- the console state on the widgets ----
+
+void ConsolePanel::applyConsole() {
+    // Showing the console is no operator action: no handler runs while the widgets follow it.
+    applying_ = true;
+    const ConsoleState& v = units_.console().view();
+    if (!v.caption.isEmpty()) window()->setWindowTitle(v.caption);
+    {
+        const QSignalBlocker block(sstClassifiche_);
+        for (int i = 0; i < kClassificationTabs; ++i) sstClassifiche_->setTabEnabled(i, v.tabEnabled[size_t(i)]);
+        sstClassifiche_->setCurrentIndex(v.currentTab);
+    }
+    const bool linesChanged = lstClassificaCategorie_->count() != v.categoryLines.size() || [&] {
+        for (int i = 0; i < v.categoryLines.size(); ++i)
+            if (lstClassificaCategorie_->item(i)->text() != v.categoryLines[i]) return true;
+        return false;
+    }();
+    if (linesChanged) {
+        const QSignalBlocker block(lstClassificaCategorie_);
+        lstClassificaCategorie_->clear();
+        lstClassificaCategorie_->addItems(v.categoryLines);
+    }
+    showCategoryGrid(v);
+    for (int i = 0; i < kCompetitorButtons; ++i) {
+        const CompetitorButtonView& b = v.buttons[size_t(i)];
+        QPushButton* button = cmdConcorrente_[size_t(i)];
+        QPushButton* side = cmdConcorrenteP_[size_t(i)];
+        button->setText(b.caption);
+        button->setProperty("tag", b.tag);
+        button->setToolTip(b.toolTip);
+        QFont f = button->font();
+        f.setPointSize(b.fontSize);
+        f.setBold(true);
+        button->setFont(f);
+        button->setStyleSheet(b.highlighted ? QStringLiteral("background-color: #FFFF00;") : QString());
+        button->setEnabled(b.enabled);
+        button->setVisible(b.visible);
+        side->setText(b.sideCaption);
+        side->setEnabled(b.sideEnabled);
+        side->setVisible(b.sideVisible);
+    }
+    fraTempoCorrere_->setVisible(v.tempoCorrereVisible);
+    fraParallelo_->setVisible(v.paralleloVisible);
+    chkDistaccoParallelo_->setEnabled(v.distaccoParalleloEnabled);
+    for (QPushButton* s : cmdSponsor_) s->setEnabled(v.sponsorEnabled);
+    for (auto it = v.pageEnabled.constBegin(); it != v.pageEnabled.constEnd(); ++it) {
+        if (QAbstractButton* b = cmdPagina_->button(it.key())) b->setEnabled(it.value());
+    }
+    for (auto it = v.pageCaption.constBegin(); it != v.pageCaption.constEnd(); ++it) {
+        if (QAbstractButton* b = cmdPagina_->button(it.key())) b->setText(it.value());
+    }
+    applying_ = false;
+}
+
+void ConsolePanel::showCategoryGrid(const ConsoleState& v) {
+    {
+        const QSignalBlocker block(tdbCategorie_);
+        tdbCategorie_->setRowCount(int(v.categoryGrid.size()));
+        for (int r = 0; r < v.categoryGrid.size(); ++r) {
+            // The code "XXXXX" of the first row shows as an empty cell.
+            const QString& code = v.categoryGrid[r].first;
+            auto* codeItem = new QTableWidgetItem(code == clsConcorrente::kAllCategories ? QString() : code);
+            codeItem->setData(Qt::UserRole, code);
+            tdbCategorie_->setItem(r, 0, codeItem);
+            tdbCategorie_->setItem(r, 1, new QTableWidgetItem(v.categoryGrid[r].second));
+        }
+        // The highlighted row is the chosen category's, wherever the new list puts it.
+        const int row = std::max(0, categoryGridRow(v, state_.CategoriaSelezionata));
+        if (row < tdbCategorie_->rowCount()) {
+            tdbCategorie_->setCurrentCell(row, 0);
+            tdbCategorie_->selectRow(row);
+        }
+    }
+    // Every row in view: the grid is as tall as its header and rows, with no scroll bar.
+    int height = 2 * tdbCategorie_->frameWidth() + tdbCategorie_->horizontalHeader()->sizeHint().height();
+    for (int r = 0; r < tdbCategorie_->rowCount(); ++r) height += tdbCategorie_->rowHeight(r);
+    tdbCategorie_->setFixedHeight(height);
+    if (!v.categoryNotice.isEmpty()) {
+        emit statusMessage(v.categoryNotice, kCategoryNoticeMs);
+        units_.console().view().categoryNotice.clear();
+    }
+}
+
+// ---- the preview list ----
+
+void ConsolePanel::tabChanged(int) {
+    // A refresh redraws the preview list once the messages waiting have been handled: a burst
+    // of timekeeping messages draws the list once, with the last race state.
+    if (previewPending_) return;
+    previewPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!previewPending_) return;
+        sstClassifiche_Click();
+    });
+}
+
+void ConsolePanel::sstClassifiche_Click() {
+    previewPending_ = false;
+    lblClassificazione_->clear();
+    const int t = units_.console().view().currentTab;
+    const QString all = clsConcorrente::kAllCategories;
+    if (t >= 1 && t <= 5) {
+        visualizzaPreview(t, all);
+        lstClassificaCategorie_->setEnabled(false);
+    } else if (t == 0) {
+        visualizzaPreview(0, all);
+        lstClassificaCategorie_->setEnabled(false);
+    } else if (t == kTabCategoria && state_.race.Krono) {
+        clsKrono& k = state_.krono();
+        lblClassificazione_->setText(k.CategoriaItem(k.CategoriaPreview())->Descrizione());
+        visualizzaPreview(0, k.CategoriaPreview());
+        lstClassificaCategorie_->setEnabled(true);
+    }
+}
+
+void ConsolePanel::visualizzaPreview(qint32 classifica, const QString& categoria) {
+    if (!state_.race.Krono || !units_.lstClassifica()) return;
+    LabelCaption caption(lblClassifica_);
+    writeSizedPreview(state_.krono(), *units_.lstClassifica(), caption, classifica, categoria);
+    previewHeader_->fit();
+}
+
+void ConsolePanel::lstClassificaCategorie_Click(int index) {
+    if (!state_.race.Krono || index < 0) return;
+    clsKrono& k = state_.krono();
+    const auto category = k.CategoriaInOrdine(qint16(index + 1));
+    if (!category) return;
+    k.setCategoriaPreview(category->Categoria());
+    visualizzaPreview(0, k.CategoriaPreview());
+    lblClassificazione_->setText(k.CategoriaItem(k.CategoriaPreview())->Descrizione());
+}
+
+// ---- operator handlers ----
+
+void ConsolePanel::RipristinaColoriConcorrenti() {
+    for (CompetitorButtonView& b : units_.console().view().buttons) b.highlighted = false;
+    applyConsole();
+}
+
+void ConsolePanel::cmdConcorrente_Click(int index) {
+    RipristinaColoriConcorrenti();
+    state_.IndicePulsanteConcorrente = qint16(index);
+    if (state_.race.Krono && state_.krono().MancheParallelo()) {
+        units_.console().view().buttons[size_t(index)].highlighted = true;
+        applyConsole();
+    } else {
+        txtSelezione_->setText(cmdConcorrente_[size_t(index)]->text());
+    }
+}
+
+void ConsolePanel::txtSelezione_Change() {
+    const BibSelection selection = SelezionePettorale(state_.race.Krono.get(), txtSelezione_->text());
+    state_.ConcorrenteSelezionato = selection.concorrente;
+    lblNominativo_->setText(selection.nominativo);
+    emit statusMessage(selection.avviso, 5000);
+}
+
+bool ConsolePanel::eventFilter(QObject* watched, QEvent* event) {
+    // The bib box selects its whole text when it gets the focus (after the click has placed
+    // the cursor).
+    if (watched == txtSelezione_ && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, txtSelezione_, [box = txtSelezione_] { box->selectAll(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConsolePanel::tdbCategorie_RowColChange(int row) {
+    const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+    if (row < 0 || row >= tdbCategorie_->rowCount() || !state_.race.Krono) return;
+    state_.CategoriaSelezionata = tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString();
+    const qint16 n = state_.krono().CategoriaOrdine(state_.CategoriaSelezionata);
+    {
+        const QSignalBlocker block(tdbCategorie_);
+        tdbCategorie_->clearSelection();
+        tdbCategorie_->selectRow(n < 1 ? 0 : n);
+    }
+    units_.console().AggiornaPulsantiConcorrenti();
+}
+
+void ConsolePanel::chkTCNominativo_Click() {
+    const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+    state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
+    units_.pageRouter().MandaInOnda(kCodiceNominativoTC);
+}
+
+void ConsolePanel::cmdPagina_Click(int index) {
+    const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+    PulsantePagina(state_, *this, index);
+}
+
+void ConsolePanel::cmdSponsor_Click(int slot) {
+    // The sponsor clips play on the graphics control: nothing to do before it is loaded.
+    if (MandaInOndaDispatcher* pages = units_.programPages()) pages->onAir().AlternaSponsor(slot);
+}
+
+void ConsolePanel::AggiornaDistaccoParallelo(bool mostra) {
+    state_.DistaccoParalleloVisibile = chkDistaccoParallelo_->isChecked();
+    if (mostra) units_.pageRouter().MandaInOnda(kCodiceDistaccoParallelo);
+}
+
+// ---- PageButtonHost ----
+
+void ConsolePanel::setNominativoChecked(bool checked) { chkTCNominativo_->setChecked(checked); }
+void ConsolePanel::setDistaccoChecked(bool checked) { chkDistaccoParallelo_->setChecked(checked); }
+QString ConsolePanel::pageButtonTag(int code) const {
+    const QAbstractButton* b = cmdPagina_->button(code);
+    return b ? b->property("tag").toString() : QString();
+}
+QString ConsolePanel::heatCaption(int index) const {
+    return index >= 0 && index < kCompetitorButtons ? cmdConcorrenteP_[size_t(index)]->text() : QString();
+}
+void ConsolePanel::MandaInOnda(qint16 code) { units_.pageRouter().MandaInOnda(code); }
+
+// ---- SponsorLights ----
+
+bool ConsolePanel::sponsorLit(int slot) const { return cmdSponsor_[size_t(slot)]->property("lit").toBool(); }
+
+void ConsolePanel::setSponsorLit(int slot, bool lit) {
+    QPushButton* b = cmdSponsor_[size_t(slot)];
+    b->setProperty("lit", lit);
+    // Lit: pure red; unlit: the button face.
+    b->setStyleSheet(lit ? QStringLiteral("background-color: #FF0000;") : QString());
+    b->repaint();
+}
+
+}  // namespace razudar

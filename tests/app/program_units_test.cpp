@@ -1,0 +1,127 @@
+// The units assembled outside the main window: the guarded read, where page requests go, and the
+// first paint over a configuration that cannot be read.
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "app/console/console_refresh.h"
+#include "app/controls/control_loader.h"
+#include "app/controls/tcp_proxy.h"
+#include "app/faults/database_faults.h"
+#include "app/link/link_dispatcher.h"
+#include "app/menus/menu_commands.h"
+#include "app/pages/page_dispatcher.h"
+#include "app/program_units.h"
+#include "app_test_support.h"
+#include "platform/db/db_error.h"
+
+namespace razudar::apptest {
+namespace {
+
+const db::DbError kLocked(db::errors::kRecordLocked, QStringLiteral("database is locked"));
+
+TEST(DatabaseFaultsReadOr, GivesTheValueOrTheFallbackAndTellsOnce) {
+    struct Case {
+        const char* name;
+        bool fails;
+        QString expected;
+        int told;
+    };
+    const Case cases[] = {
+        {"the read answers", false, QStringLiteral("Gigante"), 0},
+        {"the database is locked", true, QStringLiteral("non disponibile"), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeServices fakes;
+        ProgramLog log;
+        QStringList status;
+        DatabaseFaults faults(fakes.prompter, log, [&](const QString& t) { status << t; });
+        const QString value = faults.readOr(QStringLiteral("leggere il testo"), QStringLiteral("non disponibile"), [&] {
+            if (c.fails) throw kLocked;
+            return QStringLiteral("Gigante");
+        });
+        EXPECT_EQ(value, c.expected);
+        EXPECT_EQ(status.size(), c.told);
+        EXPECT_EQ(faults.reportedCount(), c.told);
+        if (c.told) EXPECT_TRUE(status.first().startsWith(QStringLiteral("Impossibile leggere il testo: errore del database 3260")));
+    }
+}
+
+struct RecordingPages : PageDispatcher {
+    void MandaInOnda(qint16 codice) override { codes << codice; }
+    QList<qint16> codes;
+};
+
+struct Hosts : ConsoleHost, DispatcherHost, ParallelGapBox, MenuHost {
+    void tabChanged(int) override {}
+    void consoleChanged() override { ++shown; }
+    void setRielaboraEnabled(bool enabled) override { rielabora = enabled; }
+    void AggiornaDistaccoParallelo(bool) override {}
+    void setOptionChecked(GruppoOpzioni, int, bool) override {}
+    bool scegliSessione() override { return false; }
+    int shown = 0;
+    bool rielabora = true;
+};
+
+struct ProgramUnitsTest : ::testing::Test {
+    void SetUp() override {
+        QString error;
+        link = loader.create(controls::kBrandix, &owner, &error);
+        list = loader.create(controls::kStovak, &owner, &error);
+        ASSERT_TRUE(link && list) << error.toStdString();
+        units.attachControls(link, list);
+        units.assemble(ProgramHosts{hosts, hosts, hosts, hosts});
+    }
+
+    FakeServices fakes;
+    ProgramState state;
+    QStringList status;
+    ProgramUnits units{state, fakes.services(), [this](const QString& t) { status << t; }};
+    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
+    QWidget owner;
+    QWidget* link = nullptr;
+    QWidget* list = nullptr;
+    Hosts hosts;
+};
+
+// Before the graphics control is loaded a page request goes nowhere, or to the dispatcher put in
+// its place; the link dispatcher and the console send theirs the same way.
+TEST_F(ProgramUnitsTest, PageRequestsGoWhereTheRouterPoints) {
+    units.pageRouter().MandaInOnda(3);
+    EXPECT_EQ(&units.pageDispatcher(), &units.pageRouter());
+    RecordingPages pages;
+    units.setPageDispatcher(pages);
+    EXPECT_EQ(&units.pageDispatcher(), &pages);
+    units.pageRouter().MandaInOnda(5);
+    units.pageRouter().MandaInOnda(0);
+    EXPECT_EQ(pages.codes, (QList<qint16>{5, 0}));
+    EXPECT_EQ(units.programPages(), nullptr);
+}
+
+// The first paint with a database that cannot answer: the operator is told on the status bar, the
+// stored options are not applied, and the console starts empty with its page buttons off.
+TEST_F(ProgramUnitsTest, FirstPaintOverAnUnreadableConfiguration) {
+    BaseFolder base;
+    openDatabase(state, base);
+    state.startup.database.current().execute(QStringLiteral("DROP TABLE Configurazione"));
+    const int shownBefore = hosts.shown;
+    const FirstPaintSettings settings = units.primoDisegno();
+    EXPECT_FALSE(settings.hasRow);
+    ASSERT_EQ(status.size(), 1);
+    EXPECT_TRUE(status.first().startsWith(QStringLiteral("Impossibile leggere le opzioni della configurazione: "
+                                                         "errore del database")))
+        << status.first().toStdString();
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+    ASSERT_TRUE(state.race.Krono);
+    for (const CompetitorButtonView& b : units.console().view().buttons) {
+        EXPECT_TRUE(b.visible && b.sideVisible);
+        EXPECT_TRUE(b.caption.isEmpty());
+    }
+    for (bool enabled : units.console().view().pageEnabled) EXPECT_FALSE(enabled);
+    EXPECT_GT(hosts.shown, shownBefore);
+    EXPECT_TRUE(units.MirtTcpGet().ServerRemoto().isEmpty());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
