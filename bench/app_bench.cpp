@@ -53,11 +53,11 @@ int raceForOneFrame() {
 struct RunningProgram {
     RunningProgram() {
         window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-        window->modeDialogRunner = [](frmModalita& d) {
+        fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
             d.show();
             d.cmdConnetti()->click();
             return d.result() == QDialog::Accepted;
-        };
+        });
         if (!window->load()) std::abort();
         window->show();
         QCoreApplication::processEvents();

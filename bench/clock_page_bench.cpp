@@ -63,11 +63,11 @@ int main(int argc, char** argv) {
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     ProgramState state;
     auto window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-    window->modeDialogRunner = [](frmModalita& d) {
+    fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
         d.show();
         d.cmdConnetti()->click();
         return d.result() == QDialog::Accepted;
-    };
+    });
     if (!window->load()) return 1;
     window->show();
     QCoreApplication::processEvents();

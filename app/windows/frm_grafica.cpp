@@ -23,7 +23,6 @@
 #include "app/controls/tcp_proxy.h"
 #include "app/pages/on_air.h"
 #include "app/editors/free_text_editors.h"
-#include "app/editors/frm_pagina_testo.h"
 #include "app/faults/database_faults.h"
 #include "app/faults/turn_type_codes.h"
 #include "app/pages/page_codes.h"
@@ -34,6 +33,7 @@
 #include "app/windows/label_caption.h"
 #include "data/one_value_queries.h"
 #include "model/bas_utilita.h"
+#include "platform/services/widget_services.h"
 
 namespace razudar {
 
@@ -130,8 +130,7 @@ void frmGrafica::setStatusPanel(const QString& key, const QString& text) {
 bool frmGrafica::showModeDialog() {
     ModalitaLogic logic(state_.startup.connection, *services_.settings, *services_.computerName, *services_.prompter);
     frmModalita dialog(logic, windowIcon(), this);
-    if (modeDialogRunner) return modeDialogRunner(dialog);
-    return dialog.exec() == QDialog::Accepted;
+    return runModal(services_.dialogs, dialog);
 }
 
 controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
@@ -162,13 +161,8 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     // The control's messages explain a page that does not load (its file, what was wrong).
     connect(control, SIGNAL(RicevutoMessaggio(QString)), this, SLOT(graficaMessaggio(QString)));
     programPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
-    freeTextEditors_ = std::make_unique<FreeTextEditorWindows>(
-        state_.startup.database, *services_.prompter, this, [this](frmPaginaTesto& editor) {
-            if (freeTextEditorShown_)
-                freeTextEditorShown_(editor);
-            else
-                editor.exec();
-        });
+    freeTextEditors_ = std::make_unique<FreeTextEditorWindows>(state_.startup.database, *services_.prompter, this,
+                                                               services_.dialogs);
     programPages_->setFreeTextEditors(freeTextEditors_.get());
     pageRouter_->setTarget(programPages_.get());
     connect(preview_, &frmAnteprimaGrafica::notificaGrafica, this,

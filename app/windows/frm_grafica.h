@@ -42,11 +42,8 @@ class PageDispatcher;
 class PreviewHeader;
 class RoutedPageDispatcher;
 class MandaInOndaDispatcher;
-class frmAbout;
-class frmPaginaTesto;
 class FreeTextEditors;
 class frmAnteprimaGrafica;
-class frmModalita;
 namespace controls {
 class ControlLoader;
 class StovakProxy;
@@ -74,8 +71,6 @@ public:
     PageDispatcher& pageDispatcher();
     // The program's page dispatcher and its page-on-air layer (null before the preview window).
     MandaInOndaDispatcher* programPages() { return programPages_.get(); }
-    // Tests act on a free-text editor while it is shown instead of running it modally.
-    void setFreeTextEditorShown(std::function<void(frmPaginaTesto&)> shown) { freeTextEditorShown_ = std::move(shown); }
 
     // Units and controls, for the program's other parts and for tests.
     ConsoleRefresh& console() { return *console_; }
@@ -89,14 +84,6 @@ public:
     // The menu commands, and the session window (created on first use).
     MenuCommands& menus() { return *menus_; }
     tables::FrmSelezioneSessione& selezioneSessione();
-    // Runs the session window instead of its modal showing (tests answer it); returns bConferma.
-    std::function<bool(tables::FrmSelezioneSessione&)> sessionDialogRunner;
-    // Runs the About box instead of its modal showing (tests).
-    std::function<void(frmAbout&)> aboutDialogRunner;
-
-    // Runs the mode dialog instead of exec() (tests and scripted starts answer it); returns
-    // whether the dialog was confirmed.
-    std::function<bool(frmModalita&)> modeDialogRunner;
 
     // The window's public hook, invoked by name (graficaLocaleInOnda) whenever a page is recorded
     // as on air. It does nothing: the window has nothing to follow then, but the page layer keeps
@@ -179,7 +166,6 @@ private:
     // The program's own page dispatcher over the preview window's graphics control.
     std::unique_ptr<MandaInOndaDispatcher> programPages_;
     std::unique_ptr<FreeTextEditors> freeTextEditors_;
-    std::function<void(frmPaginaTesto&)> freeTextEditorShown_;
     std::unique_ptr<DatabaseFaults> faults_;
     std::unique_ptr<TurnTypeCodes> turnTypes_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;

@@ -9,6 +9,7 @@
 #include "app/windows/frm_about.h"
 #include "app/windows/program_starter.h"
 #include "data/database_access.h"
+#include "platform/services/widget_services.h"
 #include "app/windows/frm_grafica.h"
 #include "tables/widgets/frm_selezione_sessione.h"
 
@@ -41,11 +42,7 @@ void frmGrafica::wireMenus() {
         faults_->guard(QStringLiteral("leggere la versione del database"),
                        [&] { versione = VersioneDatabase(state_.startup.database); });
         frmAbout box(TitoloProgramma(), versione, about, this);
-        if (aboutDialogRunner) {
-            aboutDialogRunner(box);
-        } else {
-            box.exec();
-        }
+        runModal(services_.dialogs, box);
     });
 }
 
@@ -70,14 +67,8 @@ void frmGrafica::setOptionChecked(GruppoOpzioni gruppo, int index, bool checked)
 bool frmGrafica::scegliSessione() {
     tables::FrmSelezioneSessione& window = selezioneSessione();
     bool chosen = false;
-    const bool opened = faults_->guard(QStringLiteral("aprire la selezione delle sessioni"), [&] {
-        if (sessionDialogRunner) {
-            window.caricaPerGaraAttiva();
-            chosen = sessionDialogRunner(window);
-        } else {
-            chosen = window.mostraModale();
-        }
-    });
+    const bool opened = faults_->guard(QStringLiteral("aprire la selezione delle sessioni"),
+                                       [&] { chosen = window.mostraModale(); });
     // A window that could not read its sessions is built again at the next opening.
     if (!opened || window.letturaNonRiuscita()) {
         sessionWindow_ = nullptr;
