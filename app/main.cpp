@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
     razudar::MessageBoxPrompter prompter;
     razudar::WidgetFileDialog fileDialog;
     razudar::OverrideCursorBusyIndicator busy;
-    const razudar::Services services{&prompter, &waiter, &clock, &clockSetter,
-                                     &computerName, &settings, &fileDialog, &busy};
+    razudar::ExecDialogRunner dialogs;
+    const razudar::Services services{&prompter, &waiter, &clock, &clockSetter, &computerName,
+                                     &settings, &fileDialog, &busy, &dialogs};
     razudar::ProcessCurrentFolder currentFolder;
     const razudar::controls::ControlLoader loader(razudar::controls::defaultPluginFolder());
 

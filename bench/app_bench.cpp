@@ -16,6 +16,8 @@
 
 #include "app/controls/control_loader.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/program_units.h"
+#include "app/windows/console_panel.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
@@ -53,11 +55,11 @@ int raceForOneFrame() {
 struct RunningProgram {
     RunningProgram() {
         window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-        window->modeDialogRunner = [](frmModalita& d) {
+        fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
             d.show();
             d.cmdConnetti()->click();
             return d.result() == QDialog::Accepted;
-        };
+        });
         if (!window->load()) std::abort();
         window->show();
         QCoreApplication::processEvents();

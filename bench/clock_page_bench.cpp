@@ -20,6 +20,8 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/windows/frm_anteprima_grafica.h"
+#include "app/program_units.h"
+#include "app/windows/console_panel.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
@@ -63,11 +65,11 @@ int main(int argc, char** argv) {
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     ProgramState state;
     auto window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-    window->modeDialogRunner = [](frmModalita& d) {
+    fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
         d.show();
         d.cmdConnetti()->click();
         return d.result() == QDialog::Accepted;
-    };
+    });
     if (!window->load()) return 1;
     window->show();
     QCoreApplication::processEvents();

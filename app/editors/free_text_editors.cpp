@@ -15,12 +15,12 @@ public:
 }  // namespace
 
 FreeTextEditorWindows::FreeTextEditorWindows(DatabaseState& database, Prompter& prompter, QWidget* owner,
-                                             std::function<void(frmPaginaTesto&)> mostra)
-    : database_(database), prompter_(prompter), owner_(owner), mostra_(std::move(mostra)) {}
+                                             DialogRunner* dialogs)
+    : database_(database), prompter_(prompter), owner_(owner), dialogs_(dialogs) {}
 
 bool FreeTextEditorWindows::scegliRiga(qint16 codice, QStringList* righe) {
     ChosenRow scelta;
-    if (!PaginaTestoLibero(codice, database_, prompter_, scelta, owner_, mostra_)) return false;
+    if (!PaginaTestoLibero(codice, database_, prompter_, scelta, owner_, dialogs_)) return false;
     if (righe) *righe = scelta.righe;
     return true;
 }

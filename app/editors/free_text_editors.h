@@ -4,8 +4,6 @@
 // puts on air comes back to the dispatcher, which loads the page and writes the lines.
 #include <QStringList>
 
-#include <functional>
-
 #include "app/pages/page_dispatcher.h"
 
 class QWidget;
@@ -13,21 +11,21 @@ class QWidget;
 namespace razudar {
 
 struct DatabaseState;
+class DialogRunner;
 class Prompter;
-class frmPaginaTesto;
 
 class FreeTextEditorWindows : public FreeTextEditors {
 public:
-    // `mostra` replaces the modal exec() (tests act on the shown editor through it).
+    // The editors run through `dialogs` (exec() when null).
     FreeTextEditorWindows(DatabaseState& database, Prompter& prompter, QWidget* owner,
-                          std::function<void(frmPaginaTesto&)> mostra = {});
+                          DialogRunner* dialogs = nullptr);
     bool scegliRiga(qint16 codice, QStringList* righe) override;
 
 private:
     DatabaseState& database_;
     Prompter& prompter_;
     QWidget* owner_;
-    std::function<void(frmPaginaTesto&)> mostra_;
+    DialogRunner* dialogs_;
 };
 
 }  // namespace razudar

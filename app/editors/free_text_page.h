@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include <functional>
-
 #include "app/pages/page_codes.h"
 
 class QWidget;
@@ -15,8 +13,8 @@ class QWidget;
 namespace razudar {
 
 struct DatabaseState;
+class DialogRunner;
 class Prompter;
-class frmPaginaTesto;
 
 // Receives the row the operator chose; the caller puts it on air afterwards.
 class FreeTextChoice {
@@ -26,10 +24,9 @@ public:
     virtual void recordChosenRow(const QString& pagina, const QStringList& testi) = 0;
 };
 
-// Opens the editor of the page code modally over `owner` (through `mostra` when given, else
-// exec()), and hands the chosen row to `choice`. True when a row was chosen; another code does
-// nothing.
+// Opens the editor of the page code modally over `owner` (through `dialogs`, exec() when null),
+// and hands the chosen row to `choice`. True when a row was chosen; another code does nothing.
 bool PaginaTestoLibero(qint16 codice, DatabaseState& database, Prompter& prompter, FreeTextChoice& choice,
-                       QWidget* owner = nullptr, const std::function<void(frmPaginaTesto&)>& mostra = {});
+                       QWidget* owner = nullptr, DialogRunner* dialogs = nullptr);
 
 }  // namespace razudar

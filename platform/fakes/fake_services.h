@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/fakes/scripted_dialogs.h"
 #include "platform/services/services.h"
 
 namespace razudar {
@@ -142,8 +143,10 @@ struct FakeServices {
     MemorySettingsStore settings;
     ScriptedFileDialog fileDialog;
     FakeBusyIndicator busy;
+    ScriptedDialogs dialogs;
     Services services() {
-        return Services{&prompter, &waiter, &clock, &clockSetter, &computerName, &settings, &fileDialog, &busy};
+        return Services{&prompter, &waiter, &clock, &clockSetter, &computerName,
+                        &settings, &fileDialog, &busy, &dialogs};
     }
 };
 

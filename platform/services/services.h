@@ -2,6 +2,7 @@
 #include "platform/services/busy_indicator.h"
 #include "platform/services/clock.h"
 #include "platform/services/computer_name.h"
+#include "platform/services/dialog_runner.h"
 #include "platform/services/file_dialog.h"
 #include "platform/services/prompter.h"
 #include "platform/services/settings_store.h"
@@ -21,6 +22,7 @@ struct Services {
     SettingsStore* settings = nullptr;
     FileDialog* fileDialog = nullptr;
     BusyIndicator* busy = nullptr;
+    DialogRunner* dialogs = nullptr;
 };
 
 }  // namespace razudar

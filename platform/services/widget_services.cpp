@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 
 namespace razudar {
@@ -69,6 +70,13 @@ void OverrideCursorBusyIndicator::end() {
     if (depth_ == 0) return;
     --depth_;
     QApplication::restoreOverrideCursor();
+}
+
+bool ExecDialogRunner::run(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
+bool runModal(DialogRunner* runner, QDialog& dialog) {
+    if (runner) return runner->run(dialog);
+    return ExecDialogRunner().run(dialog);
 }
 
 }  // namespace razudar

@@ -1,8 +1,10 @@
 #pragma once
 #include "platform/services/busy_indicator.h"
+#include "platform/services/dialog_runner.h"
 #include "platform/services/file_dialog.h"
 #include "platform/services/prompter.h"
 
+class QDialog;
 class QMessageBox;
 class QWidget;
 
@@ -45,5 +47,15 @@ public:
 private:
     int depth_ = 0;  // begins not yet ended, each one override cursor on Qt's stack
 };
+
+// The program's modal dialogs: exec(), accepted when the dialog ends with QDialog::Accepted.
+class ExecDialogRunner : public DialogRunner {
+public:
+    bool run(QDialog& dialog) override;
+};
+
+// Runs `dialog` through `runner`, or with exec() when there is none, so code handed services
+// without a dialog runner still shows its dialogs. True when the dialog was accepted.
+bool runModal(DialogRunner* runner, QDialog& dialog);
 
 }  // namespace razudar

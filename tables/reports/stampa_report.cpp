@@ -10,6 +10,7 @@
 #include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "platform/db/db_error.h"
+#include "platform/services/widget_services.h"
 #include "tables/reports/frm_anteprima.h"
 #include "tables/reports/report_document.h"
 #include "tables/reports/report_export.h"
@@ -139,10 +140,7 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
             if (!failure.isEmpty()) tell(state, failure);
         });
         busy.release();
-        if (state.showPreview)
-            state.showPreview(window);
-        else
-            window.exec();
+        runModal(state.services.dialogs, window);
         return;
     }
     const QString failure = fileExport.isEmpty() ? printTable(state, table, copie)

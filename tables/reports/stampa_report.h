@@ -18,7 +18,6 @@ class QWidget;
 namespace razudar::tables {
 
 class ReportDocument;
-class frmAnteprima;
 
 // What the report routine shares across calls, and its ways to the outside world.
 struct ReportState {
@@ -32,8 +31,6 @@ struct ReportState {
     QWidget* mainWindow = nullptr;
     // The printer a report is printed on (the system's default printer unless replaced).
     std::function<std::unique_ptr<QPrinter>()> makePrinter;
-    // Shows the preview window modally (exec() unless replaced).
-    std::function<void(frmAnteprima&)> showPreview;
 };
 
 // Points every table of the report at the current race database file.

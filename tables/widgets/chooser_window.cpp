@@ -2,11 +2,10 @@
 
 #include <QCheckBox>
 
+#include "platform/services/widget_services.h"
 #include "tables/widgets/frm_seleziona_campi.h"
 
 namespace razudar::tables {
-
-ChooserWindow::ChooserWindow(std::function<void(frmSelezionaCampi&)> mostra) : mostra_(std::move(mostra)) {}
 
 std::optional<std::vector<FieldChoice>> ChooserWindow::choose(const std::vector<FieldChoice>& boxes,
                                                               const QString& windowName) {
@@ -23,10 +22,7 @@ std::optional<std::vector<FieldChoice>> ChooserWindow::choose(const std::vector<
         box->setVisible(true);
     }
     window.adjustSize();
-    if (mostra_)
-        mostra_(window);
-    else
-        window.exec();
+    runModal(dialogs_, window);
     if (!window.Conferma) return std::nullopt;
     std::vector<FieldChoice> chosen = boxes;
     for (size_t i = 0; i < chosen.size(); ++i) chosen[i].visible = window.chkCampo(int(i))->checkState() == Qt::Checked;

@@ -14,6 +14,7 @@
 #include "model/bas_zez.h"
 #include "model/basic.h"
 #include "platform/db/db_error.h"
+#include "platform/services/widget_services.h"
 
 namespace razudar::tables {
 
@@ -298,7 +299,7 @@ void FrmSelezioneSessione::caricaPerGaraAttiva() {
 
 bool FrmSelezioneSessione::mostraModale() {
     caricaPerGaraAttiva();
-    exec();
+    runModal(services_.dialogs, *this);
     return bConferma;
 }
 

@@ -46,7 +46,8 @@ public:
     // load (a session key from the link may name another race, or one this database lacks).
     // An active race the database lacks is told, and the window lists every session.
     void caricaPerGaraAttiva();
-    // caricaPerGaraAttiva, then shows the window modally and returns bConferma.
+    // caricaPerGaraAttiva, then shows the window modally (through the services' dialog runner)
+    // and returns bConferma.
     bool mostraModale();
     bool MostraFormDaAcq();
     bool MostraFormDaMain();

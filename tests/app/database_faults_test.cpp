@@ -111,7 +111,7 @@ struct Row {
 TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
-    window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
+    fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
     window->units().programPages()->MandaInOnda(15);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
@@ -146,7 +146,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         {"salvataggio della pagina di testo", Fault::Lock, Told::Box, "salvare i testi della pagina",
          [](DatabaseFaultsTest& t) {
              bool saved = false;
-             t.window->setFreeTextEditorShown([&](frmPaginaTesto& editor) {
+             t.fakes.dialogs.answer<frmPaginaTesto>([&](frmPaginaTesto& editor) {
                  editor.show();
                  const size_t before = t.fakes.prompter.shown().size();
                  t.fakes.prompter.clear();
@@ -168,7 +168,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         {"About", Fault::Lock, Told::Box, "leggere la versione del database",
          [](DatabaseFaultsTest& t) {
              QString shown;
-             t.window->aboutDialogRunner = [&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); };
+             t.fakes.dialogs.answer<frmAbout>([&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); });
              t.action("mnuAbout")->trigger();
              return shown.startsWith(QStringLiteral("Versione Database: 1."));
          }},
@@ -192,7 +192,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                             // A window closed before: the sessions are read when it opens.
                             t.window->programMenus().selezioneSessione().close();
                             bool listed = false;
-                            t.window->sessionDialogRunner = [&](tables::FrmSelezioneSessione& w) {
+                            t.fakes.dialogs.answer<tables::FrmSelezioneSessione>([&](tables::FrmSelezioneSessione& w) {
                                 w.primoPaint();
                                 listed = w.datTabella.isOpen() && w.datTabella.recordCount() > 0;
                                 if (!listed) {
@@ -201,7 +201,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                                 }
                                 w.Conferma_Click();  // the session the window offers
                                 return w.bConferma;
-                            };
+                            });
                             const auto before = t.state.race.Krono;
                             t.action("mnuSelezioneManche")->trigger();
                             return listed && t.state.race.Krono != before;
@@ -276,10 +276,10 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         EXPECT_TRUE(statusNotice().isEmpty()) << statusNotice().toStdString();
         if (std::string(row.name).rfind("Selezione Manche", 0) == 0) {
             // The chosen session closed the link; the full page goes on air again for the next row.
-            window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
+            fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
-            window->setFreeTextEditorShown([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
+            fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
             window->units().programPages()->MandaInOnda(15);
         }
     }

@@ -40,10 +40,11 @@ protected:
     // Opens page code `codice`, lets `operate` act on the editor while it is shown, and
     // returns whether a row went on air.
     bool open(qint16 codice, const std::function<void(frmPaginaTesto&)>& operate) {
-        return PaginaTestoLibero(codice, race.state, race.fakes.prompter, onAir, nullptr, [&](frmPaginaTesto& e) {
+        race.fakes.dialogs.answer<frmPaginaTesto>([operate](frmPaginaTesto& e) {
             e.show();
             operate(e);
         });
+        return PaginaTestoLibero(codice, race.state, race.fakes.prompter, onAir, nullptr, &race.fakes.dialogs);
     }
     RaceDatabase race;  // the schema holds one record in each free-text table
     RecordingChoice onAir;

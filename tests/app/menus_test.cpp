@@ -32,7 +32,7 @@ struct Menus : ProgramWindowTest {
     }
     // The session window answers by confirming the row of `manche` of turn type "GA", or cancels.
     void answerSession(int manche) {
-        window->sessionDialogRunner = [manche](tables::FrmSelezioneSessione& w) {
+        fakes.dialogs.answer<tables::FrmSelezioneSessione>([manche](tables::FrmSelezioneSessione& w) {
             w.primoPaint();
             if (manche < 0) {
                 w.Annulla_Click();
@@ -47,7 +47,7 @@ struct Menus : ProgramWindowTest {
             }
             w.Conferma_Click();
             return w.bConferma;
-        };
+        });
     }
 };
 
@@ -106,7 +106,7 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
 
 TEST_F(Menus, AboutShowsTheProgramAndDatabaseVersions) {
     QString shown;
-    window->aboutDialogRunner = [&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); };
+    fakes.dialogs.answer<frmAbout>([&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); });
     action(QStringLiteral("mnuAbout"))->trigger();
     EXPECT_TRUE(shown.contains(VersioneDatabase(state.startup.database))) << shown.toStdString();
     EXPECT_FALSE(VersioneDatabase(state.startup.database).isEmpty());

@@ -164,7 +164,7 @@ TEST_F(Program, StartUpFailuresEndTheProgramWithAMessage) {
         QDir(base.path() + QStringLiteral("Razudar")).removeRecursively();
         QDir().mkpath(base.path() + QStringLiteral("Razudar"));
         frmGrafica w(s, services(), loader, f);
-        w.modeDialogRunner = [](frmModalita&) { return true; };
+        fakes.dialogs.answer<frmModalita>([](frmModalita&) { return true; });
         EXPECT_FALSE(w.load());
         EXPECT_EQ(fakes.prompter.texts().last(), QStringLiteral("ERRORE di Caricamento degli SMB"));
     }
@@ -214,7 +214,7 @@ TEST_F(Program, ModeDialog) {
     ProgramState s;
     frmGrafica w(s, services(), loader, folder);
     QStringList messages;
-    w.modeDialogRunner = [&](frmModalita& d) {
+    fakes.dialogs.answer<frmModalita>([&](frmModalita& d) {
         d.show();
         EXPECT_TRUE(d.clientButton()->isChecked());
         EXPECT_TRUE(d.txtNomeServer()->isEnabled());
@@ -228,7 +228,7 @@ TEST_F(Program, ModeDialog) {
         d.txtNomeServer()->setText(QStringLiteral("vecchio"));
         d.cmdConnetti()->click();
         return d.result() == QDialog::Accepted;
-    };
+    });
     EXPECT_TRUE(w.load());
     EXPECT_EQ(fakes.prompter.texts(), (QStringList{QStringLiteral("Impostare il Nome del Computer Server"),
                                                    QStringLiteral("Il Computer Client Non Può Coincidere Con Se Stesso")}));
@@ -775,7 +775,7 @@ namespace {
 TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
     ASSERT_TRUE(start()) << fakes.prompter.texts().join('\n').toStdString();
     bool shown = false;
-    window->setFreeTextEditorShown([&](frmPaginaTesto& editor) {
+    fakes.dialogs.answer<frmPaginaTesto>([&](frmPaginaTesto& editor) {
         shown = true;
         editor.show();
         editor.txtTesto(4)->setText(QStringLiteral("  Neve fresca  "));

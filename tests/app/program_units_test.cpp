@@ -10,6 +10,7 @@
 #include "app/faults/database_faults.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_units.h"
 #include "app_test_support.h"
@@ -44,7 +45,9 @@ TEST(DatabaseFaultsReadOr, GivesTheValueOrTheFallbackAndTellsOnce) {
         EXPECT_EQ(value, c.expected);
         EXPECT_EQ(status.size(), c.told);
         EXPECT_EQ(faults.reportedCount(), c.told);
-        if (c.told) EXPECT_TRUE(status.first().startsWith(QStringLiteral("Impossibile leggere il testo: errore del database 3260")));
+        if (c.told) {
+            EXPECT_TRUE(status.first().startsWith(QStringLiteral("Impossibile leggere il testo: errore del database 3260")));
+        }
     }
 }
 
@@ -118,7 +121,9 @@ TEST_F(ProgramUnitsTest, FirstPaintOverAnUnreadableConfiguration) {
         EXPECT_TRUE(b.visible && b.sideVisible);
         EXPECT_TRUE(b.caption.isEmpty());
     }
-    for (bool enabled : units.console().view().pageEnabled) EXPECT_FALSE(enabled);
+    EXPECT_FALSE(units.console().view().sponsorEnabled);
+    EXPECT_FALSE(units.console().view().distaccoParalleloEnabled);
+    EXPECT_EQ(units.console().view().pageEnabled.value(kCodiceClassificaGrande, true), false);
     EXPECT_GT(hosts.shown, shownBefore);
     EXPECT_TRUE(units.MirtTcpGet().ServerRemoto().isEmpty());
 }

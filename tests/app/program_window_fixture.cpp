@@ -9,11 +9,11 @@ namespace razudar::apptest {
 
 bool ProgramWindowTest::start(std::function<bool(frmModalita&)> answer) {
     window = std::make_unique<frmGrafica>(state, services(), loader, folder);
-    window->modeDialogRunner = answer ? answer : [](frmModalita& dialog) {
+    fakes.dialogs.answer<frmModalita>(answer ? answer : [](frmModalita& dialog) {
         dialog.show();
         dialog.cmdConnetti()->click();
         return dialog.result() == QDialog::Accepted;
-    };
+    });
     const bool ok = window->load();
     if (ok) window->show();
     return ok;

@@ -22,6 +22,10 @@
 #include "platform/services/system_services.h"
 #include "timekeeping_simulator.h"
 
+namespace razudar {
+class frmModalita;
+}
+
 namespace razudar::apptest {
 
 struct ProgramWindowTest : ::testing::Test {

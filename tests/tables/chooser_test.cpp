@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/fakes/scripted_dialogs.h"
 #include "platform/services/system_services.h"
 #include "tables/widgets/chooser_window.h"
 #include "tables/widgets/frm_seleziona_campi.h"
@@ -113,7 +114,8 @@ TEST(VisibleFieldsChooser, WindowReturnsTheBoxesOnConfirmOnly) {
     const std::vector<tables::FieldChoice> offered{{3, QStringLiteral("Cognome"), true},
                                                    {5, QStringLiteral("Squadra"), false},
                                                    {7, QStringLiteral("Nazione"), true}};
-    tables::ChooserWindow confirm([](frmSelezionaCampi& w) {
+    ScriptedDialogs dialogs;
+    dialogs.answer<frmSelezionaCampi>([](frmSelezionaCampi& w) {
         ASSERT_EQ(w.chkCampoCount(), 3);
         EXPECT_EQ(frmSelezionaCampi::tag(*w.chkCampo(1)), 5);
         EXPECT_EQ(w.chkCampo(1)->text(), QStringLiteral("Squadra"));
@@ -123,6 +125,7 @@ TEST(VisibleFieldsChooser, WindowReturnsTheBoxesOnConfirmOnly) {
         w.chkCampo(2)->setCheckState(Qt::Unchecked);
         w.cmdConferma()->click();
     });
+    tables::ChooserWindow confirm(&dialogs);
     const auto chosen = confirm.choose(offered, QStringLiteral("frmConcorrenti"));
     ASSERT_TRUE(chosen);
     ASSERT_EQ(chosen->size(), 3u);
@@ -131,7 +134,8 @@ TEST(VisibleFieldsChooser, WindowReturnsTheBoxesOnConfirmOnly) {
     EXPECT_FALSE((*chosen)[2].visible);
     EXPECT_EQ((*chosen)[2].field, 7);
 
-    tables::ChooserWindow cancel([](frmSelezionaCampi& w) { w.cmdAnnulla()->click(); });
+    dialogs.answer<frmSelezionaCampi>([](frmSelezionaCampi& w) { w.cmdAnnulla()->click(); });
+    tables::ChooserWindow cancel(&dialogs);
     EXPECT_FALSE(cancel.choose(offered, QStringLiteral("frmConcorrenti")));
 }
 

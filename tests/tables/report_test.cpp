@@ -249,7 +249,7 @@ TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
         return printer;
     };
     int shown = 0;
-    state.showPreview = [&](tables::frmAnteprima& w) {
+    race.fakes.dialogs.answer<tables::frmAnteprima>([&](tables::frmAnteprima& w) {
         ++shown;
         w.show();
         EXPECT_EQ(w.frameGeometry(), w.screen()->availableGeometry());
@@ -263,7 +263,7 @@ TEST_F(ReportTest, PreviewFillsTheWorkAreaAndCountsPreviews) {
         EXPECT_EQ(print->text(), QStringLiteral("Stampa..."));
         print->trigger();
         EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Pagina 2 di 2")));
-    };
+    });
     Call c{QString(), report, true, {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("GA"), QStringLiteral("1"), QStringLiteral("0")},
            QString(), QString(), 0, 0, QString()};
     stampa(c);
@@ -309,10 +309,10 @@ namespace {
 TEST_F(ReportTest, PrintButtonsFindTheReportByNameAndPreviewIt) {
     tables::ReportRoutine routine(state, race.dir.path());
     int shown = 0;
-    state.showPreview = [&](tables::frmAnteprima& w) {
+    race.fakes.dialogs.answer<tables::frmAnteprima>([&](tables::frmAnteprima& w) {
         ++shown;
         EXPECT_EQ(w.pageCount(), 1);
-    };
+    });
     tables::ReportCall call;
     call.reportName = QStringLiteral("listapartenza");
     call.parameters = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("GA"), QStringLiteral("1"), QStringLiteral("0")};
