@@ -32,7 +32,7 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
 
 ProgramUnits::~ProgramUnits() = default;
 
-void ProgramUnits::attachControls(QWidget* linkControl, QWidget* listControl) {
+void ProgramUnits::attachControls(QObject* linkControl, QObject* listControl) {
     const auto sink = [this](const QString& text) { state_.log.line(text); };
     tcp_ = std::make_unique<controls::TcpProxy>(linkControl, sink);
     tcp_->applyDesignSettings();

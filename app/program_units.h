@@ -10,6 +10,7 @@
 #include "app/startup/startup.h"
 #include "platform/services/services.h"
 
+class QObject;
 class QWidget;
 
 namespace razudar {
@@ -55,7 +56,7 @@ public:
     ProgramUnits& operator=(const ProgramUnits&) = delete;
 
     // The proxies of the link and list controls created from their plug-ins.
-    void attachControls(QWidget* linkControl, QWidget* listControl);
+    void attachControls(QObject* linkControl, QObject* listControl);
     // The console refresh, the link dispatcher and the menu commands, reporting to `hosts`; the
     // link control's events go to the dispatcher, each one an action of the status-bar channel.
     void assemble(const ProgramHosts& hosts);

@@ -41,7 +41,7 @@ constexpr double kFrameMs = 40.0;
 
 qint32 clockValue(frmGrafica& window) {
     QVariant v;
-    QMetaObject::invokeMethod(window.anteprima()->MirtGRA1().widget(), "ProprietaTesto", Q_RETURN_ARG(QVariant, v),
+    QMetaObject::invokeMethod(window.anteprima()->MirtGRA1().control(), "ProprietaTesto", Q_RETURN_ARG(QVariant, v),
                               Q_ARG(QString, QStringLiteral("TempoACorrere")),
                               Q_ARG(QString, QStringLiteral("txtTempoACorrere")), Q_ARG(int, 6));
     return v.toInt();

@@ -1,10 +1,9 @@
 #include "app/controls/grafica_proxy.h"
 
-#include <QWidget>
 
 namespace razudar::controls {
 
-GraficaProxy::GraficaProxy(QWidget* control, ProblemSink problems, QObject* parent)
+GraficaProxy::GraficaProxy(QObject* control, ProblemSink problems, QObject* parent)
     : QObject(parent), control_(control), object_(control, QStringLiteral("MirtGRA"), std::move(problems)) {
     struct Member {
         const char* name;

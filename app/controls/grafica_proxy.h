@@ -8,7 +8,6 @@
 
 #include "app/controls/late_bound.h"
 
-class QWidget;
 
 namespace razudar::controls {
 
@@ -29,9 +28,10 @@ public:
     };
     enum StatiPiano { piVuoto = 0, piCaricato = 1, piVisualizzato = 2, piSuMonitor = 3 };
 
-    GraficaProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
+    GraficaProxy(QObject* control, ProblemSink problems, QObject* parent = nullptr);
 
-    QWidget* widget() const { return control_; }
+    // The control itself (a widget of its plug-in).
+    QObject* control() const { return control_; }
     // Members the control does not offer (they are reported, and their calls refused softly).
     QStringList missingMembers() const { return object_.missingMembers(); }
 
@@ -72,7 +72,7 @@ private slots:
     void relayRicevutoMessaggio(const QString& Messaggio) { emit RicevutoMessaggio(Messaggio); }
 
 private:
-    QWidget* control_;
+    QObject* control_;
     LateBoundObject object_;
 };
 

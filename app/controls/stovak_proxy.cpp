@@ -1,10 +1,9 @@
 #include "app/controls/stovak_proxy.h"
 
-#include <QWidget>
 
 namespace razudar::controls {
 
-StovakProxy::StovakProxy(QWidget* control, ProblemSink problems, QObject* parent)
+StovakProxy::StovakProxy(QObject* control, ProblemSink problems, QObject* parent)
     : QObject(parent), control_(control), object_(control, QStringLiteral("Stovak"), std::move(problems)) {
     for (const char* p : {"NumeroRighe", "Interlinea", "CurrentX", "CurrentY", "Value", "BackColor", "BorderStyle", "Font"}) {
         object_.resolveProperty(p);
@@ -39,7 +38,7 @@ void StovakProxy::Scrivi(const QString& s, const ScriviArgs& a) {
                             given(a.FattoreDimensione), given(a.Centra)});
 }
 void StovakProxy::setVisible(bool visible) {
-    if (control_) control_->setVisible(visible);
+    if (control_) control_->setProperty("visible", visible);
 }
 void StovakProxy::ScriviPiuRighe(const QStringList& s, const QVariantList& c) {
     object_.call("ScriviPiuRighe", {s, c});

@@ -10,16 +10,16 @@
 #include "app/controls/late_bound.h"
 #include "model/text_list_surface.h"
 
-class QWidget;
 
 namespace razudar::controls {
 
 class StovakProxy : public QObject, public TextListSurface {
     Q_OBJECT
 public:
-    StovakProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
+    StovakProxy(QObject* control, ProblemSink problems, QObject* parent = nullptr);
 
-    QWidget* widget() const { return control_; }
+    // The control itself (a widget of its plug-in).
+    QObject* control() const { return control_; }
     QStringList missingMembers() const { return object_.missingMembers(); }
 
     QString NumeroRighe();
@@ -48,7 +48,7 @@ public:
     bool connectHorizontalScroll(QObject* receiver, const char* slotName);
 
 private:
-    QWidget* control_;
+    QObject* control_;
     LateBoundObject object_;
 };
 

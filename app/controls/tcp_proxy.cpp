@@ -1,10 +1,9 @@
 #include "app/controls/tcp_proxy.h"
 
-#include <QWidget>
 
 namespace razudar::controls {
 
-TcpProxy::TcpProxy(QWidget* control, ProblemSink problems, QObject* parent)
+TcpProxy::TcpProxy(QObject* control, ProblemSink problems, QObject* parent)
     : QObject(parent), control_(control), object_(control, QStringLiteral("MirtTCP"), std::move(problems)) {
     for (const char* p : {"ServerRemoto", "PortaRemota", "Connesso", "Titolo", "NomeProcesso", "Chiamante", "PortaLocale"}) {
         object_.resolveProperty(p);

@@ -9,16 +9,16 @@
 #include "app/controls/link_control.h"
 #include "app/link/link_port.h"
 
-class QWidget;
 
 namespace razudar::controls {
 
 class TcpProxy : public QObject, public LinkControl, public LinkPort {
     Q_OBJECT
 public:
-    TcpProxy(QWidget* control, ProblemSink problems, QObject* parent = nullptr);
+    TcpProxy(QObject* control, ProblemSink problems, QObject* parent = nullptr);
 
-    QWidget* widget() const { return control_; }
+    // The control itself (a widget of its plug-in).
+    QObject* control() const { return control_; }
     QStringList missingMembers() const { return object_.missingMembers(); }
 
     // The design-time settings of MirtTcpGet: title "Connessione ACQ", process "Razudar",
@@ -52,7 +52,7 @@ private slots:
                      int HelpContext, bool& CancelDisplay);
 
 private:
-    QWidget* control_;
+    QObject* control_;
     LateBoundObject object_;
 };
 

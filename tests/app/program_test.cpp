@@ -284,7 +284,7 @@ TEST_F(Program, PreviewWindowFollowsTheVgaSwitchAndItsCloseBoxOnlyHidesIt) {
     vga->trigger();
     ASSERT_TRUE(vga->isChecked());
     QPushButton* annulla = nullptr;
-    for (QPushButton* b : preview->MirtGRA1().widget()->findChildren<QPushButton*>())
+    for (QPushButton* b : preview->MirtGRA1().control()->findChildren<QPushButton*>())
         if (b->text() == QStringLiteral("Annulla")) annulla = b;
     ASSERT_NE(annulla, nullptr);
     annulla->click();
@@ -544,7 +544,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     connectToSimulator(120);
     QCoreApplication::processEvents();
     controls::StovakProxy& lst = *window->units().lstClassifica();
-    QWidget* control = lst.widget();
+    auto* control = qobject_cast<QWidget*>(lst.control());
     ASSERT_EQ(window->units().console().view().currentTab, 0);
 
     // The rows the overall preview writes: row n at 1 + 0.8 (n - 1).
@@ -646,7 +646,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
 // What the graphics control of the preview window holds for a text or clock property.
 QVariant textProperty(frmGrafica& window, const QString& object, int property) {
     QVariant v;
-    QMetaObject::invokeMethod(window.anteprima()->MirtGRA1().widget(), "ProprietaTesto", Q_RETURN_ARG(QVariant, v),
+    QMetaObject::invokeMethod(window.anteprima()->MirtGRA1().control(), "ProprietaTesto", Q_RETURN_ARG(QVariant, v),
                               Q_ARG(QString, QStringLiteral("TempoACorrere")), Q_ARG(QString, object),
                               Q_ARG(int, property));
     return v;
@@ -789,7 +789,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();
     auto line = [&](int i) {
         QVariant value;
-        QMetaObject::invokeMethod(window->anteprima()->MirtGRA1().widget(), "ProprietaTesto", Q_RETURN_ARG(QVariant, value),
+        QMetaObject::invokeMethod(window->anteprima()->MirtGRA1().control(), "ProprietaTesto", Q_RETURN_ARG(QVariant, value),
                                   Q_ARG(QString, page), Q_ARG(QString, QStringLiteral("txtRiga%1").arg(i)), Q_ARG(int, 0));
         return value.toString();
     };
