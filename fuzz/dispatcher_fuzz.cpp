@@ -31,7 +31,7 @@ struct NullLink : LinkPort {
     void send(const QString&) override {}
 };
 
-struct NullHost : DispatcherHost, ConsoleUpdates {
+struct NullHost : DispatcherHost, ParallelGapBox, ConsoleUpdates {
     explicit NullHost(ProgramState& s) : state(s) {}
     void AggiornaClassificheInterfaccia() override { state.krono().ElaboraClassifiche(); }
     void AbilitaPulsantiPagina(bool) override {}
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     NullLink link;
     NullHost host(state);
     RecordingPageDispatcher pages;
-    LinkDispatcher dispatcher(state, fakes.services(), link, pages, host, host, monitor);
+    LinkDispatcher dispatcher(state, fakes.services(), link, pages, host, host, host, monitor);
 
     // Messages are separated by a zero byte. A message's first byte picks a command word (or,
     // past the list, keeps the text's own word); the rest is the payload as Latin-1 text, whose
