@@ -459,9 +459,9 @@ TEST_F(LiveRaceProgram, ARealisticRaceOnTimersEndsWithTheRightStandings) {
 TEST_F(LiveRaceProgram, TheSimulatorProgramRunsARealisticRaceByDefault) {
     QProcess process;
     process.start(QStringLiteral(RAZUDAR_SIMULATOR_PATH),
-                  {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--competitors"), QStringLiteral("12"),
-                   QStringLiteral("--interval"), QStringLiteral("0.15"), QStringLiteral("--course"), QStringLiteral("0.4"),
-                   QStringLiteral("--delay"), QStringLiteral("0.06")});
+                  {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--competitors"), QStringLiteral("35"),
+                   QStringLiteral("--interval"), QStringLiteral("0.1"), QStringLiteral("--course"), QStringLiteral("0.3"),
+                   QStringLiteral("--delay"), QStringLiteral("0.05")});
     ASSERT_TRUE(process.waitForStarted());
     QString output;
     const auto read = [&] {
@@ -477,13 +477,14 @@ TEST_F(LiveRaceProgram, TheSimulatorProgramRunsARealisticRaceByDefault) {
     ASSERT_TRUE(TimekeepingSimulator::waitUntil([&] { return read().contains(QStringLiteral("End of the race")); }, 20000))
         << output.toStdString();
 
-    // The same race planned here: its standings.
+    // The same race planned here: its standings. The last to finish (the 34th of run 1) is not
+    // the winner.
     sim::LiveRaceShape shape;
-    shape.competitors = 12;
-    shape.earlierNonFinisher = 12;
-    sim::LiveTimings timings = quickTimings();
-    timings.runSpreadMs = 80;  // a fifth of the fastest run
+    shape.competitors = 35;
+    shape.earlierNonFinisher = 35;
+    const sim::LiveTimings timings{.startIntervalMs = 100, .fastestRunMs = 300, .runSpreadMs = 60, .runTimeDelayMs = 50};
     const LiveRace plan = withMiddleNonFinisher(shape, timings);
+    ASSERT_NE(plan.standings().first().competitor, plan.starters().last());
     QSet<qint16> all;
     for (const auto& s : plan.standings()) all << s.competitor;
     ASSERT_TRUE(TimekeepingSimulator::waitUntil([&] { return arrivedOrder().size() == all.size(); }));
