@@ -87,10 +87,12 @@ qint32 clsKrono::TempoIntermedioConcorrente(qint16 Manche, qint16 Concorrente, q
     const qint32 split = runSplit(c, Manche, Intermedio);
     if (split <= 0)
         return 0;
-    qint64 elapsed = qint64(TempoInMillesimi(split)) - TempoInMillesimi(runStart(c, Manche));
-    // Outside single-run turns the previous run's time is added; run 1 has none before it.
-    if (!UtilizzaSingolaManche() && Manche > 1)
-        elapsed += TempoInMillesimi(runTime(c, Manche - 1));
+    // Every earlier run counts, as the total the run ends with counts it (not only the run
+    // before): the split stands beside a running clock and a gap that count them all.
+    const std::optional<qint64> earlier = earlierRunsMs(c, Manche);
+    if (!earlier)
+        return 0;
+    const qint64 elapsed = *earlier + qint64(TempoInMillesimi(split)) - TempoInMillesimi(runStart(c, Manche));
     return MillesimiInTempo(static_cast<qint32>(std::clamp<qint64>(elapsed, INT32_MIN, INT32_MAX)));
 }
 

@@ -231,8 +231,15 @@ private:
     const RankedSlot* slot(qint32 Classifica) const;
     const RankedSlot::CategoryPositions& categoryPositions(const RankedSlot& slot,
                                                            const QString& Categoria) const;
-    // Elapsed time (ms) at a split of run Manche, earlier runs added; 0 without the split.
+    // Elapsed time (ms) at a split of run Manche, earlier runs added as earlierRunsMs counts
+    // them; 0 without the split or without a time for the earlier runs.
     qint32 elapsedAtSplitMs(const clsConcorrente* competitor, qint16 Manche, int split) const;
+    // What the runs before Manche add to a time inside run Manche (ms): the total after run
+    // Manche - 1, on the basis TempoTotaleConcorrente adds runs up (penalties included), so a
+    // split and the finish of the run count the same earlier runs. Nothing when a single run
+    // counts, the run stands alone or the best run counts; no value when the earlier runs have
+    // no total (a run before not arrived).
+    std::optional<qint64> earlierRunsMs(const clsConcorrente* competitor, qint16 Manche) const;
     // The time a gap compares, in ms, by classification type: 0 total after the run, 1 the
     // run's time, 2 elapsed time at the slot's split; 0 for other types.
     qint32 gapTimeMs(int type, qint32 Classifica, qint16 Manche, const clsConcorrente* competitor,

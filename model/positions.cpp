@@ -1,4 +1,5 @@
 // Positions and gaps read from the ranked classification slots.
+#include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/race_times.h"
 
@@ -79,6 +80,17 @@ int clsKrono::NumeroConcorrentiInClassifica(qint32 Classifica, const QString& Ca
     return static_cast<int>(categoryPositions(*s, Categoria).members.size());
 }
 
+std::optional<qint64> clsKrono::earlierRunsMs(const clsConcorrente* competitor, qint16 Manche) const
+{
+    const RunRules rules = runRules();
+    if (Manche <= 1 || UtilizzaSingolaManche() || rules.runAloneCounts() || rules.bestRunCounts())
+        return qint64(0);
+    const int before = std::min<int>(Manche - 1, clsConcorrente::kRunSlots - 1);
+    if (rules.stateAfterRun(competitor, before) != kStatoArrivato)
+        return std::nullopt;
+    return rules.totalTimeMs(competitor, before);
+}
+
 qint32 clsKrono::elapsedAtSplitMs(const clsConcorrente* competitor, qint16 Manche, int split) const
 {
     // A competitor without the split has no time there (0), rather than "earlier runs minus
@@ -86,10 +98,11 @@ qint32 clsKrono::elapsedAtSplitMs(const clsConcorrente* competitor, qint16 Manch
     const qint32 splitTime = runSplit(competitor, Manche, split);
     if (splitTime <= 0)
         return 0;
-    qint64 total = 0;
-    for (int m = 1; m < Manche && m < clsConcorrente::kRunSlots; ++m)
-        total += TempoInMillesimi(runTime(competitor, m));
-    total += qint64(TempoInMillesimi(splitTime)) - TempoInMillesimi(runStart(competitor, Manche));
+    const std::optional<qint64> earlier = earlierRunsMs(competitor, Manche);
+    if (!earlier)
+        return 0;
+    const qint64 total =
+        *earlier + qint64(TempoInMillesimi(splitTime)) - TempoInMillesimi(runStart(competitor, Manche));
     return static_cast<qint32>(std::clamp<qint64>(total, INT32_MIN, INT32_MAX));
 }
 

@@ -68,6 +68,12 @@ qint16 runOf(const clsKrono& k, qint32 Classifica, int type) {
     return k.MancheParallelo() ? k.SfidaCorrente() : k.MancheCorrente();
 }
 
+// A gap column: the gap, or nothing when either side has no time (a row outside the maximum
+// time has no total, a reference on course no time at all); the no-time value is not a gap.
+QString gapText(const clsKrono& k, qint32 gap) {
+    return gap == kNoGapPacked ? QString() : T(k, gap);
+}
+
 }  // namespace
 
 void scriviClassifica(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl, qint32 Classifica,
@@ -130,10 +136,11 @@ void scriviClassifica(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl
                                                                     : k.StatoSigla(run.StatoConcorrente()),
                            true);
                 }
-                column(T(k, k.TempoTotaleConcorrente(r, c)), true);
+                // Outside the maximum time there is no total (0): nothing, not a time of 0.
+                column(st == kStatoArrivato ? T(k, k.TempoTotaleConcorrente(r, c)) : QString(), true);
             }
-            if (pos > 1) column(T(k, k.DistaccoDaPosizione(Classifica, r, c, 1, Categoria)), true);
-            if (pos > 2) column(T(k, k.DistaccoDaPosizione(Classifica, r, c, pos - 1, Categoria)), false);
+            if (pos > 1) column(gapText(k, k.DistaccoDaPosizione(Classifica, r, c, 1, Categoria)), true);
+            if (pos > 2) column(gapText(k, k.DistaccoDaPosizione(Classifica, r, c, pos - 1, Categoria)), false);
         }
         rows.write(row);
     }

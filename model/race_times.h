@@ -20,6 +20,9 @@ using OrarioCompatto = qint32;
 constexpr qint32 kMissingTimeMs = 356400000;
 // Packed 24:00'00.000: a missing time inside sort keys and gaps.
 constexpr qint32 kMissingTimePacked = 240000000;
+// What a gap by position answers when either time is missing: kMissingTimePacked read as
+// milliseconds and packed again (66:40'00.000).
+constexpr qint32 kNoGapPacked = 664000000;
 
 // Milliseconds of a packed time. A value of ten or more digits is read from its first nine.
 qint32 TempoInMillesimi(qint64 packed);

@@ -151,9 +151,13 @@ void LinkDispatcher::orarioStop(const QStringList& fields) {
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
     if (const auto result = currentRunResult(k, n)) {
-        result->setStatoConcorrente(kStatoArrivato);
         result->setOrarioArrivo(t);
-        if (k.MancheParallelo()) result->setTempo(t);
+        // A heat's finish carries its time. Otherwise the competitor stays as he is (on course)
+        // until his run time arrives: ranked as arrived before it, he would count a run of 0.
+        if (k.MancheParallelo()) {
+            result->setStatoConcorrente(kStatoArrivato);
+            result->setTempo(t);
+        }
     }
     console_.AggiornaClassificheInterfaccia();
 }
@@ -162,6 +166,12 @@ void LinkDispatcher::tempo(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
+    if (t <= 0 && !k.MancheParallelo()) {
+        // Not a run time: ranked with it, the competitor would count a run of 0.
+        state_.log.line(QStringLiteral("TCORRERETEMPO: tempo \"%1\" non valido per il concorrente %2, ignorato")
+                            .arg(fields.at(1), fields.at(0)));
+        return;
+    }
     if (const auto result = currentRunResult(k, n)) {
         result->setStatoConcorrente(kStatoArrivato);
         result->setTempo(t);
@@ -175,6 +185,9 @@ void LinkDispatcher::tempo(const QStringList& fields) {
         console_.AggiornaClassificheInterfaccia();
         return;
     }
+    // The run time ranks the competitor in every run: the console and every page built from now
+    // on show him with it, also after the last run time of the race, when nothing else follows.
+    console_.AggiornaClassificheInterfaccia();
     if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) {
         state_.SplitMostrato = QStringLiteral("F");
         pages_.MandaInOnda(kCodiceTempo);

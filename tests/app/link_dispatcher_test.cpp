@@ -157,15 +157,18 @@ TEST_F(Dispatcher, LiveMessagesUpdateOneResultOfTheCurrentRun) {
     EXPECT_EQ(result(1003)->OrarioIntermedioItem(2), 101551000);
     EXPECT_EQ(host.refreshes, 2);
 
+    // The finish: on course until the run time arrives, never ranked with a run of 0.
     arrive(QStringLiteral("TCORREREORARIOSTOP"), fields({"1003", "101702000", "ignored"}));
-    EXPECT_EQ(result(1003)->StatoConcorrente(), 0);
+    EXPECT_EQ(result(1003)->StatoConcorrente(), 20);
     EXPECT_EQ(result(1003)->OrarioArrivo(), 101702000);
-    EXPECT_NE(result(1003)->Tempo(), 101702000);  // not a parallel run
+    EXPECT_EQ(result(1003)->Tempo(), 0);  // not a parallel run
     EXPECT_EQ(host.refreshes, 3);
 
+    // The run time ranks him: the console is refreshed in every run.
     arrive(QStringLiteral("TCORRERETEMPO"), fields({"1003", "131750"}));
+    EXPECT_EQ(result(1003)->StatoConcorrente(), 0);
     EXPECT_EQ(result(1003)->Tempo(), 131750);
-    EXPECT_EQ(host.refreshes, 3);  // a run time re-ranks only in a parallel run
+    EXPECT_EQ(host.refreshes, 4);
     EXPECT_TRUE(dispatcher->runTimeDelayActive());
     EXPECT_EQ(dispatcher->timTempoManche().interval(), 5000);
     // A coarse timer may fire 5% early; the page must wait its whole five seconds.
@@ -173,8 +176,29 @@ TEST_F(Dispatcher, LiveMessagesUpdateOneResultOfTheCurrentRun) {
 
     arrive(QStringLiteral("STATOCONCORRENTE"), fields({"1003", "60"}));
     EXPECT_EQ(result(1003)->StatoConcorrente(), 60);
-    EXPECT_EQ(host.refreshes, 4);
+    EXPECT_EQ(host.refreshes, 5);
     EXPECT_TRUE(pages.codes().empty());  // nothing selected, no running-clock page on air
+}
+
+TEST_F(Dispatcher, ARunTimeThatIsNoTimeChangesNothing) {
+    result(1003)->setStatoConcorrente(20);
+    result(1003)->setTempo(0);
+    const QString before = snapshot();
+    const struct {
+        const char* field;
+    } cases[] = {{"0"}, {""}, {"abc"}, {"-131750"}};
+    for (const auto& c : cases) {
+        const qsizetype logged = state.log.lines().size();
+        arrive(QStringLiteral("TCORRERETEMPO"), fields({"1003", c.field}));
+        EXPECT_EQ(snapshot(), before) << c.field;
+        EXPECT_EQ(result(1003)->StatoConcorrente(), 20) << c.field;
+        EXPECT_EQ(host.refreshes, 0) << c.field;
+        EXPECT_FALSE(dispatcher->runTimeDelayActive()) << c.field;
+        EXPECT_EQ(state.log.lines().mid(logged),
+                  QStringList{QStringLiteral("TCORRERETEMPO: tempo \"%1\" non valido per il concorrente 1003, ignorato")
+                                  .arg(QString::fromLatin1(c.field))})
+            << c.field;
+    }
 }
 
 TEST_F(Dispatcher, AStateMessageStoresWhatARaceStateWouldStore) {

@@ -102,6 +102,32 @@ TEST_F(TwoRunPreview, RunSlotIsASingleViewAndStartOrderWritesNothing) {
     EXPECT_EQ(lst.kinds(), (QStringList{"Visible", "Pulisci", "Visible"}));
 }
 
+// Outside the maximum time (state 50) in run 2: the run keeps its time of 1:03.00, the race has
+// no total for him. Each gap column shows the real gap where both sides have a time and nothing
+// otherwise: never the no-time value read as a time (66:40'00.00), never a total of 0.
+TEST_F(TwoRunPreview, ARowOutsideTheMaximumTimeShowsItsRealGapOrNothing) {
+    setRun(k, 5, 2, 50, 103000);
+    k.ElaboraClassifiche();
+    const QString blankColumn(13, u' ');
+
+    k.VisualizzaPreview(lst, lbl, 0, QStringLiteral("XXXXX"));
+    ASSERT_EQ(lst.texts().size(), 5);
+    EXPECT_EQ(lst.texts()[4], QStringLiteral("        2 GIALLI             1'04.00 ") + blankColumn + blankColumn +
+                                  blankColumn + QString(12, u' '));
+
+    lst.calls.clear();
+    k.VisualizzaPreview(lst, lbl, 2, QStringLiteral("XXXXX"));
+    EXPECT_EQ(lst.texts(), (QStringList{
+        QStringLiteral("  1     5 ROSSI              1'02.00 "),
+        QStringLiteral("  2     3 BIANCHI            1'02.50         0.50 "),
+        QStringLiteral("PAR     1 NERI          "),
+        QStringLiteral("RIT     8 VERDI         "),
+        // 1.00 behind the run's leader; the row above (on course) has no time to measure to.
+        QStringLiteral("  5     2 GIALLI             1'03.00         1.00 ") + QString(12, u' '),
+    }));
+    for (const QString& row : lst.texts()) EXPECT_FALSE(row.contains(QStringLiteral("66:40"))) << row.toStdString();
+}
+
 TEST(HeatPreview, ParallelHeatsWithWinnerGapAndAbbreviation) {
     clsKrono k;
     k.cGara.setDisciplina(2);

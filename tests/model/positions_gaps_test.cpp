@@ -1,6 +1,8 @@
 // Positions, counts and gaps read from ranked slots, with category filters and resolutions.
 #include "race_fixture.h"
 
+#include "model/race_times.h"
+
 #include <gtest/gtest.h>
 
 namespace razudar {
@@ -180,6 +182,75 @@ TEST(SplitTimes, ElapsedTimeOfOneCompetitor)
     k.setMancheCorrente(1);  // single run: no earlier time added
     EXPECT_EQ(k.TempoIntermedioConcorrente(2, 1, 1), 20005);
     EXPECT_EQ(k.TempoIntermedioConcorrente(2, 77, 1), 0);
+}
+
+// Run 3 at split 1: the leader went 41.730 and 43.960 in runs 1 and 2 (1:25.690) and reached
+// split 1 of run 3 after 1:05.999; a competitor on course reached it after 1:06.500.
+class ThreeRunSplit : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        k.cGara.setManches(3);
+        k.cGara.setIntermedi(1);
+        k.cGara.setRisoluzione(3);
+        k.setMancheCorrente(3);
+        runner(1, 41730, 43960, 66000 - 1);
+        runner(2, 42010, 44120, 66500);
+    }
+    void runner(qint16 n, qint32 run1Ms, qint32 run2Ms, qint32 splitMs)
+    {
+        addCompetitor(k, n, n);
+        setRun(k, n, 1, 0, MillesimiInTempo(run1Ms));
+        setRun(k, n, 2, 0, MillesimiInTempo(run2Ms));
+        setRun(k, n, 3, 20, 0, kStart);
+        k.ConcorrenteItem(n)->Risultati(3)->OrarioIntermedioAdd(MillesimiInTempo(TempoInMillesimi(kStart) + splitMs));
+    }
+    static constexpr qint32 kStart = 120000000;  // 12:00:00.000
+    clsKrono k;
+};
+
+TEST_F(ThreeRunSplit, EveryEarlierRunCountsAtTheSplit)
+{
+    // 41.730 + 43.960 + 1:05.999 = 2:31.689, not the run before alone (1:49.959).
+    EXPECT_EQ(TempoInMillesimi(k.TempoIntermedioConcorrente(3, 1, 1)), 151689);
+    EXPECT_EQ(TempoInMillesimi(k.TempoIntermedioConcorrente(3, 2, 1)), 42010 + 44120 + 66500);
+    k.ElaboraClassifiche();
+    // The gap at the split counts the same runs: 2:32.630 - 2:31.680 (cut to hundredths).
+    EXPECT_EQ(k.DistaccoTraConcorrenti(6, 3, 2, 1), 950);
+    EXPECT_EQ(k.DistaccoDaPosizione(6, 3, 2, 1, kAll), 950);
+    // The split's time and the total the run ends with agree: the run's finish adds the same
+    // earlier runs.
+    setRun(k, 1, 3, 0, MillesimiInTempo(99000), kStart);
+    EXPECT_EQ(TempoInMillesimi(k.TempoTotaleConcorrente(3, 1)), 41730 + 43960 + 99000);
+}
+
+TEST_F(ThreeRunSplit, EarlierRunsCountAsTheTotalCountsThem)
+{
+    // Shooting penalties of the earlier runs count as the total counts them.
+    k.cGara.setDisciplina(5);
+    auto category = std::make_shared<clsCategoria>();
+    category->setCategoria(QStringLiteral("SEN"));
+    category->setBiathlonPenalitaTiro(100);  // one minute a miss
+    k.CategoriaAdd(category);
+    k.ConcorrenteItem(1)->CategoriaAdd(QStringLiteral("SEN"));
+    k.ConcorrenteItem(1)->Risultati(2)->PenalitaAdd(1);
+    EXPECT_EQ(TempoInMillesimi(k.TempoIntermedioConcorrente(3, 1, 1)), 151689 + 60000);
+    EXPECT_EQ(TempoInMillesimi(k.TempoTotaleConcorrente(2, 1)), 41730 + 43960 + 60000);
+
+    // A run before not finished: no race time at the split, and no gap.
+    k.cGara.setDisciplina(0);
+    setRun(k, 2, 2, 30, 0);
+    EXPECT_EQ(k.TempoIntermedioConcorrente(3, 2, 1), 0);
+    k.ElaboraClassifiche();
+    EXPECT_EQ(k.DistaccoTraConcorrenti(6, 3, 2, 1), 240000000);
+
+    // Best run: a run is ranked alone, so is its split. A run that stands alone (sprint or
+    // discipline 15) too.
+    k.cGara.setSpecialita(5);
+    EXPECT_EQ(TempoInMillesimi(k.TempoIntermedioConcorrente(3, 1, 1)), 65999);
+    k.cGara.setSpecialita(0);
+    k.cGara.setDisciplina(15);
+    EXPECT_EQ(TempoInMillesimi(k.TempoIntermedioConcorrente(3, 1, 1)), 65999);
 }
 
 TEST(ParallelGaps, GapBetweenHeatCompetitors)
