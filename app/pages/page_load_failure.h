@@ -10,4 +10,9 @@ struct PageContext;
 
 void SegnalaErroreCaricamentoPagina(PageContext& ctx, const QString& pagina);
 
+// The same notice, with the control's reason, on the status bar and in the log only: the list
+// and board pages clear the air before they load, and no box may stand between the operator
+// and the next page while the air is black.
+void AvvisaPaginaNonCaricata(PageContext& ctx, const QString& pagina);
+
 }  // namespace razudar
