@@ -28,9 +28,15 @@ void SegnalaErroreCaricamentoPagina(PageContext& ctx, const QString& pagina) {
 }
 
 void AvvisaPaginaNonCaricata(PageContext& ctx, const QString& pagina) {
-    const QString text = testoErrore(pagina) + QStringLiteral(" (") + prendiMotivo(ctx) + u')';
-    ctx.state.log.line(text);
-    ctx.host.setStatusPanel(QString::fromUtf16(kPannelloAvvisi), text);
+    const QString motivo = prendiMotivo(ctx);
+    ctx.state.log.line(testoErrore(pagina) + QStringLiteral(" (") + motivo + u')');
+    // The status bar has room for a few words: the reason comes first, without the control's
+    // member name and with the file named without its folder (the log keeps it whole).
+    QString breve = motivo;
+    if (breve.startsWith(QLatin1String("CaricaPagina: "))) breve.remove(0, int(qstrlen("CaricaPagina: ")));
+    if (!ctx.state.resources.CartellaGrafica.isEmpty()) breve.replace(ctx.state.resources.CartellaGrafica, QString());
+    ctx.host.setStatusPanel(QString::fromUtf16(kPannelloAvvisi),
+                            QStringLiteral("Pagina ") + pagina + QStringLiteral(" non caricata: ") + breve);
 }
 
 }  // namespace razudar

@@ -92,8 +92,11 @@ struct PageFileFaultsTest : ProgramWindowTest {
         EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
         EXPECT_EQ(logLinesWith(told, logFrom), 1);
         EXPECT_EQ(logLinesWith(told + reason, logFrom), 1) << state.log.lines().join('\n').toStdString();
-        EXPECT_TRUE(notice()->toolTip().startsWith(told + reason)) << notice()->toolTip().toStdString();
-        EXPECT_TRUE(notice()->text().contains(told)) << notice()->text().toStdString();
+        // On the status bar: the page, then the reason with the file named without its folder.
+        QString shortReason = reason.mid(int(qstrlen("CaricaPagina: ")));
+        shortReason.replace(state.resources.CartellaGrafica, QString());
+        EXPECT_EQ(notice()->toolTip(), QStringLiteral("Pagina ") + page + QStringLiteral(" non caricata: ") + shortReason);
+        EXPECT_TRUE(notice()->text().endsWith(notice()->toolTip())) << notice()->text().toStdString();
         EXPECT_EQ(state.race.Krono, race);
         EXPECT_EQ(int(state.krono().ElencoConcorrenti().size()), competitors);
         if (how == Damage::Broken && page == QStringLiteral("Classifica")) {
@@ -123,7 +126,7 @@ QString brokenReason(const PageFileFaultsTest& t, const QString& page) {
 
 QString missingReason(const PageFileFaultsTest& t, const QString& page) {
     return QStringLiteral("CaricaPagina: Impossibile leggere il file di pagina '") + t.pageFile(page) +
-           QStringLiteral("': No such file or directory)");
+           QStringLiteral("': No such file or directory");
 }
 
 TEST_F(PageFileFaultsTest, ListPageThatCannotBeLoadedLeavesTheAirClearedAndSaysWhy) {
