@@ -9,9 +9,11 @@
 
 #include "app/controls/control_loader.h"
 #include "app/faults/program_application.h"
+#include "app/faults/settings_faults.h"
 #include "app/program_state.h"
 #include "app/windows/frm_grafica.h"
 #include "data/base_folder.h"
+#include "platform/services/reporting_settings_store.h"
 #include "platform/services/system_services.h"
 #include "platform/services/widget_services.h"
 
@@ -47,8 +49,10 @@ int main(int argc, char** argv) {
     razudar::SystemWaiter waiter;
     razudar::PosixClockSetter clockSetter;
     razudar::HostComputerName computerName;
-    razudar::IniSettingsStore settings(razudar::IniSettingsStore::defaultFolder());
+    razudar::ProgramState state;
     razudar::MessageBoxPrompter prompter;
+    razudar::IniSettingsStore settingsFile(razudar::IniSettingsStore::defaultFolder());
+    razudar::ReportingSettingsStore settings(settingsFile, razudar::settingsSaveNotice(state.log, prompter));
     razudar::WidgetFileDialog fileDialog;
     razudar::OverrideCursorBusyIndicator busy;
     razudar::ExecDialogRunner dialogs;
@@ -57,7 +61,6 @@ int main(int argc, char** argv) {
     razudar::ProcessCurrentFolder currentFolder;
     const razudar::controls::ControlLoader loader(razudar::controls::defaultPluginFolder());
 
-    razudar::ProgramState state;
     app.setReporter([&](const QString& text) {
         state.log.line(text);
         prompter.show(text, razudar::PromptButtons::Ok, razudar::PromptIcon::Critical);

@@ -3,6 +3,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
+#include "app/pages/page_load_failure.h"
 
 namespace razudar {
 
@@ -54,7 +55,11 @@ void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
             ctx.waitMs(attesa);
         }
     } else {
-        if (!onAir.CaricaPaginaInOnda(e.pagina, 0, false)) return;
+        // A page that cannot be loaded leaves the air cleared; the operator is told why.
+        if (!onAir.CaricaPaginaInOnda(e.pagina, 0, false)) {
+            AvvisaPaginaNonCaricata(ctx, e.pagina);
+            return;
+        }
         e.scriviTitoli();
         ctx.gra.SpostaRiga(effettoOut, e.pagina, direzioneOut, velocitaOut, 1, R, false, QString(), e.campi, true);
         ctx.waitMs(kAttesaScritturaMs);

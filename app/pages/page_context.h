@@ -15,6 +15,9 @@ namespace controls {
 class GraficaProxy;
 }
 
+// The status-bar panel of the operator's notices (setStatusPanel with this key).
+inline constexpr char16_t kPannelloAvvisi[] = u"Avvisi";
+
 // What the page-on-air layer needs of the main window.
 class OnAirHost {
 public:

@@ -10,4 +10,10 @@ struct PageContext;
 
 void SegnalaErroreCaricamentoPagina(PageContext& ctx, const QString& pagina);
 
+// The same notice with the control's reason in the log, and "Pagina <name> non caricata: " with
+// the reason on the status bar; no box: the list
+// and board pages clear the air before they load, and no box may stand between the operator
+// and the next page while the air is black.
+void AvvisaPaginaNonCaricata(PageContext& ctx, const QString& pagina);
+
 }  // namespace razudar

@@ -2,6 +2,7 @@
 
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_load_failure.h"
 #include "app/pages/page_writer.h"
 #include "model/competitor_states.h"
 #include "model/race_times.h"
@@ -58,7 +59,10 @@ void PulisciTabelloneParallelo(PageContext& ctx, const QString& p) {
 
 void MostraTabelloneParallelo(PageContext& ctx) {
     const QString p = QString::fromUtf16(kPaginaTabelloneParallelo);
-    if (!ctx.onAir->CaricaPaginaInOnda(p, 0, false)) return;
+    if (!ctx.onAir->CaricaPaginaInOnda(p, 0, false)) {
+        AvvisaPaginaNonCaricata(ctx, p);
+        return;
+    }
     const clsKrono& k = ctx.krono();
     const QString& categoria = ctx.state.CategoriaSelezionata;
     ScriviTesto(ctx, p, QStringLiteral("Titolo1"), k.cGara.DescrizioneGara());

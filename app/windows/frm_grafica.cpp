@@ -116,6 +116,7 @@ void frmGrafica::setStatusPanel(const QString& key, const QString& text) {
     if (key == QLatin1String("Database")) statusDatabase_->setText(text);
     if (key == QLatin1String("Computer")) statusComputer_->setText(text);
     if (key == QLatin1String("NomePagina")) statusNomePagina_->setText(text);
+    if (key == QStringView(kPannelloAvvisi)) showNotice(text);
 }
 
 bool frmGrafica::showModeDialog() {

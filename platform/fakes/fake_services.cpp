@@ -53,9 +53,15 @@ QString MemorySettingsStore::value(const QString& application, const QString& se
     return values_.value(path(application, section, key), defaultValue);
 }
 
-void MemorySettingsStore::save(const QString& application, const QString& section,
-                               const QString& key, const QString& value) {
+bool MemorySettingsStore::save(const QString& application, const QString& section,
+                               const QString& key, const QString& value, QString* notice) {
+    if (!failure_.isEmpty()) {
+        ++failedSaves_;
+        if (notice) *notice = failure_;
+        return false;
+    }
     values_.insert(path(application, section, key), value);
+    return true;
 }
 
 QString ScriptedFileDialog::saveFileName(const QString& caption, const QString&, const QString&) {

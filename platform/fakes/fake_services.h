@@ -97,11 +97,16 @@ class MemorySettingsStore : public SettingsStore {
 public:
     QString value(const QString& application, const QString& section, const QString& key,
                   const QString& defaultValue = QString()) const override;
-    void save(const QString& application, const QString& section, const QString& key,
-              const QString& value) override;
+    bool save(const QString& application, const QString& section, const QString& key,
+              const QString& value, QString* notice = nullptr) override;
     int size() const { return values_.size(); }
+    // From now on every save fails with `reason` and stores nothing ("" saves again).
+    void failSaves(QString reason) { failure_ = std::move(reason); }
+    int failedSaves() const { return failedSaves_; }
 
 private:
+    QString failure_;
+    int failedSaves_ = 0;
     static QString path(const QString& a, const QString& s, const QString& k) {
         return a + QChar(0x1F) + s + QChar(0x1F) + k;
     }

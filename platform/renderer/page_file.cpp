@@ -149,7 +149,9 @@ std::optional<ObjectDefinition> parseObject(const QJsonValue& value, int index, 
         *error = r.error();
         return std::nullopt;
     }
-    const qint64 big = 1000000;
+    // Positions and sizes stay within a few frames of the 720 x 576 frame: room for rows that
+    // slide in from outside, while a mistyped size cannot ask the renderer for gigabytes.
+    const qint64 big = kMaxObjectExtentPx;
     r.allow({QStringLiteral("name"), QStringLiteral("type"), QStringLiteral("x"), QStringLiteral("y"),
              QStringLiteral("w"), QStringLiteral("h"), QStringLiteral("alpha"), QStringLiteral("visible")});
     o.layout.x = r.integer(QStringLiteral("x"), 0, -big, big);

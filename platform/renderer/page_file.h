@@ -12,6 +12,8 @@ namespace razudar::renderer {
 // Format name and version written in every page file (docs/page-format.md).
 QString pageFormatName();
 constexpr int kPageFormatVersion = 1;
+// The largest position (either sign) and size a page file may give an object, in pixels.
+constexpr int kMaxObjectExtentPx = 10000;
 
 // The designed state of one object, as a page file holds it.
 struct ObjectDefinition {

@@ -99,6 +99,7 @@ void Scene::readPicture(SceneObject& object) const {
 void Scene::dropCaches(SceneObject& object) {
     object.textSprite = QImage();
     object.textSpriteKey.clear();
+    object.scrollKey.clear();
     object.picture = QImage();
     object.pictureRead = false;
     object.scaledPicture = QImage();
@@ -136,10 +137,11 @@ QString styleKey(const TextRecord& s) {
 // from the glyph cache); wider ones by stroking the letters' outlines (slow but exact).
 constexpr int kMaxStampedOutlinePx = 4;
 
-// Draws the lines of `text` into a transparent picture of `size`, placed by the alignment;
-// shrink to fit squeezes lines wider than the picture.
-QImage drawTextPicture(const QString& text, const TextRecord& style, QSize size) {
-    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+// Draws the lines of `text`, laid out in a box of `size` by the alignment (shrink to fit squeezes
+// lines wider than the box), into a transparent picture of the part `window` of that box.
+QImage drawTextPicture(const QString& text, const TextRecord& style, QSize size, QRect window) {
+    window = window.isEmpty() ? QRect(QPoint(0, 0), QSize(1, 1)) : window;
+    QImage picture(window.size(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     if (text.isEmpty()) return picture;
     const QFont font = fontOf(style);
@@ -152,9 +154,15 @@ QImage drawTextPicture(const QString& text, const TextRecord& style, QSize size)
     if (style.vAlign == VAlign::Middle) top = (size.height() - blockHeight) / 2.0;
     else if (style.vAlign == VAlign::Bottom) top = size.height() - blockHeight;
 
-    // Runs `draw` once per line with the painter moved to the line's baseline (and squeezed).
-    auto forEachLine = [&](QPainter& painter, const std::function<void(const QString&)>& draw) {
+    // Runs `draw` once per line with the painter moved to the line's baseline (and squeezed);
+    // `origin` is the point of the box at the picture's top-left corner.
+    auto forEachLine = [&](QPainter& painter, QPoint origin, const std::function<void(const QString&)>& draw) {
         for (int i = 0; i < lines.size(); ++i) {
+            const double lineTop = top + i * lineHeight;
+            // Lines wholly outside the picture cost nothing.
+            if (lineTop + lineHeight + outline < origin.y() ||
+                lineTop - outline > origin.y() + painter.device()->height())
+                continue;
             const QString& line = lines[i];
             const double width = metrics.horizontalAdvance(line);
             const double room = size.width() - 2.0 * outline;
@@ -165,41 +173,45 @@ QImage drawTextPicture(const QString& text, const TextRecord& style, QSize size)
             if (style.hAlign == HAlign::Center) left = (size.width() - shown) / 2.0;
             else if (style.hAlign == HAlign::Right) left = size.width() - outline - shown;
             painter.save();
-            painter.translate(left, top + i * lineHeight + metrics.ascent());
+            painter.translate(left - origin.x(), lineTop + metrics.ascent() - origin.y());
             painter.scale(scale, 1.0);
             draw(line);
             painter.restore();
         }
     };
-    auto drawGlyphs = [&](QImage& target, const QColor& colour) {
+    auto drawGlyphs = [&](QImage& target, QPoint origin, const QColor& colour) {
         QPainter painter(&target);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setFont(font);
         painter.setPen(colour);
-        forEachLine(painter, [&](const QString& line) { painter.drawText(QPointF(0, 0), line); });
+        forEachLine(painter, origin, [&](const QString& line) { painter.drawText(QPointF(0, 0), line); });
     };
 
     const QColor fill = fromLong(style.colour);
     if (outline == 0) {
-        drawGlyphs(picture, fill);
+        drawGlyphs(picture, window.topLeft(), fill);
     } else if (outline <= kMaxStampedOutlinePx) {
-        QImage layer(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        // The outline layer reaches `outline` pixels past the window, so that letters just
+        // outside it still stamp their outline in.
+        const QRect layerArea = window.adjusted(-outline, -outline, outline, outline);
+        QImage layer(layerArea.size(), QImage::Format_ARGB32_Premultiplied);
         layer.fill(Qt::transparent);
-        drawGlyphs(layer, fromLong(style.outlineColour));
+        drawGlyphs(layer, layerArea.topLeft(), fromLong(style.outlineColour));
         {
             QPainter painter(&picture);
             for (int dy = -outline; dy <= outline; ++dy) {
                 for (int dx = -outline; dx <= outline; ++dx) {
-                    if (dx * dx + dy * dy <= outline * outline + outline) painter.drawImage(QPoint(dx, dy), layer);
+                    if (dx * dx + dy * dy <= outline * outline + outline)
+                        painter.drawImage(QPoint(dx - outline, dy - outline), layer);
                 }
             }
         }
-        drawGlyphs(picture, fill);
+        drawGlyphs(picture, window.topLeft(), fill);
     } else {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
         const QPen pen(fromLong(style.outlineColour), outline * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        forEachLine(painter, [&](const QString& line) {
+        forEachLine(painter, window.topLeft(), [&](const QString& line) {
             QPainterPath path;
             path.addText(0, 0, font, line);
             painter.strokePath(path, pen);
@@ -207,6 +219,30 @@ QImage drawTextPicture(const QString& text, const TextRecord& style, QSize size)
         });
     }
     return picture;
+}
+
+// A drawn text (a sprite) is kept whole while it stays within a few frames' worth of pixels; a
+// larger one is drawn only where it meets the frame, so an object of any size costs at most
+// a frame's memory. `spriteAt` is where the sprite's top-left corner falls in the frame.
+constexpr qint64 kMaxWholeSpritePixels = qint64(4) * kFrameWidth * kFrameHeight;
+constexpr int kMaxWholeSpriteSidePx = 16384;
+
+QRect spriteWindow(QSize sprite, QPoint spriteAt, const QRect& frame) {
+    const QRect whole(QPoint(0, 0), sprite);
+    if (qint64(sprite.width()) * sprite.height() <= kMaxWholeSpritePixels &&
+        sprite.width() <= kMaxWholeSpriteSidePx && sprite.height() <= kMaxWholeSpriteSidePx)
+        return whole;
+    return frame.translated(-spriteAt).intersected(whole);
+}
+
+QString windowKey(const QRect& window) {
+    return QStringLiteral("|%1,%2,%3x%4").arg(window.x()).arg(window.y()).arg(window.width()).arg(window.height());
+}
+
+// A frame point from coordinates worked out in 64 bits (far-out positions are held in range).
+QPoint framePoint(qint64 x, qint64 y) {
+    auto clampInt = [](qint64 v) { return int(std::clamp<qint64>(v, -1000000000, 1000000000)); };
+    return QPoint(clampInt(x), clampInt(y));
 }
 
 }  // namespace
@@ -230,46 +266,41 @@ QString shownText(const SceneObject& o, const FrameTime& time) {
 
 namespace {
 
-void paintTextObject(QPainter& painter, SceneObject& o, const FrameTime& time) {
+void paintTextObject(QPainter& painter, const QRect& frame, SceneObject& o, const FrameTime& time) {
     const ObjectLayout& l = o.def.layout;
     if (l.w <= 0 || l.h <= 0) return;
     const QString text = shownText(o, time);
-    const QString key = text + QChar(0x1F) + styleKey(o.def.style) + QStringLiteral("|%1x%2").arg(l.w).arg(l.h);
+    const QPoint at(l.x, l.y);
+    const QRect window = spriteWindow(QSize(l.w, l.h), at, frame);
+    if (window.isEmpty()) return;
+    const QString key = text + QChar(0x1F) + styleKey(o.def.style) + QStringLiteral("|%1x%2").arg(l.w).arg(l.h) +
+                        windowKey(window);
     if (key != o.textSpriteKey || o.textSprite.isNull()) {
-        o.textSprite = drawTextPicture(text, o.def.style, QSize(l.w, l.h));
+        o.textSprite = QImage();  // the old picture goes before the new one is drawn
+        o.textSprite = drawTextPicture(text, o.def.style, QSize(l.w, l.h), window);
         o.textSpriteKey = key;
     }
-    painter.drawImage(QPoint(l.x, l.y), o.textSprite);
+    painter.drawImage(at + window.topLeft(), o.textSprite);
 }
 
-void paintScrollObject(QPainter& painter, SceneObject& o, const FrameTime& time,
+void paintScrollObject(QPainter& painter, const QRect& frame, SceneObject& o, const FrameTime& time,
                        const std::function<void(const QString&, int)>& notify) {
     const ObjectLayout& l = o.def.layout;
     if (l.w <= 0 || l.h <= 0) return;
     const bool crawl = l.type == ObjectType::Crawl;
     const QString text = crawl ? QString(o.def.text).replace(u'\n', u' ') : o.def.text;
-    const QString key = text + QChar(0x1F) + styleKey(o.def.style) + QStringLiteral("|%1x%2").arg(l.w).arg(l.h);
-    if (key != o.textSpriteKey || o.textSprite.isNull()) {
+    const QString textKey = text + QChar(0x1F) + styleKey(o.def.style) + QStringLiteral("|%1x%2").arg(l.w).arg(l.h);
+    // The size of the whole scrolling text, measured once per text and style.
+    if (o.scrollKey != textKey) {
         const QFontMetricsF metrics(fontOf(o.def.style));
         const int outline = std::max(0, o.def.style.outlineWidthPx);
-        QSize size;
-        if (crawl) {
-            size = QSize(int(std::ceil(metrics.horizontalAdvance(text))) + 2 * outline, l.h);
-        } else {
-            const int lines = int(text.split(u'\n').size());
-            size = QSize(l.w, int(std::ceil(metrics.height() * lines)) + 2 * outline);
-        }
-        TextRecord style = o.def.style;
-        if (crawl) {
-            style.hAlign = HAlign::Left;  // the picture is exactly as wide as the text
-            style.shrinkToFit = false;
-        } else {
-            style.vAlign = VAlign::Top;   // lines keep their alignment across the width
-        }
-        o.textSprite = drawTextPicture(text, style, size);
-        o.textSpriteKey = key;
+        const double extent = crawl ? metrics.horizontalAdvance(text) : metrics.height() * text.split(u'\n').size();
+        const int length = int(std::min<double>(std::ceil(extent) + 2 * outline, 1000000000.0));
+        o.scrollSize = crawl ? QSize(length, l.h) : QSize(l.w, length);
+        o.scrollKey = textKey;
     }
-    const double travel = (crawl ? l.w + o.textSprite.width() : l.h + o.textSprite.height());
+    const QSize size = o.scrollSize;
+    const double travel = (crawl ? double(l.w) + size.width() : double(l.h) + size.height());
     const double offset = double(time.pageRunningMs) * o.def.scrollSpeed / 1000.0;
     const qint64 passes = travel > 0 ? qint64(std::floor(offset / travel)) : 0;
     if (time.pageRunning && passes > o.scrollPasses) {
@@ -277,13 +308,29 @@ void paintScrollObject(QPainter& painter, SceneObject& o, const FrameTime& time,
         if (notify) notify(l.name, int(NotifyEvent::ScrollPassEnded));
     }
     const double within = travel > 0 ? offset - double(passes) * travel : 0;
+    const QPoint at = crawl ? framePoint(qint64(l.x) + l.w - qint64(std::floor(within)), l.y)
+                            : framePoint(l.x, qint64(l.y) + l.h - qint64(std::floor(within)));
+    const QRect shownArea = QRect(l.x, l.y, l.w, l.h).intersected(frame);
+    const QRect window = spriteWindow(size, at, shownArea);
+    if (window.isEmpty()) return;
+    const QString key = textKey + windowKey(window);
+    if (key != o.textSpriteKey || o.textSprite.isNull()) {
+        TextRecord style = o.def.style;
+        if (crawl) {
+            style.hAlign = HAlign::Left;  // the picture is exactly as wide as the text
+            style.shrinkToFit = false;
+        } else {
+            style.vAlign = VAlign::Top;   // lines keep their alignment across the width
+        }
+        o.textSprite = QImage();
+        o.textSprite = drawTextPicture(text, style, size, window);
+        o.textSpriteKey = key;
+    }
+    const double fraction = within - std::floor(within);
     painter.save();
     painter.setClipRect(QRect(l.x, l.y, l.w, l.h), Qt::IntersectClip);
-    if (crawl) {
-        painter.drawImage(QPointF(l.x + l.w - within, l.y), o.textSprite);
-    } else {
-        painter.drawImage(QPointF(l.x, l.y + l.h - within), o.textSprite);
-    }
+    const QPointF shownAt = QPointF(at + window.topLeft()) - (crawl ? QPointF(fraction, 0) : QPointF(0, fraction));
+    painter.drawImage(shownAt, o.textSprite);
     painter.restore();
 }
 
@@ -293,6 +340,16 @@ void paintImageObject(QPainter& painter, const Scene& scene, SceneObject& o) {
     if (o.picture.isNull() || l.w <= 0 || l.h <= 0) return;
     if (o.picture.size() == QSize(l.w, l.h)) {
         painter.drawImage(QPoint(l.x, l.y), o.picture);
+        return;
+    }
+    // A picture stretched beyond a few frames is scaled while drawn, only where it meets the
+    // frame, instead of being kept scaled whole.
+    if (qint64(l.w) * l.h > kMaxWholeSpritePixels) {
+        o.scaledPicture = QImage();
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(l.x, l.y, l.w, l.h), o.picture);
+        painter.restore();
         return;
     }
     if (o.scaledPicture.size() != QSize(l.w, l.h)) {
@@ -342,6 +399,11 @@ void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
         if (!o.def.visible || l.alpha <= 0) continue;
         // A picture read for the first time may give the object its size.
         if (l.type == ObjectType::Image && !o.pictureRead) scene.readPicture(o);
+        // Positions and sizes set at run time are not bounded as a page file's are; beyond
+        // these an object cannot reach the frame (and its edges would not fit an int).
+        constexpr qint32 kFarOutPx = 1000000000;
+        if (std::abs(qint64(l.x)) > kFarOutPx || std::abs(qint64(l.y)) > kFarOutPx || l.w > kFarOutPx || l.h > kFarOutPx)
+            continue;
         const QRect area(l.x, l.y, l.w, l.h);
         const bool scrolls = l.type == ObjectType::Crawl || l.type == ObjectType::Roll;
         // Objects wholly outside the frame cost nothing (but crawls keep counting passes).
@@ -357,9 +419,9 @@ void paintScene(Scene& scene, QImage& frame, const FrameTime& time,
         painter.setOpacity(std::min(255, l.alpha) / 255.0);
         switch (l.type) {
         case ObjectType::Text:
-        case ObjectType::Clock: paintTextObject(painter, o, time); break;
+        case ObjectType::Clock: paintTextObject(painter, frame.rect(), o, time); break;
         case ObjectType::Crawl:
-        case ObjectType::Roll: paintScrollObject(painter, o, time, notify); break;
+        case ObjectType::Roll: paintScrollObject(painter, frame.rect(), o, time, notify); break;
         case ObjectType::Image: paintImageObject(painter, scene, o); break;
         case ObjectType::Animation:
         case ObjectType::Clip: paintClipObject(painter, o); break;

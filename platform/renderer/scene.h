@@ -30,8 +30,11 @@ struct SceneObject {
     QImage picture;
     bool pictureRead = false;
     QImage scaledPicture;  // `picture` at W x H
-    // Crawl and roll: passes of the text completed while the page runs.
+    // Crawl and roll: passes of the text completed while the page runs, and the size of the
+    // whole scrolling text for the text and style of `scrollKey`.
     qint64 scrollPasses = 0;
+    QSize scrollSize;
+    QString scrollKey;
     // The move in progress (its positions are written into the layout frame by frame) and the
     // wipe edges it left.
     std::optional<MoveTrack> move;

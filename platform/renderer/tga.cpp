@@ -58,13 +58,19 @@ bool writeTga(const QImage& image, const QString& path, QString* error) {
 }
 
 QImage readTga(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("File TGA '%1' non leggibile: %2").arg(path, file.errorString());
+        return QImage();
+    }
+    return decodeTga(file.readAll(), path, error);
+}
+
+QImage decodeTga(const QByteArray& in, const QString& source, QString* error) {
     auto fail = [&](const QString& why) {
-        if (error) *error = QStringLiteral("File TGA '%1' non leggibile: %2").arg(path, why);
+        if (error) *error = QStringLiteral("File TGA '%1' non leggibile: %2").arg(source, why);
         return QImage();
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
-    const QByteArray in = file.readAll();
     if (in.size() < kHeaderSize) return fail(QStringLiteral("intestazione troncata"));
     const int idLength = quint8(in[0]);
     const int colourMapType = quint8(in[1]);
@@ -83,6 +89,7 @@ QImage readTga(const QString& path, QString* error) {
     if (in.size() < needed) return fail(QStringLiteral("dati troncati"));
 
     QImage image(width, height, QImage::Format_ARGB32);
+    if (image.isNull()) return fail(QStringLiteral("memoria insufficiente per %1 x %2 punti").arg(width).arg(height));
     const auto* data = reinterpret_cast<const quint8*>(in.constData()) + kHeaderSize + idLength;
     for (int row = 0; row < height; ++row) {
         const int y = topLeft ? row : height - 1 - row;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -11,5 +12,7 @@ bool writeTga(const QImage& image, const QString& path, QString* error);
 // Reads an uncompressed 24- or 32-bit TGA (either origin). A null image with the reason in
 // `error` for anything else.
 QImage readTga(const QString& path, QString* error);
+// The same for the bytes of a file; `source` names it in the reason.
+QImage decodeTga(const QByteArray& bytes, const QString& source, QString* error);
 
 }  // namespace razudar::renderer

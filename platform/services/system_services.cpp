@@ -72,19 +72,44 @@ QString IniSettingsStore::fileFor(const QString& application) const {
 
 QString IniSettingsStore::value(const QString& application, const QString& section,
                                 const QString& key, const QString& defaultValue) const {
-    QSettings s(fileFor(application), QSettings::IniFormat);
+    const QString file = fileFor(application);
+    QSettings s(file, QSettings::IniFormat);
+    if (s.status() == QSettings::FormatError) unreadable_.insert(file);
     s.beginGroup(escapedGroup(section));
     return s.value(escapedGroup(key), defaultValue).toString();
 }
 
-void IniSettingsStore::save(const QString& application, const QString& section,
-                            const QString& key, const QString& value) {
+bool IniSettingsStore::save(const QString& application, const QString& section,
+                            const QString& key, const QString& value, QString* notice) {
+    const QString file = fileFor(application);
+    auto fail = [&](const QString& why) {
+        if (notice) *notice = QStringLiteral("il file '%1' %2").arg(file, why);
+        return false;
+    };
     QDir().mkpath(folder_);
-    QSettings s(fileFor(application), QSettings::IniFormat);
-    s.beginGroup(escapedGroup(section));
-    s.setValue(escapedGroup(key), value);
-    s.endGroup();
-    s.sync();
+    {
+        QSettings s(file, QSettings::IniFormat);
+        // A file that is no settings file is written anew with what could be read of it (Qt
+        // reports it only the first time the process opens it).
+        if (s.status() == QSettings::FormatError) unreadable_.insert(file);
+        s.beginGroup(escapedGroup(section));
+        s.setValue(escapedGroup(key), value);
+        s.endGroup();
+        s.sync();
+        if (s.status() == QSettings::AccessError) return fail(QStringLiteral("non si può scrivere"));
+    }
+    // What the next start will read: the file read afresh must give the value back (a full
+    // disk or a file that cannot be replaced leaves the old text in place).
+    QSettings back(file, QSettings::IniFormat);
+    back.beginGroup(escapedGroup(section));
+    if (back.status() != QSettings::NoError || back.value(escapedGroup(key)).toString() != value)
+        return fail(QStringLiteral("non ha conservato il valore scritto"));
+    if (unreadable_.remove(file) && notice) {
+        *notice = QStringLiteral("il file '%1' non era un file di impostazioni valido ed è stato riscritto: i valori "
+                                 "che non si potevano leggere sono persi")
+                      .arg(file);
+    }
+    return true;
 }
 
 QString IniSettingsStore::defaultFolder() {

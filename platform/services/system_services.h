@@ -1,5 +1,6 @@
 #pragma once
 #include <QElapsedTimer>
+#include <QSet>
 #include <QString>
 
 #include "platform/services/clock.h"
@@ -47,14 +48,17 @@ public:
     explicit IniSettingsStore(QString folder);
     QString value(const QString& application, const QString& section, const QString& key,
                   const QString& defaultValue = QString()) const override;
-    void save(const QString& application, const QString& section, const QString& key,
-              const QString& value) override;
+    bool save(const QString& application, const QString& section, const QString& key,
+              const QString& value, QString* notice = nullptr) override;
     QString fileFor(const QString& application) const;
     // The default folder: the user's configuration folder, subfolder "Razudar".
     static QString defaultFolder();
 
 private:
     QString folder_;
+    // Files found to be no settings file (read as far as they could be); the next save writes
+    // them anew and says so once.
+    mutable QSet<QString> unreadable_;
 };
 
 }  // namespace razudar

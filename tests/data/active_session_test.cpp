@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "data/active_session.h"
 #include "platform/fakes/fake_services.h"
+#include "platform/services/reporting_settings_store.h"
 #include "platform/services/system_services.h"
 
 namespace razudar {
@@ -26,6 +28,27 @@ void expectSession(const SessionKey& k, qint16 race, const QString& turnType, qi
     EXPECT_EQ(k.SessioneGara, race);
     EXPECT_EQ(k.SessioneTipoTurno, turnType);
     EXPECT_EQ(k.SessioneManche, run);
+}
+
+TEST(ActiveSession, ChoiceThatCannotBeStoredHoldsForTheRunAndIsToldOnce) {
+    QTemporaryDir dir;
+    IniSettingsStore file(dir.path());
+    // A settings file replaced by a folder of the same name: nothing can be written.
+    ASSERT_TRUE(QDir().mkpath(file.fileFor(QStringLiteral("Razudar (Zez)"))));
+    QStringList told;
+    ReportingSettingsStore store(file, [&](const QString& text) { told << text; });
+    SessionKey k = session(5, QStringLiteral("GS"), 2);
+    ImpostaSessioneAttiva(k, store, 7, QStringLiteral("SL"), 1, true);
+    expectSession(k, 7, QStringLiteral("SL"), 1);
+    ImpostaSessioneAttiva(k, store, 7, QStringLiteral("SL"), 2, false);
+    expectSession(k, 7, QStringLiteral("SL"), 2);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("Impossibile salvare le impostazioni: il file '")));
+    EXPECT_TRUE(told[0].endsWith(QStringLiteral("non saranno riprese al prossimo avvio.")));
+    // The next start finds no session.
+    SessionKey next = session(1, QStringLiteral("GA"), 1);
+    CaricaSessioneAttiva(next, IniSettingsStore(dir.path()));
+    expectSession(next, -1, QString(), -1);
 }
 
 TEST(ActiveSession, NothingStoredGivesNoSession) {
