@@ -34,6 +34,9 @@ struct OnAirRecord {
     QString NomePagina;
     QString NomeTemplate;
     qint32 AreaOccupazione = 0;
+    // The competitor a running-clock page was started for (slid in), -1 for none; a page
+    // recorded anew starts without one.
+    qint16 competitorStarted = -1;
 
     // The record holds page `nomePagina` (case and surrounding spaces ignored).
     bool mostra(const QString& nomePagina) const {

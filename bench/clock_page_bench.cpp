@@ -5,6 +5,11 @@
 // waits of the pages go through the fake waiter and take no time. The output composes a frame
 // every 40 ms, so a stop reaches the output at the next frame tick: the figures are given in
 // milliseconds and in frame intervals, counting that tick.
+//
+// Then a timekeeper resending the start: ten start messages for the competitor followed while
+// his clock page is on air, the time from the first message written to the last one handled
+// and the slides of the graphics layer they caused. The slide is the graphics control's own
+// blocking wait, so this part runs at the real pace of the control.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -45,6 +50,10 @@ qint32 clockValue(frmGrafica& window) {
                               Q_ARG(QString, QStringLiteral("TempoACorrere")),
                               Q_ARG(QString, QStringLiteral("txtTempoACorrere")), Q_ARG(int, 6));
     return v.toInt();
+}
+
+int slideCount(frmGrafica& window) {
+    return window.anteprima()->MirtGRA1().control()->property("slideCount").toInt();
 }
 
 double percentile(std::vector<double> v, double p) {
@@ -131,6 +140,32 @@ int main(int argc, char** argv) {
     // frame clock, that tick lies floor(t / 40) + 1 intervals after the last byte.
     std::printf("  in frame intervals of 40 ms, at the worst phase: median %.0f, 99th percentile %.0f (target <= 2)\n",
                 std::floor(median / kFrameMs) + 1, std::floor(p99 / kFrameMs) + 1);
+
+    // Ten starts for one competitor, his page already on air.
+    constexpr int kStarts = 10;
+    const qint16 c = onCourse.front();
+    state.krono().ConcorrenteItem(c)->Risultati(2)->setTempo(0);
+    window->panel().txtSelezione()->setText(QString::number(state.krono().PettoraleDaConcorrente(c, false)));
+    window->panel().cmdPagina_Click(9);
+    // The first start, not measured: one the race has not seen yet.
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::number(c), QStringLiteral("101400000")});
+    sim::TimekeepingSimulator::waitUntil(
+        [&] { return state.krono().findConcorrente(c)->existingResult(2)->OrarioPartenza() == 101400000; });
+    const int slidesBefore = slideCount(*window);
+    const qint32 lastStart = 101500000 + kStarts;
+    QElapsedTimer starts;
+    starts.start();
+    for (int i = 1; i <= kStarts; ++i)
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QString::number(c), QString::number(101500000 + i)});
+    if (!sim::TimekeepingSimulator::waitUntil(
+            [&] { return state.krono().findConcorrente(c)->existingResult(2)->OrarioPartenza() == lastStart; }, 60000)) {
+        std::fprintf(stderr, "the ten start messages were not all handled\n");
+        return 5;
+    }
+    const double startsMs = double(starts.nsecsElapsed()) / 1e6;
+    std::printf("%d start messages for the competitor followed, his clock page on air:\n", kStarts);
+    std::printf("  %.1f ms in all, %.1f ms a message, %d slides of the graphics layer\n", startsMs,
+                startsMs / kStarts, slideCount(*window) - slidesBefore);
     window->close();
     return 0;
 }

@@ -82,6 +82,8 @@ void MirtGRA::Anteprima(const QVariant& NomePagina, QImage* hdc, int w, int h) {
     core().output.Anteprima(NomePagina, hdc, w, h);
 }
 
+int MirtGRA::slideCount() const { return effects_->slideCount(); }
+
 void MirtGRA::EffettoX(int Velocita, bool Relativo) { effects_->EffettoX(Velocita, Relativo); }
 void MirtGRA::EffettoY(int Velocita, bool Relativo) { effects_->EffettoY(Velocita, Relativo); }
 void MirtGRA::EffettoX_(int Velocita) { effects_->EffettoX_(Velocita); }

@@ -31,6 +31,8 @@ class MirtGRA : public MirtGRAGroups, public gra::PreviewPanes {
     Q_OBJECT
     Q_PROPERTY(bool VGA READ VGA WRITE setVGA)
     Q_PROPERTY(bool Piano1Attivo READ Piano1Attivo WRITE setPiano1Attivo)
+    // How many blocking slides (EffettoX, EffettoY) the control has run since it was created.
+    Q_PROPERTY(int slideCount READ slideCount)
 
 public:
     explicit MirtGRA(QWidget* parent = nullptr);
@@ -42,6 +44,7 @@ public:
     renderer::VideoBoard* board() const;
     renderer::PlaneView* objPiano(int index) const;
     const gra::SlideEffects& effects() const { return *effects_; }
+    int slideCount() const;
 
     Q_INVOKABLE bool VGA() const;
     Q_INVOKABLE void setVGA(bool value);

@@ -31,6 +31,7 @@ void SlideEffects::slide(EffectState& e, qint32& position, qint32 span, qint32 v
     const qint32 v = e.Velocita;
     // Without a speed the window would never move: the slide ends at once.
     if (v == 0) return;
+    ++slideCount_;
     if (!timer_.isActive()) {
         e.X = 0;
         e.Y = 0;

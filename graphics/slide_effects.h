@@ -33,6 +33,9 @@ public:
     const EffectState& stateX() const { return x_; }
     const EffectState& stateY() const { return y_; }
     const EffectState& stateXStep() const { return xStep_; }
+    // Blocking slides run so far (EffettoX and EffettoY that moved the window): each one holds
+    // the caller for its whole length, so hosts and tests can tell how often the air froze.
+    int slideCount() const { return slideCount_; }
 
 private:
     // One blocking slide along one axis: `position` is X or Y of `effect`, `span` the frame's
@@ -46,6 +49,7 @@ private:
     EffectState y_;
     EffectState xStep_;
     QTimer timer_;
+    int slideCount_ = 0;
 };
 
 }  // namespace razudar::gra

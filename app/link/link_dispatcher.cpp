@@ -192,9 +192,19 @@ void LinkDispatcher::tempo(const QStringList& fields) {
         state_.SplitMostrato = QStringLiteral("F");
         pages_.MandaInOnda(kCodiceTempo);
     }
-    // The page may have replaced the race state; read the run again.
-    // Enabling a running delay does not start it again: the page follows the first run time.
-    if (state_.krono().MancheSfidaCorrente() > 1 && !timTempoManche_.isActive()) timTempoManche_.start();
+    // The page may have replaced the race state; read the run again. Only the followed
+    // competitor's own run time brings on his run time and place: another finisher's would hide
+    // the gap and reference of the competitor still on course.
+    const clsKrono& dopo = state_.krono();
+    if (n == state_.ConcorrenteSelezionato && dopo.ConcorrenteExists(n) && dopo.MancheSfidaCorrente() > 1)
+        startRunTimeDelay(n);
+}
+
+void LinkDispatcher::startRunTimeDelay(qint16 concorrente) {
+    // The same run time sent again does not put the page off: it follows the first one.
+    if (timTempoManche_.isActive() && runTimeDelayCompetitor_ == concorrente) return;
+    runTimeDelayCompetitor_ = concorrente;
+    timTempoManche_.start();
 }
 
 void LinkDispatcher::orarioIntermedio(const QStringList& fields) {
@@ -234,7 +244,10 @@ void LinkDispatcher::statoConcorrente(const QStringList& fields) {
 }
 
 void LinkDispatcher::timTempoManche_Timer() {
-    timTempoManche_.stop();
+    const qint16 concorrente = runTimeDelayCompetitor_;
+    stopRunTimeDelay();
+    // The operator has chosen someone else meanwhile: the page now follows him, not the finisher.
+    if (concorrente == -1 || concorrente != state_.ConcorrenteSelezionato) return;
     pages_.MandaInOnda(kCodiceTempoManche);
 }
 

@@ -51,13 +51,19 @@ public:
     void onConnessioneChiusa();
     void onErrore(int number, const QString& description);
     void onDatiArrivati(const QString& testo);
-    // The tick of the run-time delay.
+    // The tick of the run-time delay: the run time and place of the competitor it was started
+    // for, when the clock page still follows him.
     void timTempoManche_Timer();
     // Stops the run-time delay without its page (the first paint of the main window).
-    void stopRunTimeDelay() { timTempoManche_.stop(); }
+    void stopRunTimeDelay() {
+        timTempoManche_.stop();
+        runTimeDelayCompetitor_ = -1;
+    }
 
     bool runTimeDelayActive() const { return timTempoManche_.isActive(); }
     const QTimer& timTempoManche() const { return timTempoManche_; }
+    // The competitor whose run time started the delay, -1 when none is waiting.
+    qint16 runTimeDelayCompetitor() const { return runTimeDelayCompetitor_; }
 
 private:
     bool onAir(const char16_t* pageName) const;
@@ -71,6 +77,7 @@ private:
     void orarioIntermedio(const QStringList& fields);
     void statoConcorrente(const QStringList& fields);
     qint32 localTimeOfDayMs() const;
+    void startRunTimeDelay(qint16 concorrente);
 
     ProgramState& state_;
     Services services_;
@@ -81,6 +88,7 @@ private:
     ParallelGapBox& gap_;
     MonitorSettingsReloader& monitorSettings_;
     QTimer timTempoManche_;
+    qint16 runTimeDelayCompetitor_ = -1;
 };
 
 }  // namespace razudar

@@ -7,6 +7,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/page_formats.h"
 #include "app/pages/page_writer.h"
+#include "model/basic.h"
 #include "model/competitor_states.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
@@ -35,7 +36,7 @@ void distaccoConSegno(PageContext& ctx, const QString& pagina, const QString& og
 }
 
 int numeroSplit(const QString& split) {
-    const QString s = split.toUpper();
+    const QString s = basic::UCase(split);
     if (s == QLatin1String("1")) return 1;
     if (s == QLatin1String("2")) return 2;
     return 0;
@@ -141,17 +142,24 @@ void MostraDistacco(PageContext& ctx, const QString& pagina, const QString& cate
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
     const qint16 m = manche(ctx);
     const int leader = k.ConcorrenteInPosizione(0, 1, categoria);
-    if (k.StatoConcorrenteDopoManche(m, qint16(leader)) != kStatoArrivato) return;
+    // Without a gap to show no earlier one may stay on air beside the new split or finish, as
+    // the reference beside it is hidden too.
+    if (k.StatoConcorrenteDopoManche(m, qint16(leader)) != kStatoArrivato) {
+        NascondiDistacco(ctx, pagina);
+        return;
+    }
     qint32 slot = 0;
     int riferimento = leader;
     if (const int n = numeroSplit(split)) {
         slot = 5 + n;
-    } else if (split.toUpper() == QLatin1String("F") && k.PosizioneInClassifica(0, sel, categoria) == 1) {
+    } else if (basic::UCase(split) == QLatin1String("F") && k.PosizioneInClassifica(0, sel, categoria) == 1) {
         riferimento = k.ConcorrenteInPosizione(0, 2, categoria);
     }
     const qint32 g = k.DistaccoTraConcorrenti(slot, m, sel, qint16(riferimento));
     if (riferimento != sel && g != kMissingTimePacked) {
         distaccoConSegno(ctx, pagina, QStringLiteral("txtDistacco"), QStringLiteral("SfondoDistacco"), g);
+    } else {
+        NascondiDistacco(ctx, pagina);
     }
 }
 
@@ -166,7 +174,7 @@ void MostraConcorrenteRiferimento(PageContext& ctx, const QString& pagina, const
         if (const int n = numeroSplit(split)) {
             const qint32 tempo = k.TempoIntermedioConcorrente(m, qint16(r), qint16(n));
             if (tempo > 0) t = tempo;
-        } else if (split.toUpper() == QLatin1String("F") &&
+        } else if (basic::UCase(split) == QLatin1String("F") &&
                    k.StatoConcorrenteDopoManche(m, qint16(r)) == kStatoArrivato) {
             t = k.TempoTotaleConcorrente(m, qint16(r));
         }
@@ -202,7 +210,7 @@ void MostraPosizioneAssoluta(PageContext& ctx, const QString& pagina, const QStr
     clsKrono& k = ctx.krono();
     const qint16 sel = ctx.state.ConcorrenteSelezionato;
     const QString& cat = ctx.state.CategoriaSelezionata;
-    const bool finale = split.toUpper() == QLatin1String("F");
+    const bool finale = basic::UCase(split) == QLatin1String("F");
     int p = 0;
     if (const int n = numeroSplit(split)) p = k.PosizioneInClassifica(5 + n, sel, cat);
     else if (finale) p = k.PosizioneInClassifica(0, sel, cat);

@@ -22,6 +22,8 @@ void NascondiDescrizioniSfida(PageContext& ctx, const QString& pagina);
 
 // False when the category has no leader and nothing was written.
 bool MostraManchePrecedente(PageContext& ctx, const QString& pagina, const QString& categoria);
+// Hides the group when no gap can be computed (the leader has not arrived, no reference, a
+// missing time), so the gap of an earlier split never stays beside the new one.
 void MostraDistacco(PageContext& ctx, const QString& pagina, const QString& categoria, const QString& split);
 // Hides the group when there is no reference to show (no time at the split, or the followed
 // competitor is the leader himself).

@@ -1,6 +1,7 @@
 #include "app/pages/on_air.h"
 
 #include "app/controls/grafica_proxy.h"
+#include "model/basic.h"
 #include "platform/services/prompter.h"
 
 namespace razudar {
@@ -48,7 +49,7 @@ qint16 NumeroDaTesto(const QVariant& value) {
 }
 
 qint16 DirezioneLato(const QString& lato, bool entrata) {
-    const QString l = lato.toUpper();
+    const QString l = basic::UCase(lato);
     if (entrata) return (l == QLatin1String("A") || l == QLatin1String("S")) ? 2 : 0;
     return (l == QLatin1String("B") || l == QLatin1String("D")) ? 1 : -1;
 }
@@ -142,6 +143,7 @@ bool PageOnAir::RegistraPaginaInOnda(bool livello1, const QString& nomePagina, c
     record.NomePagina = nomePagina;
     record.NomeTemplate = nomeTemplate;
     record.AreaOccupazione = area;
+    record.competitorStarted = -1;
     ctx_.host.setStatusPanel(QStringLiteral("NomePagina"), nomePagina);
     ctx_.host.graficaLocaleInOnda(nomePagina);
     return true;

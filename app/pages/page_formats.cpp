@@ -3,6 +3,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
 #include "model/bas_utilita.h"
+#include "model/basic.h"
 
 namespace razudar {
 
@@ -18,7 +19,7 @@ QString nomeUsato(const QString& nome, bool soloIniziale) {
 
 QString perOpzione(qint16 opzione, const QString& testo) {
     switch (opzione) {
-    case 0: return testo.toUpper();
+    case 0: return basic::UCase(testo);
     case 1: return NomeProprio(testo);
     case 2: return testo;
     default: return QString();
@@ -31,7 +32,7 @@ QString FormattaNominativo(const ProgramState& state, const QString& cognome, co
                            bool soloIniziale) {
     const QString usato = nomeUsato(nome, soloIniziale);
     switch (state.OpzioneNominativi) {
-    case 0: return (cognome + QLatin1Char(' ') + usato).toUpper();
+    case 0: return basic::UCase(cognome + QLatin1Char(' ') + usato);
     case 1: return NomeProprio(cognome) + QLatin1Char(' ') + NomeProprio(usato);
     case 2: return cognome + QLatin1Char(' ') + usato;
     default: return QString();
@@ -67,7 +68,7 @@ void ImpostaNazionalita(const PageContext& ctx, const QString& pagina, const QSt
     case 0:
         gra.setProprietaImmagine(pagina, img, ogImmagineProprietaVisibile, false);
         gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, true);
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaTesto, codice.toUpper());
+        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaTesto, basic::UCase(codice));
         break;
     case 1:
         gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, false);
@@ -79,7 +80,7 @@ void ImpostaNazionalita(const PageContext& ctx, const QString& pagina, const QSt
         break;
     case 3:
         gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, true);
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaTesto, codice.toUpper());
+        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaTesto, basic::UCase(codice));
         immagini();
         break;
     default:
@@ -100,8 +101,8 @@ QString FormatoTempoRisoluzione(const clsKrono& krono) {
 bool TurnoParallelo(const PageContext& ctx) {
     const clsKrono& k = ctx.krono();
     if (!k.cGara.Parallelo()) return false;
-    const QString turno = k.TurnoCorrente().toUpper();
-    const auto codice = [&](qint32 id) { return ctx.codiceTipoTurno ? ctx.codiceTipoTurno(id).toUpper() : QString(); };
+    const QString turno = basic::UCase(k.TurnoCorrente());
+    const auto codice = [&](qint32 id) { return ctx.codiceTipoTurno ? basic::UCase(ctx.codiceTipoTurno(id)) : QString(); };
     return turno != codice(2) && turno != codice(1);
 }
 

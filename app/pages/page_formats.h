@@ -8,7 +8,9 @@
 namespace razudar {
 
 // Display name: surname and first name (or its initial and a point) by OpzioneNominativi:
-// 0 upper case, 1 proper case, 2 unchanged, other the empty text.
+// 0 upper case, 1 proper case, 2 unchanged, other the empty text. Upper case is the console's
+// (basic::UCase, character by character): a name keeps the letters the timekeeper gave it, so
+// "Weiß" is "WEIß" on a page as in the preview list.
 QString FormattaNominativo(const ProgramState& state, const QString& cognome, const QString& nome, bool soloIniziale);
 QString FormattaCognome(const ProgramState& state, const QString& cognome);
 QString FormattaNome(const ProgramState& state, const QString& nome, bool soloIniziale);

@@ -9,6 +9,7 @@
 #include "app/pages/running_clock_parallel.h"
 #include "app/pages/start_list.h"
 #include "app/pages/race_clock.h"
+#include "model/basic.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
 
@@ -33,6 +34,18 @@ bool preparaPagina(PageContext& ctx) {
     }
     ScriviConcorrenteTC(ctx, pagina(), ctx.state.ConcorrenteSelezionato);
     return true;
+}
+
+// Starts (slides in) the clock page and records whom it was started for.
+void avviaPagina(PageContext& ctx) {
+    if (ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!")))
+        ctx.state.PaginaInOnda.competitorStarted = ctx.state.ConcorrenteSelezionato;
+}
+
+// The clock page is on air, started for the competitor selected.
+bool inOndaPerIlSelezionato(const PageContext& ctx) {
+    const ProgramState& s = ctx.state;
+    return ctx.onAir->inOnda(pagina()) && s.PaginaInOnda.competitorStarted == s.ConcorrenteSelezionato;
 }
 
 // A time of day read after midnight for a start before it counts from the day before.
@@ -76,7 +89,7 @@ qint64 ValoreAvvioTempoACorrere(const clsKrono& krono, qint16 concorrente, qint3
 
 std::optional<qint64> ValoreArrestoTempoACorrere(const clsKrono& krono, qint16 concorrente, const QString& split) {
     const qint16 m = krono.MancheSfidaCorrente();
-    const QString s = split.toUpper();
+    const QString s = basic::UCase(split);
     if (s == QLatin1String("F")) return TempoInMillesimi(krono.TempoTotaleConcorrente(m, concorrente));
     if (s != QLatin1String("1") && s != QLatin1String("2")) return 0;
     const clsRisultati* r = krono.findRunResult(concorrente, m);
@@ -111,14 +124,17 @@ void TempoACorrerePronto(PageContext& ctx) {
     NascondiTempoManche(ctx, pagina());
     const qint32 primaManche = TempoInMillesimi(runTime(ctx.krono().findConcorrente(s.ConcorrenteSelezionato), 1));
     FermaOrologio(ctx, pagina(), orologio(), m <= 1 ? 0 : primaManche);
-    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+    avviaPagina(ctx);
 }
 
 void TempoACorrereAvviato(PageContext& ctx) {
     ProgramState& s = ctx.state;
     const clsRisultati* r = ctx.krono().findRunResult(s.ConcorrenteSelezionato, ctx.krono().MancheSfidaCorrente());
     if (!r || r->OrarioPartenza() < 1 || r->Tempo() != 0) return;
-    if (!preparaPagina(ctx)) return;
+    // A start sent again for the competitor whose page is on air only sets the clock anew: the
+    // page's slide blocks the program for its whole length, and it is in view already.
+    const bool giaInOnda = inOndaPerIlSelezionato(ctx);
+    if (!giaInOnda && !preparaPagina(ctx)) return;
     const qint32 ora = ctx.services.clock ? OrarioAttuale(*ctx.services.clock) : 0;
     const qint64 v = ValoreAvvioTempoACorrere(ctx.krono(), s.ConcorrenteSelezionato, ora, s.OffsetTempoCorrere);
     ctx.gra.TempoACorrere(pagina(), orologio(), Gra::ogTempoACorrereProprietaTimeStart, qint32(v));
@@ -129,7 +145,7 @@ void TempoACorrereAvviato(PageContext& ctx) {
     NascondiDistacco(ctx, pagina());
     NascondiTempoManche(ctx, pagina());
     NascondiManchePrecedente(ctx, pagina());
-    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+    if (!giaInOnda) avviaPagina(ctx);
 }
 
 void TempoACorrereFermato(PageContext& ctx) {
@@ -150,7 +166,7 @@ void TempoACorrereFermato(PageContext& ctx) {
     MostraDistacco(ctx, pagina(), s.CategoriaSelezionata, s.SplitMostrato);
     MostraPosizioneAssoluta(ctx, pagina(), s.SplitMostrato);
     NascondiManchePrecedente(ctx, pagina());
-    if (s.SplitMostrato.toUpper() == QLatin1String("F") && s.ClassificaSuTempoCorrere)
+    if (basic::UCase(s.SplitMostrato) == QLatin1String("F") && s.ClassificaSuTempoCorrere)
         MostraClassificaTC(ctx, pagina(), false);
 }
 

@@ -41,7 +41,8 @@ void prepareFolders(ProgramState& state, const QString& base, Prompter& prompter
 
 }  // namespace
 
-QString TitoloProgramma() { return QStringLiteral("Razudar (Zez) ") + TestoVersioneProgramma(); }
+QString TitoloApplicazione() { return QStringLiteral("Razudar (Zez)"); }
+QString TitoloProgramma() { return TitoloApplicazione() + QLatin1Char(' ') + TestoVersioneProgramma(); }
 QString TitoloSenzaGara() { return TitoloProgramma() + QStringLiteral(" - Nessuna Manifestazione Attiva"); }
 
 bool AvvioProgramma(ProgramState& state, const Services& services, CurrentFolder& currentFolder,

@@ -19,7 +19,9 @@ class GraficaProxy;
 class TcpProxy;
 }
 
-// "Razudar (Zez)", a blank and the program version.
+// The application title the program runs under, "Razudar (Zez)", without the version.
+QString TitoloApplicazione();
+// The application title, a blank and the program version (the main window's caption).
 QString TitoloProgramma();
 
 // What the start-up needs of the main window.

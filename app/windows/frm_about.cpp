@@ -11,6 +11,7 @@
 #include "app/window_helpers.h"
 #include "app/windows/program_starter.h"
 #include "model/bas_utilita.h"
+#include "model/basic.h"
 #include "platform/services/prompter.h"
 #include "platform/services/settings_store.h"
 
@@ -72,7 +73,7 @@ frmAbout::frmAbout(const QString& titolo, const QString& versioneDatabase, const
     image->setPixmap(aboutPicture());
     image->setAlignment(Qt::AlignTop);
 
-    lblTitle_ = new QLabel(titolo.toUpper(), this);
+    lblTitle_ = new QLabel(basic::UCase(titolo), this);
     lblTitle_->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont = lblTitle_->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);

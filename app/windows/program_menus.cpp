@@ -107,7 +107,8 @@ void ProgramMenus::showAbout() {
     const QString versione = units_.faults().readOr(QStringLiteral("leggere la versione del database"),
                                                     QStringLiteral("non disponibile"),
                                                     [&] { return VersioneDatabase(state_.startup.database); });
-    frmAbout box(TitoloProgramma(), versione, about, owner_);
+    // The version has its own label: the caption and the title carry the application title only.
+    frmAbout box(TitoloApplicazione(), versione, about, owner_);
     runModal(services.dialogs, box);
 }
 

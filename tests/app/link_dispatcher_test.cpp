@@ -169,15 +169,21 @@ TEST_F(Dispatcher, LiveMessagesUpdateOneResultOfTheCurrentRun) {
     EXPECT_EQ(result(1003)->StatoConcorrente(), 0);
     EXPECT_EQ(result(1003)->Tempo(), 131750);
     EXPECT_EQ(host.refreshes, 4);
+    // Nobody is followed: no run-time page is due.
+    EXPECT_FALSE(dispatcher->runTimeDelayActive());
+    state.ConcorrenteSelezionato = 1003;
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1003", "131750"}));
+    EXPECT_EQ(host.refreshes, 5);
     EXPECT_TRUE(dispatcher->runTimeDelayActive());
+    EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), 1003);
     EXPECT_EQ(dispatcher->timTempoManche().interval(), 5000);
     // A coarse timer may fire 5% early; the page must wait its whole five seconds.
     EXPECT_EQ(dispatcher->timTempoManche().timerType(), Qt::PreciseTimer);
 
     arrive(QStringLiteral("STATOCONCORRENTE"), fields({"1003", "60"}));
     EXPECT_EQ(result(1003)->StatoConcorrente(), 60);
-    EXPECT_EQ(host.refreshes, 5);
-    EXPECT_TRUE(pages.codes().empty());  // nothing selected, no running-clock page on air
+    EXPECT_EQ(host.refreshes, 6);
+    EXPECT_TRUE(pages.codes().empty());  // no running-clock page on air
 }
 
 TEST_F(Dispatcher, ARunTimeThatIsNoTimeChangesNothing) {
@@ -275,8 +281,61 @@ TEST_F(Dispatcher, RunningClockPageFollowsTheSelectedCompetitor) {
     EXPECT_FALSE(dispatcher->runTimeDelayActive());
 }
 
+// Only the followed competitor's run time brings on his run-time page, and only while he is
+// still followed when the delay ends.
+TEST_F(Dispatcher, TheRunTimeDelayFollowsTheCompetitorOfTheClockPage) {
+    const struct Case {
+        const char* name;
+        qint16 followed;             // ConcorrenteSelezionato when the run times arrive
+        QStringList finishers;       // run times arriving, in order
+        qint16 delayFor;             // the delay's competitor afterwards, -1 none
+        qint16 followedAtTick;       // ConcorrenteSelezionato when the delay ends
+        bool page24;                 // code 24 asked for at the tick
+    } cases[] = {
+        {"others finish", 1009, {"1003", "1006"}, -1, 1009, false},
+        {"the followed one finishes", 1009, {"1003", "1009", "1006"}, 1009, 1009, true},
+        {"another chosen meanwhile", 1009, {"1009"}, 1009, 1003, false},
+        {"chosen again before the end", 1009, {"1009"}, 1009, 1009, true},
+        {"nobody followed", -1, {"1003"}, -1, -1, false},
+        {"a number the race does not hold", 4242, {"4242"}, -1, 4242, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        useRace(encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2}));
+        dispatcher->stopRunTimeDelay();
+        pages.clear();
+        state.ConcorrenteSelezionato = c.followed;
+        for (const QString& n : c.finishers) arrive(QStringLiteral("TCORRERETEMPO"), fields({n, "131750"}));
+        EXPECT_EQ(dispatcher->runTimeDelayActive(), c.delayFor != -1);
+        EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), c.delayFor);
+        state.ConcorrenteSelezionato = c.followedAtTick;
+        dispatcher->timTempoManche_Timer();
+        EXPECT_EQ(pages.codes(), c.page24 ? std::vector<qint16>{24} : std::vector<qint16>{});
+        EXPECT_FALSE(dispatcher->runTimeDelayActive());
+        EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), -1);
+    }
+}
+
+TEST_F(Dispatcher, TheRunTimeDelayKeepsItsCompetitorAndPassesToAnotherFollowedFinisher) {
+    state.ConcorrenteSelezionato = 1009;
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1009", "131750"}));
+    ASSERT_TRUE(dispatcher->runTimeDelayActive());
+    // The same run time again keeps the delay for him.
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1009", "131750"}));
+    EXPECT_TRUE(dispatcher->runTimeDelayActive());
+    EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), 1009);
+    // The operator follows another competitor, who finishes before the first delay ends: the
+    // delay is his now.
+    state.ConcorrenteSelezionato = 1006;
+    arrive(QStringLiteral("TCORRERETEMPO"), fields({"1006", "131750"}));
+    EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), 1006);
+    dispatcher->timTempoManche_Timer();
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{24}));
+}
+
 TEST_F(Dispatcher, RunTimeOfTheFirstRunSetsNoDelay) {
     useRace(encoder::demoRace({.competitors = 6, .runs = 1, .intermediates = 1}));
+    state.ConcorrenteSelezionato = 1002;
     arrive(QStringLiteral("TCORRERETEMPO"), fields({"1002", "131750"}));
     EXPECT_FALSE(dispatcher->runTimeDelayActive());
 }

@@ -12,6 +12,8 @@
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"
 #include "data/database_access.h"
+#include "model/bas_utilita.h"
+#include "screenshots.h"
 
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
@@ -106,10 +108,19 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
 
 TEST_F(Menus, AboutShowsTheProgramAndDatabaseVersions) {
     QString shown;
-    fakes.dialogs.answer<frmAbout>([&](frmAbout& box) { shown = box.lblVersioneDatabase()->text(); });
+    QStringList texts;
+    fakes.dialogs.answer<frmAbout>([&](frmAbout& box) {
+        shown = box.lblVersioneDatabase()->text();
+        texts << box.windowTitle() << box.lblTitle()->text() << box.lblVersione()->text();
+        box.show();
+        screenshots::save(box.grab(), QStringLiteral("about_box"));
+    });
     action(QStringLiteral("mnuAbout"))->trigger();
     EXPECT_TRUE(shown.contains(VersioneDatabase(state.startup.database))) << shown.toStdString();
     EXPECT_FALSE(VersioneDatabase(state.startup.database).isEmpty());
+    // The version only in its own label; the caption and the title name the application.
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Informazioni su Razudar (Zez)"), QStringLiteral("RAZUDAR (ZEZ)"),
+                                  QStringLiteral("Versione: ") + TestoVersioneProgramma()}));
 }
 
 }  // namespace

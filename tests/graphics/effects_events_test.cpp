@@ -34,6 +34,8 @@ TEST(Effects, EffettoXSlidesInFromTheLeftInSteps) {
     EXPECT_EQ(c.control->effects().stateX().X, 0);
     call(g, "EffettoX", {-1000, true});
     EXPECT_EQ(steps(c), 106u);
+    // Every one of these blocked its caller: the control counts them.
+    EXPECT_EQ(g->property("slideCount").toInt(), 5);
 }
 
 TEST(Effects, EffettoYUsesTheFrameHeightAndItsOwnSpeed) {
@@ -57,6 +59,7 @@ TEST(Effects, WithoutABoardOnlyEffettoXReturnsAtOnce) {
     EXPECT_EQ(steps(c), 0u);
     call(g, "EffettoY", {24, false});
     EXPECT_EQ(steps(c), 24u);
+    EXPECT_EQ(g->property("slideCount").toInt(), 1);
 }
 
 TEST(Effects, ZeroStoredSpeedEndsAtOnce) {
@@ -66,6 +69,7 @@ TEST(Effects, ZeroStoredSpeedEndsAtOnce) {
     call(g, "EffettoY", {0, true});
     call(g, "EffettoX", {});
     EXPECT_EQ(steps(c), 0u);
+    EXPECT_EQ(g->property("slideCount").toInt(), 0);
 }
 
 TEST(Effects, EffettoXUnderscoreMakesOneStepPerCallUntilTheEnd) {
@@ -82,6 +86,7 @@ TEST(Effects, EffettoXUnderscoreMakesOneStepPerCallUntilTheEnd) {
     EXPECT_FALSE(fx.stepping());
     EXPECT_EQ(fx.stateXStep().X, 0);
     EXPECT_EQ(steps(c), 0u);  // these steps never block
+    EXPECT_EQ(g->property("slideCount").toInt(), 0);
 }
 
 TEST(Events, ConfermaComesFromTheHiddenButtons) {

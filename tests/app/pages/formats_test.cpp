@@ -1,5 +1,9 @@
 // Names, nations and clock formats by the display options.
 #include "app/pages/page_formats.h"
+#include "app/pages/running_clock.h"
+#include "model/basic.h"
+#include "model/krono.h"
+#include "model/preview_text.h"
 #include "pages_fixture.h"
 
 namespace razudar::pagestest {
@@ -31,6 +35,50 @@ TEST(PageFormats, NamesFollowTheNameOption) {
     EXPECT_EQ(FormattaNome(state, QStringLiteral("luca"), true), QStringLiteral("L."));
     state.OpzioneNominativi = 3;
     EXPECT_EQ(FormattaCognome(state, QStringLiteral("Rossi")), QString());
+}
+
+// Pages and the operator's console put names in capitals by one rule, character by character,
+// so a name keeps the letters the timekeeper gave it (no "ß" to "SS", no ligature split).
+TEST(PageFormats, OneUpperCaseForPagesAndConsole) {
+    const struct {
+        const char* surname;
+        const char* expected;
+    } cases[] = {
+        {"Weiß", "WEIß"},       {"Mößner", "MÖßNER"},   {"émile", "ÉMILE"},   {"Kovač", "KOVAČ"},
+        {"i", "I"},             {"\u0131", "I"},        // dotless i
+        {"\uFB01nn", "\uFB01NN"},                       // the ligature fi has no one-letter capital
+        {"\u01C6", "\u01C4"},  {"\u0149a", "\u0149A"},  // dz; n preceded by apostrophe
+        {"Σίσυφος", "ΣΊΣΥΦΟΣ"}, {"d'Aosta-Brà", "D'AOSTA-BRÀ"},
+    };
+    ProgramState state;
+    state.OpzioneNominativi = 0;
+    clsKrono race;
+    for (const auto& c : cases) {
+        const QString surname = QString::fromUtf8(c.surname);
+        const QString expected = QString::fromUtf8(c.expected);
+        SCOPED_TRACE(c.surname);
+        EXPECT_EQ(basic::UCase(surname), expected);
+        EXPECT_EQ(FormattaCognome(state, surname), expected);
+        EXPECT_EQ(FormattaNominativo(state, surname, QString(), false), expected + QLatin1Char(' '));
+        clsConcorrente competitor;
+        competitor.setCognome(surname);
+        EXPECT_EQ(preview::nameOf(race, competitor), expected);  // the console's preview list
+    }
+    // The rule differs from the full mapping exactly where a letter would become two.
+    EXPECT_NE(basic::UCase(QStringLiteral("Weiß")), QStringLiteral("Weiß").toUpper());
+    EXPECT_EQ(FormattaNominativo(state, QStringLiteral("Weiß"), QStringLiteral("ßabine"), true),
+              QStringLiteral("WEIß ß."));
+}
+
+TEST_F(Pages, ANameInCapitalsOnAPageKeepsItsLetters) {
+    clsConcorrente& c = *state.krono().ConcorrenteItem(104);
+    c.setCognome(QStringLiteral("Weiß"));
+    c.setNome(QStringLiteral("Jürgen"));
+    state.OpzioneNominativi = 0;
+    ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(QStringLiteral("TempoACorrere"), 0, false));
+    ScriviConcorrenteTC(*ctx, QStringLiteral("TempoACorrere"), 104);
+    EXPECT_EQ(text(QStringLiteral("TempoACorrere"), QStringLiteral("txtNominativo")), QStringLiteral("WEIß J."));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 TEST_F(Pages, NationGroupsFollowTheNationOption) {

@@ -1,5 +1,6 @@
 // The element groups of the running-clock page through the dispatcher's codes and directly.
 #include "app/pages/element_groups.h"
+#include "model/run_result.h"
 #include "pages_fixture.h"
 
 namespace razudar::pagestest {
@@ -73,6 +74,43 @@ TEST_F(ClockPage, GapsAreWhiteBehindAndGreenAhead) {
     EXPECT_FALSE(RigaDisponibile(*ctx, 13, kElencoClassifica, QStringLiteral("XXXXX")));
     EXPECT_FALSE(RigaDisponibile(*ctx, 7, kElencoPartenti, QStringLiteral("M")));
     EXPECT_FALSE(RigaDisponibile(*ctx, 1, 3, QStringLiteral("XXXXX")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// A gap that cannot be computed hides the gap group: the gap of an earlier split or competitor
+// must not stay beside the new one, as the reference beside it does not.
+TEST_F(ClockPage, AGapThatCannotBeComputedIsHidden) {
+    const QStringList objects = {"txtDistacco", "SfondoDistacco"};
+    const struct {
+        const char* name;
+        qint16 followed;
+        const char* split;
+        const char* category;
+        qint32 leaderState;  // the leader's state in the run
+        bool shown;
+    } cases[] = {
+        {"behind the leader at the finish", 105, "F", "XXXXX", 0, true},
+        {"the leader against the second", 101, "F", "XXXXX", 0, true},
+        {"no time of the leader at split 1", 105, "1", "XXXXX", 0, false},
+        {"no time of the leader at split 2", 105, "2", "XXXXX", 0, false},
+        {"the leader did not finish", 105, "F", "XXXXX", 30, false},
+        {"the leader is on course", 105, "F", "XXXXX", 20, false},
+        {"a category without a leader", 105, "F", "NONE", 0, false},
+    };
+    clsRisultati& leader = *state.krono().ConcorrenteItem(101)->Risultati(1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A gap on air from bib 5's finish, then the case.
+        leader.setStatoConcorrente(0);
+        state.ConcorrenteSelezionato = 105;
+        MostraDistacco(*ctx, kTC, QStringLiteral("XXXXX"), QStringLiteral("F"));
+        ASSERT_TRUE(shown(QStringLiteral("txtDistacco")));
+        leader.setStatoConcorrente(c.leaderState);
+        state.ConcorrenteSelezionato = c.followed;
+        MostraDistacco(*ctx, kTC, QLatin1String(c.category), QLatin1String(c.split));
+        for (const QString& o : objects) EXPECT_EQ(shown(o), c.shown) << qPrintable(o);
+    }
+    leader.setStatoConcorrente(0);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
