@@ -58,8 +58,9 @@ void MemorySettingsStore::save(const QString& application, const QString& sectio
     values_.insert(path(application, section, key), value);
 }
 
-QString ScriptedFileDialog::saveFileName(const QString& caption, const QString&, const QString&) {
+QString ScriptedFileDialog::saveFileName(const QString& caption, const QString&, const QString& filter) {
     captions << caption;
+    filters << filter;
     if (answers_.empty()) return {};
     QString a = answers_.front();
     answers_.pop_front();
