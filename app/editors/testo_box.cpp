@@ -14,6 +14,7 @@ void TestoBox::mostraValore(const QVariant& valore) {
     // The limit is set first: a text longer than the box's limit would be cut when shown.
     setMaxLength(qMax<int>(kLunghezzaMassima, int(mostrato_.size())));
     setText(mostrato_);
+    setCursorPosition(0);  // a text wider than the box shows its beginning
 }
 
 void TestoBox::svuota() {
