@@ -326,6 +326,49 @@ void BM_UnframedBurst(benchmark::State& state) {
     }
 }
 
+// A broken sender that never stops: 4 KB of unframed bytes at a time, each waited for until
+// its notice is logged, 1,000 times, so the log is full for most of them. The time is per
+// burst: what each one costs the event loop once the log holds its last lines.
+void BM_UnframedFlood(benchmark::State& state) {
+    constexpr int kBursts = 1000;
+    QByteArray burst(4096, 'x');
+    for (qsizetype i = 0; i < burst.size(); ++i) burst[i] = char('A' + i % 26);
+    razudar::FakeServices fakes;
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const int port = probe.serverPort();
+    probe.close();
+    MirtTCP server;
+    server.setServices(fakes.services());
+    server.resize(180, 600);
+    server.show();
+    server.setPortaLocale(port);
+    server.setAccettareConnessioni(true);
+    qint64 notices = 0;
+    QObject::connect(server.panel().lstLog->model(), &QAbstractItemModel::rowsInserted,
+                     [&](const QModelIndex&, int first, int last) { notices += last - first + 1; });
+    QTcpSocket sender;
+    sender.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    if (!runUntil([&] { return server.isConnesso() && sender.state() == QAbstractSocket::ConnectedState; })) {
+        state.SkipWithError("no connection");
+        return;
+    }
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < kBursts; ++i) {
+            const qint64 before = notices;
+            sender.write(burst);
+            if (!runUntil([&] { return notices > before && server.receiveBufferedBytes() == 0; })) {
+                state.SkipWithError("notice missing");
+                return;
+            }
+        }
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9 / kBursts);
+        state.counters["log_items"] = server.panel().lstLog->count();
+    }
+}
+
 BENCHMARK(BM_MemchrBaseline)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes);
 BENCHMARK(BM_ReceiveParser)
     ->ArgsProduct({{1024, 10240, 102400, razudar::link::kMaxFrameTextBytes}, {0, 1}, {0, 1}});
@@ -336,6 +379,7 @@ BENCHMARK(BM_LoopbackRawSocket)
     ->ArgsProduct({{1024, razudar::link::kMaxFrameTextBytes}, {0, 1}})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnframedFlood)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UnframedBurst)
     ->Arg(256 * 1024)
     ->Arg(10 * 1024 * 1024)
