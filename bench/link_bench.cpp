@@ -1,6 +1,7 @@
 // Speed of the TCP link: the receive parser against a memchr pass over the same bytes, the
-// Windows-1252 codec against Qt's, and two link controls over loopback sockets against a bare
-// QTcpSocket transfer of the same bytes.
+// Windows-1252 codec against Qt's, two link controls over loopback sockets against a bare
+// QTcpSocket transfer of the same bytes, and a broken sender's unframed burst through to the
+// control's log painted.
 //   ./bench_link --benchmark_counters_tabular=true
 // The allocator is told to keep the memory it gets (see main): on a virtual machine the page
 // faults of memory handed back to the system and asked for again between runs otherwise swamp
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTcpServer>
@@ -269,6 +271,104 @@ void BM_LoopbackRawSocket(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * total);
 }
 
+// A broken sender writes `bytes` of unframed data in one burst to a server control over a real
+// socket. The time runs from the first byte written until every byte has been dropped with its
+// framing notice (the byte counts of the "Manca %% <count>" notices add up to the burst), then
+// one paint of the control's log. The counters split the two.
+void BM_UnframedBurst(benchmark::State& state) {
+    const qsizetype bytes = state.range(0);
+    QByteArray burst(bytes, 'x');
+    for (qsizetype i = 0; i < bytes; ++i) burst[i] = char('A' + i % 26);
+    razudar::FakeServices fakes;
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const int port = probe.serverPort();
+    probe.close();
+    for (auto _ : state) {
+        MirtTCP server;
+        server.setServices(fakes.services());
+        server.resize(180, 600);
+        server.show();
+        server.setPortaLocale(port);
+        server.setAccettareConnessioni(true);
+        QListWidget* log = server.panel().lstLog;
+        qint64 dropped = 0;
+        QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, [&](const QModelIndex&, int first, int last) {
+            for (int row = first; row <= last; ++row) {
+                const QString text = log->item(row)->text();
+                if (text.startsWith(QStringLiteral("Manca %% ")))
+                    dropped += text.mid(9, text.indexOf(QLatin1Char(' '), 9) - 9).toLongLong();
+            }
+        });
+        QTcpSocket sender;
+        sender.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+        if (!runUntil([&] { return server.isConnesso() && sender.state() == QAbstractSocket::ConnectedState; })) {
+            state.SkipWithError("no connection");
+            return;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        sender.write(burst);
+        if (!runUntil([&] { return dropped + server.receiveBufferedBytes() == bytes; })) {
+            state.SkipWithError("bytes not accounted for");
+            return;
+        }
+        const qint64 processNs = timer.nsecsElapsed();
+        QElapsedTimer painting;
+        painting.start();
+        const QPixmap shown = log->grab();
+        const qint64 paintNs = painting.nsecsElapsed();
+        benchmark::DoNotOptimize(shown.width());
+        state.SetIterationTime(static_cast<double>(processNs + paintNs) / 1e9);
+        state.counters["process_ms"] = static_cast<double>(processNs) / 1e6;
+        state.counters["paint_ms"] = static_cast<double>(paintNs) / 1e6;
+        state.counters["log_items"] = log->count();
+    }
+}
+
+// A broken sender that never stops: 4 KB of unframed bytes at a time, each waited for until
+// its notice is logged, 1,000 times, so the log is full for most of them. The time is per
+// burst: what each one costs the event loop once the log holds its last lines.
+void BM_UnframedFlood(benchmark::State& state) {
+    constexpr int kBursts = 1000;
+    QByteArray burst(4096, 'x');
+    for (qsizetype i = 0; i < burst.size(); ++i) burst[i] = char('A' + i % 26);
+    razudar::FakeServices fakes;
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const int port = probe.serverPort();
+    probe.close();
+    MirtTCP server;
+    server.setServices(fakes.services());
+    server.resize(180, 600);
+    server.show();
+    server.setPortaLocale(port);
+    server.setAccettareConnessioni(true);
+    qint64 notices = 0;
+    QObject::connect(server.panel().lstLog->model(), &QAbstractItemModel::rowsInserted,
+                     [&](const QModelIndex&, int first, int last) { notices += last - first + 1; });
+    QTcpSocket sender;
+    sender.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    if (!runUntil([&] { return server.isConnesso() && sender.state() == QAbstractSocket::ConnectedState; })) {
+        state.SkipWithError("no connection");
+        return;
+    }
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < kBursts; ++i) {
+            const qint64 before = notices;
+            sender.write(burst);
+            if (!runUntil([&] { return notices > before && server.receiveBufferedBytes() == 0; })) {
+                state.SkipWithError("notice missing");
+                return;
+            }
+        }
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9 / kBursts);
+        state.counters["log_items"] = server.panel().lstLog->count();
+    }
+}
+
 BENCHMARK(BM_MemchrBaseline)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes);
 BENCHMARK(BM_ReceiveParser)
     ->ArgsProduct({{1024, 10240, 102400, razudar::link::kMaxFrameTextBytes}, {0, 1}, {0, 1}});
@@ -278,6 +378,13 @@ BENCHMARK(BM_LoopbackControls)->Arg(1024)->Arg(razudar::link::kMaxFrameTextBytes
 BENCHMARK(BM_LoopbackRawSocket)
     ->ArgsProduct({{1024, razudar::link::kMaxFrameTextBytes}, {0, 1}})
     ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnframedFlood)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnframedBurst)
+    ->Arg(256 * 1024)
+    ->Arg(10 * 1024 * 1024)
+    ->UseManualTime()
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

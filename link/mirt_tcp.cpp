@@ -189,8 +189,12 @@ QVariantMap MirtTCP::saveProperties() {
 // ---- panel -------------------------------------------------------------------------------------
 
 void MirtTCP::Logga(const QString& sTesto) {
-    panel_.lstLog->addItem(sTesto);
-    panel_.lstLog->setCurrentRow(panel_.lstLog->count() - 1);
+    // The log is for reading: a line shows its beginning, and the oldest lines make room, so
+    // neither a long text nor a flood of notices slows the panel down.
+    QListWidget* log = panel_.lstLog;
+    log->addItem(sTesto.size() <= kLogLineChars ? sTesto : sTesto.left(kLogLineChars) + QChar(0x2026));
+    if (log->count() > kLogLines) delete log->takeItem(0);
+    log->setCurrentRow(log->count() - 1);
 }
 
 bool MirtTCP::eventFilter(QObject* watched, QEvent* event) {

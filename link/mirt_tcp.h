@@ -72,7 +72,11 @@ public:
     Q_INVOKABLE bool InviaTesto(const QString& sTesto, bool Sincrono = false);
     Q_INVOKABLE void Disconnetti();
     Q_INVOKABLE void Connetti(const QString& sServerRemoto = QString(), int nPortaRemota = 0);
+    // Adds a line to the log and selects it. The log keeps the last kLogLines lines, each cut
+    // to kLogLineChars characters (and "…").
     Q_INVOKABLE void Logga(const QString& sTesto);
+    static constexpr int kLogLines = 200;
+    static constexpr qsizetype kLogLineChars = 500;
 
     // The seven properties kept in the host's stored window data, under their own names.
     // Loading applies them in the order they are listed in the header and never starts listening.

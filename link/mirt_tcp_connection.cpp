@@ -25,9 +25,6 @@ int scodeOf(int number) { return static_cast<int>(0x800A0000u | static_cast<quin
 // The received-text label is a single line a few words wide: longer captions are cut for
 // display (the whole caption stays in receivedCaption()).
 constexpr qsizetype kShownCaptionChars = 1000;
-// A framing notice can carry a whole buffer; the message box shows its beginning, the log
-// keeps it whole.
-constexpr qsizetype kShownNoticeChars = 4000;
 
 }  // namespace
 
@@ -169,7 +166,8 @@ void MirtTCP::deliverText(const ReceivedBytes& bytes) {
 
 void MirtTCP::showFramingNotice(const QString& notice) {
     // Shown without blocking: a modal box here would run a nested event loop inside the parse
-    // loop. One box per control shows the latest notice; the log keeps them all.
+    // loop. One box per control shows the latest notice; the log keeps the last ones. A notice
+    // is short whatever the data it is about (the receiver puts only an excerpt in it).
     Logga(notice);
     if (!noticeBox_) {
         noticeBox_ = new QMessageBox(this);
@@ -180,8 +178,7 @@ void MirtTCP::showFramingNotice(const QString& notice) {
         noticeBox_->setTextFormat(Qt::PlainText);
         noticeBox_->setWindowTitle(QGuiApplication::applicationDisplayName());
     }
-    noticeBox_->setText(notice.size() <= kShownNoticeChars ? notice
-                                                         : notice.left(kShownNoticeChars));
+    noticeBox_->setText(notice);
     noticeBox_->show();
     noticeBox_->raise();
 }

@@ -46,14 +46,21 @@ bool startsWithMarker(QByteArrayView data) {
     return data.size() >= 2 && data[0] == '%' && data[1] == '%';
 }
 
-QString mancaNotice(const ReceivedBytes& data) {
-    return QStringLiteral("Manca %% ") + QString::number(data.size()) + QStringLiteral(" <") +
-           decodeWindows1252(data.pieces()) + QStringLiteral("> ");
+// The first bytes of `count` (those in `excerpt`) as a notice shows them.
+QString excerptText(const ReceivedBytes& excerpt, qsizetype count) {
+    QString text = decodeWindows1252(excerpt.pieces());
+    if (count > excerpt.size()) text += QChar(0x2026);
+    return text;
 }
 
-QString preMancaNotice(const ReceivedBytes& rest) {
-    return QStringLiteral("PreManca %% ") + QString::number(rest.size()) + QLatin1Char(' ') +
-           decodeWindows1252(rest.pieces());
+QString mancaNotice(const ReceivedBytes& excerpt, qsizetype count) {
+    return QStringLiteral("Manca %% ") + QString::number(count) + QStringLiteral(" <") +
+           excerptText(excerpt, count) + QStringLiteral("> ");
+}
+
+QString preMancaNotice(const ReceivedBytes& excerpt, qsizetype count) {
+    return QStringLiteral("PreManca %% ") + QString::number(count) + QLatin1Char(' ') +
+           excerptText(excerpt, count);
 }
 
 }  // namespace
@@ -168,6 +175,7 @@ void ReceiveParser::clear() {
     first_ = 0;
     head_ = 0;
     size_ = 0;
+    markerPending_ = false;
     ++generation_;
 }
 
@@ -279,12 +287,22 @@ void ReceiveParser::callSink(F&& call) {
 
 // The parse loop. Runs only while no handler runs, so it is never entered twice.
 void ReceiveParser::parse(ReceiveSink& sink) {
+    const auto excerpt = [this](qsizetype length) { return bytesAt(0, qMin(length, kNoticeExcerptBytes)); };
     for (;;) {
         dropParsedChunks();
         const quint64 generation = generation_;
         const qsizetype length = size_;
-        if (length <= kFrameHeaderBytes) break;
         char room[kFrameHeaderBytes];
+        if (markerPending_ && length >= 2) {
+            // The byte after a lone "%" is in: now it is known whether the marker is right.
+            markerPending_ = false;
+            if (!startsWithMarker(QByteArrayView(bytesFromHead(2, room), 2))) {
+                const QString notice = preMancaNotice(excerpt(length), length);
+                callSink([&] { sink.framingNotice(notice); });
+                continue;
+            }
+        }
+        if (length <= kFrameHeaderBytes) break;
         const QByteArrayView headerView(bytesFromHead(kFrameHeaderBytes, room), kFrameHeaderBytes);
         std::optional<qsizetype> count;
         if (startsWithMarker(headerView)) {
@@ -293,7 +311,7 @@ void ReceiveParser::parse(ReceiveSink& sink) {
         }
         if (!count) {
             // The data does not start with a frame: everything received so far is dropped.
-            const QString notice = mancaNotice(bytesAt(0, length));
+            const QString notice = mancaNotice(excerpt(length), length);
             skip(length);
             callSink([&] { sink.framingNotice(notice); });
             continue;
@@ -302,10 +320,12 @@ void ReceiveParser::parse(ReceiveSink& sink) {
         if (length < frameBytes) break;  // the rest of the text has not arrived yet
         const ReceivedBytes text = bytesAt(kFrameHeaderBytes, *count);
         skip(frameBytes);
-        if (size_ > 0) {
+        if (size_ == 1 && *bytesFromHead(1, room) == '%') {
+            markerPending_ = true;  // the next marker cut after its first "%": nothing wrong yet
+        } else if (size_ > 0) {
             const qsizetype n = qMin<qsizetype>(2, size_);
             if (!startsWithMarker(QByteArrayView(bytesFromHead(n, room), n))) {
-                const QString notice = preMancaNotice(bytesAt(0, size_));
+                const QString notice = preMancaNotice(excerpt(size_), size_);
                 callSink([&] { sink.framingNotice(notice); });
                 if (generation != generation_) continue;  // the sink started a new stream
             }

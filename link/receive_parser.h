@@ -40,9 +40,14 @@ public:
     virtual void peerNameArrived(const ReceivedBytes& name) = 0;
     // Any other complete text.
     virtual void textArrived(const ReceivedBytes& text) = 0;
-    // A framing notice ("Manca %% ..." or "PreManca %% ...") for the operator.
+    // A framing notice ("Manca %% ..." or "PreManca %% ...") for the operator. It gives the
+    // byte count of the data it is about and the first kNoticeExcerptBytes of it, followed by
+    // "…" when there are more: a broken sender's burst never makes a notice longer.
     virtual void framingNotice(const QString& notice) = 0;
 };
+
+// The bytes of the dropped or unexpected data that a framing notice shows.
+inline constexpr qsizetype kNoticeExcerptBytes = 160;
 
 // Rebuilds the texts of the link from the byte stream, whatever the boundaries at which the
 // network delivers it. One parser per link control, for the control's whole life.
@@ -104,6 +109,9 @@ private:
     // Chunks cleared while the sink ran: the text it was handed may lie in them.
     std::deque<Chunk> retired_;
     bool busy_ = false;
+    // A frame ended with only the first "%" of the next marker behind it: whether the marker
+    // is right is known when the next byte is in.
+    bool markerPending_ = false;
     // Changed by clear(), so the loop sees that the stream it was parsing is gone.
     quint64 generation_ = 0;
 };

@@ -56,9 +56,25 @@ int WrappedItemDelegate::textWidth() const {
     return qMax(1, view_->viewport()->width() - 2 * kItemMarginPx);
 }
 
+int WrappedItemDelegate::heightOf(const QString& text, const QFont& font, int width) const {
+    // More texts than a log holds are never asked for; a cache that outgrows that starts again.
+    constexpr qsizetype kCachedHeights = 1024;
+    if (width != heightsWidth_ || font != heightsFont_ || heights_.size() > kCachedHeights) {
+        heights_.clear();
+        heightsWidth_ = width;
+        heightsFont_ = font;
+    }
+    const auto known = heights_.constFind(text);
+    if (known != heights_.constEnd()) return *known;
+    const int height = layOut(text, font, width, [](QTextLayout&) {});
+    heights_.insert(text, height);
+    return height;
+}
+
 QSize WrappedItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    const int height = layOut(index.data(Qt::DisplayRole).toString(), option.font, textWidth(), [](QTextLayout&) {});
-    return QSize(textWidth(), qMax(height, QFontMetrics(option.font).height()) + kItemMarginPx);
+    const int width = textWidth();
+    const int height = heightOf(index.data(Qt::DisplayRole).toString(), option.font, width);
+    return QSize(width, qMax(height, QFontMetrics(option.font).height()) + kItemMarginPx);
 }
 
 void WrappedItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -2,6 +2,8 @@
 // Texts of the link panel that break anywhere to fit their width: a received message or a
 // framing notice is one long run of characters with few blanks, and a cut line would hide the
 // part the operator needs.
+#include <QFont>
+#include <QHash>
 #include <QLabel>
 #include <QStyledItemDelegate>
 
@@ -20,6 +22,8 @@ protected:
 };
 
 // Draws each item of a list view on as many lines as its text needs at the view's width.
+// The view asks every item's size each time a line is added: the heights are kept per text, for
+// the current width and font, so adding a line lays out that line only.
 class WrappedItemDelegate : public QStyledItemDelegate {
 public:
     explicit WrappedItemDelegate(QListView* view);
@@ -28,7 +32,11 @@ public:
 
 private:
     int textWidth() const;
+    int heightOf(const QString& text, const QFont& font, int width) const;
     QListView* view_;
+    mutable QHash<QString, int> heights_;
+    mutable int heightsWidth_ = -1;
+    mutable QFont heightsFont_;
 };
 
 }  // namespace razudar::link

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/pages/page_codes.h"
@@ -17,23 +16,6 @@
 #include "platform/services/prompter.h"
 
 namespace razudar {
-
-namespace {
-
-// A text box that selects its whole text when it gets the focus.
-class TestoBox : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override {
-        QLineEdit::focusInEvent(event);
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, this, &QLineEdit::selectAll);
-    }
-};
-
-}  // namespace
 
 const PaginaTestoLayout& layoutPaginaPiena() {
     static const PaginaTestoLayout layout{QStringLiteral("frmPaginaPiena"), QStringLiteral("Pagina Piena"),
@@ -70,7 +52,6 @@ frmPaginaTesto::frmPaginaTesto(const PaginaTestoLayout& layout, DatabaseState& d
         for (int j = 1; j <= layout_.colonne; ++j) {
             auto* box = new TestoBox(this);
             box->setObjectName(QStringLiteral("txtTesto%1").arg(txtTesto_.size() + 1));
-            box->setMaxLength(kLunghezzaMassima);
             box->setFont(boxFont);
             box->setMinimumWidth(layout_.colonne == 3 ? 200 : 150);
             txtTesto_.push_back(box);
@@ -91,7 +72,7 @@ frmPaginaTesto::frmPaginaTesto(const PaginaTestoLayout& layout, DatabaseState& d
         });
         connect(clear, &QPushButton::clicked, this, [this, r] {
             const int first = layout_.colonne * (r - 1) + 1;
-            for (int i = first; i < first + layout_.colonne; ++i) txtTesto(i)->clear();
+            for (int i = first; i < first + layout_.colonne; ++i) txtTesto_[size_t(i - 1)]->svuota();
         });
     }
 
@@ -103,7 +84,7 @@ frmPaginaTesto::frmPaginaTesto(const PaginaTestoLayout& layout, DatabaseState& d
     cmdAnnulla_->setObjectName(QStringLiteral("cmdAnnulla"));
     for (QPushButton* b : {cmdPulisciTutto_, cmdSalva_, cmdAnnulla_}) b->setAutoDefault(false);
     connect(cmdPulisciTutto_, &QPushButton::clicked, this, [this] {
-        for (QLineEdit* box : txtTesto_) box->clear();
+        for (TestoBox* box : txtTesto_) box->svuota();
     });
     connect(cmdSalva_, &QPushButton::clicked, this, [this] { salva(); });
     connect(cmdAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
@@ -133,7 +114,8 @@ bool frmPaginaTesto::Aggiorna() {
         const bool empty = rs.eof();
         if (!empty) rs.moveFirst();
         for (int i = 1; i <= numeroTesti(); ++i)
-            txtTesto(i)->setText(empty ? QString() : basic::CStr(rs.value(layout_.prefissoCampo + QString::number(i))));
+            txtTesto_[size_t(i - 1)]->mostraValore(empty ? QVariant(QString())
+                                                         : rs.value(layout_.prefissoCampo + QString::number(i)));
         return true;
     } catch (const db::DbError& e) {
         prompter_.show(testoErroreDatabase(QStringLiteral("leggere i testi della pagina"), e), PromptButtons::Ok,
@@ -143,7 +125,8 @@ bool frmPaginaTesto::Aggiorna() {
 }
 
 bool frmPaginaTesto::salva() {
-    // The whole record is written, every box; a table without its record gets one.
+    // The whole record is written, every box; a box the operator left as it was writes back the
+    // stored value unchanged. A table without its record gets one.
     try {
         db::Recordset rs = database_.current().openRecordset(layout_.tabella);
         if (rs.eof()) {
@@ -153,7 +136,7 @@ bool frmPaginaTesto::salva() {
             rs.edit();
         }
         for (int i = 1; i <= numeroTesti(); ++i)
-            rs.setValue(layout_.prefissoCampo + QString::number(i), txtTesto(i)->text());
+            rs.setValue(layout_.prefissoCampo + QString::number(i), txtTesto_[size_t(i - 1)]->valoreDaSalvare());
         rs.update();
         return true;
     } catch (const db::DbError& e) {

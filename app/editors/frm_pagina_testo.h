@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+#include "app/editors/testo_box.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -31,7 +33,8 @@ class frmPaginaTesto : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRighe = 8;
-    static constexpr int kLunghezzaMassima = 50;
+    // The characters a box takes when typed (a longer stored text is shown whole).
+    static constexpr int kLunghezzaMassima = TestoBox::kLunghezzaMassima;
 
     frmPaginaTesto(const PaginaTestoLayout& layout, DatabaseState& database, Prompter& prompter,
                    QWidget* owner = nullptr);
@@ -67,7 +70,7 @@ private:
     PaginaTestoLayout layout_;
     DatabaseState& database_;
     Prompter& prompter_;
-    std::vector<QLineEdit*> txtTesto_;
+    std::vector<TestoBox*> txtTesto_;
     std::array<QPushButton*, kRighe> cmdTesto_{};
     std::array<QPushButton*, kRighe> cmdPulisci_{};
     QPushButton* cmdPulisciTutto_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -79,10 +80,31 @@ void frmAnteprimaGrafica::unload() {
 
 void frmAnteprimaGrafica::mnuSalvaConNome_Click() {
     const QString current = QDir::currentPath();
-    const QString file = services_.fileDialog->saveFileName(QStringLiteral("Salva con nome"), current,
-                                                            QStringLiteral("Immagini (*.tga) |*.tga"));
+    QString file = services_.fileDialog->saveFileName(QStringLiteral("Salva con nome"), current,
+                                                      QStringLiteral("Immagini (*.tga)"));
     QDir::setCurrent(current);
-    if (!file.isEmpty()) gra_->SalvaSchermo(file);
+    if (file.isEmpty()) return;  // cancelled
+    // A name typed without a suffix is a picture of the one kind offered.
+    if (QFileInfo(file).suffix().isEmpty()) {
+        if (!file.endsWith(QLatin1Char('.'))) file += QLatin1Char('.');
+        file += QStringLiteral("tga");
+    }
+    // The control tells why a save failed only through its message event.
+    QStringList reasons;
+    const QMetaObject::Connection listening =
+        connect(gra_.get(), &controls::GraficaProxy::RicevutoMessaggio, this,
+                [&reasons](const QString& message) {
+                    // The control names its member first: the operator needs only the reason.
+                    const QString member = QStringLiteral("SalvaSchermo: ");
+                    reasons << (message.startsWith(member) ? message.mid(member.size()) : message);
+                });
+    gra_->SalvaSchermo(file);
+    disconnect(listening);
+    if (reasons.isEmpty() && QFileInfo::exists(file)) return;
+    if (reasons.isEmpty()) reasons << QStringLiteral("il file non è stato scritto");
+    services_.prompter->show(QStringLiteral("Immagine non salvata in %1: %2")
+                                 .arg(QDir::toNativeSeparators(file), reasons.join(QStringLiteral("; "))),
+                             PromptButtons::Ok, PromptIcon::Critical);
 }
 
 void frmAnteprimaGrafica::setControlVisible(bool visible) { control_->setVisible(visible); }

@@ -64,8 +64,9 @@ bool MemorySettingsStore::save(const QString& application, const QString& sectio
     return true;
 }
 
-QString ScriptedFileDialog::saveFileName(const QString& caption, const QString&, const QString&) {
+QString ScriptedFileDialog::saveFileName(const QString& caption, const QString&, const QString& filter) {
     captions << caption;
+    filters << filter;
     if (answers_.empty()) return {};
     QString a = answers_.front();
     answers_.pop_front();

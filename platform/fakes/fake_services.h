@@ -119,6 +119,7 @@ public:
     QString saveFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
     QStringList captions;
+    QStringList filters;
 
 private:
     std::deque<QString> answers_;

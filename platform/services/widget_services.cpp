@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace razudar {
 
@@ -55,9 +56,22 @@ PromptAnswer MessageBoxPrompter::ask(const QString& text, PromptButtons buttons,
     }
 }
 
+void PreparaSalvataggio(QFileDialog& dialog, const QString& filter) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    const QRegularExpression firstPattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = firstPattern.match(filter);
+    dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : QString());
+}
+
 QString WidgetFileDialog::saveFileName(const QString& caption, const QString& folder,
                                        const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, caption, folder, filter);
+    QFileDialog dialog(parent_, caption, folder);
+    PreparaSalvataggio(dialog, filter);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.front();
 }
 
 void OverrideCursorBusyIndicator::begin() {

@@ -5,6 +5,7 @@
 #include "platform/services/prompter.h"
 
 class QDialog;
+class QFileDialog;
 class QMessageBox;
 class QWidget;
 
@@ -14,6 +15,11 @@ namespace razudar {
 // breaks), icon, and the buttons with their Italian captions ("OK", "Sì", "No", "Annulla").
 void PreparaMessaggio(QMessageBox& box, const QString& text, PromptButtons buttons, PromptIcon icon,
                       const QString& caption);
+
+// Sets up a file dialog as the save dialog shows it: saving, the name filter, and the suffix of
+// the filter's first pattern ("*.tga" gives "tga") added to a name typed without one, before
+// the dialog asks whether to replace an existing file.
+void PreparaSalvataggio(QFileDialog& dialog, const QString& filter);
 
 // Real message boxes and file dialogs (Qt Widgets).
 class MessageBoxPrompter : public Prompter {

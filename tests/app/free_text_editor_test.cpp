@@ -2,6 +2,7 @@
 // box, and the row buttons that put a row on air.
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,6 +29,20 @@ public:
     std::vector<Recorded> calls;
 };
 
+// Keys as the operator types them into `box` (letters only).
+void type(QWidget* box, const QString& letters) {
+    for (const QChar c : letters) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (c.toUpper().unicode() - u'A'), Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+void press(QWidget* box, Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(box, &event);
+    }
+}
+
 class FreeTextEditorTest : public ::testing::Test {
 protected:
     QString stored(const QString& table, const QString& field) {
@@ -45,6 +60,9 @@ protected:
             operate(e);
         });
         return PaginaTestoLibero(codice, race.state, race.fakes.prompter, onAir, nullptr, &race.fakes.dialogs);
+    }
+    bool storedNull(const QString& table, const QString& field) {
+        return race.db().openReader(QStringLiteral("SELECT %1 IS NULL FROM %2").arg(field, table)).value(0).toInt() == 1;
     }
     RaceDatabase race;  // the schema holds one record in each free-text table
     RecordingChoice onAir;
@@ -155,6 +173,63 @@ TEST_F(FreeTextEditorTest, BoxesTakeAtMostFiftyCharactersAndSelectAllOnFocus) {
         EXPECT_EQ(e.txtTesto(24)->maxLength(), 50);
         e.cmdAnnulla()->click();
     });
+}
+
+// A text stored longer than a box lets the operator type (written by another tool, or by an
+// older version).
+const QString kTestoLungo = QStringLiteral("Coppa del Mondo di sci alpino - Slalom gigante maschile, 1a run");
+
+TEST_F(FreeTextEditorTest, ALongStoredTextIsShownWholeAndSavedBackUntouched) {
+    ASSERT_EQ(kTestoLungo.size(), 63);
+    race.db().execute(QStringLiteral("UPDATE TipiGraficaPaginePiene SET Gr_Testo1 = '%1', Gr_Testo2 = NULL, "
+                                     "Gr_Testo4 = 'Breve', Gr_Testo7 = '%1'").arg(kTestoLungo));
+    EXPECT_TRUE(open(kCodicePaginaPiena, [&](frmPaginaTesto& e) {
+        EXPECT_EQ(e.txtTesto(1)->text(), kTestoLungo);
+        EXPECT_EQ(e.txtTesto(7)->text(), kTestoLungo);
+        e.txtTesto(4)->setText(QStringLiteral("Cambiato"));
+        e.resize(e.sizeHint());
+        screenshots::save(e.grab(), QStringLiteral("pagina_piena_testo_lungo"));
+        e.cmdSalva()->click();
+        EXPECT_EQ(stored("TipiGraficaPaginePiene", "Gr_Testo1"), kTestoLungo);
+        EXPECT_TRUE(storedNull("TipiGraficaPaginePiene", "Gr_Testo2"));  // not made an empty text
+        EXPECT_EQ(stored("TipiGraficaPaginePiene", "Gr_Testo4"), QStringLiteral("Cambiato"));
+        // An edited long text is written as it is shown.
+        e.txtTesto(7)->setText(kTestoLungo.left(62));
+        e.cmdTesto(1)->click();
+    }));
+    EXPECT_EQ(stored("TipiGraficaPaginePiene", "Gr_Testo7"), kTestoLungo.left(62));
+    EXPECT_EQ(stored("TipiGraficaPaginePiene", "Gr_Testo1"), kTestoLungo);
+    ASSERT_EQ(onAir.calls.size(), 1u);
+    EXPECT_EQ(onAir.calls[0].testi, (QStringList{kTestoLungo, "", ""}));  // the whole text goes on air
+    EXPECT_TRUE(race.fakes.prompter.shown().empty());
+}
+
+TEST_F(FreeTextEditorTest, TypingStopsAtFiftyAndNeverLengthensALongerText) {
+    race.db().execute(QStringLiteral("UPDATE TipiGraficaPagineBasse SET gr_Testo1 = '%1'").arg(kTestoLungo));
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefgh");
+    open(kCodicePaginaBassa, [&](frmPaginaTesto& e) {
+        QLineEdit* empty = e.txtTesto(2);
+        type(empty, letters);
+        EXPECT_EQ(empty->text(), letters.left(50));
+
+        QLineEdit* longer = e.txtTesto(1);
+        longer->end(false);
+        type(longer, QStringLiteral("abc"));
+        EXPECT_EQ(longer->text(), kTestoLungo);  // full: nothing typed goes in
+        press(longer, Qt::Key_Backspace, 3);
+        type(longer, QStringLiteral("xyz"));
+        EXPECT_EQ(longer->text(), kTestoLungo.left(60));  // shortened, not lengthened again
+        press(longer, Qt::Key_Home);
+        press(longer, Qt::Key_Delete, 20);
+        type(longer, QStringLiteral("xyzxyzxyzxyzxyz"));
+        EXPECT_EQ(longer->text(), QStringLiteral("xyzxyzxyzx") + kTestoLungo.mid(20, 40));  // 50 at most now
+        e.cmdPulisci(1)->click();
+        type(longer, letters);
+        EXPECT_EQ(longer->text(), letters.left(50));
+        e.cmdAnnulla()->click();
+        EXPECT_EQ(longer->text(), kTestoLungo);  // the stored text shown whole again
+    });
+    EXPECT_EQ(stored("TipiGraficaPagineBasse", "gr_Testo1"), kTestoLungo);
 }
 
 TEST_F(FreeTextEditorTest, MissingTableIsReportedAndNothingGoesOnAir) {

@@ -111,6 +111,23 @@ TEST(MirtTcpProperties, LoggaSelectsTheLastLineAndADoubleClickClearsTheLog) {
     EXPECT_EQ(control.panel().lstLog->count(), 0);
 }
 
+TEST(MirtTcpProperties, TheLogKeepsItsLastLinesEachCutToABoundedLength) {
+    MirtTCP control;
+    for (int i = 0; i < MirtTCP::kLogLines + 50; ++i) control.Logga(QStringLiteral("riga %1").arg(i));
+    QListWidget& log = *control.panel().lstLog;
+    ASSERT_EQ(log.count(), MirtTCP::kLogLines);
+    EXPECT_EQ(log.item(0)->text(), QStringLiteral("riga 50"));
+    EXPECT_EQ(log.currentItem()->text(), QStringLiteral("riga 249"));
+
+    const QString exact(MirtTCP::kLogLineChars, QLatin1Char('e'));
+    control.Logga(exact);
+    EXPECT_EQ(log.currentItem()->text(), exact);
+    control.Logga(QString(10 * 1024 * 1024, QLatin1Char('x')));
+    EXPECT_EQ(log.currentItem()->text(), QString(MirtTCP::kLogLineChars, QLatin1Char('x')) + QChar(0x2026));
+    EXPECT_EQ(log.count(), MirtTCP::kLogLines);
+    EXPECT_EQ(log.item(0)->text(), QStringLiteral("riga 52"));
+}
+
 TEST(MirtTcpProperties, MembersOfTheOtherRoleDoNothing) {
     MirtTCP server;
     server.setPortaLocale(testing::freePort());

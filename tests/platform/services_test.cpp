@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -172,4 +173,34 @@ TEST(OverrideCursorBusyIndicator, StacksTheApplicationsWaitCursor) {
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(busy.depth(), 0);
+}
+
+TEST(PreparaSalvataggio, SavesWithTheFilterAndAddsItsSuffixToANameWithoutOne) {
+    int argc = 1;
+    char name[] = "test_platform";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const struct {
+        QString filter;
+        QString suffix;
+    } cases[] = {
+        {"Immagini (*.tga)", "tga"},
+        {"Testi (*.txt *.csv)", "txt"},
+        {"Tutti i file (*)", ""},
+    };
+    for (const auto& c : cases) {
+        QFileDialog dialog(nullptr, QStringLiteral("Salva con nome"), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        PreparaSalvataggio(dialog, c.filter);
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave) << c.filter.toStdString();
+        EXPECT_EQ(dialog.nameFilters(), QStringList{c.filter});
+        EXPECT_EQ(dialog.defaultSuffix(), c.suffix) << c.filter.toStdString();
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    }
+    QFileDialog dialog(nullptr, QStringLiteral("Salva con nome"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    PreparaSalvataggio(dialog, QStringLiteral("Immagini (*.tga)"));
+    dialog.selectFile(QStringLiteral("fotogramma"));
+    EXPECT_EQ(dialog.selectedFiles(), QStringList{QDir(dir.path()).filePath(QStringLiteral("fotogramma.tga"))});
 }
