@@ -7,9 +7,12 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
 #include "app/link/link_port.h"
+#include "data/database_fault_text.h"
 #include "platform/services/services.h"
 
 namespace razudar {
@@ -53,6 +56,11 @@ public:
     void onDatiArrivati(const QString& testo);
     // The tick of the run-time delay.
     void timTempoManche_Timer();
+    // Runs each tick of the timer inside `around` (one action of the program: one wait on a
+    // locked database, failures told once on the status bar).
+    void setTickAction(std::function<void(const std::function<void()>&)> around) { tickAction_ = std::move(around); }
+    // How a database failure of an event reaches the operator; without one, a message box.
+    void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
     // Stops the run-time delay without its page (the first paint of the main window).
     void stopRunTimeDelay() { timTempoManche_.stop(); }
 
@@ -81,6 +89,8 @@ private:
     ParallelGapBox& gap_;
     MonitorSettingsReloader& monitorSettings_;
     QTimer timTempoManche_;
+    std::function<void(const std::function<void()>&)> tickAction_;
+    DatabaseFaultReporter reportFault_;
 };
 
 }  // namespace razudar

@@ -142,6 +142,7 @@ bool PageOnAir::RegistraPaginaInOnda(bool livello1, const QString& nomePagina, c
     record.NomePagina = nomePagina;
     record.NomeTemplate = nomeTemplate;
     record.AreaOccupazione = area;
+    if (ctx_.airChanged) ctx_.airChanged();
     ctx_.host.setStatusPanel(QStringLiteral("NomePagina"), nomePagina);
     ctx_.host.graficaLocaleInOnda(nomePagina);
     return true;

@@ -63,7 +63,10 @@ void ConsolePanel::connectHandlers() {
     }
     connect(cmdPagina_, &QButtonGroup::idClicked, this, &ConsolePanel::cmdPagina_Click);
     connect(chkTCNominativo_, &QCheckBox::toggled, this, &ConsolePanel::chkTCNominativo_Click);
-    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] { AggiornaDistaccoParallelo(true); });
+    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] {
+        const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+        AggiornaDistaccoParallelo(true);
+    });
     for (int i = 0; i < int(cmdSponsor_.size()); ++i)
         connect(cmdSponsor_[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSponsor_Click(i); });
 }

@@ -241,8 +241,9 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         if (row.told != Told::AtMostOnce) {  // a page button may take the page off air: its job
             EXPECT_FALSE(state.PaginaInOnda.NomePagina.isEmpty());
         }
-        const QString expected = row.fault == Fault::Lock ? QStringLiteral("errore del database 3260 - database is locked")
-                                                         : QStringLiteral("no such table: QSessioni");
+        const QString expected = row.fault == Fault::Lock
+                                     ? QStringLiteral("errore del database 3260 - database occupato da un altro programma")
+                                     : QStringLiteral("errore del database 1 - nel database manca la tabella QSessioni");
         const QString step = QString::fromLatin1(row.failedStep);
         switch (row.told) {
         case Told::Box:
@@ -323,8 +324,8 @@ TEST(DatabaseFaultsChannels, OncePerActionThroughItsChannel) {
     DatabaseFaults faults(fakes.prompter, log, [&](const QString& t) { status << t; });
     const db::DbError locked(db::errors::kRecordLocked, QStringLiteral("database is locked"));
     const QString text = QStringLiteral(
-        "Impossibile leggere: errore del database 3260 - database is locked. Il database è bloccato da un altro "
-        "programma: riprovare fra qualche istante.");
+        "Impossibile leggere: errore del database 3260 - database occupato da un altro programma. Il database è "
+        "bloccato da un altro programma: riprovare fra qualche istante.");
 
     faults.report(QStringLiteral("leggere"), locked);  // outside any action: status bar and log
     faults.report(QStringLiteral("leggere"), locked);
@@ -351,8 +352,9 @@ TEST(DatabaseFaultsChannels, OncePerActionThroughItsChannel) {
     EXPECT_EQ(log.lines().size(), 4);
     EXPECT_EQ(faults.reportedCount(), 4);
     faults.report(QStringLiteral("leggere"), db::DbError(db::errors::kDiskOrNetwork, QStringLiteral("disk I/O error")));
-    EXPECT_EQ(status.last(), QStringLiteral("Impossibile leggere: errore del database 3043 - disk I/O error. Controllare il "
-                                            "disco o la rete su cui si trova il database."));
+    EXPECT_EQ(status.last(), QStringLiteral("Impossibile leggere: errore del database 3043 - errore di lettura o scrittura "
+                                            "sul disco o sulla rete. Controllare il disco o la rete su cui si trova il "
+                                            "database."));
 }
 
 }  // namespace
