@@ -2,11 +2,11 @@
 // How the program reacts when the database cannot answer while it handles an event (another
 // program holds it locked, a table or view is missing, the disk is full): the failed step is
 // dropped, what the program holds stays as it was, and the operator is told once per action.
-// An action the operator started is answered with a message box; a link event or a timer only
-// writes the status bar and the log, so a burst of messages never stacks boxes. An action that
-// changed the air (cleared it or loaded a page) tells from then on through the status bar too:
-// no box may hold a page half built. The log keeps the database engine's own text beside the
-// operator's.
+// An operator's command (a menu, the category list) is answered with a message box; a link
+// event, a timer or a page button only writes the status bar and the log, so a burst of messages
+// never stacks boxes and no box holds the air while it waits for a page. A command that changed
+// the air (cleared it or loaded a page) tells from then on through the status bar too. The log
+// keeps the database engine's own text beside the operator's.
 //
 // An action is also the unit of waiting on a lock: it waits at most one busy timeout in all
 // (db::LockWaits), and once that wait gave up its later queries fail at once.
