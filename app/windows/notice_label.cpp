@@ -10,8 +10,8 @@ NoticeLabel::NoticeLabel(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // The width is what the status bar leaves; the height follows the text.
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    fittedHeight_ = fontMetrics().height();
 }
 
 void NoticeLabel::showNotice(const QString& text) {
@@ -19,6 +19,10 @@ void NoticeLabel::showNotice(const QString& text) {
     setToolTip(text);
     fitHeight();
 }
+
+QSize NoticeLabel::sizeHint() const { return {0, fittedHeight_}; }
+
+QSize NoticeLabel::minimumSizeHint() const { return {0, fittedHeight_}; }
 
 void NoticeLabel::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
@@ -29,7 +33,9 @@ void NoticeLabel::fitHeight() {
     const int lineHeight = fontMetrics().height();
     const int needed = text().isEmpty() || width() <= 0 ? lineHeight : heightForWidth(width());
     const int height = std::max(needed, lineHeight);
-    if (minimumHeight() != height) setMinimumHeight(height);
+    if (height == fittedHeight_) return;
+    fittedHeight_ = height;
+    updateGeometry();
 }
 
 }  // namespace razudar
