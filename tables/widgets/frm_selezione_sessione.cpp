@@ -226,7 +226,9 @@ void FrmSelezioneSessione::Load() {
 void FrmSelezioneSessione::primoPaint() {
     if (!tb_) return;
     try {
-        tb_->frm_Form_Paint(false);
+        // A window whose load could not read stays empty: the engine's paint would filter the
+        // list again without the active race.
+        if (!letturaNonRiuscita_) tb_->frm_Form_Paint(false);
         if (painted_) return;
         painted_ = true;
         if (letturaNonRiuscita_) {
@@ -251,6 +253,8 @@ void FrmSelezioneSessione::primoPaint() {
         DBGrid1->reload();
         segnala(QStringLiteral("leggere le sessioni"), e);
     }
+    // Nothing in an empty window may query again (a sort or a filter would list every race).
+    DBGrid1->setEnabled(!letturaNonRiuscita_);
     DBGrid1->setFocus();
     text1->setEnabled(bGaraSelezionabile);
     DBCombo1->setEnabled(bGaraSelezionabile);
