@@ -22,7 +22,10 @@ namespace razudar {
 ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
                            std::function<void(const QString&)> statusNotice)
     : state_(state), services_(services), pageRouter_(std::make_unique<RoutedPageDispatcher>()) {
-    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, std::move(statusNotice));
+    db::LockWaits& lockWaits = *state_.startup.database.lockWaits;
+    // The busy handler waits through the waiter service, so the waits are the program's own.
+    if (Waiter* waiter = services_.waiter) lockWaits.setSleeper([waiter](int ms) { waiter->sleepMs(ms); });
+    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, std::move(statusNotice), &lockWaits);
     turnTypes_ = std::make_unique<TurnTypeCodes>(state_.startup.database, *faults_);
     reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
     reloader_->setFailureHandler([this](const db::DbError& e) {
@@ -44,13 +47,23 @@ void ProgramUnits::assemble(const ProgramHosts& hosts) {
     dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *pageRouter_, *console_, hosts.dispatcher,
                                                    hosts.parallelGap, *reloader_);
     menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *tcp_, hosts.menus);
+    const auto report = [this](const QString& azione, const db::DbError& e) { faults_->report(azione, e); };
+    menus_->setFaultReporter(report);
+    dispatcher_->setFaultReporter(report);
     LinkDispatcher* dispatcher = dispatcher_.get();
-    QObject::connect(tcp_.get(), &controls::TcpProxy::ConnessoEvent, dispatcher, [dispatcher] { dispatcher->onConnesso(); });
+    // Every event of the link and every tick of the run-time delay is one action of the status-bar
+    // channel: one wait on a locked database, a failure told once, no box.
+    const auto asAction = [this](const std::function<void()>& run) {
+        const DatabaseFaults::Action action(*faults_, FaultChannel::StatusBar);
+        run();
+    };
+    dispatcher->setTickAction(asAction);
+    QObject::connect(tcp_.get(), &controls::TcpProxy::ConnessoEvent, dispatcher,
+                     [asAction, dispatcher] { asAction([dispatcher] { dispatcher->onConnesso(); }); });
     QObject::connect(tcp_.get(), &controls::TcpProxy::ConnessioneChiusa, dispatcher,
                      [dispatcher] { dispatcher->onConnessioneChiusa(); });
-    QObject::connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, dispatcher, [this, dispatcher](const QString& text) {
-        const DatabaseFaults::Action action(*faults_, FaultChannel::StatusBar);
-        dispatcher->onDatiArrivati(text);
+    QObject::connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, dispatcher, [asAction, dispatcher](const QString& text) {
+        asAction([&] { dispatcher->onDatiArrivati(text); });
     });
     QObject::connect(tcp_.get(), &controls::TcpProxy::Errore, dispatcher,
                      [dispatcher](int number, const QString& description) { dispatcher->onErrore(number, description); });
@@ -73,6 +86,7 @@ void ProgramUnits::attachGraphics(controls::GraficaProxy& grafica, OnAirHost& ho
         });
     };
     pageContext_->aggiornaClassificheInterfaccia = [this] { console_->AggiornaClassificheInterfaccia(); };
+    pageContext_->airChanged = [this] { faults_->airChanged(); };
     PageContext* context = pageContext_.get();
     QObject::connect(&grafica, &controls::GraficaProxy::RicevutoMessaggio, &grafica,
                      [context](const QString& text) { context->ultimoMessaggioGrafica = text; });

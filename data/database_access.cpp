@@ -1,6 +1,7 @@
 #include "data/database_access.h"
 
 #include "data/configuration.h"
+#include "data/database_fault_text.h"
 #include "data/program_end.h"
 #include "model/bas_stringa_form.h"
 #include "model/bas_utilita.h"
@@ -13,13 +14,15 @@ QString databaseErrorText(int number, const QString& description) {
     return QStringLiteral("Errore %1 %2").arg(number).arg(description);
 }
 
+QString databaseErrorText(const db::DbError& e) { return databaseErrorText(e.number(), descrizioneErroreDatabase(e)); }
+
 void ApriDatabase(DatabaseState& state) {
     db::Workspace& ws = state.SpaziLavoro.at(static_cast<size_t>(state.IndiceDatabase));
     ws = db::Workspace::create(QString(), QStringLiteral("admin"), QString());
     state.DatabaseAperti.at(static_cast<size_t>(state.IndiceDatabase)) =
         ws.openDatabase(state.PercorsiDatabase.at(static_cast<size_t>(state.IndiceDatabase)), false,
                         false, QStringLiteral(";pwd=") + state.PasswordDatabase,
-                        state.busyTimeoutMs);
+                        state.busyTimeoutMs, state.lockWaits);
 }
 
 void ControllaVersioneDatabase(const DatabaseState& state, Prompter& prompter) {
@@ -28,7 +31,7 @@ void ControllaVersioneDatabase(const DatabaseState& state, Prompter& prompter) {
     try {
         stored = configurationDatabaseVersion(state.current());
     } catch (const db::DbError& e) {
-        const QString text = databaseErrorText(e.number(), e.description()) +
+        const QString text = databaseErrorText(e) +
                              QStringLiteral("\r\rImpossibile leggere la versione del database.") +
                              QStringLiteral("\r\rIl programma verrà terminato.");
         prompter.show(text, PromptButtons::Ok, PromptIcon::Critical, Prompter::defaultCaption());

@@ -43,5 +43,7 @@ void ScriviMessaggio(const QString& text, qint16 kind, Prompter& prompter);
 
 // "Errore " + number + " " + description: how an engine error is shown to the operator.
 QString databaseErrorText(int number, const QString& description);
+// The same for a database error, its description in Italian (descrizioneErroreDatabase).
+QString databaseErrorText(const db::DbError& e);
 
 }  // namespace razudar

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <memory>
 
 #include "platform/db/database.h"
 
@@ -20,6 +21,9 @@ struct DatabaseState {
     QString PasswordDatabase;
     // How long SQLite itself waits on a lock before an operation reports it (tests lower it).
     int busyTimeoutMs = db::kDefaultBusyTimeoutMs;
+    // The waits on locks of the program's actions: one busy timeout an action (lock_waits.h).
+    // The connections opened by ApriDatabase share it; an action opens a LockWaits::Scope on it.
+    std::shared_ptr<db::LockWaits> lockWaits = std::make_shared<db::LockWaits>();
 
     // The database and workspace of the current slot; a slot outside 0..1 throws
     // std::out_of_range (a programming error).

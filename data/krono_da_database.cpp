@@ -76,7 +76,7 @@ KronoDaDatabaseResult KronoDaDatabase(const DatabaseState& database, MonitorStat
     try {
         result.krono = buildRaceState(database, staged, monitorProblem, Gara, TipoTurno, Manche);
     } catch (const db::DbError& e) {
-        result.error = databaseErrorText(e.number(), e.description());
+        result.error = databaseErrorText(e);
     } catch (const StoredValueError& e) {
         result.error = e.message();
     } catch (const std::exception& e) {

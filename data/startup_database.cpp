@@ -11,7 +11,7 @@ namespace razudar {
 namespace {
 
 [[noreturn]] void endAfter(const Services& services, const db::DbError& e, const QString& what) {
-    const QString text = databaseErrorText(e.number(), e.description()) + QStringLiteral("\r\r") +
+    const QString text = databaseErrorText(e) + QStringLiteral("\r\r") +
                          what + QStringLiteral("\r\rIl programma verrà terminato.");
     services.prompter->show(text, PromptButtons::Ok, PromptIcon::Critical);
     throw ProgramEndRequested(text);

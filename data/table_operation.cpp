@@ -1,6 +1,7 @@
 #include "data/table_operation.h"
 
 #include "data/database_access.h"
+#include "data/database_fault_text.h"
 
 namespace razudar {
 
@@ -58,7 +59,7 @@ bool EseguiOperazioneTabella(db::Recordset* recordset, qint16 operation, bool no
             return true;
         } catch (const db::DbError& e) {
             number = e.number();
-            description = e.description();
+            description = descrizioneErroreDatabase(e);
         }
         if (!noWait && db::isLockError(number) &&
             services.clock->monotonicMs() - lockWaitStartMs < kLockRetryLimitMs) {

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -186,6 +187,9 @@ public:
 
     // ---- set-up ------------------------------------------------------------------------------
     bool ta_Inizio(bool NonCentrare = false, const QString& dbase = QString());
+    // The database error that stopped the last ta_Inizio (none when it ran through or stopped
+    // for another reason), for the window to tell the operator.
+    const std::optional<db::DbError>& erroreInizio() const { return setupError_; }
     void ApplicaSuggerimenti(int first, int last);
     void CaricaCampiDaRecord(int first, int last, bool lasciaFineInsieme);
     void PulisciCampi(int first, int last);
@@ -307,6 +311,7 @@ private:
     std::array<CommandButton*, kMaxTasti> buttons_{};
     int defaultButton_ = 0;
     bool setupDone_ = false;
+    std::optional<db::DbError> setupError_;
     bool comboChangesLive_ = false;
     bool lengthCheck_ = true;
     bool painted_ = false;

@@ -29,6 +29,7 @@ bool clsTabella::ta_Inizio(bool NonCentrare, const QString& dbase) {
     const bool gestione = int_Modalita == modalita::kGestione || int_Modalita == modalita::kRicerca ||
                           int_Modalita == modalita::kRicercaDiretta;
     const bool ricerca = int_Modalita == modalita::kRicerca || int_Modalita == modalita::kRicercaDiretta;
+    setupError_.reset();
     try {
         if (gestione) {
             if (fra_DatiIdentificativi) fra_DatiIdentificativi->setBold(true);
@@ -143,6 +144,9 @@ bool clsTabella::ta_Inizio(bool NonCentrare, const QString& dbase) {
             dat_Tabella->setConditions(empty);
             dat_Tabella->refresh();
         }
+    } catch (const db::DbError& e) {
+        setupError_ = e;
+        return false;
     } catch (const std::exception&) {
         return false;
     }

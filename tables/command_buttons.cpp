@@ -272,7 +272,7 @@ bool CommandButtons::conferma(clsTabella& tb) {
         }
     } catch (const db::DbError& e) {
         stored = false;
-        services.prompter->show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
+        services.prompter->show(databaseErrorText(e), PromptButtons::Ok,
                                 PromptIcon::Critical, caption(tb));
     }
     if (!stored) return false;
@@ -313,7 +313,7 @@ bool CommandButtons::elimina(clsTabella& tb) {
             deleted = EseguiOperazioneTabella(&rs, op::kDelete, false, 0, error, nullptr, tb.services());
         }
     } catch (const db::DbError& e) {
-        prompter.show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok, PromptIcon::Critical,
+        prompter.show(databaseErrorText(e), PromptButtons::Ok, PromptIcon::Critical,
                       caption(tb) + QStringLiteral(" - Elimina"));
     }
     tb.dat_Tabella->refresh();
@@ -389,7 +389,7 @@ bool CommandButtons::modifica(clsTabella& tb, bool nuovo) {
                     where.params);
                 if (!r.atEnd()) next = static_cast<qint64>(roundHalfEven(Val(CStr(r.value(r.fieldIndex(last->dataField())))))) + 1;
             } catch (const db::DbError& e) {
-                tb.services().prompter->show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok,
+                tb.services().prompter->show(databaseErrorText(e), PromptButtons::Ok,
                                              PromptIcon::Critical, caption(tb));
                 return false;
             }

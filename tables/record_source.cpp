@@ -40,6 +40,17 @@ void RecordSource::readFirstPageAndCount(const CompiledSql& sql) {
     moved();
 }
 
+void RecordSource::close() {
+    pages_.clear();
+    pageUse_.clear();
+    fields_.clear();
+    rowsRead_ = 0;
+    open_ = false;
+    rowCount_ = 0;
+    position_ = -1;
+    noMatch_ = false;
+}
+
 bool RecordSource::refresh(const db::Criteria* locate) {
     pages_.clear();
     pageUse_.clear();

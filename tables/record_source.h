@@ -41,6 +41,8 @@ public:
     // on the first row and noMatch() is true. Engine errors reach the caller.
     bool refresh(const db::Criteria* locate = nullptr);
     bool isOpen() const { return open_; }
+    // Drops the rows read: not open, no row (a window that could not read shows nothing).
+    void close();
 
     // ---- cursor, as a record set's ----------------------------------------------------------
     int recordCount() const { return rowCount_; }

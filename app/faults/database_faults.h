@@ -2,11 +2,20 @@
 // How the program reacts when the database cannot answer while it handles an event (another
 // program holds it locked, a table or view is missing, the disk is full): the failed step is
 // dropped, what the program holds stays as it was, and the operator is told once per action.
-// An action the operator started is answered with a message box; a link event or a timer only
-// writes the status bar and the log, so a burst of messages never stacks boxes.
+// An operator's command (a menu, the category list) is answered with a message box; a link
+// event, a timer or a page button only writes the status bar and the log, so a burst of messages
+// never stacks boxes and no box holds the air while it waits for a page. A command that changed
+// the air (cleared it or loaded a page) tells from then on through the status bar too. The log
+// keeps the database engine's own text beside the operator's.
+//
+// An action is also the unit of waiting on a lock: it waits at most one busy timeout in all
+// (db::LockWaits), and once that wait gave up its later queries fail at once.
 #include <QString>
 
 #include <functional>
+#include <optional>
+
+#include "platform/db/lock_waits.h"
 
 namespace razudar {
 
@@ -20,12 +29,15 @@ enum class FaultChannel { MessageBox, StatusBar };
 
 class DatabaseFaults {
 public:
-    DatabaseFaults(Prompter& prompter, ProgramLog& log, std::function<void(const QString&)> statusBar);
+    // `lockWaits` (may be null) is the database's lock-wait state that the actions scope.
+    DatabaseFaults(Prompter& prompter, ProgramLog& log, std::function<void(const QString&)> statusBar,
+                   db::LockWaits* lockWaits = nullptr);
 
-    // One action of the program (a menu command, a button, a link message). Failures inside it
-    // are reported through its channel, only the first one. An action of the same channel inside
-    // another joins it; one of the other channel (a link message that arrives while a menu
-    // command waits on the link) is an action of its own.
+    // One action of the program (a menu command, a button, a link message, a timer tick).
+    // Failures inside it are reported through its channel, only the first one. An action inside
+    // another of the same channel joins it, and so does anything inside a link event or a tick
+    // (a check box the event ticks); a link message that arrives while a menu command waits in
+    // a dialog or on the link is an action of its own.
     class Action {
     public:
         Action(DatabaseFaults& faults, FaultChannel channel);
@@ -37,7 +49,13 @@ public:
         DatabaseFaults& faults_;
         FaultChannel outerChannel_;
         bool outerTold_;
+        bool outerAirChanged_;
+        bool own_ = true;
+        std::optional<db::LockWaits::Scope> lockScope_;
     };
+
+    // The action in progress changed the air: its later failures go to the status bar.
+    void airChanged();
 
     // Reports a failed step (outside any action: on the status bar and in the log).
     void report(const QString& azione, const db::DbError& e);
@@ -57,9 +75,11 @@ private:
     Prompter& prompter_;
     ProgramLog& log_;
     std::function<void(const QString&)> statusBar_;
+    db::LockWaits* lockWaits_;
     int depth_ = 0;
     FaultChannel channel_ = FaultChannel::StatusBar;
     bool toldInAction_ = false;
+    bool airChanged_ = false;
     int reported_ = 0;
 };
 

@@ -45,7 +45,13 @@ LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, Li
     // A coarse timer may fire up to 5% early (4.75 s); the page must wait its whole 5 seconds.
     timTempoManche_.setTimerType(Qt::PreciseTimer);
     timTempoManche_.setSingleShot(false);  // stopped by its own tick, as the delay requires
-    connect(&timTempoManche_, &QTimer::timeout, this, &LinkDispatcher::timTempoManche_Timer);
+    connect(&timTempoManche_, &QTimer::timeout, this, [this] {
+        if (tickAction_) {
+            tickAction_([this] { timTempoManche_Timer(); });
+        } else {
+            timTempoManche_Timer();
+        }
+    });
 }
 
 bool LinkDispatcher::onAir(const char16_t* pageName) const {
@@ -59,9 +65,12 @@ void LinkDispatcher::onConnesso() {
     try {
         storeGraphicsServer(state_.startup.database.current(), name);
     } catch (const db::DbError& e) {
-        services_.prompter->show(
-            testoErroreDatabase(QStringLiteral("registrare il server ") + name + QStringLiteral(" nella configurazione"), e),
-            PromptButtons::Ok, PromptIcon::Exclamation);
+        const QString azione = QStringLiteral("registrare il server ") + name + QStringLiteral(" nella configurazione");
+        if (reportFault_) {
+            reportFault_(azione, e);
+        } else {
+            services_.prompter->show(testoErroreDatabase(azione, e), PromptButtons::Ok, PromptIcon::Exclamation);
+        }
     }
     link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaChiaveSessione)));
     console_.AbilitaPulsantiPagina(true);

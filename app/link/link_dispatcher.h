@@ -7,9 +7,12 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
 #include "app/link/link_port.h"
+#include "data/database_fault_text.h"
 #include "platform/services/services.h"
 
 namespace razudar {
@@ -54,6 +57,11 @@ public:
     // The tick of the run-time delay: the run time and place of the competitor it was started
     // for, when the clock page still follows him.
     void timTempoManche_Timer();
+    // Runs each tick of the timer inside `around` (one action of the program: one wait on a
+    // locked database, failures told once on the status bar).
+    void setTickAction(std::function<void(const std::function<void()>&)> around) { tickAction_ = std::move(around); }
+    // How a database failure of an event reaches the operator; without one, a message box.
+    void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
     // Stops the run-time delay without its page (the first paint of the main window).
     void stopRunTimeDelay() {
         timTempoManche_.stop();
@@ -89,6 +97,8 @@ private:
     MonitorSettingsReloader& monitorSettings_;
     QTimer timTempoManche_;
     qint16 runTimeDelayCompetitor_ = -1;
+    std::function<void(const std::function<void()>&)> tickAction_;
+    DatabaseFaultReporter reportFault_;
 };
 
 }  // namespace razudar

@@ -49,6 +49,14 @@ MenuCommands::MenuCommands(ProgramState& state, const Services& services, Consol
                            controls::LinkControl& link, MenuHost& host)
     : state_(state), services_(services), console_(console), link_(link), host_(host) {}
 
+void MenuCommands::tell(const QString& azione, const db::DbError& e) {
+    if (reportFault_) {
+        reportFault_(azione, e);
+        return;
+    }
+    services_.prompter->show(testoErroreDatabase(azione, e), PromptButtons::Ok, PromptIcon::Critical);
+}
+
 void MenuCommands::DeselezionaOpzioni(GruppoOpzioni gruppo, int indice) {
     if (indice == -1) return;
     for (int i = 0; i < numeroVociGruppo(gruppo); ++i) {
@@ -67,13 +75,11 @@ void MenuCommands::mnuOpzione_Click(GruppoOpzioni gruppo, int Index) {
         } catch (const db::DbError& e) {
             // Stored but not read back: the globals follow what was stored.
             impostaOpzione(state_, gruppo, qint16(Index));
-            services_.prompter->show(testoErroreDatabase(QStringLiteral("rileggere le opzioni di visualizzazione"), e),
-                                     PromptButtons::Ok, PromptIcon::Critical);
+            tell(QStringLiteral("rileggere le opzioni di visualizzazione"), e);
         }
     } catch (const db::DbError& e) {
         // The option stays as stored: its item is checked again and the operator told why.
-        services_.prompter->show(testoErroreDatabase(QStringLiteral("registrare l'opzione di visualizzazione"), e),
-                                 PromptButtons::Ok, PromptIcon::Critical);
+        tell(QStringLiteral("registrare l'opzione di visualizzazione"), e);
     }
     const int stored = valoreOpzione(state_, gruppo);
     if (stored != Index && stored >= 0 && stored < numeroVociGruppo(gruppo)) {
@@ -88,8 +94,9 @@ bool MenuCommands::rielaboraDaDatabase() {
                                                    s.SessioneGara, s.SessioneTipoTurno, s.SessioneManche);
     if (!result) {
         // The race state on air stays as it was.
-        services_.prompter->show(QStringLiteral("Impossibile ricostruire la gara dal database: ") + result.error,
-                                 PromptButtons::Ok, PromptIcon::Critical);
+        const QString text = QStringLiteral("Impossibile ricostruire la gara dal database: ") + result.error;
+        state_.log.line(text);
+        services_.prompter->show(text, PromptButtons::Ok, PromptIcon::Critical);
         return false;
     }
     state_.race.Krono = std::move(result.krono);

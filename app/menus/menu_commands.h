@@ -6,7 +6,10 @@
 // they need of the window goes through MenuHost.
 #include <QString>
 
+#include <functional>
+
 #include "data/configuration.h"
+#include "data/database_fault_text.h"
 
 namespace razudar {
 
@@ -33,6 +36,10 @@ public:
     MenuCommands(ProgramState& state, const Services& services, ConsoleUpdates& console, controls::LinkControl& link,
                  MenuHost& host);
 
+    // How a database failure of a command reaches the operator (the step and the error); without
+    // one, a message box.
+    void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
+
     // An option item chosen: checked alone in its group, stored, and the option globals reloaded.
     void mnuOpzione_Click(GruppoOpzioni gruppo, int Index);
     // Unchecks every item of the group but `indice`; -1 changes nothing.
@@ -51,6 +58,9 @@ private:
     ConsoleUpdates& console_;
     controls::LinkControl& link_;
     MenuHost& host_;
+    DatabaseFaultReporter reportFault_;
+
+    void tell(const QString& azione, const db::DbError& e);
 };
 
 }  // namespace razudar

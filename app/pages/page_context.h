@@ -74,6 +74,9 @@ struct PageContext {
     std::function<QList<qint16>(const QString&)> classificaTempiSommati;
     // Re-ranks and refreshes the operator's console.
     std::function<void()> aggiornaClassificheInterfaccia;
+    // Told whenever the page on air changes (cleared or loaded): from then on the action may not
+    // block on a message box, since the air waits for its page.
+    std::function<void()> airChanged;
     // The graphics control's last message (the reason of a failed load), "" when none.
     QString ultimoMessaggioGrafica;
 

@@ -7,6 +7,7 @@
 #include "data/active_session.h"
 #include "data/base_folder.h"
 #include "data/configuration.h"
+#include "data/database_access.h"
 #include "data/program_end.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
@@ -100,7 +101,7 @@ bool AvvioProgramma(ProgramState& state, const Services& services, CurrentFolder
         state.log.line(QStringLiteral("Avvio interrotto: ") + e.reason());
         return false;
     } catch (const db::DbError& e) {
-        prompter.show(QStringLiteral("Errore ") + QString::number(e.number()) + QLatin1Char(' ') + e.description() +
+        prompter.show(databaseErrorText(e) +
                           QStringLiteral("\r\rIl programma verrà terminato."),
                       PromptButtons::Ok, PromptIcon::Critical);
         return false;

@@ -63,7 +63,10 @@ void ConsolePanel::connectHandlers() {
     }
     connect(cmdPagina_, &QButtonGroup::idClicked, this, &ConsolePanel::cmdPagina_Click);
     connect(chkTCNominativo_, &QCheckBox::toggled, this, &ConsolePanel::chkTCNominativo_Click);
-    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] { AggiornaDistaccoParallelo(true); });
+    connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] {
+        const DatabaseFaults::Action action(units_.faults(), FaultChannel::StatusBar);
+        AggiornaDistaccoParallelo(true);
+    });
     for (int i = 0; i < int(cmdSponsor_.size()); ++i)
         connect(cmdSponsor_[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSponsor_Click(i); });
 }
@@ -248,14 +251,16 @@ void ConsolePanel::tdbCategorie_RowColChange(int row) {
     units_.console().AggiornaPulsantiConcorrenti();
 }
 
+// The page buttons and the two check boxes that put a page on air tell a database failure on the
+// status bar: the air waits for the page, so no box may hold it.
 void ConsolePanel::chkTCNominativo_Click() {
-    const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+    const DatabaseFaults::Action action(units_.faults(), FaultChannel::StatusBar);
     state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
     units_.pageRouter().MandaInOnda(kCodiceNominativoTC);
 }
 
 void ConsolePanel::cmdPagina_Click(int index) {
-    const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+    const DatabaseFaults::Action action(units_.faults(), FaultChannel::StatusBar);
     PulsantePagina(state_, *this, index);
 }
 

@@ -17,6 +17,7 @@
 #include "app/windows/console_panel.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "app/windows/frm_modalita.h"
+#include "app/windows/notice_label.h"
 #include "app/windows/program_menus.h"
 #include "platform/services/widget_services.h"
 
@@ -88,10 +89,9 @@ void frmGrafica::buildStatusBar() {
     statusBar()->addWidget(statusDatabase_, 1);
     statusBar()->addWidget(statusComputer_, 1);
     statusBar()->addWidget(statusNomePagina_, 2);
-    // The notice takes the room left by the panels and is cut there; its tooltip holds it whole.
-    statusAvvisi_ = new QLabel(this);
+    // The notice takes the room left by the panels and wraps there: it is shown whole.
+    statusAvvisi_ = new NoticeLabel(this);
     statusAvvisi_->setObjectName(QStringLiteral("Avvisi"));
-    statusAvvisi_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addPermanentWidget(statusAvvisi_, 3);
 }
 
@@ -104,8 +104,7 @@ void frmGrafica::showStatusMessage(const QString& text, int timeoutMs) {
 
 void frmGrafica::showNotice(const QString& text) {
     if (!statusAvvisi_) return;
-    statusAvvisi_->setText(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text);
-    statusAvvisi_->setToolTip(text);
+    statusAvvisi_->showNotice(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text);
 }
 
 // ---- StartupWindow ----

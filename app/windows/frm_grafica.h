@@ -17,6 +17,7 @@ namespace razudar {
 
 struct ProgramState;
 class ConsolePanel;
+class NoticeLabel;
 class CurrentFolder;
 class ProgramMenus;
 class ProgramUnits;
@@ -81,7 +82,7 @@ private:
     QLabel* statusDatabase_ = nullptr;
     QLabel* statusComputer_ = nullptr;
     QLabel* statusNomePagina_ = nullptr;
-    QLabel* statusAvvisi_ = nullptr;  // the last database failure of a link event or timer
+    NoticeLabel* statusAvvisi_ = nullptr;  // the last database failure of a link event or timer
 };
 
 }  // namespace razudar

@@ -128,6 +128,9 @@ tables::FrmSelezioneSessione& ProgramMenus::selezioneSessione() {
     if (!sessionWindow_) {
         sessionWindow_ = new tables::FrmSelezioneSessione(state_.startup.database, units_.services(),
                                                           state_.startup.session, owner_);
+        // Its failed reads are told as the command's: once, and in the log.
+        sessionWindow_->setFaultReporter(
+            [this](const QString& azione, const db::DbError& e) { units_.faults().report(azione, e); });
     }
     return *sessionWindow_;
 }

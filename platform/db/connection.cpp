@@ -30,6 +30,14 @@ void Connection::requireOpen() const {
     }
 }
 
+void Connection::requireFileInPlace() const {
+    int moved = 0;
+    if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved) return;
+    // SQLite's own code for a write to such a file, so that reads and writes tell the same.
+    throw DbError::fromSqlite(SQLITE_READONLY_DBMOVED,
+                              QStringLiteral("database file '%1' was deleted, moved or replaced").arg(path));
+}
+
 QString quoteIdentifier(const QString& name) {
     QString inner = name;
     inner.replace(u'"', QStringLiteral("\"\""));
@@ -94,6 +102,7 @@ void bindValue(sqlite3_stmt* stmt, int index1, const QVariant& value) {
 
 Statement::Statement(Connection& connection, const QString& sql) : connection_(connection) {
     connection.requireOpen();
+    connection.requireFileInPlace();
     const QByteArray text = sql.toUtf8();
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(connection.handle, text.constData(),

@@ -11,17 +11,24 @@
 #include <vector>
 
 #include "platform/db/field_info.h"
+#include "platform/db/lock_waits.h"
 
 namespace razudar::db::detail {
 
 struct Connection {
     sqlite3* handle = nullptr;
     QString path;
+    // The program's lock waits (null: SQLite's own busy timeout) and this connection's timeout.
+    std::shared_ptr<LockWaits> lockWaits;
+    int busyTimeoutMs = 0;
     ~Connection();
     void close();
     // Raises the mapped error of the last failure on this connection.
     [[noreturn]] void raise(int resultCode) const;
     void requireOpen() const;
+    // Raises 3024 when the file was deleted, moved or replaced since it was opened: the
+    // connection would otherwise go on reading the old file while nobody else sees it.
+    void requireFileInPlace() const;
 };
 
 // A prepared statement finalised on scope exit.

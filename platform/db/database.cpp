@@ -15,7 +15,16 @@ Database::Database() = default;
 
 Database::Database(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}
 
-Database Database::open(const QString& path, const OpenOptions& options) {
+namespace {
+
+int busyHandler(void* context, int tries) {
+    const auto* connection = static_cast<const Connection*>(context);
+    return connection->lockWaits->onBusy(tries, connection->busyTimeoutMs) ? 1 : 0;
+}
+
+}  // namespace
+
+Database Database::open(const QString& path, const OpenOptions& options, std::shared_ptr<LockWaits> lockWaits) {
     if (!QFileInfo(path).isFile()) {
         throw DbError(errors::kFileNotFound,
                       QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
@@ -31,7 +40,13 @@ Database Database::open(const QString& path, const OpenOptions& options) {
     sqlite3_extended_result_codes(connection->handle, 1);
     // Texts compare without regard to case for every letter, as the record sets' finds do.
     if (const int folding = registerTextFolding(connection->handle); folding != SQLITE_OK) connection->raise(folding);
-    sqlite3_busy_timeout(connection->handle, options.busyTimeoutMs);
+    connection->busyTimeoutMs = options.busyTimeoutMs;
+    connection->lockWaits = std::move(lockWaits);
+    if (connection->lockWaits) {
+        sqlite3_busy_handler(connection->handle, &busyHandler, connection.get());
+    } else {
+        sqlite3_busy_timeout(connection->handle, options.busyTimeoutMs);
+    }
     detail::runStatement(*connection, QStringLiteral("PRAGMA foreign_keys = ON"));
     detail::runStatement(*connection, QStringLiteral("PRAGMA synchronous = FULL"));
     if (options.exclusive) {
@@ -150,14 +165,15 @@ namespace {
 }  // namespace
 
 Database Workspace::openDatabase(const QString& path, bool exclusive, bool readOnly,
-                                 const QString& connect, int busyTimeoutMs) {
+                                 const QString& connect, int busyTimeoutMs,
+                                 std::shared_ptr<LockWaits> lockWaits) {
     Q_UNUSED(connect)
     if (!state_) noWorkspace();
     OpenOptions options;
     options.exclusive = exclusive;
     options.readOnly = readOnly;
     options.busyTimeoutMs = busyTimeoutMs;
-    Database db = Database::open(path, options);
+    Database db = Database::open(path, options, std::move(lockWaits));
     state_->connections.push_back(db.connection_);
     return db;
 }

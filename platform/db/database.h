@@ -16,6 +16,7 @@
 
 #include "platform/db/db_error.h"
 #include "platform/db/field_info.h"
+#include "platform/db/lock_waits.h"
 #include "platform/db/recordset.h"
 #include "platform/db/row_reader.h"
 
@@ -36,7 +37,10 @@ public:
     Database();  // not open
 
     // Opens an existing file; a missing file raises 3024, any SQLite failure its mapped error.
-    static Database open(const QString& path, const OpenOptions& options = {});
+    // With `lockWaits` the waits on other programs' locks are the program's actions' (see
+    // lock_waits.h); without it every query may wait the whole busy timeout.
+    static Database open(const QString& path, const OpenOptions& options = {},
+                         std::shared_ptr<LockWaits> lockWaits = nullptr);
 
     bool isOpen() const;
     QString path() const;
@@ -76,7 +80,8 @@ public:
     // The connect text (";pwd=...") is accepted and ignored: the file is not encrypted.
     Database openDatabase(const QString& path, bool exclusive, bool readOnly,
                           const QString& connect,
-                          int busyTimeoutMs = kDefaultBusyTimeoutMs);
+                          int busyTimeoutMs = kDefaultBusyTimeoutMs,
+                          std::shared_ptr<LockWaits> lockWaits = nullptr);
 
     void beginTrans();                          // BEGIN IMMEDIATE on every open database
     void commitTrans(bool forceOsFlush = false);  // COMMIT (synchronous=FULL flushes anyway)

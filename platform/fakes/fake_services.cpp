@@ -5,6 +5,7 @@ namespace razudar {
 PromptAnswer ScriptedPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon,
                                     const QString& caption) {
     shown_.push_back({text, buttons, icon, caption});
+    if (onShow) onShow(shown_.back());
     if (!answers_.empty()) {
         const PromptAnswer a = answers_.front();
         answers_.pop_front();

@@ -34,6 +34,8 @@ public:
     const std::vector<ShownPrompt>& shown() const { return shown_; }
     QStringList texts() const;
     void clear() { shown_.clear(); }
+    // Called with every box as it is shown, before it is answered.
+    std::function<void(const ShownPrompt&)> onShow;
 
 private:
     std::deque<PromptAnswer> answers_;

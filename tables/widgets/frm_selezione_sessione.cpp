@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -60,6 +61,14 @@ FrmSelezioneSessione::FrmSelezioneSessione(DatabaseState& database, const Servic
     keyRow->addWidget(text1);
     keyRow->addWidget(DBCombo1, 1);
     layout->addWidget(Frame4);
+    lblAvviso = new QLabel(this);
+    lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
+    lblAvviso->setWordWrap(true);
+    lblAvviso->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblAvviso->setStyleSheet(QStringLiteral("QLabel { background: #FFF3C4; color: #202020; border: 1px solid #C8A000; "
+                                            "padding: 4px; }"));
+    lblAvviso->hide();
+    layout->addWidget(lblAvviso);
     DBGrid1 = new GridWidget(datTabella, colonneGriglia(), this);
     DBGrid1->setColumnVisible(kColCodiceStato, false);
     // Short codes keep narrow columns; the session's description takes the width left over.
@@ -120,9 +129,30 @@ FrmSelezioneSessione::~FrmSelezioneSessione() {
     events_.reset();
 }
 
+void FrmSelezioneSessione::segnala(const QString& azione, const db::DbError& e) {
+    if (segnalato_) return;
+    segnalato_ = true;
+    mostraAvviso(testoErroreDatabase(azione, e));
+    if (reportFault_) {
+        reportFault_(azione, e);
+    } else {
+        services_.prompter->show(testoErroreDatabase(azione, e), PromptButtons::Ok, PromptIcon::Critical);
+    }
+}
+
+void FrmSelezioneSessione::mostraAvviso(const QString& testo) {
+    lblAvviso->setText(testo);
+    lblAvviso->setVisible(!testo.isEmpty());
+}
+
+QString FrmSelezioneSessione::avviso() const { return lblAvviso->text(); }
+
 void FrmSelezioneSessione::Load() {
     painted_ = false;
     bConferma = false;
+    letturaNonRiuscita_ = false;
+    segnalato_ = false;
+    mostraAvviso(QString());
     tb_ = std::make_unique<clsTabella>(database_, services_);
     clsTabella& t = *tb_;
     t.setEvents(this);
@@ -155,12 +185,23 @@ void FrmSelezioneSessione::Load() {
     if (session_.SessioneGara != -1) {
         try {
             garaMancante_ = !GaraNelDatabase(database_.current(), session_.SessioneGara);
-        } catch (const db::DbError&) {
-            // An unreadable race table: the active race stays suggested.
+        } catch (const db::DbError& e) {
+            // Whether the race is there is not known: its sessions stay the filter.
+            segnala(QStringLiteral("leggere la gara attiva %1").arg(session_.SessioneGara), e);
         }
     }
     SuggerisciSessioneCorrente(t, garaMancante_ ? SessionKey{} : session_);
-    t.ta_Inizio(true, QString());
+    if (!t.ta_Inizio(true, QString())) {
+        // The set-up stopped before it applied the active race's filter: a read now would list
+        // the sessions of every race. The window stays empty until it is opened again.
+        letturaNonRiuscita_ = true;
+        datTabella.close();
+        if (t.erroreInizio()) {
+            segnala(QStringLiteral("leggere le sessioni"), *t.erroreInizio());
+        } else if (!segnalato_) {
+            mostraAvviso(QStringLiteral("Impossibile leggere le sessioni: riaprire la finestra."));
+        }
+    }
     // The set-up captions each bound column by its field's name; this window's columns keep
     // their own captions, and the sort mark the set-up gave the first one.
     for (int c = 0; c < DBGrid1->columnCount(); ++c) {
@@ -170,10 +211,13 @@ void FrmSelezioneSessione::Load() {
     }
     data1.setBaseQuery(QStringLiteral("select * from Gare"));
     DBCombo1->bindTo(data1, QStringLiteral("ga_Descrizione"), QStringLiteral("ga_Gara"));
-    try {
-        data1.refresh();
-    } catch (const db::DbError&) {
-        // The race list stays empty; the sessions are still listed.
+    if (!letturaNonRiuscita_) {
+        try {
+            data1.refresh();
+        } catch (const db::DbError& e) {
+            // The race list stays empty; the sessions are still listed.
+            segnala(QStringLiteral("leggere l'elenco delle gare"), e);
+        }
     }
     PosizionaSessione();
     Conferma = false;
@@ -182,21 +226,35 @@ void FrmSelezioneSessione::Load() {
 void FrmSelezioneSessione::primoPaint() {
     if (!tb_) return;
     try {
-        tb_->frm_Form_Paint(false);
+        // A window whose load could not read stays empty: the engine's paint would filter the
+        // list again without the active race.
+        if (!letturaNonRiuscita_) tb_->frm_Form_Paint(false);
         if (painted_) return;
         painted_ = true;
-        datTabella.refresh();
-        DBGrid1->reload();
-        PosizionaSessione();
-        parallelo_ = GaraParallelo(database_.current(), session_.SessioneGara);
+        if (letturaNonRiuscita_) {
+            DBGrid1->reload();  // empty: the load already told why
+        } else {
+            datTabella.refresh();
+            DBGrid1->reload();
+            PosizionaSessione();
+            try {
+                parallelo_ = GaraParallelo(database_.current(), session_.SessioneGara);
+            } catch (const db::DbError& e) {
+                // The sessions are listed; the heat pairs column stays hidden.
+                parallelo_ = false;
+                segnala(QStringLiteral("leggere se la gara è a sfide parallele"), e);
+            }
+        }
     } catch (const db::DbError& e) {
         // The window stays open, empty, and can be closed; the operator is told why.
         painted_ = true;
         letturaNonRiuscita_ = true;
+        datTabella.close();
         DBGrid1->reload();
-        services_.prompter->show(testoErroreDatabase(QStringLiteral("leggere le sessioni"), e), PromptButtons::Ok,
-                                 PromptIcon::Critical);
+        segnala(QStringLiteral("leggere le sessioni"), e);
     }
+    // Nothing in an empty window may query again (a sort or a filter would list every race).
+    DBGrid1->setEnabled(!letturaNonRiuscita_);
     DBGrid1->setFocus();
     text1->setEnabled(bGaraSelezionabile);
     DBCombo1->setEnabled(bGaraSelezionabile);
@@ -290,10 +348,11 @@ void FrmSelezioneSessione::caricaPerGaraAttiva() {
     }
     if (!tb_) Load();
     if (garaMancante_) {
-        services_.prompter->show(QStringLiteral("La gara attiva (%1) non è nel database: sono elencate le sessioni di "
-                                                "tutte le gare.")
-                                     .arg(session_.SessioneGara),
-                                 PromptButtons::Ok, PromptIcon::Exclamation);
+        const QString testo =
+            QStringLiteral("La gara attiva (%1) non è nel database: sono elencate le sessioni di tutte le gare.")
+                .arg(session_.SessioneGara);
+        mostraAvviso(testo);
+        services_.prompter->show(testo, PromptButtons::Ok, PromptIcon::Exclamation);
     }
 }
 

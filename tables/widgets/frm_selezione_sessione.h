@@ -6,8 +6,10 @@
 // column, lists the heat pairs of a parallel race and makes the confirmed row the active session.
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
+#include "data/database_fault_text.h"
 #include "data/database_state.h"
 #include "model/session_key.h"
 #include "platform/services/services.h"
@@ -19,6 +21,7 @@
 #include "tables/widgets/grid_widget.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace razudar::tables {
@@ -42,9 +45,15 @@ public:
     long StatoSessione = 0;
     bool Conferma = false;
 
+    // How the window tells the operator that the database could not answer: the step it was
+    // taking ("leggere le sessioni") and the error. Without one, a message box.
+    void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
+
     // Loads the window when it is not loaded, or afresh when the active race changed since its
     // load (a session key from the link may name another race, or one this database lacks).
-    // An active race the database lacks is told, and the window lists every session.
+    // An active race the database lacks is told, and the window lists every session. Sessions
+    // that cannot be read are told once, and the window opens empty and says why: it never
+    // lists other races' sessions because the active race could not be read.
     void caricaPerGaraAttiva();
     // caricaPerGaraAttiva, then shows the window modally (through the services' dialog runner)
     // and returns bConferma.
@@ -60,8 +69,10 @@ public:
     void Annulla_Click();
     QString sfide(int row) const;
     bool isLoaded() const { return tb_ != nullptr; }
-    // True when the first paint could not read the sessions (the window stayed empty).
+    // True when the sessions could not be read (the window stayed empty).
     bool letturaNonRiuscita() const { return letturaNonRiuscita_; }
+    // What the window says above its grid when it is empty or lists every race ("" otherwise).
+    QString avviso() const;
     clsTabella* tb() const { return tb_.get(); }
 
     RecordSource datTabella;
@@ -75,6 +86,7 @@ public:
     QCheckBox* chkFiltroCategoria = nullptr;
     QCheckBox* chkPuntiGara = nullptr;
     QCheckBox* chkPuntiTabella = nullptr;
+    QLabel* lblAvviso = nullptr;  // why the list is empty or wider than the active race
 
     // TableHost
     QString name() const override { return QStringLiteral("frmSelezioneSessione"); }
@@ -89,6 +101,9 @@ protected:
 private:
     QVariant cellAt(int row, int column) const;
     void unloadEngine();
+    // Tells a failed read once per load; the window's notice keeps the text.
+    void segnala(const QString& azione, const db::DbError& e);
+    void mostraAvviso(const QString& testo);
 
     DatabaseState& database_;
     Services services_;
@@ -100,6 +115,8 @@ private:
     FrameControl* Frame4 = nullptr;
     bool painted_ = false;
     bool letturaNonRiuscita_ = false;
+    bool segnalato_ = false;  // a failed read of this load was told
+    DatabaseFaultReporter reportFault_;
     bool parallelo_ = false;  // the active race is a parallel one (read at the first paint)
     qint16 garaCaricata_ = -1;     // the active race at the last load
     bool garaMancante_ = false;    // that race is not in the database: no race is suggested

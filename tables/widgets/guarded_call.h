@@ -14,7 +14,7 @@ void guardedCall(clsTabella& engine, F&& call) {
         call();
     } catch (const db::DbError& e) {
         if (Prompter* p = engine.services().prompter) {
-            p->show(databaseErrorText(e.number(), e.description()), PromptButtons::Ok, PromptIcon::Critical);
+            p->show(databaseErrorText(e), PromptButtons::Ok, PromptIcon::Critical);
         }
     } catch (const std::exception& e) {
         if (Prompter* p = engine.services().prompter) {

@@ -92,7 +92,7 @@ TEST(ControllaVersioneDatabase, MissingTableIsReportedAndEndsTheProgram) {
     race.db().execute(QStringLiteral("DROP TABLE Configurazione"));
     EXPECT_THROW(ControllaVersioneDatabase(race.state, race.fakes.prompter), ProgramEndRequested);
     EXPECT_EQ(race.fakes.prompter.texts(),
-              QStringList{QStringLiteral("Errore 1 no such table: Configurazione\r\r"
+              QStringList{QStringLiteral("Errore 1 nel database manca la tabella Configurazione\r\r"
                                          "Impossibile leggere la versione del database.\r\r"
                                          "Il programma verrà terminato.")});
 }

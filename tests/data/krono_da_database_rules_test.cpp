@@ -351,7 +351,7 @@ TEST_F(LoaderFailures, AMissingQueryReturnsTheDatabaseMessage) {
     const KronoDaDatabaseResult r = loadResult();
     EXPECT_FALSE(r);
     EXPECT_TRUE(r.error.startsWith(QStringLiteral("Errore "))) << r.error.toStdString();
-    EXPECT_TRUE(r.error.contains(QStringLiteral("no such table: QOrdinePartenza"))) << r.error.toStdString();
+    EXPECT_TRUE(r.error.contains(QStringLiteral("nel database manca la tabella QOrdinePartenza"))) << r.error.toStdString();
     EXPECT_EQ(monitor.layout.MonitorPosizioniFisse, 77);
 }
 

@@ -106,7 +106,7 @@ TEST(EseguiOperazioneTabella, LockThatNeverClearsAsksAfterTenSeconds) {
     EXPECT_EQ(race.fakes.waiter.sleeps().size(), 20u);  // 20 x 500 ms = 10 s of silent retries
     ASSERT_EQ(race.fakes.prompter.shown().size(), 1u);
     const ShownPrompt& p = race.fakes.prompter.shown().front();
-    EXPECT_EQ(p.text, QStringLiteral("Errore 3260 database is locked\r Riprovi ?"));
+    EXPECT_EQ(p.text, QStringLiteral("Errore 3260 database occupato da un altro programma\r Riprovi ?"));
     EXPECT_EQ(p.buttons, PromptButtons::YesNo);
     EXPECT_EQ(p.icon, PromptIcon::None);
     EXPECT_EQ(p.caption, QStringLiteral("Operazione Database 1"));
@@ -183,7 +183,7 @@ TEST(EseguiOperazioneTabella, LockHeldByAnotherProcessForeverEndsInTheQuestion) 
                                          race.fakes.services()));
     EXPECT_EQ(errorOut, 3260);
     EXPECT_EQ(race.fakes.prompter.texts(),
-              QStringList{QStringLiteral("Errore 3260 database is locked\r Riprovi ?")});
+              QStringList{QStringLiteral("Errore 3260 database occupato da un altro programma\r Riprovi ?")});
     holder.kill();
     holder.waitForFinished(10000);
 }

@@ -1,0 +1,41 @@
+#include "app/windows/notice_label.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace razudar {
+
+NoticeLabel::NoticeLabel(QWidget* parent) : QLabel(parent) {
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    fittedHeight_ = fontMetrics().height();
+}
+
+void NoticeLabel::showNotice(const QString& text) {
+    setText(text);
+    setToolTip(text);
+    fitHeight();
+}
+
+QSize NoticeLabel::sizeHint() const { return {0, fittedHeight_}; }
+
+QSize NoticeLabel::minimumSizeHint() const { return {0, fittedHeight_}; }
+
+void NoticeLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) fitHeight();
+}
+
+void NoticeLabel::fitHeight() {
+    const int lineHeight = fontMetrics().height();
+    const int needed = text().isEmpty() || width() <= 0 ? lineHeight : heightForWidth(width());
+    const int height = std::max(needed, lineHeight);
+    if (height == fittedHeight_) return;
+    fittedHeight_ = height;
+    updateGeometry();
+}
+
+}  // namespace razudar

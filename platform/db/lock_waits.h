@@ -1,0 +1,71 @@
+#pragma once
+// How long the program waits for a lock that another program holds on the database file.
+//
+// SQLite calls a busy handler while a lock it needs is held elsewhere; this object is that
+// handler's state, shared by the connections that were opened with it. One action of the program
+// (an operator command, a link message, a timer tick) opens a Scope; the action as a whole may
+// wait up to one busy timeout. Once its waiting gave up, every later query of the same action
+// meets the lock at once (SQLITE_BUSY without a wait): the action ends with one wait and one
+// message instead of a wait per query. Outside any action (the start-up) each query may wait up
+// to the busy timeout, as SQLite's own timeout does.
+//
+// The waits between tries follow SQLite's own schedule (1, 2, 5, 10 ... 100 ms) and go through
+// the sleeper, so the program's waiter service can be replaced in tests.
+#include <QtGlobal>
+
+#include <functional>
+
+namespace razudar::db {
+
+class LockWaits {
+public:
+    using Sleeper = std::function<void(int durationMs)>;
+
+    LockWaits();
+    // Waits between tries through `sleeper` (SQLite's own sleep when it is empty).
+    void setSleeper(Sleeper sleeper);
+
+    // One action. `own`: an action of its own even inside another one (a link message handled
+    // while an operator command waits in a dialog), with a wait of its own; the outer action's
+    // state comes back when it ends. Otherwise a scope inside another joins it.
+    class Scope {
+    public:
+        explicit Scope(LockWaits& waits, bool own = false);
+        ~Scope();
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        LockWaits& waits_;
+        bool restores_;
+        int outerBudgetMs_;
+        bool outerGaveUp_;
+    };
+
+    // The busy handler's decision for a lock met by a connection whose busy timeout is
+    // `timeoutMs`; `tries` counts the earlier calls for the same lock. Sleeps and returns true to
+    // try again, or returns false to give up (the statement then fails with SQLITE_BUSY).
+    bool onBusy(int tries, int timeoutMs);
+
+    bool inAction() const { return depth_ > 0; }
+    // The action in progress already gave up a wait: its queries meet a lock at once.
+    bool actionGaveUp() const { return depth_ > 0 && gaveUp_; }
+
+    // Counters since the object was made (tests and diagnostics).
+    int waitsBegun() const { return waitsBegun_; }        // locks waited on (each may take several tries)
+    int waitsGivenUp() const { return waitsGivenUp_; }    // waits that ran out of time
+    int refusedAtOnce() const { return refusedAtOnce_; }  // locks met after the action gave up
+    qint64 sleptMs() const { return sleptMs_; }
+
+private:
+    Sleeper sleeper_;
+    int depth_ = 0;
+    bool gaveUp_ = false;
+    int budgetMs_ = -1;  // what the action may still wait; -1 until its first lock
+    int waitsBegun_ = 0;
+    int waitsGivenUp_ = 0;
+    int refusedAtOnce_ = 0;
+    qint64 sleptMs_ = 0;
+};
+
+}  // namespace razudar::db
