@@ -17,7 +17,7 @@
 #include <set>
 
 #include "app/controls/grafica_proxy.h"
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "data/object_text_encoder.h"

@@ -14,11 +14,11 @@
 #include <deque>
 #include <sqlite3.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/editors/frm_pagina_testo.h"
 #include "app/faults/database_faults.h"
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"

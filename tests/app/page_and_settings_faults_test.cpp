@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
 #include "app/faults/settings_faults.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/windows/frm_modalita.h"

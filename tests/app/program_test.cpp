@@ -23,7 +23,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/editors/frm_pagina_testo.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/console/console_refresh.h"
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/faults/database_faults.h"
 #include "app/link/link_dispatcher.h"
