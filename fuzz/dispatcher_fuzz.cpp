@@ -13,6 +13,7 @@
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
+#include "app/recording_page_dispatcher.h"
 #include "data/krono_da_testo.h"
 #include "data/object_text_encoder.h"
 #include "model/krono.h"

@@ -5,6 +5,7 @@
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_dispatcher.h"
 #include "app_test_support.h"
+#include "recording_page_dispatcher.h"
 #include "data/object_text_encoder.h"
 #include "model/race_times.h"
 

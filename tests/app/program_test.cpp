@@ -39,6 +39,7 @@
 #include "model/krono.h"
 #include "model/text_list_surface.h"
 #include "app_test_support.h"
+#include "recording_page_dispatcher.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/system_services.h"
 #include "platform/services/widget_services.h"
