@@ -28,6 +28,7 @@
 #include "app/controls/tcp_proxy.h"
 #include "app/editors/frm_pagina_testo.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include <QLabel>
 #include <QTabBar>
 #include "app/windows/frm_anteprima_grafica.h"
@@ -506,8 +507,8 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     EXPECT_EQ(window->panel().sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->units().console().view().currentTab, 0);
     // The recorder leaves with this test; the window goes back to its own dispatcher.
-    ASSERT_NE(window->units().programPages(), nullptr);
-    window->units().setPageDispatcher(*window->units().programPages());
+    ASSERT_NE(window->units().graphics(), nullptr);
+    window->units().setPageDispatcher(window->units().graphics()->pages());
 }
 
 // Counts the rows a preview writes and where the last one goes.
@@ -543,7 +544,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     simulator.setRace(encoder::demoRace({.competitors = 120, .runs = 2, .intermediates = 2, .categories = 3}));
     connectToSimulator(120);
     QCoreApplication::processEvents();
-    controls::StovakProxy& lst = *window->units().lstClassifica();
+    controls::StovakProxy& lst = window->units().lstClassifica();
     auto* control = qobject_cast<QWidget*>(lst.control());
     ASSERT_EQ(window->units().console().view().currentTab, 0);
 
@@ -784,7 +785,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
         editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
         editor.cmdTesto(2)->click();
     });
-    window->units().programPages()->MandaInOnda(15);
+    window->units().graphics()->pages().MandaInOnda(15);
     ASSERT_TRUE(shown);
     const QString page = QStringLiteral("PaginaPiena");
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();
