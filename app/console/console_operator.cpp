@@ -32,6 +32,13 @@ std::optional<QString> ConsoleRefresh::selectButton(int index) {
     return button.caption;
 }
 
+std::optional<int> ConsoleRefresh::chooseCategory(const QString& code) {
+    if (!state_.race.Krono) return std::nullopt;
+    state_.CategoriaSelezionata = code;
+    const qint16 order = state_.krono().CategoriaOrdine(code);
+    return order < 1 ? 0 : int(order);
+}
+
 QString ConsoleRefresh::takeCategoryNotice() { return std::exchange(view_.categoryNotice, QString()); }
 
 std::optional<PreviewChoice> ConsoleRefresh::previewFor(int tab) const {

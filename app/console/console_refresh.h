@@ -67,6 +67,10 @@ public:
     // heat button is highlighted (and nothing answered); otherwise the answer is the bib the bib
     // box takes (the button's caption).
     std::optional<QString> selectButton(int index);
+    // The category `code` chosen in the grid: it becomes the chosen category. Answers the grid
+    // row that shows it (0, every competitor, when the race does not hold it); none when no race
+    // is loaded. The competitor buttons follow with AggiornaPulsantiConcorrenti().
+    std::optional<int> chooseCategory(const QString& code);
     // The notice of a category no longer in the race, once: empty after it was taken.
     QString takeCategoryNotice();
     // The preview of the classification tab `tab`; none for a tab without a preview (the

@@ -220,13 +220,14 @@ bool ConsolePanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ConsolePanel::tdbCategorie_RowColChange(int row) {
     const DatabaseFaults::Action action(ports_->faults, FaultChannel::MessageBox);
-    if (row < 0 || row >= tdbCategorie_->rowCount() || !state_.race.Krono) return;
-    state_.CategoriaSelezionata = tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString();
-    const qint16 n = state_.krono().CategoriaOrdine(state_.CategoriaSelezionata);
+    if (row < 0 || row >= tdbCategorie_->rowCount()) return;
+    const std::optional<int> shown =
+        ports_->console.chooseCategory(tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString());
+    if (!shown) return;
     {
         const QSignalBlocker block(tdbCategorie_);
         tdbCategorie_->clearSelection();
-        tdbCategorie_->selectRow(n < 1 ? 0 : n);
+        tdbCategorie_->selectRow(*shown);
     }
     ports_->console.AggiornaPulsantiConcorrenti();
 }

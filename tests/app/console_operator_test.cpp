@@ -128,6 +128,28 @@ TEST_F(ConsoleSteps, ACategoryLineBecomesTheCategoryOnPreview) {
     }
 }
 
+TEST_F(ConsoleSteps, ACategoryChosenInTheGridAnswersTheRowThatShowsIt) {
+    EXPECT_FALSE(console.chooseCategory(QStringLiteral("U16")).has_value());  // no race yet
+    EXPECT_EQ(state.CategoriaSelezionata, clsConcorrente::kAllCategories);
+    use(encoder::demoRace({.competitors = 6, .runs = 1, .categories = 2}));
+    const struct {
+        QString code;
+        int row;
+    } cases[] = {
+        {QStringLiteral("U18"), 2},
+        {QStringLiteral("U16"), 1},
+        {clsConcorrente::kAllCategories, 0},
+        {QStringLiteral("U99"), 0},  // not in the race: the first row
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(console.chooseCategory(c.code), c.row) << c.code.toStdString();
+        EXPECT_EQ(state.CategoriaSelezionata, c.code);
+        if (c.row > 0) {
+            EXPECT_EQ(categoryGridRow(console.view(), c.code), c.row) << c.code.toStdString();
+        }
+    }
+}
+
 TEST_F(ConsoleSteps, TheFirstPaintShowsEveryButtonEmpty) {
     use(encoder::demoRace({.competitors = 6, .runs = 1}));
     console.selectButton(0);

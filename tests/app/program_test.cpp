@@ -373,6 +373,42 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
               QStringLiteral("La categoria U20 non è nella gara: selezionati tutti i concorrenti."));
 }
 
+// A competitor button pressed in the window puts its bib in the bib box; in a parallel run the
+// heat button pressed turns yellow alone and the bib box stays as it was.
+TEST_F(Program, ACompetitorButtonFillsTheBibBoxAndAHeatButtonTurnsYellow) {
+    ASSERT_TRUE(start());
+    const auto button = [&](int i) { return window->findChild<QPushButton*>(QStringLiteral("cmdConcorrente%1").arg(i)); };
+    const auto yellow = [&] {
+        QList<int> lit;
+        for (int i = 0; i < 15; ++i)
+            if (button(i)->styleSheet().contains(QStringLiteral("#FFFF00"))) lit << i;
+        return lit;
+    };
+    const auto install = [&](std::shared_ptr<clsKrono> race) {
+        for (qint16 n : race->ElencoConcorrenti())
+            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
+        state.race.Krono = std::move(race);
+        window->units().console().AggiornaClassificheInterfaccia();
+        QCoreApplication::processEvents();
+    };
+
+    install(encoder::demoRace({.competitors = 6, .runs = 1}));
+    ASSERT_NE(button(1), nullptr);
+    button(1)->click();
+    EXPECT_EQ(window->panel().txtSelezione()->text(), QStringLiteral("5"));
+    EXPECT_EQ(state.IndicePulsanteConcorrente, 1);
+    EXPECT_TRUE(yellow().isEmpty());
+
+    auto race = encoder::demoRace({.competitors = 8, .runs = 1, .intermediates = 0, .parallel = true});
+    race->setTurnoCorrenteTipo(10);
+    install(race);
+    button(0)->click();
+    button(1)->click();
+    EXPECT_EQ(yellow(), QList<int>{1});
+    EXPECT_EQ(state.IndicePulsanteConcorrente, 1);
+    EXPECT_EQ(window->panel().txtSelezione()->text(), QStringLiteral("5"));
+}
+
 // The main window keeps the size it was given through a session: connection, race state,
 // categories, starts, a long name in the bib box, a notice in the status bar.
 TEST_F(Program, TheMainWindowKeepsItsSizeThroughASession) {

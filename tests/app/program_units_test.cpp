@@ -103,6 +103,19 @@ TEST_F(ProgramUnitsTest, PageRequestsGoWhereTheRouterPoints) {
     EXPECT_EQ(units().graphics(), nullptr);
 }
 
+// The sponsor clips play on the graphics control: before it is loaded a sponsor button does nothing.
+TEST_F(ProgramUnitsTest, TheSponsorPortWaitsForTheGraphicsControl) {
+    ASSERT_EQ(units().graphics(), nullptr);
+    const ConsolePorts ports = units().consolePorts();
+    ports.sponsors.AlternaSponsor(0);
+    ports.sponsors.AlternaSponsor(1);
+    EXPECT_EQ(units().graphics(), nullptr);
+    EXPECT_EQ(&ports.console, &units().console());
+    EXPECT_EQ(&ports.pages, &units().pageRouter());
+    EXPECT_EQ(&ports.list, &units().lstClassifica());
+    EXPECT_EQ(&units().menuPorts().commands, &units().menus());
+}
+
 // The first paint with a database that cannot answer: the operator is told on the status bar, the
 // stored options are not applied, and the console starts empty with its page buttons off.
 TEST_F(ProgramUnitsTest, FirstPaintOverAnUnreadableConfiguration) {
