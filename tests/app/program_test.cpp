@@ -58,6 +58,14 @@ struct Program : ProgramWindowTest {
         ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == competitors; }))
             << simulator.received().join(QStringLiteral(" | ")).toStdString();
     }
+    // `race` as the race state with every competitor on course, the console refreshed over it.
+    void install(std::shared_ptr<clsKrono> race) {
+        for (qint16 n : race->ElencoConcorrenti())
+            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
+        state.race.Krono = std::move(race);
+        window->units().console().AggiornaClassificheInterfaccia();
+        QCoreApplication::processEvents();
+    }
 };
 
 TEST_F(Program, StartsOnTheDemoBaseFolder) {
@@ -320,13 +328,6 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
         const QModelIndexList rows = grid->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.front().row() : -rows.size() - 1;
     };
-    const auto install = [&](std::shared_ptr<clsKrono> race) {
-        for (qint16 n : race->ElencoConcorrenti())
-            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
-        state.race.Krono = std::move(race);
-        window->units().console().AggiornaClassificheInterfaccia();
-        QCoreApplication::processEvents();
-    };
     const auto visibleButtons = [&] {
         int n = 0;
         for (int i = 0; i < 15; ++i) {
@@ -383,13 +384,6 @@ TEST_F(Program, ACompetitorButtonFillsTheBibBoxAndAHeatButtonTurnsYellow) {
         for (int i = 0; i < 15; ++i)
             if (button(i)->styleSheet().contains(QStringLiteral("#FFFF00"))) lit << i;
         return lit;
-    };
-    const auto install = [&](std::shared_ptr<clsKrono> race) {
-        for (qint16 n : race->ElencoConcorrenti())
-            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
-        state.race.Krono = std::move(race);
-        window->units().console().AggiornaClassificheInterfaccia();
-        QCoreApplication::processEvents();
     };
 
     install(encoder::demoRace({.competitors = 6, .runs = 1}));
