@@ -20,6 +20,7 @@
 #include "app/faults/database_faults.h"
 #include "app/faults/program_application.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
@@ -119,7 +120,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
     fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-    window->units().programPages()->MandaInOnda(15);
+    window->units().graphics()->pages().MandaInOnda(15);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 
@@ -169,7 +170,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                  }
                  (void)before;
              });
-             t.window->units().programPages()->MandaInOnda(15);
+             t.window->units().graphics()->pages().MandaInOnda(15);
              return saved;
          },
          false, false},
@@ -308,7 +309,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
             fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-            window->units().programPages()->MandaInOnda(15);
+            window->units().graphics()->pages().MandaInOnda(15);
         }
     }
 }
@@ -327,7 +328,7 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
     page.write("non è una pagina");
     page.close();
     const int logLines = int(state.log.lines().size());
-    window->units().programPages()->MandaInOnda(17);
+    window->units().graphics()->pages().MandaInOnda(17);
     EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
     const QString logged = state.log.lines().mid(logLines).join('\n');
     EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))
