@@ -6,21 +6,21 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/stovak_proxy.h"
 #include "app/controls/tcp_proxy.h"
-#include "app/editors/free_text_editors.h"
 #include "app/faults/database_faults.h"
 #include "app/faults/turn_type_codes.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include "app/program_state.h"
 #include "data/monitor_loader.h"
-#include "data/one_value_queries.h"
 
 namespace razudar {
 
 ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
-                           std::function<void(const QString&)> statusNotice)
+                           std::function<void(const QString&)> statusNotice, const ProgramControls& controls,
+                           const ProgramHosts& hosts)
     : state_(state), services_(services), pageRouter_(std::make_unique<RoutedPageDispatcher>()) {
     db::LockWaits& lockWaits = *state_.startup.database.lockWaits;
     // The busy handler waits through the waiter service, so the waits are the program's own.
@@ -31,18 +31,12 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     reloader_->setFailureHandler([this](const db::DbError& e) {
         faults_->report(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), e);
     });
-}
 
-ProgramUnits::~ProgramUnits() = default;
-
-void ProgramUnits::attachControls(QObject* linkControl, QObject* listControl) {
     const auto sink = [this](const QString& text) { state_.log.line(text); };
-    tcp_ = std::make_unique<controls::TcpProxy>(linkControl, sink);
+    tcp_ = std::make_unique<controls::TcpProxy>(controls.link, sink);
     tcp_->applyDesignSettings();
-    stovak_ = std::make_unique<controls::StovakProxy>(listControl, sink);
-}
+    stovak_ = std::make_unique<controls::StovakProxy>(controls.list, sink);
 
-void ProgramUnits::assemble(const ProgramHosts& hosts) {
     console_ = std::make_unique<ConsoleRefresh>(state_, hosts.console, [this](qint32 id) { return turnTypes_->code(id); });
     dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *pageRouter_, *console_, hosts.dispatcher,
                                                    hosts.parallelGap, *reloader_);
@@ -50,6 +44,12 @@ void ProgramUnits::assemble(const ProgramHosts& hosts) {
     const auto report = [this](const QString& azione, const db::DbError& e) { faults_->report(azione, e); };
     menus_->setFaultReporter(report);
     dispatcher_->setFaultReporter(report);
+    connectLink();
+}
+
+ProgramUnits::~ProgramUnits() = default;
+
+void ProgramUnits::connectLink() {
     LinkDispatcher* dispatcher = dispatcher_.get();
     // Every event of the link and every tick of the run-time delay is one action of the status-bar
     // channel: one wait on a locked database, a failure told once, no box.
@@ -69,43 +69,27 @@ void ProgramUnits::assemble(const ProgramHosts& hosts) {
                      [dispatcher](int number, const QString& description) { dispatcher->onErrore(number, description); });
 }
 
-void ProgramUnits::attachGraphics(controls::GraficaProxy& grafica, OnAirHost& host, SponsorLights& sponsors,
-                                  QWidget* editorOwner) {
-    pageContext_ = std::make_unique<PageContext>(state_, grafica, services_, host, sponsors);
-    // A database that cannot answer is reported and gives the empty answer: the page shows without it.
-    pageContext_->codiceTipoTurno = [this](qint32 id) { return turnTypes_->code(id); };
-    pageContext_->testoLingua = [this](const QString& campo) {
-        return faults_->readOr(QStringLiteral("leggere il testo %1 della gara").arg(campo), QString(), [&] {
-            return TestoLingua(state_.startup.database.current(), state_.startup.session.SessioneGara, campo);
-        });
-    };
-    pageContext_->classificaTempiSommati = [this](const QString& categoria) {
-        return faults_->readOr(QStringLiteral("leggere la classifica a tempi sommati"), QList<qint16>(), [&] {
-            return ClassificaTempiSommatiTurni(state_.startup.database.current(), state_.startup.session.SessioneGara,
-                                               categoria);
-        });
-    };
-    pageContext_->aggiornaClassificheInterfaccia = [this] { console_->AggiornaClassificheInterfaccia(); };
-    pageContext_->airChanged = [this] { faults_->airChanged(); };
-    PageContext* context = pageContext_.get();
-    QObject::connect(&grafica, &controls::GraficaProxy::RicevutoMessaggio, &grafica,
-                     [context](const QString& text) { context->ultimoMessaggioGrafica = text; });
-    programPages_ = std::make_unique<MandaInOndaDispatcher>(*pageContext_);
-    freeTextEditors_ = std::make_unique<FreeTextEditorWindows>(state_.startup.database, *services_.prompter, editorOwner,
-                                                               services_.dialogs);
-    programPages_->setFreeTextEditors(freeTextEditors_.get());
-    pageRouter_->setTarget(programPages_.get());
+ConsolePorts ProgramUnits::consolePorts() { return ConsolePorts{*console_, *faults_, *pageRouter_, *stovak_, *this}; }
+
+MenuPorts ProgramUnits::menuPorts() { return MenuPorts{*menus_, *faults_}; }
+
+ProgramGraphics& ProgramUnits::attachGraphics(controls::GraficaProxy& grafica, OnAirHost& host, SponsorLights& sponsors,
+                                              QWidget* editorOwner) {
+    graphics_ = std::make_unique<ProgramGraphics>(state_, services_, *faults_, *turnTypes_, *console_, grafica, host,
+                                                  sponsors, editorOwner);
+    pageRouter_->setTarget(&graphics_->pages());
+    return *graphics_;
+}
+
+void ProgramUnits::AlternaSponsor(int slot) {
+    if (graphics_) graphics_->pages().onAir().AlternaSponsor(slot);
 }
 
 FirstPaintSettings ProgramUnits::primoDisegno() {
     state_.OffsetTempoCorrere = 0;
     state_.race.Krono = std::make_shared<clsKrono>(*reloader_);
     dispatcher_->stopRunTimeDelay();
-    for (CompetitorButtonView& b : console_->view().buttons) {
-        b = CompetitorButtonView{};
-        b.visible = true;
-        b.sideVisible = true;
-    }
+    console_->showEmptyButtons();
     const FirstPaintSettings settings = faults_->readOr(QStringLiteral("leggere le opzioni della configurazione"),
                                                         FirstPaintSettings{}, [&] { return LeggiImpostazioniPrimoDisegno(state_); });
     if (settings.hasRow) tcp_->setServerRemoto(settings.serverRemoto);

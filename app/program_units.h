@@ -1,41 +1,35 @@
 #pragma once
-// The program's units, assembled in one place: the database-fault reporting and the lookups
-// guarded by it, the monitor-settings reload, the link and list controls' proxies, the console
-// refresh, the link dispatcher, the menu commands and, once the preview window's graphics control
-// is loaded, the page context, the program's page dispatcher and the free-text editors. The main
-// window builds the widgets the units report to and wires its widgets to them.
+// The program's units, built in one step once the link and list controls exist: the
+// database-fault reporting and the lookups guarded by it, the monitor-settings reload, the link
+// and list controls' proxies, the console unit, the link dispatcher and the menu commands. The
+// half that lives over the preview window's graphics control is an object of its own
+// (ProgramGraphics), built when that control is loaded. The main window builds the widgets the
+// units report to, then hands each widget its ports.
 #include <functional>
 #include <memory>
 
+#include "app/program_ports.h"
 #include "app/startup/startup.h"
 #include "platform/services/services.h"
 
-class QObject;
 class QWidget;
 
 namespace razudar {
 
 struct ProgramState;
 class ConsoleHost;
-class ConsoleRefresh;
-class DatabaseFaults;
 class DatabaseMonitorSettingsReloader;
 class DispatcherHost;
-class FreeTextEditorWindows;
 class LinkDispatcher;
-class MandaInOndaDispatcher;
-class MenuCommands;
 class MenuHost;
 class OnAirHost;
-class PageDispatcher;
 class ParallelGapBox;
+class ProgramGraphics;
 class RoutedPageDispatcher;
 class SponsorLights;
 class TurnTypeCodes;
-struct PageContext;
 namespace controls {
 class GraficaProxy;
-class StovakProxy;
 class TcpProxy;
 }  // namespace controls
 
@@ -47,23 +41,29 @@ struct ProgramHosts {
     MenuHost& menus;
 };
 
-class ProgramUnits {
+class ProgramUnits : public SponsorClips {
 public:
-    // `statusNotice` shows a database failure of a link event or a timer (the status bar).
-    ProgramUnits(ProgramState& state, const Services& services, std::function<void(const QString&)> statusNotice);
-    ~ProgramUnits();
+    // `statusNotice` shows a database failure of a link event or a timer (the status bar). The
+    // link control's events go to the link dispatcher, each one an action of the status-bar
+    // channel.
+    ProgramUnits(ProgramState& state, const Services& services, std::function<void(const QString&)> statusNotice,
+                 const ProgramControls& controls, const ProgramHosts& hosts);
+    ~ProgramUnits() override;
     ProgramUnits(const ProgramUnits&) = delete;
     ProgramUnits& operator=(const ProgramUnits&) = delete;
 
-    // The proxies of the link and list controls created from their plug-ins.
-    void attachControls(QObject* linkControl, QObject* listControl);
-    // The console refresh, the link dispatcher and the menu commands, reporting to `hosts`; the
-    // link control's events go to the dispatcher, each one an action of the status-bar channel.
-    void assemble(const ProgramHosts& hosts);
-    // The page layer over the preview window's graphics control; the free-text editors open over
-    // `editorOwner`. From now on page requests go to the program's page dispatcher.
-    void attachGraphics(controls::GraficaProxy& grafica, OnAirHost& host, SponsorLights& sponsors,
-                        QWidget* editorOwner);
+    // The ports of the console panel and of the menu bar.
+    ConsolePorts consolePorts();
+    MenuPorts menuPorts();
+
+    // Builds the page layer over the preview window's graphics control (once); the free-text
+    // editors open over `editorOwner`. From now on page requests go to the program's page
+    // dispatcher.
+    ProgramGraphics& attachGraphics(controls::GraficaProxy& grafica, OnAirHost& host, SponsorLights& sponsors,
+                                    QWidget* editorOwner);
+    // The graphics half: null until the graphics control is loaded.
+    ProgramGraphics* graphics() { return graphics_.get(); }
+
     // The first paint: an empty race and no run-time delay, the console's buttons shown and
     // empty, the stored server name in the link control, the page buttons off. Returns the stored
     // options (no row when the configuration cannot be read: the operator is told).
@@ -74,8 +74,9 @@ public:
     PageDispatcher& pageRouter();
     void setPageDispatcher(PageDispatcher& pages);
     PageDispatcher& pageDispatcher();
-    // The program's page dispatcher and its page-on-air layer (null before the graphics control).
-    MandaInOndaDispatcher* programPages() { return programPages_.get(); }
+
+    // SponsorClips: the clips play on the graphics control, nothing happens before it is loaded.
+    void AlternaSponsor(int slot) override;
 
     const Services& services() const { return services_; }
     DatabaseFaults& faults() { return *faults_; }
@@ -83,11 +84,14 @@ public:
     LinkDispatcher& dispatcher() { return *dispatcher_; }
     MenuCommands& menus() { return *menus_; }
     controls::TcpProxy& MirtTcpGet() { return *tcp_; }
-    controls::StovakProxy* lstClassifica() { return stovak_.get(); }
+    controls::StovakProxy& lstClassifica() { return *stovak_; }
 
 private:
+    void connectLink();
+
     ProgramState& state_;
     Services services_;
+    // Every member is set by the constructor except graphics_.
     std::unique_ptr<DatabaseFaults> faults_;
     std::unique_ptr<TurnTypeCodes> turnTypes_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
@@ -97,9 +101,7 @@ private:
     std::unique_ptr<ConsoleRefresh> console_;
     std::unique_ptr<LinkDispatcher> dispatcher_;
     std::unique_ptr<MenuCommands> menus_;
-    std::unique_ptr<PageContext> pageContext_;
-    std::unique_ptr<MandaInOndaDispatcher> programPages_;
-    std::unique_ptr<FreeTextEditorWindows> freeTextEditors_;
+    std::unique_ptr<ProgramGraphics> graphics_;
 };
 
 }  // namespace razudar

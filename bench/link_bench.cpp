@@ -195,16 +195,37 @@ bool runUntil(const std::function<bool()>& done) {
     return true;
 }
 
+// A free loopback port for a listening link control.
+int freeLoopbackPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const int port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+// A server link control as wide as the main window's link panel, listening on `port`.
+void listenAsThePanel(MirtTCP& server, razudar::FakeServices& fakes, int port) {
+    server.setServices(fakes.services());
+    server.resize(180, 600);
+    server.show();
+    server.setPortaLocale(port);
+    server.setAccettareConnessioni(true);
+}
+
+// Connects `sender` to `server`; false when the connection did not come up.
+bool connectSender(QTcpSocket& sender, MirtTCP& server, int port) {
+    sender.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    return runUntil([&] { return server.isConnesso() && sender.state() == QAbstractSocket::ConnectedState; });
+}
+
 // A server control sends to a client control; the time runs until the last text is delivered.
 void BM_LoopbackControls(benchmark::State& state) {
     const qsizetype textSize = state.range(0);
     const int texts = textsFor(textSize);
     const QString text = textOf(textSize);
     razudar::FakeServices fakes;
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const int port = probe.serverPort();
-    probe.close();
+    const int port = freeLoopbackPort();
     MirtTCP server, client;
     server.setServices(fakes.services());
     client.setServices(fakes.services());
@@ -280,17 +301,10 @@ void BM_UnframedBurst(benchmark::State& state) {
     QByteArray burst(bytes, 'x');
     for (qsizetype i = 0; i < bytes; ++i) burst[i] = char('A' + i % 26);
     razudar::FakeServices fakes;
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const int port = probe.serverPort();
-    probe.close();
+    const int port = freeLoopbackPort();
     for (auto _ : state) {
         MirtTCP server;
-        server.setServices(fakes.services());
-        server.resize(180, 600);
-        server.show();
-        server.setPortaLocale(port);
-        server.setAccettareConnessioni(true);
+        listenAsThePanel(server, fakes, port);
         QListWidget* log = server.panel().lstLog;
         qint64 dropped = 0;
         QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, [&](const QModelIndex&, int first, int last) {
@@ -301,8 +315,7 @@ void BM_UnframedBurst(benchmark::State& state) {
             }
         });
         QTcpSocket sender;
-        sender.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-        if (!runUntil([&] { return server.isConnesso() && sender.state() == QAbstractSocket::ConnectedState; })) {
+        if (!connectSender(sender, server, port)) {
             state.SkipWithError("no connection");
             return;
         }
@@ -334,22 +347,14 @@ void BM_UnframedFlood(benchmark::State& state) {
     QByteArray burst(4096, 'x');
     for (qsizetype i = 0; i < burst.size(); ++i) burst[i] = char('A' + i % 26);
     razudar::FakeServices fakes;
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const int port = probe.serverPort();
-    probe.close();
+    const int port = freeLoopbackPort();
     MirtTCP server;
-    server.setServices(fakes.services());
-    server.resize(180, 600);
-    server.show();
-    server.setPortaLocale(port);
-    server.setAccettareConnessioni(true);
+    listenAsThePanel(server, fakes, port);
     qint64 notices = 0;
     QObject::connect(server.panel().lstLog->model(), &QAbstractItemModel::rowsInserted,
                      [&](const QModelIndex&, int first, int last) { notices += last - first + 1; });
     QTcpSocket sender;
-    sender.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    if (!runUntil([&] { return server.isConnesso() && sender.state() == QAbstractSocket::ConnectedState; })) {
+    if (!connectSender(sender, server, port)) {
         state.SkipWithError("no connection");
         return;
     }

@@ -5,6 +5,7 @@
 #include "data/loader_steps.h"
 #include "model/basic.h"
 #include "model/krono.h"
+#include "model/race_codes.h"
 
 namespace razudar {
 
@@ -63,8 +64,7 @@ void RaceLoader::loadCompetitors() {
 }
 
 void RaceLoader::loadStartList() {
-    const qint32 discipline = k_.cGara.Disciplina();
-    const QString sortField = (discipline == 5 || discipline == 2)
+    const QString sortField = DisciplinaPartenzaAOrario(k_.cGara.Disciplina())
                                   ? QStringLiteral("op_OrarioPartenzaTeorico")
                                   : QStringLiteral("op_OrdinePartenza");
     // The session's heat is the run index of a parallel turn only; other turns do not read it.

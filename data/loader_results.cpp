@@ -7,14 +7,13 @@
 #include "data/one_value_queries.h"
 #include "model/competitor_states.h"
 #include "model/krono.h"
+#include "model/race_codes.h"
 
 namespace razudar {
 
 namespace {
 constexpr qint32 kFirstRun = 0;
 constexpr qint32 kLastRun = clsConcorrente::kRunSlots - 1;
-constexpr qint32 kBiathlonDisciplineId = 5;
-constexpr qint32 kWholeSecondsFirstRunSpeciality = 9;
 constexpr int kShootingSeries = 4;
 
 // What a result row of an ordinary or sprint turn gives (the heat is read in parallel turns
@@ -83,7 +82,7 @@ void RaceLoader::loadResults() {
     const int runIndexColumn = parallel ? row.column(QStringLiteral("se_TabelloneSfida")) : run;
     const QString runIndexField = row.name(runIndexColumn);
     const bool cutFirstRun =
-        k_.cGara.Specialita() == kWholeSecondsFirstRunSpeciality && k_.MancheCorrente() != 1;
+        k_.cGara.Specialita() == kSpecialitaPrimaMancheSecondiInteri && k_.MancheCorrente() != 1;
     std::vector<LoaderRows::KeyPart> key{{QStringLiteral("gara"), QString::number(gara_)},
                                          {QStringLiteral("turno"), tipoTurno_, -1, true},
                                          {QStringLiteral("manche"), {}, run}};
@@ -117,7 +116,7 @@ void RaceLoader::loadResults() {
 }
 
 void RaceLoader::loadPenalties() {
-    if (IdDisciplinaGara(db_, gara_) != kBiathlonDisciplineId)
+    if (IdDisciplinaGara(db_, gara_) != kDisciplinaBiathlon)
         return;
     LoaderRows row(db_.openReader(
         QStringLiteral("SELECT * FROM QSessioniConcorrentiPenalita"

@@ -28,7 +28,7 @@ public:
     void loadCompetitors();          // QConcorrenti with their categories
     void loadStartList();            // QOrdinePartenza, then the heat pairs of a parallel turn
     void loadResults();              // open states, then the stored results
-    void loadPenalties();            // shooting penalties (discipline id 5 only)
+    void loadPenalties();            // shooting penalties (biathlon only)
     void loadIntermediateTimes();     // non-zero intermediate times
     void loadStateAbbreviations();   // the race language's state abbreviations
 

@@ -9,6 +9,7 @@
 #include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "model/competitor.h"
+#include "model/race_codes.h"
 #include "platform/db/db_error.h"
 #include "platform/db/field_info.h"
 #include "platform/services/clock.h"
@@ -100,7 +101,7 @@ qint16 NumeroManche(const db::Database& database, qint16 Gara, bool fromRace) {
                               QStringLiteral("SELECT MAX(se_Manche) AS TOTMANCHES FROM Sessioni"
                                              " WHERE se_Gara = ? AND se_TipoTurno = ?"
                                              " AND se_StatoSessione <> 3"),
-                              {int(Gara), CodiceTipoTurno(database, 2)});
+                              {int(Gara), CodiceTipoTurno(database, kTipoTurnoQualificazione)});
     return v ? stored::numberReadInteger(*v, QStringLiteral("TOTMANCHES")) : 0;
 }
 

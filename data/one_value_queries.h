@@ -28,7 +28,7 @@ qint32 IdDisciplinaGara(const db::Database& database, qint16 Gara);
 // race's timekeeping points, or 5 when there is none but a point of type 1 or 2 exists.
 qint16 NumeroIntermedi(const db::Database& database, qint16 Gara, bool fromRace);
 // With fromRace: ga_Manches of the race. Otherwise the highest run number among the race's
-// sessions of turn type id 2 that are not in state 3.
+// sessions of the qualification turn type that are not in state 3.
 qint16 NumeroManche(const db::Database& database, qint16 Gara, bool fromRace);
 // Ids of a discipline, speciality or turn-type code; 0 when unknown.
 qint32 IdDisciplina(const db::Database& database, const QString& code);
@@ -70,7 +70,7 @@ qint16 SfidaSessione(const db::Database& database, qint16 Gara, const QString& T
 // (by run, then competitor number).
 QList<qint16> ClassificaTempiSommati(const db::Database& database, qint16 Gara,
                                      const QString& Categoria, qint32 IdTipoTurnoStandings);
-// The standings of turn type 10 followed by those of turn type 11 (a competitor with results in
+// The standings of the first final turn followed by those of the second (a competitor with results in
 // both is listed twice).
 QList<qint16> ClassificaTempiSommatiTurni(const db::Database& database, qint16 Gara,
                                           const QString& Categoria);

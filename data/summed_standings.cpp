@@ -8,6 +8,7 @@
 #include "data/one_value_queries.h"
 #include "data/summed_standings_table.h"
 #include "model/basic.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 
 namespace razudar {
@@ -90,8 +91,8 @@ QList<qint16> ClassificaTempiSommati(const db::Database& database, qint16 Gara,
 
 QList<qint16> ClassificaTempiSommatiTurni(const db::Database& database, qint16 Gara,
                                           const QString& Categoria) {
-    QList<qint16> order = ClassificaTempiSommati(database, Gara, Categoria, 10);
-    order.append(ClassificaTempiSommati(database, Gara, Categoria, 11));
+    QList<qint16> order = ClassificaTempiSommati(database, Gara, Categoria, kTipoTurnoFinalePrima);
+    order.append(ClassificaTempiSommati(database, Gara, Categoria, kTipoTurnoFinaleSeconda));
     return order;
 }
 

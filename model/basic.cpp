@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/values/numeric_value.h"
+
 namespace razudar::basic {
 
 namespace {
@@ -252,26 +254,8 @@ QString CStr(const QVariant& value) {
 
 std::optional<double> numberOf(const QVariant& value) {
     if (!value.isValid() || value.isNull()) return std::nullopt;
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-        return value.toBool() ? -1.0 : 0.0;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toDouble();
-    default:
-        return parseNumeric(value.toString());
-    }
+    if (const auto number = numericValue(value)) return number;
+    return parseNumeric(value.toString());
 }
 
 bool isEmptyValue(const QVariant& value) {

@@ -1,6 +1,7 @@
 // The classification engine of the race state: run rules, ranking keys and slot rebuilds.
 #include "model/competitor_states.h"
 #include "model/krono.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 #include "model/ranking_key.h"
 #include "model/ranking_sort.h"
@@ -86,14 +87,13 @@ qint16 clsKrono::MancheSfidaCorrente() const { return MancheParallelo() ? sfidaC
 
 bool clsKrono::UtilizzaSingolaManche() const
 {
-    return (sfidaCorrente_ == 1 && MancheParallelo()) || cGara.Disciplina() == 15 ||
-           turnoCorrenteTipo_ == 1 || mancheCorrente_ == 1;
+    return (sfidaCorrente_ == 1 && MancheParallelo()) || cGara.Disciplina() == kDisciplinaSingolaManche ||
+           turnoCorrenteTipo_ == kTipoTurnoSingolaManche || mancheCorrente_ == 1;
 }
 
 bool clsKrono::OrdinamentoExAequoDescrescente() const
 {
-    const qint32 d = cGara.Disciplina();
-    return d == 1 || d == 6 || d == 10 || d == 12 || d == 15;
+    return DisciplinaExAequoDescrescente(cGara.Disciplina());
 }
 
 void clsKrono::ImpostaStatoConcorrenti(qint32 Stato)
@@ -139,7 +139,7 @@ void clsKrono::rankSlots(std::span<const int> slotNumbers)
     // Rules whose category lookup is indexed once for the whole rebuild.
     std::unordered_map<QString, const clsCategoria*> firstCategoryByCode;
     RunRules rules = runRules();
-    if (rules.disciplina == 5) {
+    if (rules.withShootingPenalties()) {
         for (const auto& category : categories_)
             firstCategoryByCode.try_emplace(category->Categoria(), category.get());
         rules.categoryOf = [&firstCategoryByCode](const QString& code) -> const clsCategoria* {

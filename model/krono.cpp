@@ -2,6 +2,7 @@
 
 #include "model/basic.h"
 #include "model/monitor_settings_reloader.h"
+#include "model/race_codes.h"
 
 namespace razudar {
 
@@ -248,12 +249,12 @@ qint16 clsKrono::ConcorrenteParallelo(qint16 Sfida, bool bConcorrenteA) const
 
 bool clsKrono::MancheParallelo() const
 {
-    return cGara.Parallelo() && turnoCorrenteTipo_ != 1 && turnoCorrenteTipo_ != 2;
+    return cGara.Parallelo() && !TipoTurnoCronometrato(turnoCorrenteTipo_);
 }
 
 bool clsKrono::MancheSprint() const
 {
-    return cGara.Specialita() == 7 && turnoCorrenteTipo_ != 1 && turnoCorrenteTipo_ != 2;
+    return cGara.Specialita() == kSpecialitaSprint && !TipoTurnoCronometrato(turnoCorrenteTipo_);
 }
 
 }  // namespace razudar

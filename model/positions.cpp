@@ -1,6 +1,7 @@
 // Positions and gaps read from the ranked classification slots.
 #include "model/competitor_states.h"
 #include "model/krono.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 
 #include <algorithm>
@@ -158,7 +159,7 @@ qint32 clsKrono::DistaccoDaConcorrente(qint32 Classifica, qint16 Manche, qint16 
     const RunRules rules = runRules();
     const qint32 a = gapTimeMs(type, Classifica, Manche, findConcorrente(Concorrente), rules);
     const qint32 b = gapTimeMs(type, Classifica, Manche, findConcorrente(ConcorrenteAltro), rules);
-    if ((cGara.Disciplina() == 1 && MancheParallelo()) || (a != 0 && b != 0))
+    if ((cGara.Disciplina() == kDisciplinaSenzaOrologio && MancheParallelo()) || (a != 0 && b != 0))
         return packedGap(qint64(a) - b);
     return 0;
 }

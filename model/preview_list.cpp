@@ -6,6 +6,7 @@
 #include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/preview_text.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 #include "model/text_list_surface.h"
 
@@ -80,7 +81,7 @@ void scriviClassifica(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl
                       const QString& Categoria) {
     const int type = k.TipoClassifica(Classifica);
     const bool single = type == 1 || k.UtilizzaSingolaManche();
-    const bool team = k.cGara.Specialita() == 6;
+    const bool team = k.cGara.Specialita() == kSpecialitaSquadre;
     if (!single)
         lbl.setCaption(QStringLiteral("    Pos      Num     Concorrente                                  Manche 1                  Manche 2                       Tempo                     Distacco                   Dist. Prec."));
     else if (team)
@@ -188,7 +189,7 @@ void scriviSfide(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl, con
 
 void scriviIntermedio(const clsKrono& k, TextListSurface& lst, CaptionLabel& lbl, qint32 Classifica,
                       const QString& Categoria) {
-    lbl.setCaption(k.cGara.Specialita() == 6
+    lbl.setCaption(k.cGara.Specialita() == kSpecialitaSquadre
         ? QStringLiteral("    Pos      Num     Squadra                                           Tempo                    Distacco")
         : QStringLiteral("    Pos      Num     Concorrente                                       Tempo                    Distacco"));
     const qint16 r = runOf(k, Classifica, 0);

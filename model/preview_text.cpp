@@ -2,6 +2,7 @@
 
 #include "model/basic.h"
 #include "model/krono.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 
 namespace razudar::preview {
@@ -79,7 +80,7 @@ QString E(const clsKrono& k, qint32 milliseconds) {
 }
 
 QString nameOf(const clsKrono& k, const clsConcorrente& c) {
-    return basic::UCase(k.cGara.Specialita() == 6 ? c.Squadra() : c.Cognome());
+    return basic::UCase(k.cGara.Specialita() == kSpecialitaSquadre ? c.Squadra() : c.Cognome());
 }
 
 BibIndex::BibIndex(const clsKrono& k) {

@@ -29,7 +29,7 @@ void appendLeft(QString& row, QStringView text, int width);
 QString T(const clsKrono& k, qint64 packed, bool trim = false, bool sign = false);
 // Time text of an elapsed time in milliseconds (0 = no time), cut the same way.
 QString E(const clsKrono& k, qint32 milliseconds);
-// The name column: the team in a team event (speciality 6), else the surname; in capitals.
+// The name column: the team in a team event (the team speciality), else the surname; in capitals.
 QString nameOf(const clsKrono& k, const clsConcorrente& c);
 
 // The bibs of every competitor looked up once, as PettoraleDaConcorrente finds them (the first

@@ -36,18 +36,18 @@ qint32 RunRules::stateAfterRun(const clsConcorrente* competitor, int manche) con
     const int last = std::min(manche, kLastRun);
     if (bestRunCounts()) {
         for (int m = 1; m <= last; ++m) {
-            if (runState(competitor, m) == 0)
-                return 0;
+            if (runState(competitor, m) == kStatoArrivato)
+                return kStatoArrivato;
         }
-        return 30;
+        return kStatoNonArrivato;
     }
     // Runs add up: the first run not arrived decides.
     for (int m = 1; m <= last; ++m) {
         const qint32 state = runState(competitor, m);
-        if (state != 0)
+        if (state != kStatoArrivato)
             return state;
     }
-    return 0;
+    return kStatoArrivato;
 }
 
 qint32 RunRules::totalTimePacked(const clsConcorrente* competitor, int manche) const
@@ -78,10 +78,10 @@ qint32 RunRules::totalMilliseconds(const clsConcorrente* competitor, int manche)
         bool anyArrived = false;
         for (int m = 1; m <= runs; ++m) {
             const qint32 state = runState(competitor, m);
-            anyArrived = anyArrived || state == 0;
+            anyArrived = anyArrived || state == kStatoArrivato;
             if (anyArrived) {
                 const qint32 time = runTime(competitor, m);
-                candidate = (state == 0 && time > 0) ? TempoInMillesimi(time) : kNoBestTimeMs;
+                candidate = (state == kStatoArrivato && time > 0) ? TempoInMillesimi(time) : kNoBestTimeMs;
             }
             best = std::min(candidate, best == 0 ? kNoBestTimeMs : best);
         }
@@ -89,7 +89,7 @@ qint32 RunRules::totalMilliseconds(const clsConcorrente* competitor, int manche)
     }
     // Runs add up; the state after run m is not 0 as soon as one run up to m is not 0.
     qint64 total = 0;
-    const bool withPenalties = disciplina == 5;
+    const bool withPenalties = withShootingPenalties();
     for (int m = 1; m <= runs; ++m) {
         const clsRisultati* r = runResult(competitor, m);
         if (!r)
@@ -105,7 +105,7 @@ qint32 RunRules::totalMilliseconds(const clsConcorrente* competitor, int manche)
 
 qint32 RunRules::penaltyMs(const clsConcorrente* competitor, int manche) const
 {
-    if (disciplina != 5 || !competitor)
+    if (!withShootingPenalties() || !competitor)
         return 0;
     const clsRisultati* r = runResult(competitor, manche);
     if (!r || r->PenalitaCount() == 0)

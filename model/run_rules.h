@@ -4,6 +4,7 @@
 // and time 0. Times in and out are packed; arithmetic is done in milliseconds.
 #include "model/category.h"
 #include "model/competitor.h"
+#include "model/race_codes.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -43,9 +44,10 @@ struct RunRules {
     // The category of a code (first with that code); nullptr when none.
     std::function<const clsCategoria*(const QString&)> categoryOf;
 
-    // The run alone decides (discipline 15 or a sprint).
-    bool runAloneCounts() const { return disciplina == 15 || sprint; }
-    bool bestRunCounts() const { return specialita == 5; }
+    // The run alone decides (a single-run discipline or a sprint).
+    bool runAloneCounts() const { return disciplina == kDisciplinaSingolaManche || sprint; }
+    bool bestRunCounts() const { return specialita == kSpecialitaMiglioreManche; }
+    bool withShootingPenalties() const { return disciplina == kDisciplinaBiathlon; }
 
     qint32 stateAfterRun(const clsConcorrente* competitor, int manche) const;
     qint32 totalTimePacked(const clsConcorrente* competitor, int manche) const;

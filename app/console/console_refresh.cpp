@@ -3,12 +3,12 @@
 #include "app/program_state.h"
 #include "model/bas_utilita.h"
 #include "model/competitor_states.h"
+#include "model/race_codes.h"
 
 namespace razudar {
 
 namespace {
 
-constexpr qint32 kDisciplinaSenzaAssoluta = 15;
 // The page buttons the group switch enables or disables, in its order.
 constexpr int kGroupButtons[] = {
     kCodiceClassificaGrande, kCodiceOrdinePartenza,     kCodiceClassificaBassa, kCodicePodio,
@@ -50,15 +50,15 @@ void ConsoleRefresh::AggiornaSchedeClassifiche() {
                     QStringLiteral(")");
     host_.tabChanged(view_.currentTab);
 
-    view_.tabEnabled[0] = !(k.TurnoCorrenteTipo() == 1 || k.cGara.Manches() == 1);
+    view_.tabEnabled[0] = !(k.TurnoCorrenteTipo() == kTipoTurnoSingolaManche || k.cGara.Manches() == 1);
     for (int i = 1; i <= 5; ++i) view_.tabEnabled[i] = i <= k.MancheCorrente();
     view_.tabEnabled[kTabCategoria] = k.CategoriaCount() >= 1;
 
     int tab;
-    if (k.cGara.Disciplina() == kDisciplinaSenzaAssoluta) {
+    if (k.cGara.Disciplina() == kDisciplinaSingolaManche) {
         tab = k.MancheCorrente();
     } else {
-        tab = (k.MancheCorrente() > 1 && k.TurnoCorrenteTipo() != 1) ? 0 : k.MancheCorrente();
+        tab = (k.MancheCorrente() > 1 && k.TurnoCorrenteTipo() != kTipoTurnoSingolaManche) ? 0 : k.MancheCorrente();
     }
     // A run number the tabs cannot show keeps the tab on show.
     if (tab >= 0 && tab < kClassificationTabs && tab != view_.currentTab) {
@@ -99,12 +99,12 @@ void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
         view_.tempoCorrereVisible = false;
         view_.paralleloVisible = true;
         view_.distaccoParalleloEnabled = k.MancheSfidaCorrente() > 1;
-        const bool qualifying = k.TurnoCorrente() == codiceTipoTurno_(2);
+        const bool qualifying = k.TurnoCorrente() == codiceTipoTurno_(kTipoTurnoQualificazione);
         view_.pageEnabled[kCodiceClassificaGrande] = qualifying;
         view_.pageEnabled[kCodiceClassificaBassa] = qualifying;
         view_.pageCaption[kCodiceOrdinePartenza] = QStringLiteral("Tabell&one");
         view_.pageEnabled[kCodiceSeguenteClassifica] = false;
-        const bool finale = (k.TurnoCorrenteTipo() == 10 || k.TurnoCorrenteTipo() == 11) &&
+        const bool finale = TipoTurnoFinale(k.TurnoCorrenteTipo()) &&
                             k.MancheSfidaCorrente() == k.cGara.TabelloneNumeroDiscese();
         for (int code : {kCodicePodio, kCodiceSchedaPrimo, kCodiceSchedaSecondo, kCodiceSchedaTerzo})
             view_.pageEnabled[code] = finale;

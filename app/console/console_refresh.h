@@ -3,6 +3,7 @@
 // state and the selected category (caption, tabs, category list and grid, competitor or heat
 // buttons, race-dependent page buttons), and the page-button group is switched as a whole.
 #include <functional>
+#include <optional>
 
 #include "app/console/console_state.h"
 
@@ -29,12 +30,24 @@ public:
     virtual void AbilitaPulsantiPagina(bool flag) = 0;
 };
 
+// What the preview list shows for a tab or a category line: the classification and category
+// written to the list, the label over it, and whether the category list takes clicks (unset:
+// it stays as it is).
+struct PreviewChoice {
+    qint32 classifica = 0;
+    QString categoria;
+    QString classificazione;
+    std::optional<bool> categoryListEnabled;
+    bool operator==(const PreviewChoice&) const = default;
+};
+
+// The console unit: the one owner of the console state. Widgets read the state and change it
+// only through the operator's steps below.
 class ConsoleRefresh : public ConsoleUpdates {
 public:
     // `codiceTipoTurno` answers the turn-type code of an id (the database lookup).
     ConsoleRefresh(ProgramState& state, ConsoleHost& host, std::function<QString(qint32)> codiceTipoTurno);
 
-    ConsoleState& view() { return view_; }
     const ConsoleState& view() const { return view_; }
 
     // Re-ranks every classification, then refreshes tabs and buttons.
@@ -44,6 +57,28 @@ public:
     void AbilitaPulsantiPagina(bool flag) override;
     // The current tab as the operator changed it (the window reports it before the handler).
     void setCurrentTab(int tab) { view_.currentTab = tab; }
+
+    // The operator's steps on the console (console_operator.cpp).
+    // The first paint: every competitor button shown and empty.
+    void showEmptyButtons();
+    // No competitor or heat button highlighted; the host shows it.
+    void clearHighlights();
+    // The competitor button `index` pressed: it becomes the chosen button. In a parallel run the
+    // heat button is highlighted (and nothing answered); otherwise the answer is the bib the bib
+    // box takes (the button's caption).
+    std::optional<QString> selectButton(int index);
+    // The category `code` chosen in the grid: it becomes the chosen category. Answers the grid
+    // row that shows it (0, every competitor, when the race does not hold it); none when no race
+    // is loaded. The competitor buttons follow with AggiornaPulsantiConcorrenti().
+    std::optional<int> chooseCategory(const QString& code);
+    // The notice of a category no longer in the race, once: empty after it was taken.
+    QString takeCategoryNotice();
+    // The preview of the classification tab `tab`; none for a tab without a preview (the
+    // category tab before a race is loaded).
+    std::optional<PreviewChoice> previewFor(int tab) const;
+    // The category line `line` (from 0) clicked: it becomes the category on preview. None when no
+    // race is loaded or the line holds no category.
+    std::optional<PreviewChoice> chooseCategoryLine(int line);
 
 private:
     void fillHeatButtons(int& k);

@@ -4,6 +4,7 @@
 #include "app/pages/on_air.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
+#include "model/race_codes.h"
 
 namespace razudar {
 
@@ -103,7 +104,7 @@ bool TurnoParallelo(const PageContext& ctx) {
     if (!k.cGara.Parallelo()) return false;
     const QString turno = basic::UCase(k.TurnoCorrente());
     const auto codice = [&](qint32 id) { return ctx.codiceTipoTurno ? basic::UCase(ctx.codiceTipoTurno(id)) : QString(); };
-    return turno != codice(2) && turno != codice(1);
+    return turno != codice(kTipoTurnoQualificazione) && turno != codice(kTipoTurnoSingolaManche);
 }
 
 }  // namespace razudar

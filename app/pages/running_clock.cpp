@@ -10,6 +10,7 @@
 #include "app/pages/start_list.h"
 #include "app/pages/race_clock.h"
 #include "model/basic.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
 
@@ -151,7 +152,7 @@ void TempoACorrereAvviato(PageContext& ctx) {
 void TempoACorrereFermato(PageContext& ctx) {
     ProgramState& s = ctx.state;
     clsKrono& k = ctx.krono();
-    const QString turnoGara = ctx.codiceTipoTurno ? ctx.codiceTipoTurno(2) : QString();
+    const QString turnoGara = ctx.codiceTipoTurno ? ctx.codiceTipoTurno(kTipoTurnoQualificazione) : QString();
     if (k.cGara.Parallelo() && k.TurnoCorrente() != turnoGara) {
         MostraEsitoSfida(ctx, QString::fromUtf16(kPaginaTempoACorrereParallelo), s.SfidaSelezionata);
         return;

@@ -9,6 +9,7 @@
 #include "app/pages/page_formats.h"
 #include "app/pages/page_writer.h"
 #include "model/competitor_states.h"
+#include "model/race_codes.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
 
@@ -22,7 +23,7 @@ QString pagina() { return QString::fromUtf16(kPaginaTempoACorrereParallelo); }
 
 // The clock and its background, hidden in the discipline that shows no clock.
 void orologioVisibile(PageContext& ctx, const QString& p) {
-    const bool v = ctx.krono().cGara.Disciplina() != 1;
+    const bool v = ctx.krono().cGara.Disciplina() != kDisciplinaSenzaOrologio;
     TestoVisibile(ctx, p, QStringLiteral("txtTempoACorrere"), v);
     ImmagineVisibile(ctx, p, QStringLiteral("SfondoTC"), v);
 }

@@ -23,11 +23,9 @@
 #include "app/console/preview_list.h"
 #include "app/controls/stovak_proxy.h"
 #include "app/faults/database_faults.h"
-#include "app/pages/on_air.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
-#include "app/program_units.h"
 #include "app/windows/label_caption.h"
 #include "app/windows/preview_header.h"
 
@@ -37,17 +35,24 @@ namespace {
 constexpr int kCategoryNoticeMs = 15000;  // long enough to be read during a live race
 }  // namespace
 
-ConsolePanel::ConsolePanel(ProgramState& state, ProgramUnits& units, QWidget* listControl, QWidget* parent)
-    : QWidget(parent), state_(state), units_(units) {
+ConsolePanel::ConsolePanel(ProgramState& state, QWidget* listControl, QWidget* parent)
+    : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("pannelloConsole"));
     buildWidgets(listControl);
+}
+
+void ConsolePanel::attach(const ConsolePorts& ports) {
+    ports_.emplace(ports);
+    // The header line in the list's face, scrolled with it.
+    previewHeader_->setListFont(ports_->list.Font());
+    ports_->list.connectHorizontalScroll(previewHeader_, "scrollTo");
     connectHandlers();
 }
 
 void ConsolePanel::connectHandlers() {
     connect(sstClassifiche_, &QTabBar::currentChanged, this, [this](int tab) {
         if (applying_) return;
-        units_.console().setCurrentTab(tab);
+        ports_->console.setCurrentTab(tab);
         sstClassifiche_Click();
     });
     connect(txtSelezione_, &QLineEdit::textChanged, this, &ConsolePanel::txtSelezione_Change);
@@ -64,7 +69,7 @@ void ConsolePanel::connectHandlers() {
     connect(cmdPagina_, &QButtonGroup::idClicked, this, &ConsolePanel::cmdPagina_Click);
     connect(chkTCNominativo_, &QCheckBox::toggled, this, &ConsolePanel::chkTCNominativo_Click);
     connect(chkDistaccoParallelo_, &QCheckBox::toggled, this, [this] {
-        const DatabaseFaults::Action action(units_.faults(), FaultChannel::StatusBar);
+        const DatabaseFaults::Action action(ports_->faults, FaultChannel::StatusBar);
         AggiornaDistaccoParallelo(true);
     });
     for (int i = 0; i < int(cmdSponsor_.size()); ++i)
@@ -78,7 +83,7 @@ void ConsolePanel::primoDisegno() { fraClassifica_->setPalette(QApplication::pal
 void ConsolePanel::applyConsole() {
     // Showing the console is no operator action: no handler runs while the widgets follow it.
     applying_ = true;
-    const ConsoleState& v = units_.console().view();
+    const ConsoleState& v = ports_->console.view();
     if (!v.caption.isEmpty()) window()->setWindowTitle(v.caption);
     {
         const QSignalBlocker block(sstClassifiche_);
@@ -150,10 +155,8 @@ void ConsolePanel::showCategoryGrid(const ConsoleState& v) {
     int height = 2 * tdbCategorie_->frameWidth() + tdbCategorie_->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < tdbCategorie_->rowCount(); ++r) height += tdbCategorie_->rowHeight(r);
     tdbCategorie_->setFixedHeight(height);
-    if (!v.categoryNotice.isEmpty()) {
-        emit statusMessage(v.categoryNotice, kCategoryNoticeMs);
-        units_.console().view().categoryNotice.clear();
-    }
+    const QString notice = ports_->console.takeCategoryNotice();
+    if (!notice.isEmpty()) emit statusMessage(notice, kCategoryNoticeMs);
 }
 
 // ---- the preview list ----
@@ -172,55 +175,32 @@ void ConsolePanel::tabChanged(int) {
 void ConsolePanel::sstClassifiche_Click() {
     previewPending_ = false;
     lblClassificazione_->clear();
-    const int t = units_.console().view().currentTab;
-    const QString all = clsConcorrente::kAllCategories;
-    if (t >= 1 && t <= 5) {
-        visualizzaPreview(t, all);
-        lstClassificaCategorie_->setEnabled(false);
-    } else if (t == 0) {
-        visualizzaPreview(0, all);
-        lstClassificaCategorie_->setEnabled(false);
-    } else if (t == kTabCategoria && state_.race.Krono) {
-        clsKrono& k = state_.krono();
-        lblClassificazione_->setText(k.CategoriaItem(k.CategoriaPreview())->Descrizione());
-        visualizzaPreview(0, k.CategoriaPreview());
-        lstClassificaCategorie_->setEnabled(true);
-    }
+    const std::optional<PreviewChoice> preview = ports_->console.previewFor(ports_->console.view().currentTab);
+    if (!preview) return;
+    lblClassificazione_->setText(preview->classificazione);
+    visualizzaPreview(preview->classifica, preview->categoria);
+    if (preview->categoryListEnabled) lstClassificaCategorie_->setEnabled(*preview->categoryListEnabled);
 }
 
 void ConsolePanel::visualizzaPreview(qint32 classifica, const QString& categoria) {
-    if (!state_.race.Krono || !units_.lstClassifica()) return;
+    if (!state_.race.Krono) return;
     LabelCaption caption(lblClassifica_);
-    writeSizedPreview(state_.krono(), *units_.lstClassifica(), caption, classifica, categoria);
+    writeSizedPreview(state_.krono(), ports_->list, caption, classifica, categoria);
     previewHeader_->fit();
 }
 
 void ConsolePanel::lstClassificaCategorie_Click(int index) {
-    if (!state_.race.Krono || index < 0) return;
-    clsKrono& k = state_.krono();
-    const auto category = k.CategoriaInOrdine(qint16(index + 1));
-    if (!category) return;
-    k.setCategoriaPreview(category->Categoria());
-    visualizzaPreview(0, k.CategoriaPreview());
-    lblClassificazione_->setText(k.CategoriaItem(k.CategoriaPreview())->Descrizione());
+    const std::optional<PreviewChoice> preview = ports_->console.chooseCategoryLine(index);
+    if (!preview) return;
+    visualizzaPreview(preview->classifica, preview->categoria);
+    lblClassificazione_->setText(preview->classificazione);
 }
 
 // ---- operator handlers ----
 
-void ConsolePanel::RipristinaColoriConcorrenti() {
-    for (CompetitorButtonView& b : units_.console().view().buttons) b.highlighted = false;
-    applyConsole();
-}
-
 void ConsolePanel::cmdConcorrente_Click(int index) {
-    RipristinaColoriConcorrenti();
-    state_.IndicePulsanteConcorrente = qint16(index);
-    if (state_.race.Krono && state_.krono().MancheParallelo()) {
-        units_.console().view().buttons[size_t(index)].highlighted = true;
-        applyConsole();
-    } else {
-        txtSelezione_->setText(cmdConcorrente_[size_t(index)]->text());
-    }
+    // A competitor button puts its bib in the bib box; a heat button is highlighted instead.
+    if (const std::optional<QString> bib = ports_->console.selectButton(index)) txtSelezione_->setText(*bib);
 }
 
 void ConsolePanel::txtSelezione_Change() {
@@ -239,39 +219,39 @@ bool ConsolePanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConsolePanel::tdbCategorie_RowColChange(int row) {
-    const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
-    if (row < 0 || row >= tdbCategorie_->rowCount() || !state_.race.Krono) return;
-    state_.CategoriaSelezionata = tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString();
-    const qint16 n = state_.krono().CategoriaOrdine(state_.CategoriaSelezionata);
+    const DatabaseFaults::Action action(ports_->faults, FaultChannel::MessageBox);
+    if (row < 0 || row >= tdbCategorie_->rowCount()) return;
+    const std::optional<int> shown =
+        ports_->console.chooseCategory(tdbCategorie_->item(row, 0)->data(Qt::UserRole).toString());
+    if (!shown) return;
     {
         const QSignalBlocker block(tdbCategorie_);
         tdbCategorie_->clearSelection();
-        tdbCategorie_->selectRow(n < 1 ? 0 : n);
+        tdbCategorie_->selectRow(*shown);
     }
-    units_.console().AggiornaPulsantiConcorrenti();
+    ports_->console.AggiornaPulsantiConcorrenti();
 }
 
 // The page buttons and the two check boxes that put a page on air tell a database failure on the
 // status bar: the air waits for the page, so no box may hold it.
 void ConsolePanel::chkTCNominativo_Click() {
-    const DatabaseFaults::Action action(units_.faults(), FaultChannel::StatusBar);
+    const DatabaseFaults::Action action(ports_->faults, FaultChannel::StatusBar);
     state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
-    units_.pageRouter().MandaInOnda(kCodiceNominativoTC);
+    ports_->pages.MandaInOnda(kCodiceNominativoTC);
 }
 
 void ConsolePanel::cmdPagina_Click(int index) {
-    const DatabaseFaults::Action action(units_.faults(), FaultChannel::StatusBar);
+    const DatabaseFaults::Action action(ports_->faults, FaultChannel::StatusBar);
     PulsantePagina(state_, *this, index);
 }
 
 void ConsolePanel::cmdSponsor_Click(int slot) {
-    // The sponsor clips play on the graphics control: nothing to do before it is loaded.
-    if (MandaInOndaDispatcher* pages = units_.programPages()) pages->onAir().AlternaSponsor(slot);
+    ports_->sponsors.AlternaSponsor(slot);
 }
 
 void ConsolePanel::AggiornaDistaccoParallelo(bool mostra) {
     state_.DistaccoParalleloVisibile = chkDistaccoParallelo_->isChecked();
-    if (mostra) units_.pageRouter().MandaInOnda(kCodiceDistaccoParallelo);
+    if (mostra) ports_->pages.MandaInOnda(kCodiceDistaccoParallelo);
 }
 
 // ---- PageButtonHost ----
@@ -285,7 +265,7 @@ QString ConsolePanel::pageButtonTag(int code) const {
 QString ConsolePanel::heatCaption(int index) const {
     return index >= 0 && index < kCompetitorButtons ? cmdConcorrenteP_[size_t(index)]->text() : QString();
 }
-void ConsolePanel::MandaInOnda(qint16 code) { units_.pageRouter().MandaInOnda(code); }
+void ConsolePanel::MandaInOnda(qint16 code) { ports_->pages.MandaInOnda(code); }
 
 // ---- SponsorLights ----
 

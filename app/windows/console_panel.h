@@ -6,11 +6,13 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "app/console/console_refresh.h"
 #include "app/console/console_selection.h"
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_context.h"
+#include "app/program_ports.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -26,7 +28,6 @@ namespace razudar {
 
 struct ProgramState;
 class PreviewHeader;
-class ProgramUnits;
 
 class ConsolePanel : public QWidget,
                      public ConsoleHost,
@@ -36,7 +37,10 @@ class ConsolePanel : public QWidget,
     Q_OBJECT
 public:
     // `listControl` is the list control the preview is written to; it becomes the panel's child.
-    ConsolePanel(ProgramState& state, ProgramUnits& units, QWidget* listControl, QWidget* parent = nullptr);
+    ConsolePanel(ProgramState& state, QWidget* listControl, QWidget* parent = nullptr);
+
+    // The units the panel works with; its handlers take the operator's clicks from now on.
+    void attach(const ConsolePorts& ports);
 
     // Shows the console state (no operator handler runs while the widgets follow it).
     void applyConsole();
@@ -90,12 +94,11 @@ private:
     void sstClassifiche_Click();
     void chkTCNominativo_Click();
     void cmdSponsor_Click(int slot);
-    void RipristinaColoriConcorrenti();
     void showCategoryGrid(const ConsoleState& v);
     void visualizzaPreview(qint32 classifica, const QString& categoria);
 
     ProgramState& state_;
-    ProgramUnits& units_;
+    std::optional<ConsolePorts> ports_;  // set once by attach(), before any handler can run
     bool applying_ = false;
     bool previewPending_ = false;
 

@@ -19,8 +19,6 @@
 #include <QVBoxLayout>
 
 #include "app/console/console_state.h"
-#include "app/controls/stovak_proxy.h"
-#include "app/program_units.h"
 #include "app/windows/console_panel.h"
 #include "app/windows/preview_header.h"
 
@@ -81,9 +79,7 @@ QWidget* ConsolePanel::buildClassificationFrame(QWidget* listControl) {
     // The header line in the list's face, as wide as the list and scrolled with it.
     auto* header = new PreviewHeader(fraClassifica_);
     header->setObjectName(QStringLiteral("fraIntestazioneClassifica"));
-    header->setListFont(units_.lstClassifica()->Font());
     header->setInsetPx(listControl->contentsRect().left());
-    units_.lstClassifica()->connectHorizontalScroll(header, "scrollTo");
     previewHeader_ = header;
     lblClassifica_ = header->label();
     lblClassificazione_ = new QLabel(fraClassifica_);

@@ -12,6 +12,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include "app/program_state.h"
 #include "app/program_units.h"
 #include "app/windows/console_panel.h"
@@ -29,8 +30,7 @@ constexpr int kLinkPanelWidthPx = 180;
 
 frmGrafica::frmGrafica(ProgramState& state, const Services& services, const controls::ControlLoader& loader,
                        CurrentFolder& currentFolder, QWidget* parent)
-    : QMainWindow(parent), state_(state), services_(services), loader_(loader), currentFolder_(currentFolder),
-      units_(std::make_unique<ProgramUnits>(state, services, [this](const QString& text) { showNotice(text); })) {
+    : QMainWindow(parent), state_(state), services_(services), loader_(loader), currentFolder_(currentFolder) {
     setObjectName(QStringLiteral("frmGrafica"));
     setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
 }
@@ -46,12 +46,15 @@ bool frmGrafica::load() {
                                  PromptIcon::Critical);
         return false;
     }
-    units_->attachControls(link, list);
-    menus_ = new ProgramMenus(state_, *units_, menuBar(), this);
+    // The widgets first, then the units reporting to them, then each widget its ports.
+    menus_ = new ProgramMenus(state_, services_, menuBar(), this);
     buildWidgets(link, list);
     buildStatusBar();
-    units_->assemble(ProgramHosts{*panel_, *menus_, *panel_, *menus_});
-    menus_->wire();
+    units_ = std::make_unique<ProgramUnits>(state_, services_, [this](const QString& text) { showNotice(text); },
+                                            ProgramControls{link, list},
+                                            ProgramHosts{*panel_, *menus_, *panel_, *menus_});
+    panel_->attach(units_->consolePorts());
+    menus_->attach(units_->menuPorts());
     connect(menus_->mnuEsci(), &QAction::triggered, this, &QWidget::close);
     connect(menus_->mnuGraficaVGA(), &QAction::triggered, this, &frmGrafica::mnuGraficaVGA_Click);
     connect(panel_, &ConsolePanel::statusMessage, this, &frmGrafica::showStatusMessage);
@@ -70,7 +73,7 @@ void frmGrafica::buildWidgets(QWidget* linkControl, QWidget* listControl) {
     // lines; as tall as the column, the log taking what is left.
     linkControl->setFixedWidth(kLinkPanelWidthPx);
     linkControl->setMinimumHeight(linkControl->sizeHint().height());
-    panel_ = new ConsolePanel(state_, *units_, listControl, central);
+    panel_ = new ConsolePanel(state_, listControl, central);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(linkControl, 1);
@@ -129,10 +132,10 @@ controls::GraficaProxy* frmGrafica::loadPreviewWindow(QString* error) {
     if (!control) return nullptr;
     preview_ = new frmAnteprimaGrafica(control, services_, [this](const QString& text) { state_.log.line(text); }, this);
     preview_->load(this);
-    units_->attachGraphics(preview_->MirtGRA1(), *this, *panel_, this);
+    ProgramGraphics& graphics = units_->attachGraphics(preview_->MirtGRA1(), *this, *panel_, this);
     connect(preview_, &frmAnteprimaGrafica::confermaGrafica, this, [this] { menus_->mnuGraficaVGA()->setChecked(false); });
-    connect(preview_, &frmAnteprimaGrafica::notificaGrafica, this, [this](const QString& oggetto, int evento) {
-        units_->programPages()->onAir().GestisciNotificaGrafica(oggetto, evento);
+    connect(preview_, &frmAnteprimaGrafica::notificaGrafica, this, [&graphics](const QString& oggetto, int evento) {
+        graphics.pages().onAir().GestisciNotificaGrafica(oggetto, evento);
     });
     connect(preview_, &frmAnteprimaGrafica::closedByOperator, this, [this] {
         menus_->mnuGraficaVGA()->setChecked(false);
@@ -160,11 +163,17 @@ void frmGrafica::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (painted_) return;
     painted_ = true;
+    // A window whose controls could not be created never shows its console.
+    if (!units_) return;
     panel_->primoDisegno();
     menus_->primoDisegno(units_->primoDisegno());
 }
 
 void frmGrafica::closeEvent(QCloseEvent* event) {
+    if (!units_) {
+        event->accept();
+        return;
+    }
     const bool end = RichiestaChiusura(state_, *services_.prompter, units_->MirtTcpGet(), [this] {
         if (preview_) preview_->unload();
     });

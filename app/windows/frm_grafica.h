@@ -36,8 +36,8 @@ public:
     // The load: creates the controls and runs the start-up. False when the program must end.
     bool load();
 
-    // The program's units, the console panel and the menus, for the program's other parts and
-    // for tests.
+    // The program's units (built by a successful load()), the console panel and the menus, for
+    // the program's other parts and for tests.
     ProgramUnits& units() { return *units_; }
     ConsolePanel& panel() { return *panel_; }
     ProgramMenus& programMenus() { return *menus_; }
@@ -73,9 +73,9 @@ private:
     Services services_;
     const controls::ControlLoader& loader_;
     CurrentFolder& currentFolder_;
-    std::unique_ptr<ProgramUnits> units_;
     ProgramMenus* menus_ = nullptr;  // children of the window
     ConsolePanel* panel_ = nullptr;
+    std::unique_ptr<ProgramUnits> units_;  // built over the controls and the widgets by load()
     frmAnteprimaGrafica* preview_ = nullptr;
     bool painted_ = false;
 

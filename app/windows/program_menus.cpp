@@ -7,7 +7,6 @@
 
 #include "app/faults/database_faults.h"
 #include "app/program_state.h"
-#include "app/program_units.h"
 #include "app/startup/startup.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/program_starter.h"
@@ -40,8 +39,8 @@ void radioGroup(QMenu* menu, std::array<QAction*, N>& items, const std::array<co
 
 }  // namespace
 
-ProgramMenus::ProgramMenus(ProgramState& state, ProgramUnits& units, QMenuBar* bar, QWidget* owner)
-    : QObject(owner), state_(state), units_(units), owner_(owner) {
+ProgramMenus::ProgramMenus(ProgramState& state, const Services& services, QMenuBar* bar, QWidget* owner)
+    : QObject(owner), state_(state), services_(services), owner_(owner) {
     build(bar);
 }
 
@@ -76,35 +75,36 @@ void ProgramMenus::build(QMenuBar* bar) {
     mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
 }
 
-void ProgramMenus::wire() {
+void ProgramMenus::attach(const MenuPorts& ports) {
+    ports_.emplace(ports);
     // Each command is one operator action: a database failure inside it is told in one box.
     const auto command = [this](QAction* item, std::function<void()> run) {
         connect(item, &QAction::triggered, this, [this, run = std::move(run)] {
-            const DatabaseFaults::Action action(units_.faults(), FaultChannel::MessageBox);
+            const DatabaseFaults::Action action(ports_->faults, FaultChannel::MessageBox);
             run();
         });
     };
     const auto group = [this, command](auto& items, GruppoOpzioni gruppo) {
         for (int i = 0; i < int(items.size()); ++i) {
-            command(items[size_t(i)], [this, gruppo, i] { units_.menus().mnuOpzione_Click(gruppo, i); });
+            command(items[size_t(i)], [this, gruppo, i] { ports_->commands.mnuOpzione_Click(gruppo, i); });
         }
     };
     group(mnuOpzioneNazionalita_, GruppoOpzioni::Nazionalita);
     group(mnuOpzioneNominativi_, GruppoOpzioni::Nominativi);
     group(mnuOpzioneRisultato_, GruppoOpzioni::Risultato);
-    command(mnuRielabora_, [this] { units_.menus().mnuRielabora_Click(); });
-    command(mnuSelezioneManche_, [this] { units_.menus().mnuSelezioneManche_Click(); });
+    command(mnuRielabora_, [this] { ports_->commands.mnuRielabora_Click(); });
+    command(mnuSelezioneManche_, [this] { ports_->commands.mnuSelezioneManche_Click(); });
     command(mnuAbout_, [this] { showAbout(); });
     connect(mnuClassificaTempoCorrere_, &QAction::toggled, this,
             [this](bool on) { state_.ClassificaSuTempoCorrere = on; });
 }
 
 void ProgramMenus::showAbout() {
-    const Services& services = units_.services();
+    const Services& services = services_;
     DetachedProgramStarter starter;
     const frmAbout::Services about{services.prompter, services.settings, &starter};
     // The box shows without the database version when the database cannot answer.
-    const QString versione = units_.faults().readOr(QStringLiteral("leggere la versione del database"),
+    const QString versione = ports_->faults.readOr(QStringLiteral("leggere la versione del database"),
                                                     QStringLiteral("non disponibile"),
                                                     [&] { return VersioneDatabase(state_.startup.database); });
     // The version has its own label: the caption and the title carry the application title only.
@@ -126,11 +126,11 @@ void ProgramMenus::primoDisegno(const FirstPaintSettings& settings) {
 
 tables::FrmSelezioneSessione& ProgramMenus::selezioneSessione() {
     if (!sessionWindow_) {
-        sessionWindow_ = new tables::FrmSelezioneSessione(state_.startup.database, units_.services(),
+        sessionWindow_ = new tables::FrmSelezioneSessione(state_.startup.database, services_,
                                                           state_.startup.session, owner_);
         // Its failed reads are told as the command's: once, and in the log.
         sessionWindow_->setFaultReporter(
-            [this](const QString& azione, const db::DbError& e) { units_.faults().report(azione, e); });
+            [this](const QString& azione, const db::DbError& e) { ports_->faults.report(azione, e); });
     }
     return *sessionWindow_;
 }
@@ -148,7 +148,7 @@ void ProgramMenus::setOptionChecked(GruppoOpzioni gruppo, int index, bool checke
 bool ProgramMenus::scegliSessione() {
     tables::FrmSelezioneSessione& window = selezioneSessione();
     bool chosen = false;
-    const bool opened = units_.faults().guard(QStringLiteral("aprire la selezione delle sessioni"),
+    const bool opened = ports_->faults.guard(QStringLiteral("aprire la selezione delle sessioni"),
                                               [&] { chosen = window.mostraModale(); });
     // A window that could not read its sessions is built again at the next opening.
     if (!opened || window.letturaNonRiuscita()) {

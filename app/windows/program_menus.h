@@ -5,9 +5,12 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
+#include "app/program_ports.h"
+#include "platform/services/services.h"
 
 class QAction;
 class QMenuBar;
@@ -20,16 +23,15 @@ class FrmSelezioneSessione;
 }
 struct FirstPaintSettings;
 struct ProgramState;
-class ProgramUnits;
 
 class ProgramMenus : public QObject, public MenuHost, public DispatcherHost {
     Q_OBJECT
 public:
     // Builds the menus into `bar`; dialogs open over `owner`.
-    ProgramMenus(ProgramState& state, ProgramUnits& units, QMenuBar* bar, QWidget* owner);
+    ProgramMenus(ProgramState& state, const Services& services, QMenuBar* bar, QWidget* owner);
 
-    // Connects the items to the menu commands (once the units are assembled).
-    void wire();
+    // Connects the items to the menu commands: they take the operator's commands from now on.
+    void attach(const MenuPorts& ports);
     // The first paint: the stored options checked, "Rielabora" off until the link is up.
     void primoDisegno(const FirstPaintSettings& settings);
 
@@ -49,7 +51,8 @@ private:
     void showAbout();
 
     ProgramState& state_;
-    ProgramUnits& units_;
+    Services services_;
+    std::optional<MenuPorts> ports_;  // set once by attach(), before any command can run
     QWidget* owner_;
     tables::FrmSelezioneSessione* sessionWindow_ = nullptr;  // a child of the owner, created on first use
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/values/numeric_value.h"
+
 namespace razudar::db {
 
 struct Criteria::Node {
@@ -20,28 +22,9 @@ struct Criteria::Node {
 
 namespace {
 
-bool isNumberType(const QVariant& v) {
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
+// A value of a number type as it is; a text when it reads as a decimal number.
 std::optional<double> numberFrom(const QVariant& v) {
-    if (v.typeId() == QMetaType::Bool) return v.toBool() ? -1.0 : 0.0;
-    if (isNumberType(v)) return v.toDouble();
+    if (const auto number = numericValue(v)) return number;
     if (v.typeId() == QMetaType::QString) {
         bool ok = false;
         const double d = v.toString().trimmed().toDouble(&ok);
@@ -139,7 +122,8 @@ bool evaluate(const Criteria::Node& n, const Criteria::FieldReader& read) {
 }  // namespace
 
 int compareValues(const QVariant& a, const QVariant& b) {
-    if (isNumberType(a) || isNumberType(b)) {
+    // Numbers compare as numbers when either side is of a number type and both read as one.
+    if (numericValue(a) || numericValue(b)) {
         const std::optional<double> x = numberFrom(a);
         const std::optional<double> y = numberFrom(b);
         if (x && y) return *x < *y ? -1 : (*x > *y ? 1 : 0);

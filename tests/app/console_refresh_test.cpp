@@ -83,7 +83,7 @@ TEST_F(Console, ANewCategoryListKeepsTheChosenCategoryOrChoosesEveryCompetitor) 
     for (const auto& step : steps) {
         const QString list = step.codes.join(u',');
         use(raceWithCategories(step.codes));
-        refresh.view().categoryNotice.clear();  // the window shows a notice once, then clears it
+        refresh.takeCategoryNotice();  // the window shows a notice once, then takes it away
         refresh.AggiornaClassificheInterfaccia();
         const ConsoleState& v = refresh.view();
         EXPECT_EQ(v.categoryGrid.size(), step.codes.size() + 1) << list.toStdString();

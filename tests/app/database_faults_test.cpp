@@ -21,6 +21,7 @@
 #include "app/assembly/program_application.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
@@ -120,7 +121,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
     fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-    window->units().programPages()->MandaInOnda(kCodicePaginaPiena);
+    window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 
@@ -170,7 +171,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                  }
                  (void)before;
              });
-             t.window->units().programPages()->MandaInOnda(kCodicePaginaPiena);
+             t.window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
              return saved;
          },
          false, false},
@@ -310,7 +311,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
             fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-            window->units().programPages()->MandaInOnda(kCodicePaginaPiena);
+            window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
         }
     }
 }
@@ -329,7 +330,7 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
     page.write("non è una pagina");
     page.close();
     const int logLines = int(state.log.lines().size());
-    window->units().programPages()->MandaInOnda(kCodicePaginaLibera1);
+    window->units().graphics()->pages().MandaInOnda(kCodicePaginaLibera1);
     EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
     const QString logged = state.log.lines().mid(logLines).join('\n');
     EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))

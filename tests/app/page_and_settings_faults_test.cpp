@@ -16,6 +16,7 @@
 #include "app/faults/settings_faults.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include "app/windows/frm_modalita.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/reporting_settings_store.h"
@@ -74,7 +75,7 @@ struct PageFileFaultsTest : ProgramWindowTest {
     // operator sees; then repairs the file and checks that the same button puts the page on air.
     void checkPage(int code, const QString& page, Damage how, const QString& reason) {
         SCOPED_TRACE((page + (how == Damage::Missing ? QStringLiteral(" mancante") : QStringLiteral(" rotta"))).toStdString());
-        window->units().programPages()->MandaInOnda(kCodicePaginaLibera1);
+        window->units().graphics()->pages().MandaInOnda(kCodicePaginaLibera1);
         ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaLibera1"));
         damage(page, how);
         const auto race = state.race.Krono;

@@ -29,6 +29,7 @@
 #include "app/editors/frm_pagina_testo.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/program_graphics.h"
 #include <QLabel>
 #include <QTabBar>
 #include "app/windows/frm_anteprima_grafica.h"
@@ -58,6 +59,14 @@ struct Program : ProgramWindowTest {
         pressConnectToSimulator();
         ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == competitors; }))
             << simulator.received().join(QStringLiteral(" | ")).toStdString();
+    }
+    // `race` as the race state with every competitor on course, the console refreshed over it.
+    void install(std::shared_ptr<clsKrono> race) {
+        for (qint16 n : race->ElencoConcorrenti())
+            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
+        state.race.Krono = std::move(race);
+        window->units().console().AggiornaClassificheInterfaccia();
+        QCoreApplication::processEvents();
     }
 };
 
@@ -321,13 +330,6 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
         const QModelIndexList rows = grid->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.front().row() : -rows.size() - 1;
     };
-    const auto install = [&](std::shared_ptr<clsKrono> race) {
-        for (qint16 n : race->ElencoConcorrenti())
-            race->ConcorrenteItem(n)->Risultati(race->MancheSfidaCorrente())->setStatoConcorrente(20);
-        state.race.Krono = std::move(race);
-        window->units().console().AggiornaClassificheInterfaccia();
-        QCoreApplication::processEvents();
-    };
     const auto visibleButtons = [&] {
         int n = 0;
         for (int i = 0; i < 15; ++i) {
@@ -372,6 +374,35 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
     EXPECT_EQ(visibleButtons(), 12);
     EXPECT_EQ(window->statusBar()->currentMessage(),
               QStringLiteral("La categoria U20 non è nella gara: selezionati tutti i concorrenti."));
+}
+
+// A competitor button pressed in the window puts its bib in the bib box; in a parallel run the
+// heat button pressed turns yellow alone and the bib box stays as it was.
+TEST_F(Program, ACompetitorButtonFillsTheBibBoxAndAHeatButtonTurnsYellow) {
+    ASSERT_TRUE(start());
+    const auto button = [&](int i) { return window->findChild<QPushButton*>(QStringLiteral("cmdConcorrente%1").arg(i)); };
+    const auto yellow = [&] {
+        QList<int> lit;
+        for (int i = 0; i < 15; ++i)
+            if (button(i)->styleSheet().contains(QStringLiteral("#FFFF00"))) lit << i;
+        return lit;
+    };
+
+    install(encoder::demoRace({.competitors = 6, .runs = 1}));
+    ASSERT_NE(button(1), nullptr);
+    button(1)->click();
+    EXPECT_EQ(window->panel().txtSelezione()->text(), QStringLiteral("5"));
+    EXPECT_EQ(state.IndicePulsanteConcorrente, 1);
+    EXPECT_TRUE(yellow().isEmpty());
+
+    auto race = encoder::demoRace({.competitors = 8, .runs = 1, .intermediates = 0, .parallel = true});
+    race->setTurnoCorrenteTipo(10);
+    install(race);
+    button(0)->click();
+    button(1)->click();
+    EXPECT_EQ(yellow(), QList<int>{1});
+    EXPECT_EQ(state.IndicePulsanteConcorrente, 1);
+    EXPECT_EQ(window->panel().txtSelezione()->text(), QStringLiteral("5"));
 }
 
 // The main window keeps the size it was given through a session: connection, race state,
@@ -508,8 +539,8 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     EXPECT_EQ(window->panel().sstClassifiche()->currentIndex(), 0);
     EXPECT_EQ(window->units().console().view().currentTab, 0);
     // The recorder leaves with this test; the window goes back to its own dispatcher.
-    ASSERT_NE(window->units().programPages(), nullptr);
-    window->units().setPageDispatcher(*window->units().programPages());
+    ASSERT_NE(window->units().graphics(), nullptr);
+    window->units().setPageDispatcher(window->units().graphics()->pages());
 }
 
 // Counts the rows a preview writes and where the last one goes.
@@ -545,7 +576,7 @@ TEST_F(Program, ThePreviewListShowsEveryCompetitorAndEveryColumn) {
     simulator.setRace(encoder::demoRace({.competitors = 120, .runs = 2, .intermediates = 2, .categories = 3}));
     connectToSimulator(120);
     QCoreApplication::processEvents();
-    controls::StovakProxy& lst = *window->units().lstClassifica();
+    controls::StovakProxy& lst = window->units().lstClassifica();
     auto* control = qobject_cast<QWidget*>(lst.control());
     ASSERT_EQ(window->units().console().view().currentTab, 0);
 
@@ -786,7 +817,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
         editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
         editor.cmdTesto(2)->click();
     });
-    window->units().programPages()->MandaInOnda(kCodicePaginaPiena);
+    window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
     ASSERT_TRUE(shown);
     const QString page = QStringLiteral("PaginaPiena");
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();

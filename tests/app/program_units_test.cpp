@@ -73,33 +73,47 @@ struct ProgramUnitsTest : ::testing::Test {
         link = loader.create(controls::kBrandix, &owner, &error);
         list = loader.create(controls::kStovak, &owner, &error);
         ASSERT_TRUE(link && list) << error.toStdString();
-        units.attachControls(link, list);
-        units.assemble(ProgramHosts{hosts, hosts, hosts, hosts});
+        built = std::make_unique<ProgramUnits>(state, fakes.services(), [this](const QString& t) { status << t; },
+                                               ProgramControls{link, list}, ProgramHosts{hosts, hosts, hosts, hosts});
     }
+    ProgramUnits& units() { return *built; }
 
     FakeServices fakes;
     ProgramState state;
     QStringList status;
-    ProgramUnits units{state, fakes.services(), [this](const QString& t) { status << t; }};
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     QWidget owner;
     QWidget* link = nullptr;
     QWidget* list = nullptr;
     Hosts hosts;
+    std::unique_ptr<ProgramUnits> built;
 };
 
 // Before the graphics control is loaded a page request goes nowhere, or to the dispatcher put in
 // its place; the link dispatcher and the console send theirs the same way.
 TEST_F(ProgramUnitsTest, PageRequestsGoWhereTheRouterPoints) {
-    units.pageRouter().MandaInOnda(kCodiceClassificaBassa);
-    EXPECT_EQ(&units.pageDispatcher(), &units.pageRouter());
+    units().pageRouter().MandaInOnda(kCodiceClassificaBassa);
+    EXPECT_EQ(&units().pageDispatcher(), &units().pageRouter());
     RecordingPages pages;
-    units.setPageDispatcher(pages);
-    EXPECT_EQ(&units.pageDispatcher(), &pages);
-    units.pageRouter().MandaInOnda(kCodiceScheda);
-    units.pageRouter().MandaInOnda(kCodicePulizia);
+    units().setPageDispatcher(pages);
+    EXPECT_EQ(&units().pageDispatcher(), &pages);
+    units().pageRouter().MandaInOnda(kCodiceScheda);
+    units().pageRouter().MandaInOnda(kCodicePulizia);
     EXPECT_EQ(pages.codes, (QList<qint16>{kCodiceScheda, kCodicePulizia}));
-    EXPECT_EQ(units.programPages(), nullptr);
+    EXPECT_EQ(units().graphics(), nullptr);
+}
+
+// The sponsor clips play on the graphics control: before it is loaded a sponsor button does nothing.
+TEST_F(ProgramUnitsTest, TheSponsorPortWaitsForTheGraphicsControl) {
+    ASSERT_EQ(units().graphics(), nullptr);
+    const ConsolePorts ports = units().consolePorts();
+    ports.sponsors.AlternaSponsor(0);
+    ports.sponsors.AlternaSponsor(1);
+    EXPECT_EQ(units().graphics(), nullptr);
+    EXPECT_EQ(&ports.console, &units().console());
+    EXPECT_EQ(&ports.pages, &units().pageRouter());
+    EXPECT_EQ(&ports.list, &units().lstClassifica());
+    EXPECT_EQ(&units().menuPorts().commands, &units().menus());
 }
 
 // The first paint with a database that cannot answer: the operator is told on the status bar, the
@@ -109,7 +123,7 @@ TEST_F(ProgramUnitsTest, FirstPaintOverAnUnreadableConfiguration) {
     openDatabase(state, base);
     state.startup.database.current().execute(QStringLiteral("DROP TABLE Configurazione"));
     const int shownBefore = hosts.shown;
-    const FirstPaintSettings settings = units.primoDisegno();
+    const FirstPaintSettings settings = units().primoDisegno();
     EXPECT_FALSE(settings.hasRow);
     ASSERT_EQ(status.size(), 1);
     EXPECT_TRUE(status.first().startsWith(QStringLiteral("Impossibile leggere le opzioni della configurazione: "
@@ -117,15 +131,15 @@ TEST_F(ProgramUnitsTest, FirstPaintOverAnUnreadableConfiguration) {
         << status.first().toStdString();
     EXPECT_TRUE(fakes.prompter.shown().empty());
     ASSERT_TRUE(state.race.Krono);
-    for (const CompetitorButtonView& b : units.console().view().buttons) {
+    for (const CompetitorButtonView& b : units().console().view().buttons) {
         EXPECT_TRUE(b.visible && b.sideVisible);
         EXPECT_TRUE(b.caption.isEmpty());
     }
-    EXPECT_FALSE(units.console().view().sponsorEnabled);
-    EXPECT_FALSE(units.console().view().distaccoParalleloEnabled);
-    EXPECT_EQ(units.console().view().pageEnabled.value(kCodiceClassificaGrande, true), false);
+    EXPECT_FALSE(units().console().view().sponsorEnabled);
+    EXPECT_FALSE(units().console().view().distaccoParalleloEnabled);
+    EXPECT_EQ(units().console().view().pageEnabled.value(kCodiceClassificaGrande, true), false);
     EXPECT_GT(hosts.shown, shownBefore);
-    EXPECT_TRUE(units.MirtTcpGet().ServerRemoto().isEmpty());
+    EXPECT_TRUE(units().MirtTcpGet().ServerRemoto().isEmpty());
 }
 
 }  // namespace
