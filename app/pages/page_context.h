@@ -40,15 +40,6 @@ public:
 
 class PageOnAir;
 
-// Property and method codes of the graphics control's public enumerations for image and
-// animation objects (the text and clock codes are on the proxy).
-inline constexpr int ogImmagineProprietaPercorso = 3;
-inline constexpr int ogImmagineProprietaVisibile = 4;
-inline constexpr int ogAnimazioneProprietaPercorso = 3;
-inline constexpr int ogAnimazioneProprietaVisibile = 4;
-inline constexpr int ogAnimazioneMetodoStart = 0;
-inline constexpr int ogAnimazioneMetodoStop = 1;
-
 // The colours of the pages' texts: a winner or a competitor ahead in green, the others white.
 // The graphics control reads a colour as an RGB Long: red + green * 256 + blue * 65536.
 inline constexpr qint32 kColoreBiancoRgbLong = 16777215;  // RGB(255, 255, 255)

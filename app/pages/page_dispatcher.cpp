@@ -1,12 +1,12 @@
 #include "app/pages/page_dispatcher.h"
 #include "app/pages/page_load_failure.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/competitor_card.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
 #include "app/pages/parallel_board.h"
 #include "app/pages/results_list.h"
 #include "app/pages/running_clock.h"
@@ -42,8 +42,7 @@ void MandaInOndaDispatcher::paginaLibera(qint16 codice, const QString& pagina, i
     if (!editors_ || !editors_->scegliRiga(codice, &testi)) return;
     if (!carica(pagina)) return;
     for (int i = 1; i <= righe; ++i) {
-        ctx_.gra.setProprietaTesto(pagina, QStringLiteral("txtRiga%1").arg(i), controls::GraficaProxy::ogTestoProprietaTesto,
-                                   i <= testi.size() ? testi[i - 1] : QString());
+        ScriviTesto(ctx_, pagina, QStringLiteral("txtRiga%1").arg(i), i <= testi.size() ? testi[i - 1] : QString());
     }
     onAir_->AvviaPaginaInOnda(pagina, QStringLiteral("!"));
 }

@@ -1,7 +1,6 @@
 #include "app/pages/page_load_failure.h"
 #include "app/pages/running_clock.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
@@ -16,8 +15,6 @@
 namespace razudar {
 
 namespace {
-
-using Gra = controls::GraficaProxy;
 
 constexpr qint64 kMillesimiGiorno = 86400000;
 
@@ -137,7 +134,7 @@ void TempoACorrereAvviato(PageContext& ctx) {
     if (!giaInOnda && !preparaPagina(ctx)) return;
     const qint32 ora = ctx.services.clock ? OrarioAttuale(*ctx.services.clock) : 0;
     const qint64 v = ValoreAvvioTempoACorrere(ctx.krono(), s.ConcorrenteSelezionato, ora, s.OffsetTempoCorrere);
-    ctx.gra.TempoACorrere(pagina(), orologio(), Gra::ogTempoACorrereProprietaTimeStart, qint32(v));
+    AvviaOrologio(ctx, pagina(), orologio(), qint32(v));
     if (!s.NominativoTCVisibile) NascondiConcorrenteTC(ctx, pagina());
     NascondiConcorrenteRiferimento(ctx, pagina());
     NascondiPosizioneAssoluta(ctx, pagina());

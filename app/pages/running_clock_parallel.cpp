@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
@@ -15,8 +14,6 @@
 namespace razudar {
 
 namespace {
-
-using Gra = controls::GraficaProxy;
 
 QString pagina() { return QString::fromUtf16(kPaginaTempoACorrereParallelo); }
 
@@ -44,10 +41,7 @@ void distaccoCorsia(PageContext& ctx, const QString& p, const QString& lane, qin
         TestoVisibile(ctx, p, o, false);
         ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
     } else {
-        FormatoArresto(ctx, p, o);
-        ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
-        ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop,
-                              QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
+        FermaOrologioConSegno(ctx, p, o, QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
         TestoVisibile(ctx, p, o, true);
         ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
     }
@@ -80,7 +74,7 @@ bool caricaPagina(PageContext& ctx) {
 
 void AvviaTempoParallelo(PageContext& ctx, const QString& p, qint32 valore) {
     FormatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
-    ctx.gra.TempoACorrere(p, QStringLiteral("txtTempoACorrere"), Gra::ogTempoACorrereProprietaTimeStart, valore);
+    AvviaOrologio(ctx, p, QStringLiteral("txtTempoACorrere"), valore);
     orologioVisibile(ctx, p);
 }
 
@@ -136,8 +130,7 @@ void AvviaDistaccoCorsia(PageContext& ctx, const QString& p, qint16 sfida, qint1
         if (concorrente != VincitorePrimaManche(k, sfida)) valore = -valore;
     }
     const QString o = QStringLiteral("txtDistacco") + lane;
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
-    ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStart, valore);
+    AvviaOrologio(ctx, p, o, valore, true);
     TestoVisibile(ctx, p, o, true);
     ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
 }
