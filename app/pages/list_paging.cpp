@@ -33,8 +33,7 @@ void ScriviImmaginiGara(PageContext& ctx, const QString& pagina) {
             QStringLiteral(".tga"));
 }
 
-void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
-    PageOnAir& onAir = *ctx.onAir;
+void PaginaElenco(PageContext& ctx, PageOnAir& onAir, qint16 schermo, const ElencoPagina& e) {
     const int R = e.righe;
     if (schermo > ctx.state.PaginaElencoCorrente) {
         if (!schermoConRighe(ctx, e, (schermo - 1) * R + 1)) {

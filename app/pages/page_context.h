@@ -38,8 +38,6 @@ public:
     virtual void setSponsorLit(int slot, bool lit) = 0;
 };
 
-class PageOnAir;
-
 // The colours of the pages' texts: a winner or a competitor ahead in green, the others white.
 // The graphics control reads a colour as an RGB Long: red + green * 256 + blue * 65536.
 inline constexpr qint32 kColoreBiancoRgbLong = 16777215;  // RGB(255, 255, 255)
@@ -55,7 +53,6 @@ struct PageContext {
     Services services;
     OnAirHost& host;
     SponsorLights& sponsors;
-    PageOnAir* onAir = nullptr;  // set by the dispatcher that owns the layer
     // The turn-type code of a turn-type id (upper case, "" unknown), read on every call.
     std::function<QString(qint32)> codiceTipoTurno;
     // A language text of the active race ("" without one).

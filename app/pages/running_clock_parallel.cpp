@@ -64,8 +64,8 @@ void mostraVincitore(PageContext& ctx, const QString& p, const QString& lane, co
     TestoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, badge);
 }
 
-bool caricaPagina(PageContext& ctx) {
-    if (ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) return true;
+bool caricaPagina(PageContext& ctx, PageOnAir& onAir) {
+    if (onAir.CaricaPaginaInOnda(pagina(), 0, false)) return true;
     SegnalaErroreCaricamentoPagina(ctx, pagina());
     return false;
 }
@@ -187,11 +187,11 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
     AvviaDistaccoCorsia(ctx, p, sfida, leader);
 }
 
-void TempoParalleloPagina(PageContext& ctx) {
+void TempoParalleloPagina(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     const clsKrono& k = ctx.krono();
-    if (!ctx.onAir->inOnda(pagina())) {
-        if (!caricaPagina(ctx)) return;
+    if (!onAir.inOnda(pagina())) {
+        if (!caricaPagina(ctx, onAir)) return;
         ScriviConcorrentiSfida(ctx, pagina(), s.SfidaSelezionata);
         if (k.SfidaCompletata(s.SfidaSelezionata)) {
             FermaTempoParallelo(ctx, pagina(), s.SfidaSelezionata);
@@ -203,21 +203,21 @@ void TempoParalleloPagina(PageContext& ctx) {
             AvviaTempoParallelo(ctx, pagina(), 0);
         }
     }
-    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+    onAir.AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
 }
 
-void TempoParalleloPartenza(PageContext& ctx) {
+void TempoParalleloPartenza(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     if (ctx.krono().SfidaCompletata(s.SfidaSelezionata)) return;
-    if (!ctx.onAir->inOnda(pagina())) {
-        if (!caricaPagina(ctx)) return;
+    if (!onAir.inOnda(pagina())) {
+        if (!caricaPagina(ctx, onAir)) return;
         ScriviConcorrentiSfida(ctx, pagina(), s.SfidaSelezionata);
     }
     AvviaTempoParallelo(ctx, pagina(), 0);
     NascondiDistacchiSfida(ctx, pagina());
     ctx.waitMs(50);
     NascondiDescrizioniSfida(ctx, pagina());
-    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+    onAir.AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
 }
 
 }  // namespace razudar
