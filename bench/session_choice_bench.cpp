@@ -32,6 +32,7 @@ struct Host : MenuHost, ConsoleHost, controls::LinkControl {
         : console(state, *this, [](qint32) { return QStringLiteral("GA"); }),
           window(state.startup.database, services, state.startup.session) {}
     void setOptionChecked(GruppoOpzioni, int, bool) override {}
+    QString ServerRemoto() override { return QString(); }
     bool Connesso() override { return false; }
     bool InviaTesto(const QString&, bool) override { return false; }
     void Disconnetti() override {}

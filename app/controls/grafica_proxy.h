@@ -1,7 +1,8 @@
 #pragma once
 // The program's typed view of the broadcast graphics control MirtGRA: every member the program
 // uses, looked up once by name when the proxy is built and called late-bound. The control's
-// events the program handles come out as this object's signals.
+// events the program handles come out as this object's signals. The codes its members take are
+// in grafica_codes.h.
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -14,20 +15,6 @@ namespace razudar::controls {
 class GraficaProxy : public QObject {
     Q_OBJECT
 public:
-    // Property codes of the control's public enumerations that the program passes.
-    enum ProprietaOggettoTesto {
-        ogTestoProprietaTesto = 0, ogTestoProprietaFont = 1, ogTestoProprietaColore = 2,
-        ogTestoProprietaVisibile = 4, ogTestoProprietaTimeStart = 5, ogTestoProprietaTimeValue = 6,
-        ogTestoProprietaTimeSgn = 7, ogTestoProprietaTimeRunFormat = 8, ogTestoProprietaTimeStopFormat = 9,
-        ogTestoProprietaX = 10, ogTestoProprietaY = 11, ogTestoProprietaW = 12, ogTestoProprietaH = 13,
-        ogTestoProprietaAlpha = 14, ogTestoProprietaColoreOutline = 15
-    };
-    enum ProprietaTempoACorrere {
-        ogTempoACorrereProprietaTimeStart = 0, ogTempoACorrereProprietaTimeStop = 1,
-        ogTempoACorrereProprietaTimePause = 2
-    };
-    enum StatiPiano { piVuoto = 0, piCaricato = 1, piVisualizzato = 2, piSuMonitor = 3 };
-
     GraficaProxy(QObject* control, ProblemSink problems, QObject* parent = nullptr);
 
     // The control itself (a widget of its plug-in).

@@ -7,12 +7,11 @@
 
 #include "app/controls/late_bound.h"
 #include "app/controls/link_control.h"
-#include "app/link/link_port.h"
 
 
 namespace razudar::controls {
 
-class TcpProxy : public QObject, public LinkControl, public LinkPort {
+class TcpProxy : public QObject, public LinkControl {
     Q_OBJECT
 public:
     TcpProxy(QObject* control, ProblemSink problems, QObject* parent = nullptr);
@@ -25,16 +24,13 @@ public:
     // client role, no local port.
     void applyDesignSettings();
 
-    QString ServerRemoto();
+    QString ServerRemoto() override;
     void setServerRemoto(const QString& value);
     int PortaRemota();
     void setPortaRemota(int value);
     bool Connesso() override;
     bool InviaTesto(const QString& sTesto, bool Sincrono) override;
     void Disconnetti() override;
-    // LinkPort, for the link dispatcher: the remote server, and a text sent synchronously.
-    QString serverRemoto() override { return ServerRemoto(); }
-    void send(const QString& text) override { InviaTesto(text, true); }
     // The control's own connect button, as the operator presses it.
     void cmdConnettiDisconnetti_Click();
 

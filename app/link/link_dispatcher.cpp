@@ -36,7 +36,7 @@ std::shared_ptr<clsRisultati> currentRunResult(clsKrono& k, qint16 n) {
 
 }  // namespace
 
-LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link,
+LinkDispatcher::LinkDispatcher(ProgramState& state, const Services& services, controls::LinkControl& link,
                                PageDispatcher& pages, ConsoleUpdates& console, DispatcherHost& host,
                                ParallelGapBox& gap, MonitorSettingsReloader& monitorSettings, QObject* parent)
     : QObject(parent), state_(state), services_(services), link_(link), pages_(pages), console_(console),
@@ -61,7 +61,7 @@ bool LinkDispatcher::onAir(const char16_t* pageName) const {
 qint32 LinkDispatcher::localTimeOfDayMs() const { return TempoInMillesimi(OrarioAttuale(*services_.clock)); }
 
 void LinkDispatcher::onConnesso() {
-    const QString name = link_.serverRemoto();
+    const QString name = link_.ServerRemoto();
     try {
         storeGraphicsServer(state_.startup.database.current(), name);
     } catch (const db::DbError& e) {
@@ -72,7 +72,7 @@ void LinkDispatcher::onConnesso() {
             services_.prompter->show(testoErroreDatabase(azione, e), PromptButtons::Ok, PromptIcon::Exclamation);
         }
     }
-    link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaChiaveSessione)));
+    link_.InviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaChiaveSessione)), true);
     console_.AbilitaPulsantiPagina(true);
 }
 
@@ -134,7 +134,7 @@ void LinkDispatcher::chiaveSessione(const QString& payload) {
         state_.log.line(QStringLiteral("Chiave di sessione ricevuta illeggibile, ignorata"));
     }
     host_.setRielaboraEnabled(true);
-    link_.send(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)));
+    link_.InviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
 }
 
 void LinkDispatcher::startParallelo() {

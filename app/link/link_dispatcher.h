@@ -11,7 +11,7 @@
 
 #include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
-#include "app/link/link_port.h"
+#include "app/controls/link_control.h"
 #include "data/database_fault_text.h"
 #include "platform/services/services.h"
 
@@ -45,7 +45,7 @@ public:
     // points, two of which are the start and the finish.
     static constexpr qint16 kMaxIntermedio = 10;
 
-    LinkDispatcher(ProgramState& state, const Services& services, LinkPort& link, PageDispatcher& pages,
+    LinkDispatcher(ProgramState& state, const Services& services, controls::LinkControl& link, PageDispatcher& pages,
                    ConsoleUpdates& console, DispatcherHost& host, ParallelGapBox& gap,
                    MonitorSettingsReloader& monitorSettings, QObject* parent = nullptr);
 
@@ -89,7 +89,7 @@ private:
 
     ProgramState& state_;
     Services services_;
-    LinkPort& link_;
+    controls::LinkControl& link_;
     PageDispatcher& pages_;
     ConsoleUpdates& console_;
     DispatcherHost& host_;

@@ -1,6 +1,5 @@
 #include "app/pages/competitor_card.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/page_formats.h"
 #include "app/pages/page_writer.h"
 #include "model/competitor_states.h"
@@ -12,12 +11,6 @@ namespace {
 
 QList<qint16> classificaParallelo(PageContext& ctx, const QString& categoria) {
     return ctx.classificaTempiSommati ? ctx.classificaTempiSommati(categoria) : QList<qint16>();
-}
-
-void specialita(PageContext& ctx, const QString& p) {
-    ctx.gra.setProprietaImmagine(p, QStringLiteral("imgSpecialita"), ogImmagineProprietaPercorso,
-                                 ctx.state.resources.CartellaSpecialita + ctx.krono().cGara.DisciplinaCodice() +
-                                     QStringLiteral(".tga"));
 }
 
 // Name, nation (as the display option asks) and club of the card.
@@ -37,7 +30,7 @@ void PaginaScheda(PageContext& ctx, const QString& p, qint16 concorrente, const 
     const qint16 m = k.MancheSfidaCorrente();
     const int posizione = k.PosizioneInClassifica(0, concorrente, categoria);
     const qint32 stato = k.StatoConcorrenteDopoManche(m, concorrente);
-    specialita(ctx, p);
+    ImmagineSpecialita(ctx, p);
     ScriviTesto(ctx, p, QStringLiteral("txtPosizione"),
                 stato == kStatoArrivato ? QString::number(posizione) : QString());
     anagrafica(ctx, p, concorrente);
@@ -62,7 +55,7 @@ void PaginaSchedaArrivo(PageContext& ctx, const QString& p, qint16 posizione, co
         c = qint16(k.ConcorrenteInPosizione(0, posizione, categoria));
     }
     if (c <= 0) return;
-    specialita(ctx, p);
+    ImmagineSpecialita(ctx, p);
     const qint32 stato = k.StatoConcorrenteDopoManche(k.MancheSfidaCorrente(), c);
     ScriviTesto(ctx, p, QStringLiteral("txtPosizione"),
                 stato == kStatoArrivato || parallelo ? QString::number(posizione) : QString());

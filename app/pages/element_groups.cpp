@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/page_formats.h"
 #include "app/pages/page_writer.h"
 #include "model/basic.h"
@@ -16,8 +15,6 @@ namespace razudar {
 
 namespace {
 
-using Gra = controls::GraficaProxy;
-
 void gruppoVisibile(PageContext& ctx, const QString& pagina, const QString& gruppo, bool v) {
     for (const QString& o : oggettiGruppo(gruppo)) OggettoVisibile(ctx, pagina, o, v);
 }
@@ -27,9 +24,8 @@ qint16 manche(const PageContext& ctx) { return ctx.krono().MancheSfidaCorrente()
 // A signed gap on a clock: "+" behind in white, "-" ahead or level in green.
 void distaccoConSegno(PageContext& ctx, const QString& pagina, const QString& oggetto, const QString& sfondo,
                       qint32 g) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, Gra::ogTestoProprietaTimeSgn, true);
     const QString ms = QString::number(TempoInMillesimi(std::abs(qint64(g))));
-    FermaOrologio(ctx, pagina, oggetto, (g >= 1 ? QStringLiteral("+") : QStringLiteral("-")) + ms);
+    FermaOrologioConSegno(ctx, pagina, oggetto, (g >= 1 ? QStringLiteral("+") : QStringLiteral("-")) + ms);
     ColoreTesto(ctx, pagina, oggetto, g >= 1 ? kColoreBiancoRgbLong : kColoreVerdeRgbLong);
     OggettoVisibile(ctx, pagina, oggetto, true);
     OggettoVisibile(ctx, pagina, sfondo, true);

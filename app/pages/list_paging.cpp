@@ -1,9 +1,9 @@
 #include "app/pages/list_paging.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_load_failure.h"
+#include "app/pages/page_writer.h"
 
 namespace razudar {
 
@@ -26,16 +26,14 @@ bool schermoConRighe(const PageContext& ctx, const ElencoPagina& e, int primo) {
 void ScriviImmaginiGara(PageContext& ctx, const QString& pagina) {
     const clsGara& gara = ctx.krono().cGara;
     const GraphicsResources& r = ctx.state.resources;
-    ctx.gra.setProprietaImmagine(pagina, QStringLiteral("imgSpecialita"), ogImmagineProprietaPercorso,
-                                 r.CartellaSpecialita + gara.DisciplinaCodice() + QStringLiteral(".tga"));
-    ctx.gra.setProprietaImmagine(
-        pagina, QStringLiteral("imgFederazione"), ogImmagineProprietaPercorso,
+    ImmagineSpecialita(ctx, pagina);
+    ImmaginePercorso(
+        ctx, pagina, QStringLiteral("imgFederazione"),
         r.CartellaLoghi + QStringLiteral("FIS") + (gara.TipoFederazione() == 2 ? QStringLiteral("I") : QString()) +
             QStringLiteral(".tga"));
 }
 
-void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
-    PageOnAir& onAir = *ctx.onAir;
+void PaginaElenco(PageContext& ctx, PageOnAir& onAir, qint16 schermo, const ElencoPagina& e) {
     const int R = e.righe;
     if (schermo > ctx.state.PaginaElencoCorrente) {
         if (!schermoConRighe(ctx, e, (schermo - 1) * R + 1)) {
@@ -51,7 +49,7 @@ void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
     if (schermo != 1) {
         const int attesa = onAir.AttesaRigheOut();
         for (int r = 1; r <= R; ++r) {
-            ctx.gra.SpostaRiga(effettoOut, e.pagina, direzioneOut, velocitaOut, r, r, true, QString(), e.campi, true);
+            SpostaRighe(ctx, e.pagina, effettoOut, direzioneOut, velocitaOut, r, r, true, e.campi);
             ctx.waitMs(attesa);
         }
     } else {
@@ -61,7 +59,7 @@ void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
             return;
         }
         e.scriviTitoli();
-        ctx.gra.SpostaRiga(effettoOut, e.pagina, direzioneOut, velocitaOut, 1, R, false, QString(), e.campi, true);
+        SpostaRighe(ctx, e.pagina, effettoOut, direzioneOut, velocitaOut, 1, R, false, e.campi);
         ctx.waitMs(kAttesaScritturaMs);
         onAir.AvviaPaginaInOnda(e.pagina, QString());
     }
@@ -72,7 +70,7 @@ void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& e) {
     for (int r = 1; r <= R; ++r) {
         e.scriviRiga(r, base + r);
         ctx.waitMs(kAttesaScritturaMs);
-        ctx.gra.SpostaRiga(effettoIn, e.pagina, direzioneIn, velocitaIn, r, r, true, QString(), e.campi, true);
+        SpostaRighe(ctx, e.pagina, effettoIn, direzioneIn, velocitaIn, r, r, true, e.campi);
         ctx.waitMs(attesaIn);
     }
 }

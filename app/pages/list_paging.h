@@ -10,6 +10,8 @@
 
 namespace razudar {
 
+class PageOnAir;
+
 struct ElencoPagina {
     QString pagina;
     int righe = 0;         // rows per screen
@@ -23,7 +25,7 @@ struct ElencoPagina {
 
 // Shows screen `schermo` of the list: a new page for screen 1, the next screen of the page on air
 // otherwise; a next screen without a row to write clears the air, as after the last screen.
-void PaginaElenco(PageContext& ctx, qint16 schermo, const ElencoPagina& elenco);
+void PaginaElenco(PageContext& ctx, PageOnAir& onAir, qint16 schermo, const ElencoPagina& elenco);
 
 // "imgSpecialita" and "imgFederazione" of a list page.
 void ScriviImmaginiGara(PageContext& ctx, const QString& pagina);

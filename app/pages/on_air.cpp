@@ -1,6 +1,7 @@
 #include "app/pages/on_air.h"
 
 #include "app/controls/grafica_proxy.h"
+#include "app/pages/page_writer.h"
 #include "model/basic.h"
 #include "platform/services/prompter.h"
 
@@ -90,7 +91,7 @@ bool PageOnAir::CaricaPaginaInOnda(const QString& nomePagina, int piano, bool ma
     if (!caricata) return false;
     RegistraPaginaInOnda(false, nomePagina, QString(), area);
     // The page's sponsor clip starts hidden.
-    ctx_.gra.setProprietaAnimazione(nomePagina, QStringLiteral("Sponsor"), ogAnimazioneProprietaVisibile, false);
+    NascondiAnimazione(ctx_, nomePagina, QStringLiteral("Sponsor"));
     return true;
 }
 
@@ -159,14 +160,11 @@ void PageOnAir::AlternaSponsor(int slot) {
         const QString path = TipiGrafica(QStringLiteral("Gr_Sponsor%1").arg(slot + 1),
                                          ctx_.state.resources.CartellaGrafica, *ctx_.services.prompter)
                                  .toString();
-        ctx_.gra.setProprietaAnimazione(pagina, QStringLiteral("Sponsor"), ogAnimazioneProprietaPercorso, path);
-        ctx_.gra.Animazione(pagina, QStringLiteral("Sponsor"), ogAnimazioneMetodoStart, QVariant());
+        AvviaAnimazione(ctx_, pagina, QStringLiteral("Sponsor"), path);
         return;
     }
     ctx_.sponsors.setSponsorLit(slot, false);
-    if (!pagina.isEmpty()) {
-        ctx_.gra.setProprietaAnimazione(pagina, QStringLiteral("Sponsor"), ogAnimazioneProprietaVisibile, false);
-    }
+    if (!pagina.isEmpty()) NascondiAnimazione(ctx_, pagina, QStringLiteral("Sponsor"));
 }
 
 void PageOnAir::GestisciNotificaGrafica(const QString& nomeOggetto, int evento) {

@@ -38,17 +38,6 @@ public:
     virtual void setSponsorLit(int slot, bool lit) = 0;
 };
 
-class PageOnAir;
-
-// Property and method codes of the graphics control's public enumerations for image and
-// animation objects (the text and clock codes are on the proxy).
-inline constexpr int ogImmagineProprietaPercorso = 3;
-inline constexpr int ogImmagineProprietaVisibile = 4;
-inline constexpr int ogAnimazioneProprietaPercorso = 3;
-inline constexpr int ogAnimazioneProprietaVisibile = 4;
-inline constexpr int ogAnimazioneMetodoStart = 0;
-inline constexpr int ogAnimazioneMetodoStop = 1;
-
 // The colours of the pages' texts: a winner or a competitor ahead in green, the others white.
 // The graphics control reads a colour as an RGB Long: red + green * 256 + blue * 65536.
 inline constexpr qint32 kColoreBiancoRgbLong = 16777215;  // RGB(255, 255, 255)
@@ -64,7 +53,6 @@ struct PageContext {
     Services services;
     OnAirHost& host;
     SponsorLights& sponsors;
-    PageOnAir* onAir = nullptr;  // set by the dispatcher that owns the layer
     // The turn-type code of a turn-type id (upper case, "" unknown), read on every call.
     std::function<QString(qint32)> codiceTipoTurno;
     // A language text of the active race ("" without one).

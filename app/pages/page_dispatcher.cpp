@@ -1,12 +1,12 @@
 #include "app/pages/page_dispatcher.h"
 #include "app/pages/page_load_failure.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/competitor_card.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
 #include "app/pages/parallel_board.h"
 #include "app/pages/results_list.h"
 #include "app/pages/running_clock.h"
@@ -17,13 +17,9 @@
 namespace razudar {
 
 MandaInOndaDispatcher::MandaInOndaDispatcher(PageContext& context)
-    : ctx_(context), onAir_(std::make_unique<PageOnAir>(context)) {
-    ctx_.onAir = onAir_.get();
-}
+    : ctx_(context), onAir_(std::make_unique<PageOnAir>(context)) {}
 
-MandaInOndaDispatcher::~MandaInOndaDispatcher() {
-    if (ctx_.onAir == onAir_.get()) ctx_.onAir = nullptr;
-}
+MandaInOndaDispatcher::~MandaInOndaDispatcher() = default;
 
 bool MandaInOndaDispatcher::carica(const QString& pagina) {
     if (onAir_->CaricaPaginaInOnda(pagina, 0, false)) return true;
@@ -42,8 +38,7 @@ void MandaInOndaDispatcher::paginaLibera(qint16 codice, const QString& pagina, i
     if (!editors_ || !editors_->scegliRiga(codice, &testi)) return;
     if (!carica(pagina)) return;
     for (int i = 1; i <= righe; ++i) {
-        ctx_.gra.setProprietaTesto(pagina, QStringLiteral("txtRiga%1").arg(i), controls::GraficaProxy::ogTestoProprietaTesto,
-                                   i <= testi.size() ? testi[i - 1] : QString());
+        ScriviTesto(ctx_, pagina, QStringLiteral("txtRiga%1").arg(i), i <= testi.size() ? testi[i - 1] : QString());
     }
     onAir_->AvviaPaginaInOnda(pagina, QStringLiteral("!"));
 }
@@ -77,16 +72,16 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
     case kCodiceClassificaBassa:
         s.PaginaElencoCorrente = 1;
         if (k.NumeroConcorrentiInClassifica(0, categoria) > 0) {
-            PaginaClassifica(ctx_, s.PaginaElencoCorrente, codice == kCodiceClassificaBassa, categoria);
+            PaginaClassifica(ctx_, *onAir_, s.PaginaElencoCorrente, codice == kCodiceClassificaBassa, categoria);
             s.UltimoCodiceElenco = codice;
         }
         break;
     case kCodiceOrdinePartenza:
         s.PaginaElencoCorrente = 1;
         if (TurnoParallelo(ctx_)) {
-            MostraTabelloneParallelo(ctx_);
+            MostraTabelloneParallelo(ctx_, *onAir_);
         } else if (k.TotalePartenti(k.MancheSfidaCorrente(), categoria) > 0) {
-            PaginaPartenti(ctx_, s.PaginaElencoCorrente, categoria);
+            PaginaPartenti(ctx_, *onAir_, s.PaginaElencoCorrente, categoria);
             s.UltimoCodiceElenco = kCodiceOrdinePartenza;
         }
         break;
@@ -105,7 +100,7 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
         break;
     case kCodiceStartZero:
         // A selection below 1 counts as none.
-        if (s.ConcorrenteSelezionato >= 1) TempoACorrerePronto(ctx_);
+        if (s.ConcorrenteSelezionato >= 1) TempoACorrerePronto(ctx_, *onAir_);
         break;
     case kCodiceClassificaTC:
         if (s.ClassificaTCVisibile) MostraClassificaTC(ctx_, tc, true);
@@ -119,11 +114,11 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
         TempoACorrereFermato(ctx_);
         break;
     case kCodiceSeguenteClassifica:
-        PaginaClassifica(ctx_, qint16(s.PaginaElencoCorrente + 1), s.UltimoCodiceElenco == kCodiceClassificaBassa,
+        PaginaClassifica(ctx_, *onAir_, qint16(s.PaginaElencoCorrente + 1), s.UltimoCodiceElenco == kCodiceClassificaBassa,
                          categoria);
         break;
     case kCodiceSeguentePartenti:
-        PaginaPartenti(ctx_, qint16(s.PaginaElencoCorrente + 1), categoria);
+        PaginaPartenti(ctx_, *onAir_, qint16(s.PaginaElencoCorrente + 1), categoria);
         break;
     case kCodicePaginaPiena:
         paginaLibera(codice, QString::fromUtf16(kPaginaPiena), 3);
@@ -139,7 +134,7 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
     case kCodiceStart: {
         if (s.ConcorrenteSelezionato < 1) break;
         const clsRisultati* r = k.findRunResult(s.ConcorrenteSelezionato, k.MancheSfidaCorrente());
-        if (r && r->OrarioPartenza() >= 1 && r->Tempo() == 0) TempoACorrereAvviato(ctx_);
+        if (r && r->OrarioPartenza() >= 1 && r->Tempo() == 0) TempoACorrereAvviato(ctx_, *onAir_);
         break;
     }
     case kCodiceIntermedio1:
@@ -155,10 +150,10 @@ void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
         NascondiManchePrecedente(ctx_, tc);
         break;
     case kCodiceParallelo:
-        TempoParalleloPagina(ctx_);
+        TempoParalleloPagina(ctx_, *onAir_);
         break;
     case kCodiceStartParallelo:
-        if (!k.SfidaCompletata(s.SfidaSelezionata)) TempoParalleloPartenza(ctx_);
+        if (!k.SfidaCompletata(s.SfidaSelezionata)) TempoParalleloPartenza(ctx_, *onAir_);
         break;
     case kCodiceDistaccoParallelo:
         if (s.DistaccoParalleloVisibile) MostraDistacchiSfida(ctx_, tcp, s.SfidaSelezionata);

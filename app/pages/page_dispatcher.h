@@ -50,6 +50,8 @@ public:
     ~MandaInOndaDispatcher() override;
 
     void MandaInOnda(qint16 codice) override;
+    // The page-on-air layer, owned here for the dispatcher's life; the builders that load or start
+    // a page are handed it with each call.
     PageOnAir& onAir() { return *onAir_; }
     void setFreeTextEditors(FreeTextEditors* editors) { editors_ = editors; }
 

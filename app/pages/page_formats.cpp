@@ -1,7 +1,5 @@
 #include "app/pages/page_formats.h"
 
-#include "app/controls/grafica_proxy.h"
-#include "app/pages/on_air.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "model/race_codes.h"
@@ -9,8 +7,6 @@
 namespace razudar {
 
 namespace {
-
-using Gra = controls::GraficaProxy;
 
 QString nomeUsato(const QString& nome, bool soloIniziale) {
     if (!soloIniziale) return nome;
@@ -46,47 +42,6 @@ QString FormattaCognome(const ProgramState& state, const QString& cognome) {
 
 QString FormattaNome(const ProgramState& state, const QString& nome, bool soloIniziale) {
     return perOpzione(state.OpzioneNominativi, nomeUsato(nome, soloIniziale));
-}
-
-void ImpostaNazionalita(const PageContext& ctx, const QString& pagina, const QString& base, const QString& codice) {
-    Gra& gra = ctx.gra;
-    const QString txt = QStringLiteral("txt") + base;
-    const QString img = QStringLiteral("img") + base;
-    const QString mini = QStringLiteral("imgMini") + base;
-    const auto immagini = [&] {
-        const QString prefisso =
-            TipiGraficaPagine(QStringLiteral("gp_PrefissoBandiere"), *ctx.services.prompter).toString();
-        const bool presente = !codice.isEmpty();
-        const GraphicsResources& r = ctx.state.resources;
-        gra.setProprietaImmagine(pagina, img, ogImmagineProprietaVisibile, presente);
-        gra.setProprietaImmagine(pagina, img, ogImmagineProprietaPercorso,
-                                 r.CartellaNazionalita + prefisso + codice + QStringLiteral(".tga"));
-        gra.setProprietaImmagine(pagina, mini, ogImmagineProprietaVisibile, presente);
-        gra.setProprietaImmagine(pagina, mini, ogImmagineProprietaPercorso,
-                                 r.CartellaMiniature + prefisso + codice + QStringLiteral(".tga"));
-    };
-    switch (ctx.state.OpzioneNazionalita) {
-    case 0:
-        gra.setProprietaImmagine(pagina, img, ogImmagineProprietaVisibile, false);
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, true);
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaTesto, basic::UCase(codice));
-        break;
-    case 1:
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, false);
-        immagini();
-        break;
-    case 2:
-        gra.setProprietaImmagine(pagina, img, ogImmagineProprietaVisibile, false);
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, false);
-        break;
-    case 3:
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaVisibile, true);
-        gra.setProprietaTesto(pagina, txt, Gra::ogTestoProprietaTesto, basic::UCase(codice));
-        immagini();
-        break;
-    default:
-        break;
-    }
 }
 
 QString FormatoTempoRisoluzione(const clsKrono& krono) {

@@ -1,6 +1,6 @@
 #pragma once
-// The shared rules by which every page writes names, nations and clock formats, following the
-// operator's display options, and the test of a parallel turn.
+// The shared rules by which every page formats names and clock formats, following the operator's
+// display options, and the test of a parallel turn (page_writer.h writes the nations).
 #include <QString>
 
 #include "app/pages/page_context.h"
@@ -14,8 +14,6 @@ namespace razudar {
 QString FormattaNominativo(const ProgramState& state, const QString& cognome, const QString& nome, bool soloIniziale);
 QString FormattaCognome(const ProgramState& state, const QString& cognome);
 QString FormattaNome(const ProgramState& state, const QString& nome, bool soloIniziale);
-// Writes the nation group "txt"/"img"/"imgMini" + base of the page by OpzioneNazionalita.
-void ImpostaNazionalita(const PageContext& ctx, const QString& pagina, const QString& base, const QString& codice);
 // The clock stop format of the race's resolution ("" outside 1..4).
 QString FormatoTempoRisoluzione(const clsKrono& krono);
 // The current turn is run as parallel heats: a parallel race in a turn other than those of

@@ -57,9 +57,9 @@ void PulisciTabelloneParallelo(PageContext& ctx, const QString& p) {
     }
 }
 
-void MostraTabelloneParallelo(PageContext& ctx) {
+void MostraTabelloneParallelo(PageContext& ctx, PageOnAir& onAir) {
     const QString p = QString::fromUtf16(kPaginaTabelloneParallelo);
-    if (!ctx.onAir->CaricaPaginaInOnda(p, 0, false)) {
+    if (!onAir.CaricaPaginaInOnda(p, 0, false)) {
         AvvisaPaginaNonCaricata(ctx, p);
         return;
     }
@@ -98,7 +98,7 @@ void MostraTabelloneParallelo(PageContext& ctx) {
             }
         }
     }
-    ctx.onAir->AvviaPaginaInOnda(p, QStringLiteral("!"));
+    onAir.AvviaPaginaInOnda(p, QStringLiteral("!"));
 }
 
 }  // namespace razudar

@@ -33,7 +33,7 @@ QStringList CampiRigaClassifica() {
             QStringLiteral("txtNazionalita"), QStringLiteral("txtNominativo"), QStringLiteral("txtRisultato")};
 }
 
-void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QString& categoria) {
+void PaginaClassifica(PageContext& ctx, PageOnAir& onAir, qint16 schermo, bool bassa, const QString& categoria) {
     ElencoPagina e;
     e.pagina = QString::fromUtf16(bassa ? kPaginaClassificaBassa : kPaginaClassifica);
     e.righe = bassa ? ctx.state.resources.RigheClassificaBassa : ctx.state.resources.RigheClassifica;
@@ -79,7 +79,7 @@ void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QStrin
         ScriviTesto(ctx, pagina, QStringLiteral("txtRisultato") + n, risultato);
     };
     e.rigaPiena = [&ctx, categoria](int p) { return concorrenteRiga(ctx, p, categoria) != -1; };
-    PaginaElenco(ctx, schermo, e);
+    PaginaElenco(ctx, onAir, schermo, e);
 }
 
 }  // namespace razudar

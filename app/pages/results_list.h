@@ -8,9 +8,11 @@
 
 namespace razudar {
 
+class PageOnAir;
+
 // The six base names of a results row, the field list of its moves.
 QStringList CampiRigaClassifica();
 
-void PaginaClassifica(PageContext& ctx, qint16 schermo, bool bassa, const QString& categoria);
+void PaginaClassifica(PageContext& ctx, PageOnAir& onAir, qint16 schermo, bool bassa, const QString& categoria);
 
 }  // namespace razudar

@@ -1,7 +1,6 @@
 #include "app/pages/page_load_failure.h"
 #include "app/pages/running_clock.h"
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
@@ -18,8 +17,6 @@ namespace razudar {
 
 namespace {
 
-using Gra = controls::GraficaProxy;
-
 constexpr qint64 kMillesimiGiorno = 86400000;
 
 QString pagina() { return QString::fromUtf16(kPaginaTempoACorrere); }
@@ -28,8 +25,8 @@ QString orologio() { return QString::fromUtf16(kOggettoTempoACorrere); }
 // Loads the page when it is not on air; false when it cannot be loaded (the layer has reported
 // it). The competitor is written in both cases: a page on air for another competitor must not
 // keep the old name.
-bool preparaPagina(PageContext& ctx) {
-    if (!ctx.onAir->inOnda(pagina()) && !ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) {
+bool preparaPagina(PageContext& ctx, PageOnAir& onAir) {
+    if (!onAir.inOnda(pagina()) && !onAir.CaricaPaginaInOnda(pagina(), 0, false)) {
         SegnalaErroreCaricamentoPagina(ctx, pagina());
         return false;
     }
@@ -38,15 +35,15 @@ bool preparaPagina(PageContext& ctx) {
 }
 
 // Starts (slides in) the clock page and records whom it was started for.
-void avviaPagina(PageContext& ctx) {
-    if (ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!")))
+void avviaPagina(PageContext& ctx, PageOnAir& onAir) {
+    if (onAir.AvviaPaginaInOnda(pagina(), QStringLiteral("!")))
         ctx.state.PaginaInOnda.competitorStarted = ctx.state.ConcorrenteSelezionato;
 }
 
 // The clock page is on air, started for the competitor selected.
-bool inOndaPerIlSelezionato(const PageContext& ctx) {
+bool inOndaPerIlSelezionato(const PageContext& ctx, const PageOnAir& onAir) {
     const ProgramState& s = ctx.state;
-    return ctx.onAir->inOnda(pagina()) && s.PaginaInOnda.competitorStarted == s.ConcorrenteSelezionato;
+    return onAir.inOnda(pagina()) && s.PaginaInOnda.competitorStarted == s.ConcorrenteSelezionato;
 }
 
 // A time of day read after midnight for a start before it counts from the day before.
@@ -109,10 +106,10 @@ void ScriviConcorrenteTC(PageContext& ctx, const QString& nomePagina, qint16 con
     ImpostaNazionalita(ctx, nomePagina, QStringLiteral("Nazionalita"), c->Nazionalita());
 }
 
-void TempoACorrerePronto(PageContext& ctx) {
+void TempoACorrerePronto(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     if (s.ConcorrenteSelezionato < 1) return;
-    if (!preparaPagina(ctx)) return;
+    if (!preparaPagina(ctx, onAir)) return;
     const qint16 m = ctx.krono().MancheSfidaCorrente();
     // The page is set up afresh also when it is on air for a competitor who has finished: none of
     // his reference, position, standings, gap or run time may stay beside the new name.
@@ -125,20 +122,20 @@ void TempoACorrerePronto(PageContext& ctx) {
     NascondiTempoManche(ctx, pagina());
     const qint32 primaManche = TempoInMillesimi(runTime(ctx.krono().findConcorrente(s.ConcorrenteSelezionato), 1));
     FermaOrologio(ctx, pagina(), orologio(), m <= 1 ? 0 : primaManche);
-    avviaPagina(ctx);
+    avviaPagina(ctx, onAir);
 }
 
-void TempoACorrereAvviato(PageContext& ctx) {
+void TempoACorrereAvviato(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     const clsRisultati* r = ctx.krono().findRunResult(s.ConcorrenteSelezionato, ctx.krono().MancheSfidaCorrente());
     if (!r || r->OrarioPartenza() < 1 || r->Tempo() != 0) return;
     // A start sent again for the competitor whose page is on air only sets the clock anew: the
     // page's slide blocks the program for its whole length, and it is in view already.
-    const bool giaInOnda = inOndaPerIlSelezionato(ctx);
-    if (!giaInOnda && !preparaPagina(ctx)) return;
+    const bool giaInOnda = inOndaPerIlSelezionato(ctx, onAir);
+    if (!giaInOnda && !preparaPagina(ctx, onAir)) return;
     const qint32 ora = ctx.services.clock ? OrarioAttuale(*ctx.services.clock) : 0;
     const qint64 v = ValoreAvvioTempoACorrere(ctx.krono(), s.ConcorrenteSelezionato, ora, s.OffsetTempoCorrere);
-    ctx.gra.TempoACorrere(pagina(), orologio(), Gra::ogTempoACorrereProprietaTimeStart, qint32(v));
+    AvviaOrologio(ctx, pagina(), orologio(), qint32(v));
     if (!s.NominativoTCVisibile) NascondiConcorrenteTC(ctx, pagina());
     NascondiConcorrenteRiferimento(ctx, pagina());
     NascondiPosizioneAssoluta(ctx, pagina());
@@ -146,7 +143,7 @@ void TempoACorrereAvviato(PageContext& ctx) {
     NascondiDistacco(ctx, pagina());
     NascondiTempoManche(ctx, pagina());
     NascondiManchePrecedente(ctx, pagina());
-    if (!giaInOnda) avviaPagina(ctx);
+    if (!giaInOnda) avviaPagina(ctx, onAir);
 }
 
 void TempoACorrereFermato(PageContext& ctx) {

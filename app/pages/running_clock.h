@@ -11,6 +11,8 @@
 
 namespace razudar {
 
+class PageOnAir;
+
 inline constexpr char16_t kOggettoTempoACorrere[] = u"txtTempoACorrere";
 
 // Milliseconds of the run times of the runs before `manche`.
@@ -26,10 +28,10 @@ std::optional<qint64> ValoreArrestoTempoACorrere(const clsKrono& krono, qint16 c
 // Bib, name and nation of the competitor on the page.
 void ScriviConcorrenteTC(PageContext& ctx, const QString& pagina, qint16 concorrente);
 // Code 9: the clock ready at the start (a competitor is selected).
-void TempoACorrerePronto(PageContext& ctx);
+void TempoACorrerePronto(PageContext& ctx, PageOnAir& onAir);
 // Code 20: the clock started from the time elapsed since the start (the competitor has started
 // and has no run time).
-void TempoACorrereAvviato(PageContext& ctx);
+void TempoACorrereAvviato(PageContext& ctx, PageOnAir& onAir);
 // Code 12: the clock stopped at the official time or at a split, or the outcome of a heat.
 void TempoACorrereFermato(PageContext& ctx);
 

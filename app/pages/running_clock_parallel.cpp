@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 
-#include "app/controls/grafica_proxy.h"
 #include "app/pages/element_groups.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
@@ -16,8 +15,6 @@
 namespace razudar {
 
 namespace {
-
-using Gra = controls::GraficaProxy;
 
 QString pagina() { return QString::fromUtf16(kPaginaTempoACorrereParallelo); }
 
@@ -45,10 +42,7 @@ void distaccoCorsia(PageContext& ctx, const QString& p, const QString& lane, qin
         TestoVisibile(ctx, p, o, false);
         ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, false);
     } else {
-        FormatoArresto(ctx, p, o);
-        ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
-        ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStop,
-                              QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
+        FermaOrologioConSegno(ctx, p, o, QStringLiteral("+") + QString::number(TempoInMillesimi(valore)));
         TestoVisibile(ctx, p, o, true);
         ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
     }
@@ -71,8 +65,8 @@ void mostraVincitore(PageContext& ctx, const QString& p, const QString& lane, co
     TestoVisibile(ctx, p, QStringLiteral("txtDescrizione") + lane, badge);
 }
 
-bool caricaPagina(PageContext& ctx) {
-    if (ctx.onAir->CaricaPaginaInOnda(pagina(), 0, false)) return true;
+bool caricaPagina(PageContext& ctx, PageOnAir& onAir) {
+    if (onAir.CaricaPaginaInOnda(pagina(), 0, false)) return true;
     SegnalaErroreCaricamentoPagina(ctx, pagina());
     return false;
 }
@@ -81,7 +75,7 @@ bool caricaPagina(PageContext& ctx) {
 
 void AvviaTempoParallelo(PageContext& ctx, const QString& p, qint32 valore) {
     FormatoArresto(ctx, p, QStringLiteral("txtTempoACorrere"));
-    ctx.gra.TempoACorrere(p, QStringLiteral("txtTempoACorrere"), Gra::ogTempoACorrereProprietaTimeStart, valore);
+    AvviaOrologio(ctx, p, QStringLiteral("txtTempoACorrere"), valore);
     orologioVisibile(ctx, p);
 }
 
@@ -137,8 +131,7 @@ void AvviaDistaccoCorsia(PageContext& ctx, const QString& p, qint16 sfida, qint1
         if (concorrente != VincitorePrimaManche(k, sfida)) valore = -valore;
     }
     const QString o = QStringLiteral("txtDistacco") + lane;
-    ctx.gra.setProprietaTesto(p, o, Gra::ogTestoProprietaTimeSgn, true);
-    ctx.gra.TempoACorrere(p, o, Gra::ogTempoACorrereProprietaTimeStart, valore);
+    AvviaOrologio(ctx, p, o, valore, true);
     TestoVisibile(ctx, p, o, true);
     ImmagineVisibile(ctx, p, QStringLiteral("SfondoDistacco") + lane, true);
 }
@@ -195,11 +188,11 @@ void MostraEsitoSfida(PageContext& ctx, const QString& p, qint16 sfida) {
     AvviaDistaccoCorsia(ctx, p, sfida, leader);
 }
 
-void TempoParalleloPagina(PageContext& ctx) {
+void TempoParalleloPagina(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     const clsKrono& k = ctx.krono();
-    if (!ctx.onAir->inOnda(pagina())) {
-        if (!caricaPagina(ctx)) return;
+    if (!onAir.inOnda(pagina())) {
+        if (!caricaPagina(ctx, onAir)) return;
         ScriviConcorrentiSfida(ctx, pagina(), s.SfidaSelezionata);
         if (k.SfidaCompletata(s.SfidaSelezionata)) {
             FermaTempoParallelo(ctx, pagina(), s.SfidaSelezionata);
@@ -211,21 +204,21 @@ void TempoParalleloPagina(PageContext& ctx) {
             AvviaTempoParallelo(ctx, pagina(), 0);
         }
     }
-    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+    onAir.AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
 }
 
-void TempoParalleloPartenza(PageContext& ctx) {
+void TempoParalleloPartenza(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     if (ctx.krono().SfidaCompletata(s.SfidaSelezionata)) return;
-    if (!ctx.onAir->inOnda(pagina())) {
-        if (!caricaPagina(ctx)) return;
+    if (!onAir.inOnda(pagina())) {
+        if (!caricaPagina(ctx, onAir)) return;
         ScriviConcorrentiSfida(ctx, pagina(), s.SfidaSelezionata);
     }
     AvviaTempoParallelo(ctx, pagina(), 0);
     NascondiDistacchiSfida(ctx, pagina());
     ctx.waitMs(50);
     NascondiDescrizioniSfida(ctx, pagina());
-    ctx.onAir->AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
+    onAir.AvviaPaginaInOnda(pagina(), QStringLiteral("!"));
 }
 
 }  // namespace razudar

@@ -8,10 +8,12 @@
 
 namespace razudar {
 
+class PageOnAir;
+
 // Code 25: the page of the selected heat.
-void TempoParalleloPagina(PageContext& ctx);
+void TempoParalleloPagina(PageContext& ctx, PageOnAir& onAir);
 // Code 26: the start of the selected heat (the heat is not completed).
-void TempoParalleloPartenza(PageContext& ctx);
+void TempoParalleloPartenza(PageContext& ctx, PageOnAir& onAir);
 // Code 27 with the gaps switched on.
 void MostraDistacchiSfida(PageContext& ctx, const QString& pagina, qint16 sfida);
 // The outcome of a heat (code 12 in a parallel turn): the leader's or winner's text and the

@@ -15,7 +15,7 @@ QStringList CampiRigaPartenti() {
             QStringLiteral("txtPettorale")};
 }
 
-void PaginaPartenti(PageContext& ctx, qint16 schermo, const QString& categoria) {
+void PaginaPartenti(PageContext& ctx, PageOnAir& onAir, qint16 schermo, const QString& categoria) {
     ElencoPagina e;
     e.pagina = QString::fromUtf16(kPaginaPartenti);
     e.righe = ctx.state.resources.RighePartenti;
@@ -52,7 +52,7 @@ void PaginaPartenti(PageContext& ctx, qint16 schermo, const QString& categoria) 
         ScriviTesto(ctx, pagina, QStringLiteral("txtNominativo") + n, nominativo);
         ScriviTesto(ctx, pagina, QStringLiteral("txtSocieta") + n, societa);
     };
-    PaginaElenco(ctx, schermo, e);
+    PaginaElenco(ctx, onAir, schermo, e);
 }
 
 void MostraClassificaTC(PageContext& ctx, const QString& pagina, bool primiTre) {

@@ -13,9 +13,16 @@
 namespace razudar::apptest {
 namespace {
 
-struct FakeLink : LinkPort {
-    QString serverRemoto() override { return name; }
-    void send(const QString& text) override { sent << text; }
+struct FakeLink : controls::LinkControl {
+    QString ServerRemoto() override { return name; }
+    bool Connesso() override { return true; }
+    bool InviaTesto(const QString& text, bool sincrono) override {
+        // The dispatcher's requests wait for the text to leave.
+        EXPECT_TRUE(sincrono);
+        sent << text;
+        return true;
+    }
+    void Disconnetti() override {}
     QString name = QStringLiteral("CRONO");
     QStringList sent;
 };

@@ -1,5 +1,6 @@
 // Names, nations and clock formats by the display options.
 #include "app/pages/page_formats.h"
+#include "app/pages/page_writer.h"
 #include "app/pages/running_clock.h"
 #include "model/basic.h"
 #include "model/krono.h"

@@ -56,13 +56,13 @@ TEST_F(Pages, ALoadedPageIsRecordedOnAirAndAClearEmptiesTheAir) {
     EXPECT_FALSE(control->ProprietaAnimazione(QStringLiteral("Podio"), QStringLiteral("Sponsor"), 4).toBool());
     ASSERT_TRUE(layer.AvviaPaginaInOnda(QStringLiteral("Podio"), QStringLiteral("!")));
     EXPECT_EQ(fakes.busy.calls(), (std::vector<bool>{true, false}));
-    EXPECT_EQ(control->StatoPiano(0), int(controls::GraficaProxy::piVisualizzato));
+    EXPECT_EQ(control->StatoPiano(0), int(controls::piVisualizzato));
 
     layer.PulisciGrafica();
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_EQ(state.PaginaInOnda.AreaOccupazione, -1);
     EXPECT_EQ(host.status.last(), QStringLiteral("NomePagina="));
-    EXPECT_EQ(control->StatoPiano(0), int(controls::GraficaProxy::piVuoto));
+    EXPECT_EQ(control->StatoPiano(0), int(controls::piVuoto));
     EXPECT_TRUE(state.PaginaInOndaLivello1.NomePagina.isEmpty());
 }
 
@@ -75,14 +75,14 @@ TEST_F(Pages, AFailedLoadIsNotRecordedOnAir) {
     EXPECT_EQ(fakes.prompter.shown()[0].text, QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1"));
     EXPECT_EQ(fakes.prompter.shown()[0].caption, QStringLiteral("CaricaPagina"));
     EXPECT_EQ(fakes.prompter.shown()[0].icon, PromptIcon::Critical);
-    EXPECT_EQ(control->StatoPiano(0), int(controls::GraficaProxy::piVuoto));
+    EXPECT_EQ(control->StatoPiano(0), int(controls::piVuoto));
 }
 
 TEST_F(Pages, FreePagesGoOnAirAsDefined) {
     for (qint16 code : {kCodicePaginaLibera1, kCodicePaginaLibera2, kCodicePaginaLibera3}) {
         pages->MandaInOnda(code);
         EXPECT_EQ(onAir(), QStringLiteral("PaginaLibera%1").arg(code - kCodicePaginaLibera1 + 1));
-        EXPECT_EQ(control->StatoPiano(0), int(controls::GraficaProxy::piVisualizzato));
+        EXPECT_EQ(control->StatoPiano(0), int(controls::piVisualizzato));
     }
     EXPECT_TRUE(fakes.prompter.texts().isEmpty());
     pages->MandaInOnda(kCodicePulizia);
@@ -146,7 +146,7 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     PageOnAir& layer = pages->onAir();
     const QString page = QStringLiteral("PaginaLibera2");
     const auto clip = [&] {
-        return control->ProprietaAnimazione(page, QStringLiteral("Sponsor"), ogAnimazioneProprietaPercorso).toString();
+        return control->ProprietaAnimazione(page, QStringLiteral("Sponsor"), controls::ogAnimazioneProprietaPercorso).toString();
     };
     // Nothing on air: the button stays unlit and nothing plays.
     layer.AlternaSponsor(0);
@@ -168,7 +168,7 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     EXPECT_EQ(state.log.lines().last(), QStringLiteral("NotificaEvento: Sponsor - 2"));
     layer.AlternaSponsor(1);
     EXPECT_FALSE(host.lit[1]);
-    EXPECT_FALSE(control->ProprietaAnimazione(page, QStringLiteral("Sponsor"), ogAnimazioneProprietaVisibile).toBool());
+    EXPECT_FALSE(control->ProprietaAnimazione(page, QStringLiteral("Sponsor"), controls::ogAnimazioneProprietaVisibile).toBool());
     // With none lit, a notification switches slot 1 on; another object's does nothing.
     layer.GestisciNotificaGrafica(QStringLiteral("Altro"), 2);
     EXPECT_FALSE(host.lit[1]);

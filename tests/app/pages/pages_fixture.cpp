@@ -112,11 +112,11 @@ QVariant Pages::textProperty(const QString& page, const QString& object, int pro
 bool Pages::textVisible(const QString& page, const QString& object) { return textProperty(page, object, 4).toBool(); }
 
 bool Pages::imageVisible(const QString& page, const QString& object) {
-    return control->ProprietaImmagine(page, object, ogImmagineProprietaVisibile).toBool();
+    return control->ProprietaImmagine(page, object, controls::ogImmagineProprietaVisibile).toBool();
 }
 
 QString Pages::imagePath(const QString& page, const QString& object) {
-    return control->ProprietaImmagine(page, object, ogImmagineProprietaPercorso).toString();
+    return control->ProprietaImmagine(page, object, controls::ogImmagineProprietaPercorso).toString();
 }
 
 }  // namespace razudar::pagestest

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/controls/grafica_codes.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_context.h"
