@@ -153,7 +153,7 @@ TEST_F(Console, OnlyTheFirstFifteenCompetitorsOnCourseInStartOrderGetAButton) {
     EXPECT_EQ(v.buttons[14].caption, QStringLiteral("15"));
     EXPECT_TRUE(v.tempoCorrereVisible);
     EXPECT_FALSE(v.paralleloVisible);
-    EXPECT_EQ(v.pageCaption[2], QStringLiteral("&Ordine Partenza"));
+    EXPECT_EQ(v.pageCaption[kCodiceOrdinePartenza], QStringLiteral("&Ordine Partenza"));
 
     // A category narrows the buttons to its members.
     state.CategoriaSelezionata = QStringLiteral("U16");
@@ -191,7 +191,7 @@ TEST_F(Console, HeatButtonsShowBibsAndNamesOfTheOpenHeats) {
     EXPECT_EQ(v.buttons[1].sideCaption, QStringLiteral("3"));
     EXPECT_FALSE(v.tempoCorrereVisible);
     EXPECT_TRUE(v.paralleloVisible);
-    EXPECT_EQ(v.pageCaption[2], QStringLiteral("Tabell&one"));
+    EXPECT_EQ(v.pageCaption[kCodiceOrdinePartenza], QStringLiteral("Tabell&one"));
     EXPECT_FALSE(v.pageEnabled[kCodiceSeguenteClassifica]);
     EXPECT_TRUE(v.pageEnabled[kCodiceClassificaGrande]);  // the turn is the qualifying turn type
     const bool finale = k.MancheSfidaCorrente() == k.cGara.TabelloneNumeroDiscese();
