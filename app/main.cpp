@@ -7,8 +7,8 @@
 
 #include <cstdio>
 
-#include "app/controls/control_loader.h"
-#include "app/faults/program_application.h"
+#include "app/assembly/control_loader.h"
+#include "app/assembly/program_application.h"
 #include "app/faults/settings_faults.h"
 #include "app/program_state.h"
 #include "app/windows/frm_grafica.h"

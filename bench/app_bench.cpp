@@ -14,7 +14,7 @@
 
 #include <cstdio>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/program_units.h"
 #include "app/windows/console_panel.h"

@@ -21,7 +21,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/windows/frm_anteprima_grafica.h"

@@ -13,6 +13,7 @@
 
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/pages/page_formats.h"
 #include "app/pages/results_list.h"
@@ -109,7 +110,7 @@ Setup& setup() {
 
 void BM_ResultsPageThroughProxy(benchmark::State& st) {
     Setup& s = setup();
-    for (auto _ : st) s.pages->MandaInOnda(1);
+    for (auto _ : st) s.pages->MandaInOnda(kCodiceClassificaGrande);
 }
 BENCHMARK(BM_ResultsPageThroughProxy)->Unit(benchmark::kMicrosecond);
 
@@ -166,7 +167,7 @@ BENCHMARK(BM_ResultsPageDirect)->Unit(benchmark::kMicrosecond);
 // start again every 30 frames, outside the timing).
 void BM_ResultsPageSlidingFrame(benchmark::State& st) {
     Setup& s = setup();
-    s.pages->MandaInOnda(1);
+    s.pages->MandaInOnda(kCodiceClassificaGrande);
     const QString page = QStringLiteral("Classifica");
     int frame = 0;
     for (auto _ : st) {

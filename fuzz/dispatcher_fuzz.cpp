@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "app/controls/link_control.h"
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
+#include "app/recording_page_dispatcher.h"
 #include "data/krono_da_testo.h"
 #include "data/object_text_encoder.h"
 #include "model/krono.h"
@@ -26,9 +28,11 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
-struct NullLink : LinkPort {
-    QString serverRemoto() override { return {}; }
-    void send(const QString&) override {}
+struct NullLink : controls::LinkControl {
+    QString ServerRemoto() override { return {}; }
+    bool Connesso() override { return true; }
+    bool InviaTesto(const QString&, bool) override { return true; }
+    void Disconnetti() override {}
 };
 
 struct NullHost : DispatcherHost, ParallelGapBox, ConsoleUpdates {

@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace razudar {
 
@@ -16,17 +15,6 @@ class PageDispatcher {
 public:
     virtual ~PageDispatcher() = default;
     virtual void MandaInOnda(qint16 codice) = 0;
-};
-
-// Records the page codes asked for, in order, and puts nothing on air (tests).
-class RecordingPageDispatcher : public PageDispatcher {
-public:
-    void MandaInOnda(qint16 codice) override { codes_.push_back(codice); }
-    const std::vector<qint16>& codes() const { return codes_; }
-    void clear() { codes_.clear(); }
-
-private:
-    std::vector<qint16> codes_;
 };
 
 // Passes each code on to the dispatcher of the moment (none: nothing happens), so the units

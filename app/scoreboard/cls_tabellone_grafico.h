@@ -2,6 +2,11 @@
 // clsTabelloneGrafico: the settings and display state of an external scoreboard (its serial
 // port settings, size, intervals, what each row shows, free texts) and its queue of arriving
 // competitors. It only holds values: it opens no port and writes to no device.
+//
+// It belongs to the program's main-window and on-air side as one of its public classes, but no
+// unit creates one, since the program drives no external scoreboard: only its test uses it. It
+// needs no widgets, so it lives in the logic library, in a folder of its own rather than among
+// the page units, which it does not feed.
 #include <QString>
 #include <QtGlobal>
 

@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/console/console_refresh.h"
+#include "app/pages/page_codes.h"
 #include "app/program_state.h"
 #include "data/object_text_encoder.h"
 
@@ -152,7 +153,7 @@ TEST_F(Console, OnlyTheFirstFifteenCompetitorsOnCourseInStartOrderGetAButton) {
     EXPECT_EQ(v.buttons[14].caption, QStringLiteral("15"));
     EXPECT_TRUE(v.tempoCorrereVisible);
     EXPECT_FALSE(v.paralleloVisible);
-    EXPECT_EQ(v.pageCaption[2], QStringLiteral("&Ordine Partenza"));
+    EXPECT_EQ(v.pageCaption[kCodiceOrdinePartenza], QStringLiteral("&Ordine Partenza"));
 
     // A category narrows the buttons to its members.
     state.CategoriaSelezionata = QStringLiteral("U16");
@@ -190,29 +191,35 @@ TEST_F(Console, HeatButtonsShowBibsAndNamesOfTheOpenHeats) {
     EXPECT_EQ(v.buttons[1].sideCaption, QStringLiteral("3"));
     EXPECT_FALSE(v.tempoCorrereVisible);
     EXPECT_TRUE(v.paralleloVisible);
-    EXPECT_EQ(v.pageCaption[2], QStringLiteral("Tabell&one"));
-    EXPECT_FALSE(v.pageEnabled[13]);
-    EXPECT_TRUE(v.pageEnabled[1]);  // the turn is the qualifying turn type
+    EXPECT_EQ(v.pageCaption[kCodiceOrdinePartenza], QStringLiteral("Tabell&one"));
+    EXPECT_FALSE(v.pageEnabled[kCodiceSeguenteClassifica]);
+    EXPECT_TRUE(v.pageEnabled[kCodiceClassificaGrande]);  // the turn is the qualifying turn type
     const bool finale = k.MancheSfidaCorrente() == k.cGara.TabelloneNumeroDiscese();
-    EXPECT_EQ(v.pageEnabled[4], finale);
+    EXPECT_EQ(v.pageEnabled[kCodicePodio], finale);
     EXPECT_EQ(v.distaccoParalleloEnabled, k.MancheSfidaCorrente() > 1);
 
     tipoTurno2 = QStringLiteral("QUAL");
     refresh.AggiornaPulsantiConcorrenti();
-    EXPECT_FALSE(v.pageEnabled[1]);
-    EXPECT_FALSE(v.pageEnabled[3]);
+    EXPECT_FALSE(v.pageEnabled[kCodiceClassificaGrande]);
+    EXPECT_FALSE(v.pageEnabled[kCodiceClassificaBassa]);
 }
 
 TEST_F(Console, ThePageButtonGroupSwitchLeavesTheFixedButtonsAlone) {
     use(encoder::demoRace({.competitors = 3}));
     refresh.AbilitaPulsantiPagina(false);
     const ConsoleState& v = refresh.view();
-    for (int code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 20, 21, 22, 23, 25}) EXPECT_FALSE(v.pageEnabled[code]) << code;
-    for (int code : {0, 10, 15, 16, 17, 18, 19}) EXPECT_TRUE(v.pageEnabled[code]) << code;
+    for (int code : {kCodiceClassificaGrande, kCodiceOrdinePartenza, kCodiceClassificaBassa, kCodicePodio,
+                     kCodiceScheda, kCodiceSchedaPrimo, kCodiceSchedaSecondo, kCodiceSchedaTerzo, kCodiceStartZero,
+                     kCodiceSeguenteClassifica, kCodiceStart, kCodiceIntermedio1, kCodiceIntermedio2, kCodiceFinale,
+                     kCodiceParallelo})
+        EXPECT_FALSE(v.pageEnabled[code]) << code;
+    for (int code : {kCodicePulizia, kCodiceClassificaTC, kCodicePaginaPiena, kCodicePaginaBassa, kCodicePaginaLibera1,
+                     kCodicePaginaLibera2, kCodicePaginaLibera3})
+        EXPECT_TRUE(v.pageEnabled[code]) << code;
     EXPECT_FALSE(v.sponsorEnabled);
     EXPECT_FALSE(v.distaccoParalleloEnabled);
     refresh.AbilitaPulsantiPagina(true);
-    EXPECT_TRUE(v.pageEnabled[25]);
+    EXPECT_TRUE(v.pageEnabled[kCodiceParallelo]);
     EXPECT_TRUE(v.sponsorEnabled);
 }
 

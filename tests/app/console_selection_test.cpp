@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/console/console_selection.h"
+#include "app/pages/page_codes.h"
 #include "model/competitor.h"
 #include "model/krono.h"
 
@@ -16,16 +17,16 @@ struct RecordingHost : PageButtonHost {
         if (c == nominativo) return;
         nominativo = c;
         state.NominativoTCVisibile = c;
-        MandaInOnda(11);
+        MandaInOnda(kCodiceNominativoTC);
     }
     void setDistaccoChecked(bool c) override {
         if (c == distacco) return;
         distacco = c;
         state.DistaccoParalleloVisibile = c;
-        MandaInOnda(27);
+        MandaInOnda(kCodiceDistaccoParallelo);
     }
     QString pageButtonTag(int code) const override {
-        return code == 21 ? "1" : code == 22 ? "2" : code == 23 ? "F" : "";
+        return code == kCodiceIntermedio1 ? "1" : code == kCodiceIntermedio2 ? "2" : code == kCodiceFinale ? "F" : "";
     }
     QString heatCaption(int index) const override { return QString::number(40 + index); }
     void MandaInOnda(qint16 code) override { codes << code; }
@@ -70,32 +71,32 @@ TEST_F(Selection, TheBibBoxSelectsOnlyAnExistingBib) {
 
 TEST_F(Selection, PageButtonStepsRunBeforeTheirPage) {
     RecordingHost host(state);
-    PulsantePagina(state, host, 22);
-    EXPECT_EQ(host.codes, (QList<qint16>{11, 22}));
+    PulsantePagina(state, host, kCodiceIntermedio2);
+    EXPECT_EQ(host.codes, (QList<qint16>{kCodiceNominativoTC, kCodiceIntermedio2}));
     EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
     EXPECT_TRUE(state.NominativoTCVisibile);
     host.codes.clear();
-    PulsantePagina(state, host, 9);  // already checked: no code 11
-    PulsantePagina(state, host, 20);
-    EXPECT_EQ(host.codes, (QList<qint16>{9, 11, 20}));
+    PulsantePagina(state, host, kCodiceStartZero);  // already checked: no kCodiceNominativoTC
+    PulsantePagina(state, host, kCodiceStart);
+    EXPECT_EQ(host.codes, (QList<qint16>{kCodiceStartZero, kCodiceNominativoTC, kCodiceStart}));
     EXPECT_FALSE(state.NominativoTCVisibile);
-    PulsantePagina(state, host, 10);
+    PulsantePagina(state, host, kCodiceClassificaTC);
     EXPECT_TRUE(state.ClassificaTCVisibile);
-    PulsantePagina(state, host, 10);
+    PulsantePagina(state, host, kCodiceClassificaTC);
     EXPECT_FALSE(state.ClassificaTCVisibile);
 }
 
 TEST_F(Selection, TheParallelButtonNeedsAPressedHeat) {
     RecordingHost host(state);
     state.IndicePulsanteConcorrente = -1;
-    PulsantePagina(state, host, 25);
+    PulsantePagina(state, host, kCodiceParallelo);
     EXPECT_TRUE(host.codes.isEmpty());
     // Second run of the heat: the gaps switched on first, the heat from the pressed button.
     state.krono().cGara.setManches(2);
     state.krono().setMancheCorrente(2);
     state.IndicePulsanteConcorrente = 3;
-    PulsantePagina(state, host, 25);
-    EXPECT_EQ(host.codes, (QList<qint16>{27, 25}));
+    PulsantePagina(state, host, kCodiceParallelo);
+    EXPECT_EQ(host.codes, (QList<qint16>{kCodiceDistaccoParallelo, kCodiceParallelo}));
     EXPECT_EQ(state.SfidaSelezionata, 43);
 }
 

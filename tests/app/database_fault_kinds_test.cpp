@@ -17,7 +17,8 @@
 #include <set>
 
 #include "app/controls/grafica_proxy.h"
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "data/object_text_encoder.h"
@@ -256,7 +257,7 @@ TEST_F(DatabaseFaultKindsTest, APageBuilderFinishesItsPageAndTellsWithoutABox) {
         const int givenUp = waits().waitsGivenUp();
         const qint64 slept = waits().sleptMs();
         clearTold();
-        window->units().pageRouter().MandaInOnda(0);  // the air cleared between rows
+        window->units().pageRouter().MandaInOnda(kCodicePulizia);  // the air cleared between rows
         ASSERT_TRUE(state.PaginaInOnda.NomePagina.isEmpty());
 
         fault.make(kind);

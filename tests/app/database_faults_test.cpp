@@ -14,11 +14,12 @@
 #include <deque>
 #include <sqlite3.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/editors/frm_pagina_testo.h"
 #include "app/faults/database_faults.h"
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_graphics.h"
 #include "app/windows/frm_about.h"
@@ -120,7 +121,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     connectParallelRace();
     // A page on air: the full page with its stored texts.
     fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-    window->units().graphics()->pages().MandaInOnda(15);
+    window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaPiena")) << fakes.prompter.texts().join('\n').toStdString();
     ASSERT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 
@@ -170,7 +171,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
                  }
                  (void)before;
              });
-             t.window->units().graphics()->pages().MandaInOnda(15);
+             t.window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
              return saved;
          },
          false, false},
@@ -185,7 +186,8 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
     // Every page button the console offers, with the full page on air.
     for (int code = 0; code < 40; ++code) {
         QPushButton* b = pageButton(code);
-        if (!b || !b->isEnabled() || code == 15 || code == 16) continue;  // the editors have their own row
+        // The free-text editors have their own row.
+        if (!b || !b->isEnabled() || code == kCodicePaginaPiena || code == kCodicePaginaBassa) continue;
         static std::deque<std::string> names;
         names.push_back("pulsante di pagina " + std::to_string(code));
         rows.push_back({names.back().c_str(), Fault::Lock, Told::AtMostOnce, "",
@@ -309,7 +311,7 @@ TEST_F(DatabaseFaultsTest, NoDatabaseFaultTakesTheProgramOffAir) {
         }
         if (state.PaginaInOnda.NomePagina != QStringLiteral("PaginaPiena")) {
             fakes.dialogs.answer<frmPaginaTesto>([](frmPaginaTesto& editor) { editor.cmdTesto(1)->click(); });
-            window->units().graphics()->pages().MandaInOnda(15);
+            window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
         }
     }
 }
@@ -328,7 +330,7 @@ TEST_F(DatabaseFaultsTest, AnUnreadablePageFileIsLoggedWithTheReadersReason) {
     page.write("non è una pagina");
     page.close();
     const int logLines = int(state.log.lines().size());
-    window->units().graphics()->pages().MandaInOnda(17);
+    window->units().graphics()->pages().MandaInOnda(kCodicePaginaLibera1);
     EXPECT_EQ(fakes.prompter.texts(), QStringList{QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1")});
     const QString logged = state.log.lines().mid(logLines).join('\n');
     EXPECT_TRUE(logged.startsWith(QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1 (CaricaPagina: ")))

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/link/link_dispatcher.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app_test_support.h"
+#include "recording_page_dispatcher.h"
 #include "data/object_text_encoder.h"
 #include "model/race_times.h"
 
@@ -275,16 +277,16 @@ TEST_F(Dispatcher, RunningClockPageFollowsTheSelectedCompetitor) {
     state.PaginaInOnda.NomePagina = QStringLiteral(" tempoacorrere ");
     arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1003", "101530250"}));
     arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1004", "101530250"}));
-    EXPECT_EQ(pages.codes(), (std::vector<qint16>{20}));
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{kCodiceStart}));
     arrive(QStringLiteral("TCORREREORARIOINTERMEDIO"), fields({"1003", " 2", "101551000"}));
     EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
     arrive(QStringLiteral("TCORRERETEMPO"), fields({"1003", "131750"}));
     EXPECT_EQ(state.SplitMostrato, QStringLiteral("F"));
-    EXPECT_EQ(pages.codes(), (std::vector<qint16>{20, 12, 12}));
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{kCodiceStart, kCodiceTempo, kCodiceTempo}));
     // Five seconds later the run time and position page, whatever happened meanwhile.
     state.PaginaInOnda.NomePagina.clear();
     dispatcher->timTempoManche_Timer();
-    EXPECT_EQ(pages.codes().back(), 24);
+    EXPECT_EQ(pages.codes().back(), kCodiceTempoManche);
     EXPECT_FALSE(dispatcher->runTimeDelayActive());
 }
 
@@ -317,7 +319,7 @@ TEST_F(Dispatcher, TheRunTimeDelayFollowsTheCompetitorOfTheClockPage) {
         EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), c.delayFor);
         state.ConcorrenteSelezionato = c.followedAtTick;
         dispatcher->timTempoManche_Timer();
-        EXPECT_EQ(pages.codes(), c.page24 ? std::vector<qint16>{24} : std::vector<qint16>{});
+        EXPECT_EQ(pages.codes(), c.page24 ? std::vector<qint16>{kCodiceTempoManche} : std::vector<qint16>{});
         EXPECT_FALSE(dispatcher->runTimeDelayActive());
         EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), -1);
     }
@@ -337,7 +339,7 @@ TEST_F(Dispatcher, TheRunTimeDelayKeepsItsCompetitorAndPassesToAnotherFollowedFi
     arrive(QStringLiteral("TCORRERETEMPO"), fields({"1006", "131750"}));
     EXPECT_EQ(dispatcher->runTimeDelayCompetitor(), 1006);
     dispatcher->timTempoManche_Timer();
-    EXPECT_EQ(pages.codes(), (std::vector<qint16>{24}));
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{kCodiceTempoManche}));
 }
 
 TEST_F(Dispatcher, RunTimeOfTheFirstRunSetsNoDelay) {
@@ -362,12 +364,12 @@ TEST_F(Dispatcher, ParallelRunTimesReRankAndClearTheHeatButton) {
     state.PaginaInOnda.NomePagina = QStringLiteral("TempoACorrereParallelo");
     arrive(QStringLiteral("TCORRERETEMPO"), fields({"1001", "114900"}));
     EXPECT_EQ(host.distacco, QList<bool>{false});
-    EXPECT_EQ(pages.codes(), (std::vector<qint16>{12}));
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{kCodiceTempo}));
 
     fakes.clock.setNow(QDateTime(QDate(2026, 1, 15), QTime(11, 0, 1, 500)));
     arrive(QStringLiteral("TCORRERESTARTPARALLELO"), QString());
     EXPECT_EQ(state.OffsetTempoCorrere, 39601500);
-    EXPECT_EQ(pages.codes().back(), 26);
+    EXPECT_EQ(pages.codes().back(), kCodiceStartParallelo);
     EXPECT_EQ(host.refreshes, 3);
 }
 

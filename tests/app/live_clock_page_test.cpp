@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/controls/grafica_proxy.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "data/object_text_encoder.h"
@@ -40,7 +41,7 @@ struct LiveClockPage : ProgramWindowTest {
         fakes.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 0)));
         follow(QStringLiteral("9"));
         ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
-        window->panel().cmdPagina_Click(9);
+        window->panel().cmdPagina_Click(kCodiceStartZero);
         ASSERT_EQ(state.PaginaInOnda.NomePagina, kPage);
     }
     void follow(const QString& bib) { window->panel().txtSelezione()->setText(bib); }
@@ -186,11 +187,11 @@ TEST_F(LiveClockPage, StartsSentAgainSetTheClockWithoutSlidingThePageInAgain) {
     EXPECT_EQ(slides(), ready + 1);
 
     // Cleared and put on air again, the page slides in again.
-    window->panel().cmdPagina_Click(0);
+    window->panel().cmdPagina_Click(kCodicePulizia);
     const int cleared = slides();
     startOf(1003, 101530500);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, QString());  // the start alone puts no page on air
-    window->panel().cmdPagina_Click(9);
+    window->panel().cmdPagina_Click(kCodiceStartZero);
     EXPECT_EQ(slides(), cleared + 1);
 }
 

@@ -18,6 +18,7 @@
 
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "live_player.h"
@@ -257,7 +258,7 @@ TEST_F(LiveRaceProgram, EveryRunTimeRanksAndTheLastFinisherIsRightOnEveryPageAtT
     shoot("live_console_after_the_last");
     // "Classifica" and "ClassificaBassa": the winner on the first row.
     window->findChild<QAction*>(QStringLiteral("mnuGraficaVGA"))->trigger();
-    window->panel().cmdPagina_Click(1);
+    window->panel().cmdPagina_Click(kCodiceClassificaGrande);
     shootFrame("live_classifica_after_the_last");
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("Classifica"));
     EXPECT_EQ(text(QStringLiteral("Classifica"), QStringLiteral("txtPosizione1")), QStringLiteral("1"));
@@ -266,10 +267,10 @@ TEST_F(LiveRaceProgram, EveryRunTimeRanksAndTheLastFinisherIsRightOnEveryPageAtT
     ASSERT_LT(standings[0].totalMs, 60000);
     EXPECT_EQ(text(QStringLiteral("Classifica"), QStringLiteral("txtRisultato1")).trimmed(),
               QStringLiteral("%1.%2").arg(standings[0].totalMs / 1000).arg(standings[0].totalMs % 1000 / 10, 2, 10, QLatin1Char('0')));
-    window->panel().cmdPagina_Click(3);
+    window->panel().cmdPagina_Click(kCodiceClassificaBassa);
     EXPECT_EQ(text(QStringLiteral("ClassificaBassa"), QStringLiteral("txtNominativo1")), nominativo(first));
     // "Podio" and the cards of the first three.
-    window->panel().cmdPagina_Click(4);
+    window->panel().cmdPagina_Click(kCodicePodio);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("Podio"));
     shootFrame("live_podio_after_the_last");
     EXPECT_EQ(text(QStringLiteral("Podio"), QStringLiteral("txtCognome1")), cognome(first));
@@ -279,7 +280,9 @@ TEST_F(LiveRaceProgram, EveryRunTimeRanksAndTheLastFinisherIsRightOnEveryPageAtT
         int code;
         qint16 competitor;
         const char* word;
-    } cards[] = {{6, first, "WINNER"}, {7, second, "SECOND"}, {8, third, "THIRD"}};
+    } cards[] = {{kCodiceSchedaPrimo, first, "WINNER"},
+                   {kCodiceSchedaSecondo, second, "SECOND"},
+                   {kCodiceSchedaTerzo, third, "THIRD"}};
     for (const auto& card : cards) {
         window->panel().cmdPagina_Click(card.code);
         EXPECT_EQ(text(QStringLiteral("ConcorrenteScheda"), QStringLiteral("txtNominativo")), nominativo(card.competitor))
@@ -333,7 +336,7 @@ TEST_F(LiveRaceProgram, BetweenHisFinishAndHisRunTimeACompetitorIsOnCourseNotRan
     ASSERT_NE(next, 0);
     window->panel().txtSelezione()->setText(QString::number(next));
     ASSERT_EQ(state.ConcorrenteSelezionato, next);
-    window->panel().cmdPagina_Click(9);
+    window->panel().cmdPagina_Click(kCodiceStartZero);
     ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("TempoACorrere"));
     const qint32 gap = plan.runTimeMs(next, 1) - plan.runTimeMs(leader, 1);
     const QVariant shown = property(QStringLiteral("TempoACorrere"), QStringLiteral("txtDistaccoManchePrecedente"), 6);
@@ -363,7 +366,7 @@ TEST_F(LiveRaceProgram, AtASplitOfRunThreeTheReferenceCountsRunsOneAndTwo) {
     }
     ASSERT_NE(selected, 0);
     window->panel().txtSelezione()->setText(QString::number(selected));
-    window->panel().cmdPagina_Click(9);
+    window->panel().cmdPagina_Click(kCodiceStartZero);
     while (!(player.last()->command == QLatin1String("TCORREREORARIOINTERMEDIO") &&
              player.last()->fields[0].toInt() == selected && player.last()->fields[1] == QLatin1String("1"))) {
         step(player);
@@ -448,9 +451,9 @@ TEST_F(LiveRaceProgram, ARealisticRaceOnTimersEndsWithTheRightStandings) {
     for (const auto& s : plan.standings()) all << s.competitor;
     EXPECT_EQ(arrivedOrder(), expectedOrder(plan, all));
     EXPECT_TRUE(buttonCaptions().isEmpty());
-    window->panel().cmdPagina_Click(1);
+    window->panel().cmdPagina_Click(kCodiceClassificaGrande);
     EXPECT_EQ(text(QStringLiteral("Classifica"), QStringLiteral("txtNominativo1")), nominativo(plan.standings()[0].competitor));
-    window->panel().cmdPagina_Click(4);
+    window->panel().cmdPagina_Click(kCodicePodio);
     EXPECT_EQ(text(QStringLiteral("Podio"), QStringLiteral("txtCognome1")), cognome(plan.standings()[0].competitor));
 }
 

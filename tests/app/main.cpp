@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
 
 // The tests run under the program's own application object, so an exception that escapes a
 // handler reaches its net and is counted (the tests check that nothing does).

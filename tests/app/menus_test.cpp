@@ -7,8 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/pages/page_codes.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"
 #include "data/database_access.h"
@@ -86,7 +87,7 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
     answerSession(-1);
     action(QStringLiteral("mnuSelezioneManche"))->trigger();
     EXPECT_TRUE(state.krono().ElencoConcorrenti().isEmpty());  // cancelled: nothing changes
-    EXPECT_FALSE(window->units().console().view().pageEnabled[1]);
+    EXPECT_FALSE(window->units().console().view().pageEnabled[kCodiceClassificaGrande]);
 
     answerSession(1);
     action(QStringLiteral("mnuSelezioneManche"))->trigger();
@@ -96,7 +97,7 @@ TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
     CaricaSessioneAttiva(saved, settings);
     EXPECT_EQ(saved.SessioneManche, 1);
     EXPECT_FALSE(state.krono().ElencoConcorrenti().isEmpty());
-    EXPECT_TRUE(window->units().console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[kCodiceClassificaGrande]);
     EXPECT_TRUE(window->windowTitle().contains(u'('));  // the race in the caption
 
     // The rebuild without a link reads the active session again from the database.

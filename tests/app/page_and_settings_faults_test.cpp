@@ -12,8 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
 #include "app/faults/settings_faults.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_graphics.h"
 #include "app/windows/frm_modalita.h"
@@ -74,7 +75,7 @@ struct PageFileFaultsTest : ProgramWindowTest {
     // operator sees; then repairs the file and checks that the same button puts the page on air.
     void checkPage(int code, const QString& page, Damage how, const QString& reason) {
         SCOPED_TRACE((page + (how == Damage::Missing ? QStringLiteral(" mancante") : QStringLiteral(" rotta"))).toStdString());
-        window->units().graphics()->pages().MandaInOnda(17);
+        window->units().graphics()->pages().MandaInOnda(kCodicePaginaLibera1);
         ASSERT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("PaginaLibera1"));
         damage(page, how);
         const auto race = state.race.Krono;

@@ -23,10 +23,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/editors/frm_pagina_testo.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_graphics.h"
 #include <QLabel>
@@ -40,6 +41,7 @@
 #include "model/krono.h"
 #include "model/text_list_surface.h"
 #include "app_test_support.h"
+#include "recording_page_dispatcher.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/system_services.h"
 #include "platform/services/widget_services.h"
@@ -94,8 +96,8 @@ TEST_F(Program, StartsOnTheDemoBaseFolder) {
     ASSERT_TRUE(window->firstPaintDone());
     ASSERT_TRUE(state.race.Krono);
     EXPECT_TRUE(state.krono().ElencoConcorrenti().isEmpty());
-    EXPECT_FALSE(window->units().console().view().pageEnabled[1]);
-    EXPECT_TRUE(window->units().console().view().pageEnabled[0]);
+    EXPECT_FALSE(window->units().console().view().pageEnabled[kCodiceClassificaGrande]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[kCodicePulizia]);
     EXPECT_FALSE(action("mnuRielabora")->isEnabled());
     EXPECT_EQ(window->units().MirtTcpGet().ServerRemoto(), QStringLiteral("CRONO"));
     EXPECT_FALSE(window->units().MirtTcpGet().Connesso());
@@ -116,7 +118,7 @@ TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
     EXPECT_EQ(state.startup.session.SessioneTipoTurno, QStringLiteral("GS"));
     EXPECT_EQ(fakes.clockSetter.calls().size(), 1u);
     EXPECT_TRUE(action("mnuRielabora")->isEnabled());
-    EXPECT_TRUE(window->units().console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[kCodiceClassificaGrande]);
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("Razudar (Zez) 1.0 (Trofeo Città di Cortina - Manche di Qualificazione)"));
     db::Recordset rs = state.startup.database.current().openRecordset(QStringLiteral("SELECT cf_GraficaServer FROM Configurazione"));
@@ -139,7 +141,7 @@ TEST_F(Program, ConnectsAsksForTheKeyAndTheRaceAndShowsIt) {
     simulator.closePeer();
     ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return !action("mnuRielabora")->isEnabled(); }));
     EXPECT_EQ(state.krono().ElencoConcorrenti().size(), 12);
-    EXPECT_TRUE(window->units().console().view().pageEnabled[1]);
+    EXPECT_TRUE(window->units().console().view().pageEnabled[kCodiceClassificaGrande]);
 }
 
 TEST_F(Program, AMalformedFrameOnTheLinkChangesNothing) {
@@ -506,18 +508,18 @@ TEST_F(Program, ControlsRaiseTheirHandlersWhenCodeChangesThem) {
     window->units().setPageDispatcher(pages);
 
     // "I&2" with "Nominativo" unchecked: the name element first (11), then the split page (22).
-    window->panel().cmdPagina_Click(22);
-    EXPECT_EQ(pages.codes(), (std::vector<qint16>{11, 22}));
+    window->panel().cmdPagina_Click(kCodiceIntermedio2);
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{kCodiceNominativoTC, kCodiceIntermedio2}));
     EXPECT_EQ(state.SplitMostrato, QStringLiteral("2"));
     EXPECT_TRUE(state.NominativoTCVisibile);
     // "Start &0" with the box already checked: no state change, no code 11.
     pages.clear();
-    window->panel().cmdPagina_Click(9);
-    EXPECT_EQ(pages.codes(), (std::vector<qint16>{9}));
+    window->panel().cmdPagina_Click(kCodiceStartZero);
+    EXPECT_EQ(pages.codes(), (std::vector<qint16>{kCodiceStartZero}));
     // "&Parallelo" before any heat button: nothing.
     pages.clear();
     state.IndicePulsanteConcorrente = -1;
-    window->panel().cmdPagina_Click(25);
+    window->panel().cmdPagina_Click(kCodiceParallelo);
     EXPECT_TRUE(pages.codes().empty());
 
     // The bib box: an existing bib selects its competitor, another clears the selection.
@@ -691,7 +693,7 @@ TEST_F(Program, ACompetitorOnTheClockPageFromTheStartThroughASplitToTheRunTime) 
     connectToSimulator();
     window->panel().txtSelezione()->setText(QStringLiteral("9"));
     ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
-    window->panel().cmdPagina_Click(9);
+    window->panel().cmdPagina_Click(kCodiceStartZero);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("TempoACorrere"));
     const QString clock = QStringLiteral("txtTempoACorrere");
     EXPECT_EQ(textProperty(*window, clock, 6).toInt(), 72498);
@@ -815,7 +817,7 @@ TEST_F(Program, TheFullPageEditorsRowGoesOnAir) {
         editor.txtTesto(6)->setText(QStringLiteral("Partenza ore 10:30"));
         editor.cmdTesto(2)->click();
     });
-    window->units().graphics()->pages().MandaInOnda(15);
+    window->units().graphics()->pages().MandaInOnda(kCodicePaginaPiena);
     ASSERT_TRUE(shown);
     const QString page = QStringLiteral("PaginaPiena");
     EXPECT_EQ(state.PaginaInOnda.NomePagina, page) << fakes.prompter.texts().join('\n').toStdString();

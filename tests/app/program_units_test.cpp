@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/console/console_refresh.h"
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/faults/database_faults.h"
 #include "app/link/link_dispatcher.h"
@@ -92,14 +92,14 @@ struct ProgramUnitsTest : ::testing::Test {
 // Before the graphics control is loaded a page request goes nowhere, or to the dispatcher put in
 // its place; the link dispatcher and the console send theirs the same way.
 TEST_F(ProgramUnitsTest, PageRequestsGoWhereTheRouterPoints) {
-    units().pageRouter().MandaInOnda(3);
+    units().pageRouter().MandaInOnda(kCodiceClassificaBassa);
     EXPECT_EQ(&units().pageDispatcher(), &units().pageRouter());
     RecordingPages pages;
     units().setPageDispatcher(pages);
     EXPECT_EQ(&units().pageDispatcher(), &pages);
-    units().pageRouter().MandaInOnda(5);
-    units().pageRouter().MandaInOnda(0);
-    EXPECT_EQ(pages.codes, (QList<qint16>{5, 0}));
+    units().pageRouter().MandaInOnda(kCodiceScheda);
+    units().pageRouter().MandaInOnda(kCodicePulizia);
+    EXPECT_EQ(pages.codes, (QList<qint16>{kCodiceScheda, kCodicePulizia}));
     EXPECT_EQ(units().graphics(), nullptr);
 }
 

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/console/console_refresh.h"
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
 #include "app/program_units.h"

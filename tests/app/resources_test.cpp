@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/race_clock.h"
 #include "app/resources/graphics_resources.h"

@@ -1,4 +1,4 @@
-#include "app/window_helpers.h"
+#include "app/windows/window_helpers.h"
 
 #include <gtest/gtest.h>
 

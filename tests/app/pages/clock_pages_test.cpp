@@ -4,6 +4,7 @@
 
 #include "app/pages/competitor_card.h"
 #include "app/pages/element_groups.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/parallel_board.h"
 #include "app/pages/running_clock.h"
 #include "app/pages/running_clock_parallel.h"
@@ -67,13 +68,13 @@ struct ClockPages : Pages {
 TEST_F(ClockPages, ACompetitorFromTheStartThroughBothSplitsToTheFinish) {
     onCourse();
     state.NominativoTCVisibile = true;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(onAir(), kTC);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("EGGER S."));
     EXPECT_EQ(clockValue(kTC, kClock), 0);
 
     setTime(10, 12, 30, 500);
-    pages->MandaInOnda(20);
+    pages->MandaInOnda(kCodiceStart);
     EXPECT_EQ(clockStart(kTC, kClock), 30500);
     EXPECT_FALSE(textVisible(kTC, QStringLiteral("txtDistacco")));
 
@@ -85,7 +86,7 @@ TEST_F(ClockPages, ACompetitorFromTheStartThroughBothSplitsToTheFinish) {
     } splits[] = {{"1", 40250}, {"2", 80000}};
     for (const auto& s : splits) {
         state.SplitMostrato = QLatin1String(s.split);
-        pages->MandaInOnda(12);
+        pages->MandaInOnda(kCodiceTempo);
         EXPECT_EQ(clockValue(kTC, kClock), s.value) << s.split;
         EXPECT_FALSE(textVisible(kTC, QStringLiteral("txtPosizioneAssoluta"))) << s.split;
         EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtNominativo"))) << s.split;
@@ -95,7 +96,7 @@ TEST_F(ClockPages, ACompetitorFromTheStartThroughBothSplitsToTheFinish) {
     run(112, 1).setTempo(150055);
     run(112, 1).setStatoConcorrente(0);
     state.SplitMostrato = QStringLiteral("F");
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceTempo);
     EXPECT_EQ(clockValue(kTC, kClock), 110055);
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("6"));
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtPosizioneAssoluta")));
@@ -143,23 +144,23 @@ TEST_F(ClockPages, StartValues) {
 
 TEST_F(ClockPages, CodesNineAndTwentyRenameThePageOnAirForANewCompetitor) {
     state.ConcorrenteSelezionato = 101;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("HAUGEN H."));
     onCourse();
     setTime(10, 12, 10, 0);
-    pages->MandaInOnda(20);
+    pages->MandaInOnda(kCodiceStart);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("EGGER S."));
     EXPECT_EQ(text(kTC, QStringLiteral("txtPettorale")), QStringLiteral("12"));
     // No selection puts nothing on air.
-    pages->MandaInOnda(0);
+    pages->MandaInOnda(kCodicePulizia);
     state.ConcorrenteSelezionato = -1;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_TRUE(onAir().isEmpty());
 }
 
 TEST_F(ClockPages, TheCompetitorGroupShowsTheNationAsTheOptionAsks) {
     state.ConcorrenteSelezionato = 101;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     const struct {
         qint16 option;
         bool text;
@@ -185,15 +186,15 @@ TEST_F(ClockPages, RunTwoReadyPageAndTheRunTimeFiveSecondsLater) {
     k.ElaboraClassifiche();
     // Bib 9 did not finish run 1: the ready page shows no previous-run gap.
     state.ConcorrenteSelezionato = 109;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_FALSE(textVisible(kTC, QStringLiteral("txtDistaccoManchePrecedente")));
-    pages->MandaInOnda(0);
+    pages->MandaInOnda(kCodicePulizia);
     state.ConcorrenteSelezionato = 103;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(clockValue(kTC, kClock), 110030);  // stopped at the run-1 time
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtPosizioneManchePrecedente")));
     state.ConcorrenteSelezionato = 102;
-    pages->MandaInOnda(24);
+    pages->MandaInOnda(kCodiceTempoManche);
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtTempoManche")));
     EXPECT_EQ(clockValue(kTC, QStringLiteral("txtTempoManche")), 105000);
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneManche")), QStringLiteral("1"));
@@ -215,14 +216,14 @@ TEST_F(ClockPages, StartZeroAndANewLeadersFinishOnThePageOnAir) {
     state.SplitMostrato = QStringLiteral("F");
     // Bib 5 at the finish: 5th, the leader's time as reference, his gap, his place and standings.
     state.ConcorrenteSelezionato = 105;
-    pages->MandaInOnda(9);
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceStartZero);
+    pages->MandaInOnda(kCodiceTempo);
     ASSERT_EQ(visibleOf(kAfterFinish), kAfterFinish);
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("5"));
 
     // "Start 0" for bib 12 on the page on air: his name, bib and nation, none of bib 5's groups.
     onCourse();
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(onAir(), kTC);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("EGGER S."));
     EXPECT_EQ(text(kTC, QStringLiteral("txtPettorale")), QStringLiteral("12"));
@@ -236,11 +237,11 @@ TEST_F(ClockPages, StartZeroAndANewLeadersFinishOnThePageOnAir) {
     run(101, 1).OrarioIntermedioAdd(100221000);  // 10:02:21.000: 1:21.000 at split 2
     k.ElaboraClassifiche();
     setTime(10, 12, 30, 0);
-    pages->MandaInOnda(20);
+    pages->MandaInOnda(kCodiceStart);
     run(112, 1).OrarioIntermedioAdd(101235000);
     run(112, 1).OrarioIntermedioAdd(101318000);  // 1:18.000 at split 2
     state.SplitMostrato = QStringLiteral("2");
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceTempo);
     EXPECT_EQ(visibleOf(kReference), kReference);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativoRiferimento")), QStringLiteral("HAUGEN H."));
     EXPECT_EQ(clockValue(kTC, QStringLiteral("txtTempoRiferimento")), 81000);
@@ -250,7 +251,7 @@ TEST_F(ClockPages, StartZeroAndANewLeadersFinishOnThePageOnAir) {
     run(112, 1).setTempo(145000);
     run(112, 1).setStatoConcorrente(0);
     state.SplitMostrato = QStringLiteral("F");
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceTempo);
     EXPECT_EQ(visibleOf(kReference), QStringList());
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneAssoluta")), QStringLiteral("1"));
     EXPECT_TRUE(textVisible(kTC, QStringLiteral("txtDistacco")));
@@ -260,7 +261,7 @@ TEST_F(ClockPages, StartZeroAndANewLeadersFinishOnThePageOnAir) {
 
     // "Start 0" for bib 11 after the new leader's finish.
     state.ConcorrenteSelezionato = 111;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("PICHLER M."));
     EXPECT_EQ(text(kTC, QStringLiteral("txtPettorale")), QStringLiteral("11"));
     EXPECT_EQ(visibleOf(kAfterFinish), QStringList());
@@ -284,9 +285,9 @@ TEST_F(ClockPages, StartZeroInRunTwoHidesTheRunTimeAndRewritesThePreviousRun) {
     state.ClassificaSuTempoCorrere = true;
     state.SplitMostrato = QStringLiteral("F");
     state.ConcorrenteSelezionato = 101;
-    pages->MandaInOnda(9);
-    pages->MandaInOnda(12);
-    pages->MandaInOnda(24);
+    pages->MandaInOnda(kCodiceStartZero);
+    pages->MandaInOnda(kCodiceTempo);
+    pages->MandaInOnda(kCodiceTempoManche);
     ASSERT_EQ(visibleOf(kRunTime), kRunTime);
     ASSERT_TRUE(textVisible(kTC, QStringLiteral("txtPosizioneAssoluta")));
     ASSERT_TRUE(imageVisible(kTC, QStringLiteral("SfondoClassifica")));
@@ -294,7 +295,7 @@ TEST_F(ClockPages, StartZeroInRunTwoHidesTheRunTimeAndRewritesThePreviousRun) {
     // Bib 3 (third in run 1, 0.01 behind the leader bib 2): his run-1 place and gap.
     const QString previousGap = QStringLiteral("txtDistaccoManchePrecedente");
     state.ConcorrenteSelezionato = 103;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(text(kTC, QStringLiteral("txtNominativo")), QStringLiteral("DE ZORDO L."));
     EXPECT_EQ(visibleOf(kRunTime + kAfterFinish), QStringList());
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneManchePrecedente")), QStringLiteral("3"));
@@ -305,7 +306,7 @@ TEST_F(ClockPages, StartZeroInRunTwoHidesTheRunTimeAndRewritesThePreviousRun) {
 
     // Bib 2 leads: his own page shows his run-1 place, and no gap of bib 3 stays.
     state.ConcorrenteSelezionato = 102;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     EXPECT_EQ(text(kTC, QStringLiteral("txtPosizioneManchePrecedente")), QStringLiteral("2"));
     EXPECT_TRUE(imageVisible(kTC, QStringLiteral("SfondoPosizioneManchePrecedente")));
     EXPECT_FALSE(textVisible(kTC, previousGap));
@@ -335,7 +336,7 @@ struct ParallelPages : ClockPages {
 };
 
 TEST_F(ParallelPages, AHeatFromTheStartToItsWinner) {
-    pages->MandaInOnda(26);
+    pages->MandaInOnda(kCodiceStartParallelo);
     EXPECT_EQ(onAir(), kTCP);
     EXPECT_EQ(text(kTCP, QStringLiteral("txtNominativoA")), QStringLiteral("HAUGEN H."));
     EXPECT_EQ(text(kTCP, QStringLiteral("txtNominativoB")), QStringLiteral("GRUBER M."));
@@ -362,7 +363,7 @@ TEST_F(ParallelPages, TheBoardWithACategoryFilter) {
     state.krono().setStatoSessione(2);
     state.krono().ElaboraClassifiche();
     state.CategoriaSelezionata = QStringLiteral("M");
-    pages->MandaInOnda(2);
+    pages->MandaInOnda(kCodiceOrdinePartenza);
     EXPECT_EQ(onAir(), kBoard);
     EXPECT_EQ(text(kBoard, QStringLiteral("Titolo3")), QStringLiteral("Maschile"));
     // Only the lane-A competitors are in "M": rows 1 and 3, rows 2 and 4 stay empty.
@@ -374,7 +375,7 @@ TEST_F(ParallelPages, TheBoardWithACategoryFilter) {
     EXPECT_EQ(textProperty(kBoard, QStringLiteral("txtTempo1_1"), 2).toInt(), kColoreVerdeRgbLong);
     EXPECT_EQ(textProperty(kBoard, QStringLiteral("txtNominativo3"), 2).toInt(), kColoreBiancoRgbLong);
     state.CategoriaSelezionata = QStringLiteral("XXXXX");
-    pages->MandaInOnda(2);
+    pages->MandaInOnda(kCodiceOrdinePartenza);
     EXPECT_EQ(text(kBoard, QStringLiteral("txtTempo1_2")), QStringLiteral("DNS"));
     EXPECT_FALSE(textVisible(kBoard, QStringLiteral("txtPettorale5")));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
@@ -388,19 +389,19 @@ TEST_F(ClockPages, CardsAndPodiumWithFewerThanThreeArrived) {
     }
     k.ElaboraClassifiche();
     state.ConcorrenteSelezionato = 101;
-    pages->MandaInOnda(5);
+    pages->MandaInOnda(kCodiceScheda);
     EXPECT_EQ(onAir(), kScheda);
     EXPECT_EQ(text(kScheda, QStringLiteral("txtPosizione")), QStringLiteral("1"));
     EXPECT_EQ(text(kScheda, QStringLiteral("txtNominativo")), QStringLiteral("HAUGEN HENRIK"));
     EXPECT_TRUE(textVisible(kScheda, QStringLiteral("txtTesto")));
     state.ConcorrenteSelezionato = 105;  // on course: no place, no time
-    pages->MandaInOnda(5);
+    pages->MandaInOnda(kCodiceScheda);
     EXPECT_TRUE(text(kScheda, QStringLiteral("txtPosizione")).isEmpty());
     EXPECT_FALSE(textVisible(kScheda, QStringLiteral("txtTesto")));
-    pages->MandaInOnda(7);
+    pages->MandaInOnda(kCodiceSchedaSecondo);
     EXPECT_EQ(text(kScheda, QStringLiteral("txtTesto")), QStringLiteral("SECOND"));
     EXPECT_EQ(text(kScheda, QStringLiteral("txtNominativo")), QStringLiteral("GRUBER MARCO"));
-    pages->MandaInOnda(4);
+    pages->MandaInOnda(kCodicePodio);
     EXPECT_EQ(onAir(), kPodio);
     EXPECT_EQ(text(kPodio, QStringLiteral("txtCognome1")), QStringLiteral("HAUGEN"));
     EXPECT_TRUE(textVisible(kPodio, QStringLiteral("txtCognome2")));
@@ -422,7 +423,7 @@ TEST_F(ParallelPages, AWinnerTextMissingFromTheLanguageTableShowsNoBadge) {
             run(competitor, 1).setStatoConcorrente(10);
         }
         state.krono().ElaboraClassifiche();
-        pages->MandaInOnda(26);
+        pages->MandaInOnda(kCodiceStartParallelo);
         // B arrives first and leads the heat; then A arrives behind and the heat is complete.
         run(102, 1).setTempo(2500);
         run(102, 1).setStatoConcorrente(0);
@@ -452,7 +453,7 @@ TEST_F(ParallelPages, Screenshots) {
     if (screenshots::folder().isEmpty()) GTEST_SKIP() << "RAZUDAR_SCREENSHOTS not set";
     const auto save = [&](const char* name) { saveFrame(name); };
     state.OpzioneNazionalita = 3;
-    pages->MandaInOnda(26);
+    pages->MandaInOnda(kCodiceStartParallelo);
     run(102, 1).setTempo(2500);
     run(102, 1).setStatoConcorrente(0);
     state.krono().ElaboraClassifiche();
@@ -465,37 +466,37 @@ TEST_F(ParallelPages, Screenshots) {
     MostraEsitoSfida(*ctx, kTCP, 1);
     save("parallel_done");
     state.krono().setStatoSessione(2);
-    pages->MandaInOnda(2);
+    pages->MandaInOnda(kCodiceOrdinePartenza);
     save("board");
     state.krono().cGara.setParallelo(false);
     state.krono().ElaboraClassifiche();
-    pages->MandaInOnda(4);
+    pages->MandaInOnda(kCodicePodio);
     save("podium");
-    pages->MandaInOnda(6);
+    pages->MandaInOnda(kCodiceSchedaPrimo);
     save("card_winner");
     state.ConcorrenteSelezionato = 105;
-    pages->MandaInOnda(5);
+    pages->MandaInOnda(kCodiceScheda);
     save("card_105");
     onCourse();
     state.NominativoTCVisibile = true;
-    pages->MandaInOnda(9);
+    pages->MandaInOnda(kCodiceStartZero);
     save("clock_ready");
     setTime(10, 12, 30, 500);
-    pages->MandaInOnda(20);
+    pages->MandaInOnda(kCodiceStart);
     save("clock_running");
     run(112, 1).OrarioIntermedioAdd(101240250);
     state.SplitMostrato = QStringLiteral("1");
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceTempo);
     save("clock_split1");
     run(112, 1).setTempo(150055);
     run(112, 1).setStatoConcorrente(0);
     state.SplitMostrato = QStringLiteral("F");
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceTempo);
     save("clock_finish");
     std::fprintf(stderr, "DBG %d %d %s\n", clockValue(kTC, QStringLiteral("txtDistacco")), textProperty(kTC, QStringLiteral("txtDistacco"), 7).toInt(), qPrintable(textProperty(kTC, QStringLiteral("txtDistacco"), 9).toString()));
     state.ConcorrenteSelezionato = 101;
     state.SplitMostrato = QStringLiteral("F");
-    pages->MandaInOnda(12);
+    pages->MandaInOnda(kCodiceTempo);
     save("clock_finish_leader");
 }
 

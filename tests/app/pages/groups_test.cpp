@@ -1,5 +1,6 @@
 // The element groups of the running-clock page through the dispatcher's codes and directly.
 #include "app/pages/element_groups.h"
+#include "app/pages/page_codes.h"
 #include "model/run_result.h"
 #include "pages_fixture.h"
 
@@ -26,13 +27,16 @@ TEST_F(ClockPage, CodesShowAndHideTheirGroups) {
         const char* object;
         bool visible;
     } cases[] = {
-        {11, false, "txtNominativo", false}, {11, false, "SfondoConcorrente", false},
-        {11, true, "txtNominativo", true},   {11, true, "txtNazionalita", true},
-        {11, true, "imgNazionalita", false},  // the nation as text only: no flag
-        {21, false, "txtNominativoRiferimento", true},  // 21 shows the competitor too
-        {21, false, "txtNominativo", true},
-        {24, false, "txtNominativoRiferimento", false}, {24, false, "SfondoDistacco", false},
-        {24, false, "txtTempoManche", false},  // run 1: the run time is not shown
+        {kCodiceNominativoTC, false, "txtNominativo", false},
+        {kCodiceNominativoTC, false, "SfondoConcorrente", false},
+        {kCodiceNominativoTC, true, "txtNominativo", true},
+        {kCodiceNominativoTC, true, "txtNazionalita", true},
+        {kCodiceNominativoTC, true, "imgNazionalita", false},  // the nation as text only: no flag
+        {kCodiceIntermedio1, false, "txtNominativoRiferimento", true},  // shows the competitor too
+        {kCodiceIntermedio1, false, "txtNominativo", true},
+        {kCodiceTempoManche, false, "txtNominativoRiferimento", false},
+        {kCodiceTempoManche, false, "SfondoDistacco", false},
+        {kCodiceTempoManche, false, "txtTempoManche", false},  // run 1: the run time is not shown
     };
     state.SplitMostrato = QStringLiteral("F");
     for (const auto& c : cases) {

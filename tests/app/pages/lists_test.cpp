@@ -1,6 +1,7 @@
 // The results lists and the start list paged screen by screen, the dispatcher's list codes, and
 // the standing rows of the running-clock page.
 #include "app/pages/element_groups.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/start_list.h"
 #include "pages_fixture.h"
 
@@ -20,10 +21,10 @@ struct Row {
 TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
     ASSERT_EQ(state.resources.RigheClassifica, 10);
     state.OpzioneNazionalita = 3;
-    pages->MandaInOnda(1);
+    pages->MandaInOnda(kCodiceClassificaGrande);
     EXPECT_EQ(onAir(), kClassifica);
     EXPECT_EQ(state.PaginaElencoCorrente, 1);
-    EXPECT_EQ(state.UltimoCodiceElenco, 1);
+    EXPECT_EQ(state.UltimoCodiceElenco, kCodiceClassificaGrande);
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo1")), QStringLiteral("Trofeo delle Dolomiti - Alta Badia"));
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo2")), QStringLiteral("CLASSIFICA"));
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtTitolo3")), QStringLiteral("Slalom Gigante - 1a Manche"));
@@ -45,7 +46,7 @@ TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 
     // "+": positions 11 and 12; 12 did not finish and leaves an empty row, as do rows 3 to 10.
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_EQ(onAir(), kClassifica);
     EXPECT_EQ(state.PaginaElencoCorrente, 2);
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtPosizione1")), QStringLiteral("11"));
@@ -58,10 +59,10 @@ TEST_F(Pages, AResultsListIsPagedToTheEndAndOffAir) {
         EXPECT_FALSE(imageVisible(kClassifica, "imgNazionalita" + n)) << r;
     }
     // "+" past the end takes the list off the air, again and again.
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_EQ(state.PaginaElencoCorrente, 2);
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
@@ -77,14 +78,14 @@ TEST_F(Pages, PlusPastTheArrivedRowsEndsTheListWithoutAnEmptyScreen) {
     }
     state.krono().ElaboraClassifiche();
     ASSERT_TRUE(RigaDisponibile(*ctx, 11, kElencoClassifica, QStringLiteral("XXXXX")));
-    pages->MandaInOnda(1);
+    pages->MandaInOnda(kCodiceClassificaGrande);
     ASSERT_EQ(onAir(), kClassifica);
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtNominativo9")), QStringLiteral("ZÜRCHER LOÏC"));
     EXPECT_TRUE(text(kClassifica, QStringLiteral("txtNominativo10")).isEmpty());
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_EQ(state.PaginaElencoCorrente, 1);
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
@@ -93,10 +94,10 @@ TEST_F(Pages, TheGapOptionShowsTheWinnersTimeAndTheGaps) {
     state.OpzioneRisultato = 1;
     state.OpzioneNominativi = 1;
     state.CategoriaSelezionata = QStringLiteral("M");
-    pages->MandaInOnda(3);
+    pages->MandaInOnda(kCodiceClassificaBassa);
     const QString page = QStringLiteral("ClassificaBassa");
     ASSERT_EQ(onAir(), page);
-    EXPECT_EQ(state.UltimoCodiceElenco, 3);
+    EXPECT_EQ(state.UltimoCodiceElenco, kCodiceClassificaBassa);
     EXPECT_EQ(text(page, QStringLiteral("txtTitolo2")), QStringLiteral("CLASSIFICA Maschile"));
     const Row rows[] = {{"1", "Haugen Henrik", "NOR", "1'50.01"},
                         {"2", "De Zordo Luca", "ITA", "+0.02"},
@@ -108,7 +109,7 @@ TEST_F(Pages, TheGapOptionShowsTheWinnersTimeAndTheGaps) {
         EXPECT_EQ(text(page, "txtRisultato" + n), QLatin1String(rows[r - 1].result));
     }
     // "+" keeps the lower third.
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_EQ(onAir(), page);
     EXPECT_EQ(text(page, QStringLiteral("txtPosizione1")), QStringLiteral("4"));
 }
@@ -117,41 +118,42 @@ TEST_F(Pages, ListCodesActOnTheListOnAir) {
     // A category without ranked competitors: nothing on air, the screen back to 1.
     state.PaginaElencoCorrente = 4;
     state.CategoriaSelezionata = QStringLiteral("NONE");
-    pages->MandaInOnda(1);
+    pages->MandaInOnda(kCodiceClassificaGrande);
     EXPECT_TRUE(onAir().isEmpty());
     EXPECT_EQ(state.PaginaElencoCorrente, 1);
     state.CategoriaSelezionata = QStringLiteral("XXXXX");
     // "+" with no list on air does nothing; unknown codes do nothing.
-    for (qint16 code : {13, 14, 28, -1}) {
+    for (qint16 code : {kCodiceSeguenteClassifica, kCodiceSeguentePartenti, qint16(kCodiceDistaccoParallelo + 1),
+                        qint16(-1)}) {
         pages->MandaInOnda(code);
         EXPECT_TRUE(onAir().isEmpty()) << code;
         EXPECT_EQ(state.PaginaElencoCorrente, 1) << code;
     }
     // The start list, and "+" (13) on it pages the start list.
-    pages->MandaInOnda(2);
+    pages->MandaInOnda(kCodiceOrdinePartenza);
     ASSERT_EQ(onAir(), kPartenti);
-    EXPECT_EQ(state.UltimoCodiceElenco, 2);
+    EXPECT_EQ(state.UltimoCodiceElenco, kCodiceOrdinePartenza);
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtTitolo2")), QStringLiteral("PARTENTI Slalom Gigante - 1a Manche"));
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtNominativo1")), QStringLiteral("HAUGEN H."));
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtSocieta1")), QStringLiteral("Sci Club 1"));
     // Who did not finish is in the start list like the others.
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtPettorale9")), QStringLiteral("9"));
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     EXPECT_EQ(onAir(), kPartenti);
     EXPECT_EQ(state.PaginaElencoCorrente, 2);
     EXPECT_EQ(text(kPartenti, QStringLiteral("txtPettorale2")), QStringLiteral("12"));
     EXPECT_TRUE(text(kPartenti, QStringLiteral("txtPettorale3")).isEmpty());
-    pages->MandaInOnda(14);
+    pages->MandaInOnda(kCodiceSeguentePartenti);
     EXPECT_TRUE(onAir().isEmpty());
     // 14 with the results on air pages the results.
-    pages->MandaInOnda(1);
-    pages->MandaInOnda(14);
+    pages->MandaInOnda(kCodiceClassificaGrande);
+    pages->MandaInOnda(kCodiceSeguentePartenti);
     EXPECT_EQ(onAir(), kClassifica);
     EXPECT_EQ(text(kClassifica, QStringLiteral("txtPosizione1")), QStringLiteral("11"));
     // In a parallel turn code 2 is the board's, not the start list's.
     state.krono().cGara.setParallelo(true);
     state.krono().setTurnoCorrente(QStringLiteral("PAR"));
-    pages->MandaInOnda(2);
+    pages->MandaInOnda(kCodiceOrdinePartenza);
     EXPECT_NE(onAir(), kPartenti);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
@@ -160,7 +162,7 @@ TEST_F(Pages, StandingRowsShowThePlacesAroundTheSelectedCompetitor) {
     const QString page = QStringLiteral("TempoACorrere");
     ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(page, 0, false));
     state.ClassificaTCVisibile = true;
-    pages->MandaInOnda(10);  // the top three
+    pages->MandaInOnda(kCodiceClassificaTC);  // the top three
     EXPECT_TRUE(imageVisible(page, QStringLiteral("SfondoClassifica")));
     EXPECT_EQ(text(page, QStringLiteral("txtPosizione1")), QStringLiteral("1"));
     EXPECT_EQ(text(page, QStringLiteral("txtPosizione3")), QStringLiteral("3"));
@@ -174,7 +176,7 @@ TEST_F(Pages, StandingRowsShowThePlacesAroundTheSelectedCompetitor) {
     EXPECT_TRUE(textVisible(page, QStringLiteral("txtRisultato2")));
     // Code 10 with the switch off hides the rows and clears the switch.
     state.ClassificaTCVisibile = false;
-    pages->MandaInOnda(10);
+    pages->MandaInOnda(kCodiceClassificaTC);
     EXPECT_FALSE(imageVisible(page, QStringLiteral("SfondoClassifica")));
     EXPECT_FALSE(textVisible(page, QStringLiteral("txtNominativo2")));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/pages/page_codes.h"
 #include "platform/renderer/video_board.h"
 
 #include "pages_fixture.h"
@@ -68,7 +69,7 @@ TEST_F(Pages, ALoadedPageIsRecordedOnAirAndAClearEmptiesTheAir) {
 TEST_F(Pages, AFailedLoadIsNotRecordedOnAir) {
     // The definition goes away after the folder was listed: the control cannot load it.
     ASSERT_TRUE(QFile::remove(graphics() + QStringLiteral("/PaginaLibera1.smb")));
-    pages->MandaInOnda(17);
+    pages->MandaInOnda(kCodicePaginaLibera1);
     EXPECT_TRUE(onAir().isEmpty());
     ASSERT_EQ(fakes.prompter.shown().size(), 1u);
     EXPECT_EQ(fakes.prompter.shown()[0].text, QStringLiteral("Errore durante il caricamento della pagina: PaginaLibera1"));
@@ -78,13 +79,13 @@ TEST_F(Pages, AFailedLoadIsNotRecordedOnAir) {
 }
 
 TEST_F(Pages, FreePagesGoOnAirAsDefined) {
-    for (qint16 code : {17, 18, 19}) {
+    for (qint16 code : {kCodicePaginaLibera1, kCodicePaginaLibera2, kCodicePaginaLibera3}) {
         pages->MandaInOnda(code);
-        EXPECT_EQ(onAir(), QStringLiteral("PaginaLibera%1").arg(code - 16));
+        EXPECT_EQ(onAir(), QStringLiteral("PaginaLibera%1").arg(code - kCodicePaginaLibera1 + 1));
         EXPECT_EQ(control->StatoPiano(0), int(controls::piVisualizzato));
     }
     EXPECT_TRUE(fakes.prompter.texts().isEmpty());
-    pages->MandaInOnda(0);
+    pages->MandaInOnda(kCodicePulizia);
     EXPECT_TRUE(onAir().isEmpty());
 }
 
@@ -95,14 +96,14 @@ TEST_F(Pages, TheVgaPreviewRunsNoTransition) {
         return std::count(fakes.waiter.sleeps().begin(), fakes.waiter.sleeps().end(), 1);
     };
     host.vga = true;
-    pages->MandaInOnda(17);
-    pages->MandaInOnda(18);
+    pages->MandaInOnda(kCodicePaginaLibera1);
+    pages->MandaInOnda(kCodicePaginaLibera2);
     EXPECT_EQ(slideSteps(), 0);
     host.vga = false;
-    pages->MandaInOnda(17);
+    pages->MandaInOnda(kCodicePaginaLibera1);
     const auto steps = slideSteps();
     EXPECT_GT(steps, 100);  // out to the left, then in from the left, at speed 4 over 720 pixels
-    pages->MandaInOnda(0);
+    pages->MandaInOnda(kCodicePulizia);
     EXPECT_GT(slideSteps(), steps);
     EXPECT_TRUE(onAir().isEmpty());
 }
@@ -121,18 +122,18 @@ TEST_F(Pages, FreeTextPagesWriteTheChosenRowsLines) {
         QList<qint16> codes;
     } editors;
     pages->setFreeTextEditors(&editors);
-    pages->MandaInOnda(15);
-    EXPECT_EQ(editors.codes, QList<qint16>{15});
+    pages->MandaInOnda(kCodicePaginaPiena);
+    EXPECT_EQ(editors.codes, QList<qint16>{kCodicePaginaPiena});
     EXPECT_TRUE(onAir().isEmpty());
     editors.chosen = true;
     editors.lines = {QStringLiteral("Uno"), QStringLiteral("Due"), QString(), QStringLiteral("Quattro")};
-    pages->MandaInOnda(16);
+    pages->MandaInOnda(kCodicePaginaBassa);
     const QString low = QStringLiteral("PaginaBassa");
     ASSERT_EQ(onAir(), low);
     EXPECT_EQ(text(low, QStringLiteral("txtRiga1")), QStringLiteral("Uno"));
     EXPECT_EQ(text(low, QStringLiteral("txtRiga3")), QString());
     EXPECT_EQ(text(low, QStringLiteral("txtRiga4")), QStringLiteral("Quattro"));
-    pages->MandaInOnda(15);
+    pages->MandaInOnda(kCodicePaginaPiena);
     const QString full = QStringLiteral("PaginaPiena");
     ASSERT_EQ(onAir(), full);
     EXPECT_EQ(text(full, QStringLiteral("txtRiga2")), QStringLiteral("Due"));
@@ -151,7 +152,7 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     layer.AlternaSponsor(0);
     EXPECT_FALSE(host.lit[0]);
 
-    pages->MandaInOnda(18);
+    pages->MandaInOnda(kCodicePaginaLibera2);
     ASSERT_EQ(onAir(), page);
     layer.AlternaSponsor(0);
     EXPECT_TRUE(host.lit[0]);
@@ -174,7 +175,7 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
     layer.GestisciNotificaGrafica(QStringLiteral("Sponsor"), 2);
     EXPECT_TRUE(host.lit[1]);
     // A new page clears both slots.
-    pages->MandaInOnda(17);
+    pages->MandaInOnda(kCodicePaginaLibera1);
     EXPECT_FALSE(host.lit[0] || host.lit[1]);
 }
 
@@ -183,7 +184,7 @@ TEST_F(Pages, SponsorClipsFollowTheButtonsAndTheNotification) {
 TEST_F(Pages, TheEndOfASponsorClipSwitchesItsButtonOff) {
     QObject::connect(gra.get(), &controls::GraficaProxy::NotificaEvento,
                      [this](const QString& o, int e) { pages->onAir().GestisciNotificaGrafica(o, e); });
-    pages->MandaInOnda(19);
+    pages->MandaInOnda(kCodicePaginaLibera3);
     pages->onAir().AlternaSponsor(0);
     ASSERT_TRUE(host.lit[0]);
     EXPECT_TRUE(control->ProprietaAnimazione(QStringLiteral("PaginaLibera3"), QStringLiteral("Sponsor"), 4).toBool());

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include "app/pages/element_groups.h"
+#include "app/pages/page_codes.h"
 #include "app/pages/results_list.h"
 #include "app/pages/start_list.h"
 #include "pages_fixture.h"
@@ -151,14 +152,14 @@ TEST_F(Pages, Screenshots) {
         }
         screenshots::save(control->board()->outputFrame(), name);
     };
-    pages->MandaInOnda(1);
+    pages->MandaInOnda(kCodiceClassificaGrande);
     save(QStringLiteral("Classifica"));
-    pages->MandaInOnda(13);
+    pages->MandaInOnda(kCodiceSeguenteClassifica);
     save(QStringLiteral("Classifica_2"));
     state.OpzioneRisultato = 1;
-    pages->MandaInOnda(3);
+    pages->MandaInOnda(kCodiceClassificaBassa);
     save(QStringLiteral("ClassificaBassa"));
-    pages->MandaInOnda(2);
+    pages->MandaInOnda(kCodiceOrdinePartenza);
     save(QStringLiteral("Partenti"));
     for (const char* page : {"Podio", "ConcorrenteScheda", "TempoACorrere", "TempoACorrereParallelo", "TabelloneParallelo",
                              "PaginaPiena", "PaginaBassa", "PaginaLibera1", "PaginaLibera2", "PaginaLibera3"}) {
@@ -174,7 +175,7 @@ TEST_F(Pages, Screenshots) {
         }
         if (QLatin1String(page) == QLatin1String("TempoACorrere")) {
             state.ClassificaTCVisibile = true;
-            pages->MandaInOnda(10);
+            pages->MandaInOnda(kCodiceClassificaTC);
         }
         ASSERT_TRUE(pages->onAir().AvviaPaginaInOnda(QLatin1String(page), QString()));
         pages->onAir().AlternaSponsor(0);

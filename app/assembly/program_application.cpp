@@ -1,4 +1,4 @@
-#include "app/faults/program_application.h"
+#include "app/assembly/program_application.h"
 
 #include <QDebug>
 #include <QEvent>

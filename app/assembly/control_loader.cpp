@@ -1,4 +1,4 @@
-#include "app/controls/control_loader.h"
+#include "app/assembly/control_loader.h"
 
 #include <QCoreApplication>
 #include <QDir>
