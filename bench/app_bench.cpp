@@ -16,7 +16,7 @@
 
 #include "app/assembly/control_loader.h"
 #include "app/controls/tcp_proxy.h"
-#include "app/program_units.h"
+#include "app/assembly/program_units.h"
 #include "app/windows/console_panel.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"

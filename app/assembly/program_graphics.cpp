@@ -1,4 +1,4 @@
-#include "app/program_graphics.h"
+#include "app/assembly/program_graphics.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "app/program_units.h"
+#include "app/assembly/program_units.h"
 
 #include <QObject>
 
@@ -12,7 +12,7 @@
 #include "app/menus/menu_commands.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"
-#include "app/program_graphics.h"
+#include "app/assembly/program_graphics.h"
 #include "app/program_state.h"
 #include "data/monitor_loader.h"
 

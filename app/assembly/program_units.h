@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/program_ports.h"
+#include "app/assembly/program_ports.h"
 #include "app/startup/startup.h"
 #include "platform/services/services.h"
 

@@ -12,7 +12,7 @@
 #include "app/console/console_selection.h"
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_context.h"
-#include "app/program_ports.h"
+#include "app/assembly/program_ports.h"
 
 class QButtonGroup;
 class QCheckBox;

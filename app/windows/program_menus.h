@@ -9,7 +9,7 @@
 
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
-#include "app/program_ports.h"
+#include "app/assembly/program_ports.h"
 #include "platform/services/services.h"
 
 class QAction;

@@ -21,7 +21,7 @@
 #include "app/assembly/program_application.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
-#include "app/program_graphics.h"
+#include "app/assembly/program_graphics.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"

@@ -16,7 +16,7 @@
 #include "app/faults/settings_faults.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
-#include "app/program_graphics.h"
+#include "app/assembly/program_graphics.h"
 #include "app/windows/frm_modalita.h"
 #include "data/object_text_encoder.h"
 #include "platform/services/reporting_settings_store.h"

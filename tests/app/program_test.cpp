@@ -29,7 +29,7 @@
 #include "app/editors/frm_pagina_testo.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
-#include "app/program_graphics.h"
+#include "app/assembly/program_graphics.h"
 #include <QLabel>
 #include <QTabBar>
 #include "app/windows/frm_anteprima_grafica.h"

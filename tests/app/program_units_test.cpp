@@ -12,7 +12,7 @@
 #include "app/menus/menu_commands.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
-#include "app/program_units.h"
+#include "app/assembly/program_units.h"
 #include "app_test_support.h"
 #include "platform/db/db_error.h"
 

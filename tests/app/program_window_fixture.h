@@ -14,7 +14,7 @@
 #include "app/assembly/control_loader.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
-#include "app/program_units.h"
+#include "app/assembly/program_units.h"
 #include "app/windows/console_panel.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/program_menus.h"
