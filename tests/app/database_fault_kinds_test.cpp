@@ -4,24 +4,31 @@
 // race stays, the operator is told once and in Italian with the error number (the log keeps the
 // engine's own text), the action waited at most one busy timeout; a page builder finishes its
 // page and tells without a box; the session window says why it is empty and never lists other
-// races' sessions; a long notice shows whole. Then the fault is cleared and the same action works.
+// races' sessions; the run-time delay's tick runs as one action and needs no database; a long
+// notice shows whole. Then the fault is cleared and the same action works.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <optional>
 #include <set>
 
 #include "app/controls/grafica_proxy.h"
+#include "app/faults/database_faults.h"
 #include "app/assembly/program_application.h"
+#include "app/assembly/program_graphics.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "data/object_text_encoder.h"
+#include "model/run_result.h"
 #include "program_window_fixture.h"
 #include "screenshots.h"
 #include "tables/widgets/frm_selezione_sessione.h"
@@ -348,6 +355,85 @@ TEST_F(DatabaseFaultKindsTest, TheSessionWindowKeepsTheActiveRacesFilterWhenTheR
     EXPECT_EQ(races, std::set<int>{1});
     EXPECT_EQ(campoGara, QStringLiteral("1"));
     EXPECT_EQ(avviso, told(QStringLiteral("leggere la gara attiva 1"), Kind::Lock));
+}
+
+// Stands between the program and its own pages while it lives, passing every page code on and
+// noting for the run time's code whether it came inside an action of the program.
+struct ActionWitness : PageDispatcher {
+    ActionWitness(ProgramUnits& units, const db::LockWaits& waits) : units(units), waits(waits) {
+        units.setPageDispatcher(*this);
+    }
+    ~ActionWitness() override { units.setPageDispatcher(units.graphics()->pages()); }
+    void MandaInOnda(qint16 codice) override {
+        if (codice == kCodiceTempoManche) inAction.push_back(waits.inAction());
+        units.graphics()->pages().MandaInOnda(codice);
+    }
+    ProgramUnits& units;
+    const db::LockWaits& waits;
+    std::vector<bool> inAction;
+};
+
+// The tick of the run-time delay while another program holds the database: it runs as one action
+// like every link event, reads nothing from the database, so it neither waits nor tells, and the
+// clock page on air shows the followed competitor's run time.
+TEST_F(DatabaseFaultKindsTest, TheRunTimeDelayTickUnderALockShowsTheRunTimeWithoutWaiting) {
+    const QString clockPage = QString::fromUtf16(kPaginaTempoACorrere);
+    const auto text = [&](const char* object, int code) {
+        QVariant value;
+        QMetaObject::invokeMethod(window->anteprima()->MirtGRA1().control(), "ProprietaTesto", Qt::DirectConnection,
+                                  Q_RETURN_ARG(QVariant, value), Q_ARG(QString, clockPage),
+                                  Q_ARG(QString, QString::fromLatin1(object)), Q_ARG(int, code));
+        return value;
+    };
+    const auto run2 = [&] { return state.krono().ConcorrenteItem(1009)->Risultati(2); };
+    fakes.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 0)));
+    window->panel().txtSelezione()->setText(QStringLiteral("9"));
+    ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
+    window->panel().cmdPagina_Click(kCodiceStartZero);
+    ASSERT_EQ(state.PaginaInOnda.NomePagina, clockPage);
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1009"), QStringLiteral("101500000")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return run2()->OrarioPartenza() == 101500000; }));
+    // He finishes run 2 in 1:05.000 (65 000 ms on the clock).
+    simulator.sendFields(QStringLiteral("TCORRERETEMPO"), {QStringLiteral("1009"), QStringLiteral("105000")});
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return run2()->Tempo() == 105000; }));
+    LinkDispatcher& dispatcher = window->units().dispatcher();
+    ASSERT_TRUE(dispatcher.runTimeDelayActive());
+    ASSERT_FALSE(text("txtTempoManche", 4).toBool());
+
+    std::optional<ActionWitness> witness(std::in_place, window->units(), waits());
+    const auto race = state.race.Krono;
+    const int begun = waits().waitsBegun();
+    const int givenUp = waits().waitsGivenUp();
+    const int refused = waits().refusedAtOnce();
+    const qint64 slept = waits().sleptMs();
+    const int reported = window->units().faults().reportedCount();
+    clearTold();
+    fault.make(Kind::Lock);
+    // The end of the five seconds: the timer's own signal, through what the program hung on it.
+    ASSERT_TRUE(QMetaObject::invokeMethod(const_cast<QTimer*>(&dispatcher.timTempoManche()), "timeout",
+                                          Qt::DirectConnection));
+    const std::vector<bool> inAction = witness->inAction;
+    witness.reset();
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(inAction, std::vector<bool>{true});
+    EXPECT_FALSE(dispatcher.runTimeDelayActive());
+    EXPECT_EQ(waits().waitsBegun() - begun, 0);
+    EXPECT_EQ(waits().waitsGivenUp() - givenUp, 0);
+    EXPECT_EQ(waits().refusedAtOnce() - refused, 0);
+    EXPECT_EQ(waits().sleptMs() - slept, 0);
+    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_TRUE(notice()->text().isEmpty()) << notice()->text().toStdString();
+    EXPECT_EQ(window->units().faults().reportedCount(), reported);
+    EXPECT_EQ(state.PaginaInOnda.NomePagina, clockPage);
+    EXPECT_EQ(text("txtTempoManche", 6).toInt(), 65000);
+    EXPECT_TRUE(text("txtTempoManche", 4).toBool());
+    EXPECT_EQ(text("txtPosizioneManche", 0).toString(),
+              QString::number(state.krono().PosizioneInClassifica(2, 1009, QStringLiteral("XXXXX"))));
+    EXPECT_EQ(state.race.Krono, race);
+    EXPECT_EQ(int(state.krono().ElencoConcorrenti().size()), 12);
+    EXPECT_EQ(run2()->Tempo(), 105000);
+    fault.clear();
 }
 
 // A notice longer than the window is wide wraps, and the status bar grows to show it whole.
