@@ -130,8 +130,17 @@ void LinkDispatcher::aggiornaOrario(const QString& payload) {
 }
 
 void LinkDispatcher::chiaveSessione(const QString& payload) {
-    if (!ChiaveSessioneDaTesto(payload.trimmed(), state_.startup.session, *services_.clock, *services_.clockSetter)) {
+    SessionKey& session = state_.startup.session;
+    switch (ChiaveSessioneDaTesto(payload.trimmed(), session, *services_.clock, *services_.clockSetter)) {
+    case SessionKeyReply::Ignored:
         state_.log.line(QStringLiteral("Chiave di sessione ricevuta illeggibile, ignorata"));
+        break;
+    case SessionKeyReply::TimeUnusable:
+        // The session is the one received; only the clock keeps its time.
+        state_.log.line(
+            QStringLiteral("Chiave di sessione ricevuta con un orario illeggibile: orologio non impostato"));
+        break;
+    case SessionKeyReply::Read: break;
     }
     host_.setRielaboraEnabled(true);
     link_.InviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);
