@@ -111,8 +111,11 @@ void LinkDispatcher::onDatiArrivati(const QString& testo) {
 void LinkDispatcher::aggiornaClasse(const QString& payload) {
     KronoDaTestoResult decoded = KronoDaTesto(payload.trimmed(), monitorSettings_);
     if (!decoded) {
-        // The race state on air stays; the operator sees nothing new.
-        state_.log.line(QStringLiteral("Stato della gara ricevuto illeggibile, ignorato: ") + decoded.error);
+        // The race state on air stays; the operator is told on the status bar, never in a box.
+        const QString text =
+            QStringLiteral("Stato della gara ricevuto illeggibile, resta quello precedente: ") + decoded.error;
+        state_.log.line(text);
+        if (notice_) notice_(text);
         return;
     }
     for (const QString& notice : decoded.notices) state_.log.line(notice);
