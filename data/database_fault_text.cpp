@@ -55,13 +55,23 @@ QString nomeMancante(const QString& engineText) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+// The fields after "constraint failed: " ("Gare.ga_Gara, Gare.ga_Anno"): names, not English.
+QString campiVincolo(const QString& engineText) {
+    static const QRegularExpression kCampi(QStringLiteral("constraint failed:\\s*([\\w.]+(?:,\\s*[\\w.]+)*)\\s*$"));
+    const QRegularExpressionMatch m = kCampi.match(engineText);
+    return m.hasMatch() ? QStringLiteral(" (%1)").arg(m.captured(1)) : QString();
+}
+
 // The kind of an engine failure that has no cause of its own above, in Italian.
-QString descrizioneMotore(int code) {
+QString descrizioneMotore(const db::DbError& e) {
+    const int code = e.sqliteCode();
     switch (code) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
-        return QStringLiteral("il valore è già presente in una chiave o in un indice univoco");
-    case SQLITE_CONSTRAINT_NOTNULL: return QStringLiteral("manca un valore obbligatorio");
+        return QStringLiteral("il valore è già presente in una chiave o in un indice univoco") +
+               campiVincolo(e.description());
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return QStringLiteral("manca un valore obbligatorio") + campiVincolo(e.description());
     default: break;
     }
     switch (code & 0xFF) {
@@ -107,7 +117,7 @@ QString descrizioneErroreDatabase(const db::DbError& e) {
         return nome.isEmpty() ? QStringLiteral("nel database manca una colonna")
                               : QStringLiteral("nel database manca la colonna %1").arg(nome);
     }
-    case Causa::Motore: return descrizioneMotore(e.sqliteCode());
+    case Causa::Motore: return descrizioneMotore(e);
     case Causa::Programma: break;
     }
     return e.description();

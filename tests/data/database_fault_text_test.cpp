@@ -53,10 +53,13 @@ TEST(DatabaseFaultText, EachCommonCauseIsToldInItalianWithItsNumber) {
          "dal programma."},
         // Any other failure of the engine is told by its kind, never in the engine's English.
         {SQLITE_ERROR, "near \"SELEC\": syntax error", "errore del database 1 - istruzione non accettata dal database."},
-        {SQLITE_CONSTRAINT_UNIQUE, "UNIQUE constraint failed: Gare.ga_Gara",
+        {SQLITE_CONSTRAINT_UNIQUE, "UNIQUE constraint failed: Gare.ga_Gara, Gare.ga_Anno",
+         "errore del database 3022 - il valore è già presente in una chiave o in un indice univoco (Gare.ga_Gara, "
+         "Gare.ga_Anno)."},
+        {SQLITE_CONSTRAINT_PRIMARYKEY, "UNIQUE constraint failed: index 'pk'",
          "errore del database 3022 - il valore è già presente in una chiave o in un indice univoco."},
         {SQLITE_CONSTRAINT_NOTNULL, "NOT NULL constraint failed: Gare.ga_Gara",
-         "errore del database 1299 - manca un valore obbligatorio."},
+         "errore del database 1299 - manca un valore obbligatorio (Gare.ga_Gara)."},
         {SQLITE_CONSTRAINT_CHECK, "CHECK constraint failed: eta",
          "errore del database 275 - un valore non rispetta le regole della tabella."},
         {SQLITE_MISUSE, "bad parameter or other API misuse",
