@@ -57,20 +57,23 @@ QString OrarioDaTesto(const QString& payload, const Clock& clock, SystemClockSet
     return message;
 }
 
-bool ChiaveSessioneDaTesto(const QString& payload, qint16& race, QString& turnType, qint16& run,
-                           const Clock& clock, SystemClockSetter& setter) {
+SessionKeyReply ChiaveSessioneDaTesto(const QString& payload, qint16& race, QString& turnType, qint16& run,
+                                      const Clock& clock, SystemClockSetter& setter) {
     constexpr std::size_t kValuesRead = 4;
     std::vector<QStringView> values;
-    if (!firstSectionValues(payload, values) || values.size() < kValuesRead) return false;
+    if (!firstSectionValues(payload, values) || values.size() < kValuesRead) return SessionKeyReply::Ignored;
     const std::optional<qint32> time = wholeNumber(basic::Trim(values[0].toString()));
-    // A time that is no time of day makes the whole reply unusable: clock and key stay.
-    if (!isTimeOfDayValue(time)) return false;
-    QString unused;
-    ImpostaOrarioComputer(*time, unused, clock, setter);
+    // The clock is set before the key is written; a time that is no time of day is refused on its
+    // own, and the key it came with is still the session.
+    const bool timeUsable = isTimeOfDayValue(time);
+    if (timeUsable) {
+        QString unused;
+        ImpostaOrarioComputer(*time, unused, clock, setter);
+    }
     race = integerValue(values[1]);
     turnType = textValue(values[2]);
     run = integerValue(values[3]);
-    return true;
+    return timeUsable ? SessionKeyReply::Read : SessionKeyReply::TimeUnusable;
 }
 
 }  // namespace razudar

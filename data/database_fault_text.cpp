@@ -10,7 +10,18 @@ namespace razudar {
 
 namespace {
 
-enum class Causa { Bloccato, SolaLettura, Spostato, DiscoPieno, DiscoRete, NonDatabase, TabellaMancante, Altro };
+enum class Causa {
+    Bloccato,
+    SolaLettura,
+    Spostato,
+    DiscoPieno,
+    DiscoRete,
+    NonDatabase,
+    TabellaMancante,
+    ColonnaMancante,
+    Motore,     // any other failure of the engine: told by its kind, its English text only logged
+    Programma,  // raised by this program's own layer, in Italian: its text is told as it is
+};
 
 Causa causa(const db::DbError& e) {
     const int code = e.sqliteCode();
@@ -28,17 +39,56 @@ Causa causa(const db::DbError& e) {
     if ((code & 0xFF) == SQLITE_ERROR && e.description().startsWith(QLatin1String("no such table"))) {
         return Causa::TabellaMancante;
     }
+    if ((code & 0xFF) == SQLITE_ERROR && e.description().startsWith(QLatin1String("no such column"))) {
+        return Causa::ColonnaMancante;
+    }
     // Errors raised with an engine number alone (a lock, a disk fault) read as their cause.
     if (code == 0 && db::isLockError(e.number())) return Causa::Bloccato;
     if (code == 0 && e.number() == db::errors::kDiskOrNetwork) return Causa::DiscoRete;
-    return Causa::Altro;
+    return code == 0 ? Causa::Programma : Causa::Motore;
 }
 
-// The name after "no such table: " (the schema prefix "main." dropped).
-QString tabellaMancante(const QString& engineText) {
-    static const QRegularExpression kNome(QStringLiteral("no such table:\\s*(?:main\\.)?(\\S+)"));
+// The name after "no such table: " or "no such column: " (the schema prefix "main." dropped).
+QString nomeMancante(const QString& engineText) {
+    static const QRegularExpression kNome(QStringLiteral("no such (?:table|column):\\s*(?:main\\.)?(\\S+)"));
     const QRegularExpressionMatch m = kNome.match(engineText);
     return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The fields after "constraint failed: " ("Gare.ga_Gara, Gare.ga_Anno"): names, not English.
+QString campiVincolo(const QString& engineText) {
+    static const QRegularExpression kCampi(QStringLiteral("constraint failed:\\s*([\\w.]+(?:,\\s*[\\w.]+)*)\\s*$"));
+    const QRegularExpressionMatch m = kCampi.match(engineText);
+    return m.hasMatch() ? QStringLiteral(" (%1)").arg(m.captured(1)) : QString();
+}
+
+// The kind of an engine failure that has no cause of its own above, in Italian.
+QString descrizioneMotore(const db::DbError& e) {
+    const int code = e.sqliteCode();
+    switch (code) {
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_UNIQUE:
+        return QStringLiteral("il valore è già presente in una chiave o in un indice univoco") +
+               campiVincolo(e.description());
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return QStringLiteral("manca un valore obbligatorio") + campiVincolo(e.description());
+    default: break;
+    }
+    switch (code & 0xFF) {
+    case SQLITE_CONSTRAINT: return QStringLiteral("un valore non rispetta le regole della tabella");
+    case SQLITE_ERROR: return QStringLiteral("istruzione non accettata dal database");
+    case SQLITE_MISUSE:
+    case SQLITE_RANGE: return QStringLiteral("istruzione non valida per il database");
+    case SQLITE_MISMATCH: return QStringLiteral("un valore non è del tipo atteso dal database");
+    case SQLITE_TOOBIG: return QStringLiteral("un valore è troppo grande per il database");
+    case SQLITE_NOMEM: return QStringLiteral("memoria insufficiente");
+    case SQLITE_INTERRUPT: return QStringLiteral("operazione interrotta");
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return QStringLiteral("accesso al database negato");
+    case SQLITE_SCHEMA: return QStringLiteral("la struttura del database è cambiata durante l'operazione");
+    default: break;
+    }
+    return QStringLiteral("errore interno del database");
 }
 
 QString senzaPuntoFinale(QString text) {
@@ -58,11 +108,17 @@ QString descrizioneErroreDatabase(const db::DbError& e) {
     case Causa::DiscoRete: return QStringLiteral("errore di lettura o scrittura sul disco o sulla rete");
     case Causa::NonDatabase: return QStringLiteral("il file del database non è un database valido o è danneggiato");
     case Causa::TabellaMancante: {
-        const QString nome = tabellaMancante(e.description());
+        const QString nome = nomeMancante(e.description());
         return nome.isEmpty() ? QStringLiteral("nel database manca una tabella")
                               : QStringLiteral("nel database manca la tabella %1").arg(nome);
     }
-    case Causa::Altro: break;
+    case Causa::ColonnaMancante: {
+        const QString nome = nomeMancante(e.description());
+        return nome.isEmpty() ? QStringLiteral("nel database manca una colonna")
+                              : QStringLiteral("nel database manca la colonna %1").arg(nome);
+    }
+    case Causa::Motore: return descrizioneMotore(e);
+    case Causa::Programma: break;
     }
     return e.description();
 }
@@ -92,9 +148,11 @@ QString testoErroreDatabase(const QString& azione, const db::DbError& e) {
         text += QStringLiteral(" Controllare il file del database o ripristinarne una copia.");
         break;
     case Causa::TabellaMancante:
+    case Causa::ColonnaMancante:
         text += QStringLiteral(" Il database non è della versione attesa dal programma.");
         break;
-    case Causa::Altro: break;
+    case Causa::Motore:
+    case Causa::Programma: break;
     }
     return text;
 }

@@ -11,8 +11,10 @@ class DbError;
 }
 
 // What happened, in Italian, for the common causes: the file is held by another program, is
-// read-only, its disk is full, it was deleted, moved or replaced, it is not a database, a table
-// or view is missing. Any other failure keeps the engine's own text.
+// read-only, its disk is full, it was deleted, moved or replaced, it is not a database, a table,
+// view or column is missing. Any other failure of the engine is told by its kind (a rule of the
+// table, a statement refused...): the engine's own English text goes to the log only
+// (testoMotoreDatabase). An error of this program's own database layer keeps its Italian text.
 QString descrizioneErroreDatabase(const db::DbError& e);
 
 // "Impossibile <azione>: errore del database <number> - <descrizione>." followed by what to do

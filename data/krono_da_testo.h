@@ -15,7 +15,7 @@ class MonitorSettingsReloader;
 struct KronoDaTestoResult {
     // The new race state, owned by the caller; null when the payload is unreadable.
     std::shared_ptr<clsKrono> krono;
-    // Why the payload is unreadable (for the log); empty when a race state was built.
+    // Why the payload is unreadable, in Italian (for the operator); empty when a race state was built.
     QString error;
     // Values of a readable payload that were left out (for the log): a competitor state that is
     // not a whole number from 0 to 99 keeps the result's state as it was (0).

@@ -39,11 +39,11 @@ bool fail(QString* reason, const QString& text) {
 bool readAttributes(QStringView section, int number, qsizetype needed,
                     std::vector<QStringView>& values, QString* reason) {
     if (!attributeValues(section, values)) {
-        return fail(reason, QStringLiteral("section %1 is shorter than its begin and end markers")
+        return fail(reason, QStringLiteral("la sezione %1 è più corta dei suoi delimitatori")
                                 .arg(number));
     }
     if (qsizetype(values.size()) < needed) {
-        return fail(reason, QStringLiteral("section %1 has %2 values, %3 are read")
+        return fail(reason, QStringLiteral("la sezione %1 ha %2 valori, ne servono %3")
                                 .arg(number).arg(values.size()).arg(needed));
     }
     return true;
@@ -52,7 +52,7 @@ bool readAttributes(QStringView section, int number, qsizetype needed,
 bool readTruth(const std::vector<QStringView>& session, int index, bool& out, QString* reason) {
     const std::optional<bool> truth = truthValue(session[index]);
     if (!truth) {
-        return fail(reason, QStringLiteral("value %1 of section 0 is not a truth value: %2")
+        return fail(reason, QStringLiteral("il valore %1 della sezione 0 non è un valore logico: %2")
                                 .arg(index).arg(quoted(session[index])));
     }
     out = *truth;
@@ -72,15 +72,17 @@ bool readSession(QStringView section, RaceTextLayout& layout, QString* reason) {
     const bool parallelRun = layout.parallelo && !switchesParallelOff(integerValue(v[kTurnoCorrenteTipo]));
     layout.resultBlocks = integerValue(v[parallelRun ? kSfidaCorrente : kMancheCorrente]);
     if (layout.intermediates < 0) {
-        return fail(reason, QStringLiteral("the number of intermediates is negative (%1)")
+        return fail(reason, QStringLiteral("il numero degli intermedi è negativo (%1)")
                                 .arg(layout.intermediates));
     }
+    // The result blocks are the heats of a parallel run, the runs otherwise.
+    const QString current = parallelRun ? QStringLiteral("la sfida corrente") : QStringLiteral("la manche corrente");
     if (layout.resultBlocks < 0) {
-        return fail(reason, QStringLiteral("the current run is negative (%1)").arg(layout.resultBlocks));
+        return fail(reason, QStringLiteral("%1 è negativa (%2)").arg(current).arg(layout.resultBlocks));
     }
     if (layout.resultBlocks > kMaxResultBlocks) {
-        return fail(reason, QStringLiteral("the current run %1 is above %2")
-                                .arg(layout.resultBlocks).arg(kMaxResultBlocks));
+        return fail(reason, QStringLiteral("%1 è %2, oltre il massimo di %3")
+                                .arg(current).arg(layout.resultBlocks).arg(kMaxResultBlocks));
     }
     return true;
 }
@@ -88,7 +90,7 @@ bool readSession(QStringView section, RaceTextLayout& layout, QString* reason) {
 // A collection section that is entirely empty has no item list at all (not even the end marker).
 bool readItemList(QStringView section, int number, CollectionValues& out, QString* reason) {
     if (section.isEmpty())
-        return fail(reason, QStringLiteral("section %1 has no item list").arg(number));
+        return fail(reason, QStringLiteral("la sezione %1 non ha un elenco di elementi").arg(number));
     out.read(section);
     return true;
 }
@@ -102,7 +104,7 @@ bool checkItemSizes(const CollectionValues& items, int number, qint64 needed, QS
     for (std::size_t i = 0; i < items.itemCount(); ++i) {
         const qint64 size = qint64(items.item(i).size());
         if (size < needed) {
-            return fail(reason, QStringLiteral("item %1 of section %2 has %3 values, %4 are read")
+            return fail(reason, QStringLiteral("l'elemento %1 della sezione %2 ha %3 valori, ne servono %4")
                                     .arg(i + 1).arg(number).arg(size).arg(needed));
         }
     }
@@ -117,7 +119,7 @@ bool checkCountedItems(const CollectionValues& items, int number, QString* reaso
         const std::span<const QStringView> item = items.item(i);
         const qint64 count = integerValue(item[1]);
         if (2 + count > qint64(item.size())) {
-            return fail(reason, QStringLiteral("item %1 of section %2 counts %3 values, %4 follow")
+            return fail(reason, QStringLiteral("l'elemento %1 della sezione %2 annuncia %3 valori, ne seguono %4")
                                     .arg(i + 1).arg(number).arg(count).arg(item.size() - 2));
         }
     }
@@ -128,12 +130,12 @@ bool checkCountedItems(const CollectionValues& items, int number, QString* reaso
 
 bool readRaceText(QStringView payload, RaceTextLayout& layout, QString* reason) {
     if (!hasObjectMarkers(payload)) {
-        return fail(reason, QStringLiteral("the payload does not begin with %1 and end with %2")
+        return fail(reason, QStringLiteral("il testo non è racchiuso fra %1 e %2")
                                 .arg(kObjectBegin.toString(), kObjectEnd.toString()));
     }
     const std::vector<QStringView> sections = split(objectBody(payload), kSectionSeparator);
     if (sections.size() < kRaceSectionCount) {
-        return fail(reason, QStringLiteral("the payload has %1 sections, %2 are read")
+        return fail(reason, QStringLiteral("il testo ha %1 sezioni, ne servono %2")
                                 .arg(sections.size()).arg(kRaceSectionCount));
     }
     if (!readSession(sections[kSessionSection], layout, reason)) return false;

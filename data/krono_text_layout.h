@@ -93,8 +93,9 @@ struct RaceTextLayout {
     }
 };
 
-// Reads and checks the whole payload. Returns false with a reason (for the log) when anything
-// the layout reads is missing or unreadable; `layout` is then incomplete and must not be used.
+// Reads and checks the whole payload. Returns false with a reason in Italian (for the log and the
+// operator) when anything the layout reads is missing or unreadable; `layout` is then incomplete
+// and must not be used.
 bool readRaceText(QStringView payload, RaceTextLayout& layout, QString* reason);
 
 }  // namespace razudar::object_text

@@ -25,7 +25,7 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     db::LockWaits& lockWaits = *state_.startup.database.lockWaits;
     // The busy handler waits through the waiter service, so the waits are the program's own.
     if (Waiter* waiter = services_.waiter) lockWaits.setSleeper([waiter](int ms) { waiter->sleepMs(ms); });
-    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, std::move(statusNotice), &lockWaits);
+    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, statusNotice, &lockWaits);
     turnTypes_ = std::make_unique<TurnTypeCodes>(state_.startup.database, *faults_);
     reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
     reloader_->setFailureHandler([this](const db::DbError& e) {
@@ -44,6 +44,7 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     const auto report = [this](const QString& azione, const db::DbError& e) { faults_->report(azione, e); };
     menus_->setFaultReporter(report);
     dispatcher_->setFaultReporter(report);
+    dispatcher_->setNotice(std::move(statusNotice));
     connectLink();
 }
 

@@ -111,8 +111,11 @@ void LinkDispatcher::onDatiArrivati(const QString& testo) {
 void LinkDispatcher::aggiornaClasse(const QString& payload) {
     KronoDaTestoResult decoded = KronoDaTesto(payload.trimmed(), monitorSettings_);
     if (!decoded) {
-        // The race state on air stays; the operator sees nothing new.
-        state_.log.line(QStringLiteral("Stato della gara ricevuto illeggibile, ignorato: ") + decoded.error);
+        // The race state on air stays; the operator is told on the status bar, never in a box.
+        const QString text =
+            QStringLiteral("Stato della gara ricevuto illeggibile, resta quello precedente: ") + decoded.error;
+        state_.log.line(text);
+        if (notice_) notice_(text);
         return;
     }
     for (const QString& notice : decoded.notices) state_.log.line(notice);
@@ -130,8 +133,17 @@ void LinkDispatcher::aggiornaOrario(const QString& payload) {
 }
 
 void LinkDispatcher::chiaveSessione(const QString& payload) {
-    if (!ChiaveSessioneDaTesto(payload.trimmed(), state_.startup.session, *services_.clock, *services_.clockSetter)) {
+    SessionKey& session = state_.startup.session;
+    switch (ChiaveSessioneDaTesto(payload.trimmed(), session, *services_.clock, *services_.clockSetter)) {
+    case SessionKeyReply::Ignored:
         state_.log.line(QStringLiteral("Chiave di sessione ricevuta illeggibile, ignorata"));
+        break;
+    case SessionKeyReply::TimeUnusable:
+        // The session is the one received; only the clock keeps its time.
+        state_.log.line(
+            QStringLiteral("Chiave di sessione ricevuta con un orario illeggibile: orologio non impostato"));
+        break;
+    case SessionKeyReply::Read: break;
     }
     host_.setRielaboraEnabled(true);
     link_.InviaTesto(ComponiMessaggio(QString::fromUtf16(kRichiestaClasse)), true);

@@ -62,6 +62,9 @@ public:
     void setTickAction(std::function<void(const std::function<void()>&)> around) { tickAction_ = std::move(around); }
     // How a database failure of an event reaches the operator; without one, a message box.
     void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
+    // How a received message that was refused reaches the operator (the status bar: no box
+    // while the air waits).
+    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
     // Stops the run-time delay without its page (the first paint of the main window).
     void stopRunTimeDelay() {
         timTempoManche_.stop();
@@ -99,6 +102,7 @@ private:
     qint16 runTimeDelayCompetitor_ = -1;
     std::function<void(const std::function<void()>&)> tickAction_;
     DatabaseFaultReporter reportFault_;
+    std::function<void(const QString&)> notice_;
 };
 
 }  // namespace razudar

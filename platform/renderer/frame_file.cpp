@@ -4,6 +4,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include "platform/files/whole_file.h"
 #include "platform/renderer/scene.h"
 #include "platform/renderer/tga.h"
 
@@ -16,16 +17,21 @@ bool saveFrameFile(const QImage& frame, const QString& path, QString* error) {
         if (error) *error = QStringLiteral("Formato di immagine non gestito: '%1'").arg(path);
         return false;
     }
-    QImageWriter writer(path, suffix.toLatin1());
     const bool hasAlpha = suffix == QLatin1String("png") || suffix == QLatin1String("tiff") ||
                           suffix == QLatin1String("tif") || suffix == QLatin1String("webp");
     const QImage out = hasAlpha ? frame.convertToFormat(QImage::Format_ARGB32)
                                 : frame.convertToFormat(QImage::Format_RGB32);
-    if (!writer.write(out)) {
-        if (error) *error = QStringLiteral("Impossibile scrivere il file '%1': %2").arg(path, writer.errorString());
+    const auto encode = [&](QIODevice& device, QString* reason) {
+        QImageWriter writer(&device, suffix.toLatin1());
+        if (writer.write(out)) return true;
+        // The encoder's own text is English; a failure of the file itself is told by the writer.
+        if (reason) *reason = QStringLiteral("immagine non codificabile nel formato %1").arg(suffix);
         return false;
-    }
-    return true;
+    };
+    QString reason;
+    if (files::writeWholeFile(path, encode, &reason)) return true;
+    if (error) *error = QStringLiteral("Impossibile scrivere il file '%1': %2").arg(path, reason);
+    return false;
 }
 
 QImage composePlanes(const QImage& plane0, const QImage& plane1) {

@@ -4,11 +4,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cmath>
 
+#include "platform/files/whole_file.h"
 #include "platform/renderer/clock_format.h"
 
 namespace razudar::renderer {
@@ -351,13 +351,10 @@ QByteArray serializePage(const PageDefinition& page) {
 }
 
 bool writePageFile(const PageDefinition& page, const QString& path, QString* error) {
-    QSaveFile file(path);
-    const QByteArray text = serializePage(page);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error) *error = QStringLiteral("Impossibile scrivere il file di pagina '%1': %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    if (files::writeWholeFile(path, serializePage(page), &reason)) return true;
+    if (error) *error = QStringLiteral("Impossibile scrivere il file di pagina '%1': %2").arg(path, reason);
+    return false;
 }
 
 }  // namespace razudar::renderer

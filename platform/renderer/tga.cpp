@@ -1,7 +1,8 @@
 #include "platform/renderer/tga.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "platform/files/whole_file.h"
 
 namespace razudar::renderer {
 
@@ -47,14 +48,10 @@ bool writeTga(const QImage& image, const QString& path, QString* error) {
     out.append(QByteArray(8, '\0'));
     out.append("TRUEVISION-XFILE.", 17);
     out.append('\0');
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        if (error) {
-            *error = QStringLiteral("Impossibile scrivere il file '%1': %2").arg(path, file.errorString());
-        }
-        return false;
-    }
-    return true;
+    QString reason;
+    if (files::writeWholeFile(path, out, &reason)) return true;
+    if (error) *error = QStringLiteral("Impossibile scrivere il file '%1': %2").arg(path, reason);
+    return false;
 }
 
 QImage readTga(const QString& path, QString* error) {

@@ -1,14 +1,12 @@
 #include "tables/reports/report_export.h"
 
-#include <cerrno>
-
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
 
+#include "platform/files/whole_file.h"
 #include "tables/reports/report_painter.h"
 
 namespace razudar::tables {
@@ -293,64 +291,29 @@ QByteArray reportAsSpreadsheetXml(const ReportTable& table) {
     return out.toUtf8();
 }
 
-QString exportFailureText(int systemError, QFileDevice::FileError fileError, const QString& systemText) {
-    switch (systemError) {
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("impossibile scrivere il file: il disco è pieno");
-    case EACCES:
-    case EPERM: return QStringLiteral("impossibile scrivere il file: permesso negato nella cartella");
-    case EROFS: return QStringLiteral("impossibile scrivere il file: il disco è protetto da scrittura");
-    case ENOENT: return QStringLiteral("impossibile scrivere il file: la cartella non esiste");
-    default: break;
-    }
-    if (fileError == QFileDevice::ResourceError) return QStringLiteral("impossibile scrivere il file: il disco è pieno");
-    if (fileError == QFileDevice::PermissionsError)
-        return QStringLiteral("impossibile scrivere il file: permesso negato nella cartella");
-    return QStringLiteral("impossibile scrivere il file (%1)").arg(systemText);
-}
-
-namespace {
-
-// The operator's reason for the failure of the last call on `file` (errno read right after it).
-QString failureOf(const QSaveFile& file, int systemError) {
-    return exportFailureText(systemError, file.error(), file.errorString());
-}
-
-}  // namespace
-
 bool exportReport(const ReportTable& table, ReportExportFormat format, const QString& path, QString* error) {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = failureOf(file, errno);
-        return false;
-    }
-    QByteArray data;
-    switch (format) {
-    case ReportExportFormat::Pdf:
-        if (!writePdf(table, file, error)) {
-            file.cancelWriting();
+    QString pdfFailure;
+    const auto fill = [&](QIODevice& device, QString* reason) {
+        QByteArray data;
+        switch (format) {
+        case ReportExportFormat::Pdf:
+            if (writePdf(table, device, &pdfFailure)) return true;
+            if (reason) *reason = pdfFailure;
             return false;
+        case ReportExportFormat::Htm: data = reportAsHtml(table); break;
+        case ReportExportFormat::Txt: data = reportAsText(table); break;
+        case ReportExportFormat::Rtf:
+        case ReportExportFormat::Doc: data = reportAsRtf(table); break;
+        case ReportExportFormat::Xls: data = reportAsSpreadsheetXml(table); break;
         }
-        break;
-    case ReportExportFormat::Htm: data = reportAsHtml(table); break;
-    case ReportExportFormat::Txt: data = reportAsText(table); break;
-    case ReportExportFormat::Rtf:
-    case ReportExportFormat::Doc: data = reportAsRtf(table); break;
-    case ReportExportFormat::Xls: data = reportAsSpreadsheetXml(table); break;
-    }
-    errno = 0;
-    if (!data.isEmpty() && file.write(data) != data.size()) {
-        if (error) *error = failureOf(file, errno);
-        file.cancelWriting();
-        return false;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        if (error) *error = failureOf(file, errno);
-        return false;
-    }
-    return true;
+        return device.write(data) == data.size();
+    };
+    QString reason;
+    if (files::writeWholeFile(path, fill, &reason)) return true;
+    // The PDF's own failure is told as it is; the file's is a file that could not be written.
+    const bool pdfFailed = !pdfFailure.isEmpty() && reason == pdfFailure;
+    if (error) *error = pdfFailed ? reason : QStringLiteral("impossibile scrivere il file: ") + reason;
+    return false;
 }
 
 }  // namespace razudar::tables

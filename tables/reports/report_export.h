@@ -5,7 +5,6 @@
 // which word processors open). A file is written to a temporary file in the target folder and
 // renamed over the target only when complete, so a failed export leaves any earlier file whole.
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 #include <optional>
@@ -25,12 +24,9 @@ QByteArray reportAsHtml(const ReportTable& table);
 QByteArray reportAsRtf(const ReportTable& table);
 QByteArray reportAsSpreadsheetXml(const ReportTable& table);
 
-// The operator's text for an export that could not be written: the system's error number first
-// (disk full, no permission), then Qt's kind of failure, then the system's own text.
-QString exportFailureText(int systemError, QFileDevice::FileError fileError, const QString& systemText);
-
-// Writes the report in the format to `path`. False, with the reason in `error`, when the file
-// cannot be written; the target is then unchanged.
+// Writes the report in the format to `path`, whole or not at all (files::writeWholeFile). False,
+// with the reason in Italian in `error`, when the file cannot be written; the target is then
+// unchanged.
 bool exportReport(const ReportTable& table, ReportExportFormat format, const QString& path,
                   QString* error);
 

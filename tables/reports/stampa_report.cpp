@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "data/database_fault_text.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "platform/db/db_error.h"
@@ -127,7 +128,8 @@ void StampaReport(ReportState& state, qint16& /*nonUsato*/, QString& testoAntepr
         table = report.run();
     } catch (const db::DbError& e) {
         busy.release();
-        tell(state, QStringLiteral("Errore nel report \"%1\": %2").arg(nomeReport, e.description()));
+        // The engine's own words are English: the operator reads what happened in Italian.
+        tell(state, QStringLiteral("Errore nel report \"%1\": %2").arg(nomeReport, descrizioneErroreDatabase(e)));
         return;
     }
 

@@ -102,6 +102,49 @@ TEST_F(Dispatcher, SessionKeyReplySetsTheSessionAndTheClockAndAsksForTheRace) {
     EXPECT_EQ(fakes.settings.size(), 0);
 }
 
+TEST_F(Dispatcher, ASessionKeyWithAnUnusableTimeSetsTheSessionAndLeavesTheClock) {
+    state.startup.session = SessionKey{};  // no session yet
+    for (const char* time : {"nove", "256000000"}) {
+        SCOPED_TRACE(time);
+        link.sent.clear();
+        arrive(QStringLiteral("RICHIESTACHIAVESESSIONE"),
+               encoder::sessionKeyText(QString::fromLatin1(time), QStringLiteral("3"), QStringLiteral(" SL "),
+                                       QStringLiteral("2")));
+        EXPECT_EQ(state.startup.session.SessioneGara, 3);
+        EXPECT_EQ(state.startup.session.SessioneTipoTurno, QStringLiteral("SL"));
+        EXPECT_EQ(state.startup.session.SessioneManche, 2);
+        EXPECT_TRUE(fakes.clockSetter.calls().empty());
+        EXPECT_EQ(state.log.lines().last(),
+                  QStringLiteral("Chiave di sessione ricevuta con un orario illeggibile: orologio non impostato"));
+        EXPECT_TRUE(host.rielabora);
+        EXPECT_EQ(link.sent, QStringList{QStringLiteral("RICHIESTACLASSEGRAFINEPREFISSO")});
+        EXPECT_TRUE(fakes.prompter.shown().empty());
+        state.startup.session = SessionKey{};
+    }
+}
+
+TEST_F(Dispatcher, ARaceStateOfMoreThanFiftyRunsIsRefusedAndToldInItalian) {
+    QStringList notices;
+    dispatcher->setNotice([&](const QString& text) { notices << text; });
+    const auto before = state.race.Krono;
+    const QString text = snapshot();
+    // Value 2 of section 0: the current run.
+    const auto sent = encoder::demoRace({.competitors = 3, .runs = 1});
+    arrive(QStringLiteral("AGGIORNACLASSE"), encoder::raceStateText(*sent, 2, QStringLiteral("51")));
+    const QString told = QStringLiteral(
+        "Stato della gara ricevuto illeggibile, resta quello precedente: la manche corrente è 51, oltre il massimo di 50");
+    EXPECT_EQ(notices, QStringList{told});
+    EXPECT_EQ(state.log.lines().last(), told);
+    EXPECT_TRUE(fakes.prompter.shown().empty());
+    EXPECT_EQ(state.race.Krono, before);
+    EXPECT_EQ(snapshot(), text);
+    EXPECT_EQ(host.refreshes, 0);
+    // A race state that can be read is installed and tells nothing.
+    arrive(QStringLiteral("AGGIORNACLASSE"), encoder::raceStateText(*sent, 2, QStringLiteral("1")));
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(notices.size(), 1);
+}
+
 TEST_F(Dispatcher, ARaceStateReplacesTheRaceAndRefreshesTheConsole) {
     const auto sent = encoder::demoRace({.competitors = 5, .runs = 1, .intermediates = 0});
     arrive(QStringLiteral("AGGIORNACLASSE"), QStringLiteral("\r\n") + encoder::raceStateText(*sent) + QStringLiteral("  "));

@@ -1,5 +1,6 @@
 // Saving the frame on show from the graphics preview window ("Salva con nome..."): the file
-// dialog's filter, the suffix of a name typed without one, and a failed save told to the operator.
+// dialog's filter, the suffix of a name typed without one, and a failed save told to the operator
+// in Italian (a full disk among the causes), the earlier picture of that name kept whole.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/windows/frm_anteprima_grafica.h"
+#include "platform/failing_writes.h"
 #include "program_window_fixture.h"
 
 namespace razudar::apptest {
@@ -66,6 +68,47 @@ TEST_F(PreviewSave, AFailedSaveIsToldToTheOperator) {
         EXPECT_EQ(fakes.prompter.shown()[0].buttons, PromptButtons::Ok);
     }
     EXPECT_FALSE(QFileInfo::exists(otherKind));
+}
+
+using razudar::testing::FailingWrites;
+using razudar::testing::fileBytes;
+using razudar::testing::WriteFault;
+
+struct PreviewSaveFailure : PreviewSave {
+    void expectEarlierPictureKept(WriteFault fault) {
+        ASSERT_TRUE(start());
+        frmAnteprimaGrafica* preview = window->anteprima();
+        FailingWrites writes(fault, 0);
+        ASSERT_TRUE(writes.ready()) << writes.why().toStdString();
+        const QString file = writes.filePath(QStringLiteral("fotogramma.tga"));
+        fakes.fileDialog.script(file);
+        preview->mnuSalvaConNome_Click();
+        const QByteArray earlier = fileBytes(file);
+        ASSERT_GT(earlier.size(), 720 * 576 * 4);
+
+        fakes.prompter.clear();
+        writes.arm();
+        ASSERT_TRUE(writes.ready()) << writes.why().toStdString();
+        fakes.fileDialog.script(file);
+        preview->mnuSalvaConNome_Click();
+        writes.disarm();
+        const QString shown = QDir::toNativeSeparators(file);
+        EXPECT_EQ(fakes.prompter.texts(),
+                  QStringList{QStringLiteral("Immagine non salvata in %1: Impossibile scrivere il file '%2': %3")
+                                  .arg(shown, file, writes.expectedReason())});
+        EXPECT_EQ(fileBytes(file), earlier);
+        EXPECT_EQ(writes.entries(), QStringList{QStringLiteral("fotogramma.tga")});
+    }
+};
+
+TEST_F(PreviewSaveFailure, AFullDiskKeepsTheEarlierPictureAndIsToldInItalian) {
+    const FailingWrites probe(WriteFault::FullDisk, 0);
+    if (!probe.ready()) GTEST_SKIP() << probe.why().toStdString();
+    expectEarlierPictureKept(WriteFault::FullDisk);
+}
+
+TEST_F(PreviewSaveFailure, AWritePastTheFileSizeLimitKeepsTheEarlierPictureAndIsToldInItalian) {
+    expectEarlierPictureKept(WriteFault::FileSizeLimit);
 }
 
 }  // namespace

@@ -76,8 +76,8 @@ TEST(OrarioDaTesto, ImpossibleTimeOrRefusedSettingReturnsTheFailureText) {
 TEST(ChiaveSessioneDaTesto, SetsTheClockThenWritesTheSessionKey) {
     Fixture f;
     SessionKey key;
-    EXPECT_TRUE(ChiaveSessioneDaTesto(sessionKeyText(" 93005250 ", "12", "  gs1 ", "2"), key,
-                                      f.clock, f.setter));
+    EXPECT_EQ(ChiaveSessioneDaTesto(sessionKeyText(" 93005250 ", "12", "  gs1 ", "2"), key, f.clock, f.setter),
+              SessionKeyReply::Read);
     EXPECT_EQ(key.SessioneGara, 12);
     EXPECT_EQ(key.SessioneTipoTurno, QStringLiteral("gs1"));
     EXPECT_EQ(key.SessioneManche, 2);
@@ -91,13 +91,15 @@ TEST(ChiaveSessioneDaTesto, EmptyNonNumericOrOutOfRangeNumbersBecomeZero) {
     qint16 race = -1;
     QString turnType = QStringLiteral("old");
     qint16 run = -1;
-    EXPECT_TRUE(ChiaveSessioneDaTesto(sessionKeyText("93005250", "40000", "", ""), race, turnType,
-                                      run, f.clock, f.setter));
+    EXPECT_EQ(ChiaveSessioneDaTesto(sessionKeyText("93005250", "40000", "", ""), race, turnType, run, f.clock,
+                                    f.setter),
+              SessionKeyReply::Read);
     EXPECT_EQ(race, 0);
     EXPECT_EQ(turnType, QString());
     EXPECT_EQ(run, 0);
-    EXPECT_TRUE(ChiaveSessioneDaTesto(sessionKeyText("93005250", "7.9", "SL", "x"), race, turnType,
-                                      run, f.clock, f.setter));
+    EXPECT_EQ(ChiaveSessioneDaTesto(sessionKeyText("93005250", "7.9", "SL", "x"), race, turnType, run, f.clock,
+                                    f.setter),
+              SessionKeyReply::Read);
     EXPECT_EQ(race, 7);
     EXPECT_EQ(run, 0);
 }
@@ -106,8 +108,8 @@ TEST(ChiaveSessioneDaTesto, RefusedClockSettingStillWritesTheKey) {
     Fixture f;
     f.setter.failWith(QStringLiteral("Operation not permitted"));
     SessionKey key;
-    EXPECT_TRUE(ChiaveSessioneDaTesto(sessionKeyText("93005250", "3", "GS", "1"), key, f.clock,
-                                      f.setter));
+    EXPECT_EQ(ChiaveSessioneDaTesto(sessionKeyText("93005250", "3", "GS", "1"), key, f.clock, f.setter),
+              SessionKeyReply::Read);
     EXPECT_EQ(key.SessioneGara, 3);
 }
 
@@ -118,19 +120,30 @@ TEST(ChiaveSessioneDaTesto, PayloadsThatCannotBeReadChangeNeitherClockNorKey) {
         " " + sessionKeyText("93005250", "12", "SL", "2"),
         sessionKeyText("93005250", "12", "SL", "2").toLower(),
         encoder::objectText({encoder::attributeSection({"93005250", "12", "SL"})}),
-        sessionKeyText("nove", "12", "SL", "2"),
-        sessionKeyText("", "12", "SL", "2"),
-        sessionKeyText("99999999999", "12", "SL", "2"),
-        sessionKeyText("1093005250", "12", "SL", "2"),
-        sessionKeyText("-93005250", "12", "SL", "2"),
         QStringLiteral("_BF_OG-IN__BF_OG-FN_"),
     };
     for (const QString& payload : bad) {
         SessionKey key = before;
-        EXPECT_FALSE(ChiaveSessioneDaTesto(payload, key, f.clock, f.setter)) << payload.toStdString();
+        EXPECT_EQ(ChiaveSessioneDaTesto(payload, key, f.clock, f.setter), SessionKeyReply::Ignored)
+            << payload.toStdString();
         EXPECT_EQ(key.SessioneGara, 5);
         EXPECT_EQ(key.SessioneTipoTurno, QStringLiteral("GS"));
         EXPECT_EQ(key.SessioneManche, 1);
+    }
+    EXPECT_TRUE(f.setter.calls().empty());
+}
+
+TEST(ChiaveSessioneDaTesto, ATimeThatCannotBeUsedLeavesTheClockButSetsTheKey) {
+    Fixture f;
+    // Not a number, empty, beyond a 32-bit number, beyond a day, below zero.
+    for (const char* time : {"nove", "", "99999999999", "1093005250", "-93005250", "256000000"}) {
+        SessionKey key{5, QStringLiteral("GS"), 1};
+        EXPECT_EQ(ChiaveSessioneDaTesto(sessionKeyText(time, "12", " SL ", "2"), key, f.clock, f.setter),
+                  SessionKeyReply::TimeUnusable)
+            << time;
+        EXPECT_EQ(key.SessioneGara, 12) << time;
+        EXPECT_EQ(key.SessioneTipoTurno, QStringLiteral("SL")) << time;
+        EXPECT_EQ(key.SessioneManche, 2) << time;
     }
     EXPECT_TRUE(f.setter.calls().empty());
 }

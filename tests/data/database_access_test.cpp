@@ -103,7 +103,7 @@ TEST(ControllaVersioneDatabase, MissingFieldIsReportedAndEndsTheProgram) {
     EXPECT_THROW(ControllaVersioneDatabase(race.state, race.fakes.prompter), ProgramEndRequested);
     ASSERT_EQ(race.fakes.prompter.shown().size(), 1u);
     EXPECT_TRUE(race.fakes.prompter.texts().front().startsWith(
-        QStringLiteral("Errore 1 no such column: cf_VersioneDatabase")));
+        QStringLiteral("Errore 1 nel database manca la colonna cf_VersioneDatabase\r\r")));
 }
 
 TEST(SalvaVersioneProgramma, WritesTheVersionIntoEveryRow) {

@@ -1,6 +1,6 @@
 // The operator's Italian text for each common cause of a database failure, from SQLite's result
-// codes as the database layer raises them; anything else keeps the engine's own text. The log's
-// account keeps the engine's code and text.
+// codes as the database layer raises them; any other failure of the engine is told by its kind,
+// never in the engine's English. The log's account keeps the engine's code and text.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -48,7 +48,31 @@ TEST(DatabaseFaultText, EachCommonCauseIsToldInItalianWithItsNumber) {
         {SQLITE_ERROR, "no such table: main.QSessioni",
          "errore del database 1 - nel database manca la tabella QSessioni. Il database non è della versione attesa "
          "dal programma."},
-        {SQLITE_ERROR, "no such column: se_Gara", "errore del database 1 - no such column: se_Gara."},
+        {SQLITE_ERROR, "no such column: se_Gara",
+         "errore del database 1 - nel database manca la colonna se_Gara. Il database non è della versione attesa "
+         "dal programma."},
+        // Any other failure of the engine is told by its kind, never in the engine's English.
+        {SQLITE_ERROR, "near \"SELEC\": syntax error", "errore del database 1 - istruzione non accettata dal database."},
+        {SQLITE_CONSTRAINT_UNIQUE, "UNIQUE constraint failed: Gare.ga_Gara, Gare.ga_Anno",
+         "errore del database 3022 - il valore è già presente in una chiave o in un indice univoco (Gare.ga_Gara, "
+         "Gare.ga_Anno)."},
+        {SQLITE_CONSTRAINT_PRIMARYKEY, "UNIQUE constraint failed: index 'pk'",
+         "errore del database 3022 - il valore è già presente in una chiave o in un indice univoco."},
+        {SQLITE_CONSTRAINT_NOTNULL, "NOT NULL constraint failed: Gare.ga_Gara",
+         "errore del database 1299 - manca un valore obbligatorio (Gare.ga_Gara)."},
+        {SQLITE_CONSTRAINT_CHECK, "CHECK constraint failed: eta",
+         "errore del database 275 - un valore non rispetta le regole della tabella."},
+        {SQLITE_MISUSE, "bad parameter or other API misuse",
+         "errore del database 21 - istruzione non valida per il database."},
+        {SQLITE_RANGE, "column index out of range", "errore del database 25 - istruzione non valida per il database."},
+        {SQLITE_MISMATCH, "datatype mismatch", "errore del database 20 - un valore non è del tipo atteso dal database."},
+        {SQLITE_TOOBIG, "string or blob too big", "errore del database 18 - un valore è troppo grande per il database."},
+        {SQLITE_NOMEM, "out of memory", "errore del database 7 - memoria insufficiente."},
+        {SQLITE_INTERRUPT, "interrupted", "errore del database 9 - operazione interrotta."},
+        {SQLITE_AUTH, "authorization denied", "errore del database 23 - accesso al database negato."},
+        {SQLITE_SCHEMA, "database schema has changed",
+         "errore del database 17 - la struttura del database è cambiata durante l'operazione."},
+        {SQLITE_PROTOCOL, "locking protocol", "errore del database 15 - errore interno del database."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.engineText);

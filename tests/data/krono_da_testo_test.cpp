@@ -66,20 +66,20 @@ void expectUnreadable(const QString& payload, const QString& reasonPart) {
 TEST(KronoDaTestoMarkers, TextBeforeOrAfterTheMarkersIsNotRead) {
     const QString payload = objectText(smallRaceSections());
     ASSERT_TRUE(Decoded(payload).result);
-    expectUnreadable(" " + payload, "does not begin with _BF_OG-IN_");
-    expectUnreadable(payload + "x", "does not begin with _BF_OG-IN_");
+    expectUnreadable(" " + payload, "non è racchiuso fra _BF_OG-IN_");
+    expectUnreadable(payload + "x", "non è racchiuso fra _BF_OG-IN_");
 }
 
 TEST(KronoDaTestoMarkers, MarkersOfAnotherCaseAreNotRead) {
     QString payload = objectText(smallRaceSections());
     payload.replace(0, 10, "_bf_og-in_");
-    expectUnreadable(payload, "does not begin");
+    expectUnreadable(payload, "non è racchiuso");
 }
 
 TEST(KronoDaTestoMarkers, OverlappingMarkersAndEmptyBodyAreUnreadable) {
-    expectUnreadable("_BF_OG-IN_BF_OG-FN_", "does not begin");
-    expectUnreadable("_BF_OG-IN__BF_OG-FN_", "has 0 sections, 8 are read");
-    expectUnreadable("", "does not begin");
+    expectUnreadable("_BF_OG-IN_BF_OG-FN_", "non è racchiuso");
+    expectUnreadable("_BF_OG-IN__BF_OG-FN_", "ha 0 sezioni, ne servono 8");
+    expectUnreadable("", "non è racchiuso");
 }
 
 // ---- section 0 ----
@@ -376,66 +376,66 @@ TEST(KronoDaTestoResults, RunZeroReadsNoBlocks) {
 TEST(KronoDaTestoUnreadable, MissingSectionsOrValues) {
     QStringList sections = smallRaceSections();
     sections.removeLast();
-    expectUnreadable(objectText(sections), "has 7 sections, 8 are read");
+    expectUnreadable(objectText(sections), "ha 7 sezioni, ne servono 8");
 
     QStringList s = sessionValues(1, 0);
     s.removeLast();
     expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_"),
-                     "section 0 has 23 values, 24 are read");
+                     "la sezione 0 ha 23 valori, ne servono 24");
 
     sections = smallRaceSections();
     sections[kSession] = "_BF_AT-IN_";
-    expectUnreadable(objectText(sections), "section 0 is shorter than its begin and end markers");
+    expectUnreadable(objectText(sections), "la sezione 0 è più corta dei suoi delimitatori");
 
     sections = smallRaceSections();
     sections[kSigle] = attributeSection({"SQ", "FTM", "NA", "NP"});
-    expectUnreadable(objectText(sections), "section 7 has 4 values, 5 are read");
+    expectUnreadable(objectText(sections), "la sezione 7 ha 4 valori, ne servono 5");
 }
 
 TEST(KronoDaTestoUnreadable, TruthValuesThatAreNeitherTrueFalseNorNumbers) {
     QStringList s = sessionValues(1, 0);
     s[20] = "Si";
     expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_"),
-                     "value 20 of section 0 is not a truth value: \"Si\"");
+                     "il valore 20 della sezione 0 non è un valore logico: \"Si\"");
     s = sessionValues(1, 0);
     s[23] = "";
     expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_"),
-                     "value 23 of section 0 is not a truth value");
+                     "il valore 23 della sezione 0 non è un valore logico");
 }
 
 TEST(KronoDaTestoUnreadable, CompetitorCodeOrResultSectionWithoutAnyItemList) {
     const QStringList s = sessionValues(1, 0);
-    expectUnreadable(race(s, "", "", "_BF_OG-SP_", "_BF_OG-SP_"), "section 2 has no item list");
-    expectUnreadable(race(s, "", "_BF_OG-SP_", "", "_BF_OG-SP_"), "section 3 has no item list");
-    expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", ""), "section 4 has no item list");
+    expectUnreadable(race(s, "", "", "_BF_OG-SP_", "_BF_OG-SP_"), "la sezione 2 non ha un elenco di elementi");
+    expectUnreadable(race(s, "", "_BF_OG-SP_", "", "_BF_OG-SP_"), "la sezione 3 non ha un elenco di elementi");
+    expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", ""), "la sezione 4 non ha un elenco di elementi");
 }
 
 TEST(KronoDaTestoUnreadable, ItemsTooShort) {
     const QStringList s = sessionValues(2, 2);
     expectUnreadable(race(s, collectionSection({{"U16", "Under 16", "0", "0"}}), "_BF_OG-SP_",
                           "_BF_OG-SP_", "_BF_OG-SP_"),
-                     "item 1 of section 1 has 4 values, 5 are read");
+                     "l'elemento 1 della sezione 1 ha 4 valori, ne servono 5");
     expectUnreadable(race(s, "", competitor(5) + "_CL_IT-SP_1_BF_AT-SP_2_BF_OG-SP_", "_BF_OG-SP_",
                           "_BF_OG-SP_"),
-                     "item 2 of section 2 has 2 values, 7 are read");
+                     "l'elemento 2 della sezione 2 ha 2 valori, ne servono 7");
     expectUnreadable(race(s, "", "   ", "_BF_OG-SP_", "_BF_OG-SP_"),
-                     "item 1 of section 2 has 1 values, 7 are read");
+                     "l'elemento 1 della sezione 2 ha 1 valori, ne servono 7");
     expectUnreadable(race(s, "", competitor(5) + "_BF_OG-SP_", "_BF_OG-SP_",
                           collectionSection({QStringList(12, "0")})),
-                     "item 1 of section 4 has 12 values, 13 are read");
+                     "l'elemento 1 della sezione 4 ha 12 valori, ne servono 13");
     expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_", "3_CL_IT-SP__CL_IT-SP_4"),
-                     "item 2 of section 5 has 0 values, 1 are read");
+                     "l'elemento 2 della sezione 5 ha 0 valori, ne servono 1");
     expectUnreadable(race(s, "", "_BF_OG-SP_", collectionSection({{"5"}}), "_BF_OG-SP_"),
-                     "item 1 of section 3 has 1 values, 2 are read");
+                     "l'elemento 1 della sezione 3 ha 1 valori, ne servono 2");
 }
 
 TEST(KronoDaTestoUnreadable, CountsThatRunPastTheValues) {
     const QStringList s = sessionValues(1, 0);
     expectUnreadable(race(s, "", "_BF_OG-SP_", collectionSection({{"5", "3", "U16", "U18"}}), "_BF_OG-SP_"),
-                     "item 1 of section 3 counts 3 values, 2 follow");
+                     "l'elemento 1 della sezione 3 annuncia 3 valori, ne seguono 2");
     expectUnreadable(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_",
                           collectionSection({{"1", "2", "5"}})),
-                     "item 1 of section 6 counts 2 values, 1 follow");
+                     "l'elemento 1 della sezione 6 annuncia 2 valori, ne seguono 1");
 }
 
 TEST(KronoDaTestoCollections, NegativeCountsAddNothingFromTheirItem) {
@@ -454,13 +454,13 @@ TEST(KronoDaTestoCollections, NegativeCountsAddNothingFromTheirItem) {
 TEST(KronoDaTestoUnreadable, RunAndIntermediateCountsOutOfRange) {
     const QString empty = "_BF_OG-SP_";
     expectUnreadable(race(sessionValues(1, -1), "", empty, empty, empty),
-                     "the number of intermediates is negative (-1)");
+                     "il numero degli intermedi è negativo (-1)");
     expectUnreadable(race(sessionValues(51, 0), "", empty, empty, empty),
-                     "the current run 51 is above 50");
+                     "la manche corrente è 51, oltre il massimo di 50");
     expectUnreadable(race(sessionValues(-1, 0), "", empty, empty, empty),
-                     "the current run is negative (-1)");
+                     "la manche corrente è negativa (-1)");
     expectUnreadable(race(sessionValues(0, 0, true, 51, 3), "", empty, empty, empty),
-                     "the current run 51 is above 50");
+                     "la sfida corrente è 51, oltre il massimo di 50");
     ASSERT_TRUE(Decoded(race(sessionValues(50, 0), "", empty, empty, empty)).result);
 }
 
@@ -469,7 +469,7 @@ TEST(KronoDaTestoUnreadable, LargestCountsNeitherWrapNorCrash) {
     const QString item = "5_BF_AT-SP_1_BF_AT-SP_2";
     expectUnreadable(race(sessionValues(50, 32767), "", competitor(5) + "_BF_OG-SP_", "_BF_OG-SP_",
                           item + "_BF_OG-SP_"),
-                     "item 1 of section 4 has 3 values, 1638551 are read");
+                     "l'elemento 1 della sezione 4 ha 3 valori, ne servono 1638551");
 }
 
 // ---- round trip ----

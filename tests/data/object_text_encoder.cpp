@@ -134,6 +134,14 @@ QStringList raceSections(const clsKrono& k) {
 
 QString raceStateText(const clsKrono& krono) { return objectText(raceSections(krono)); }
 
+QString raceStateText(const clsKrono& krono, int sessionValue, const QString& value) {
+    QStringList sections = raceSections(krono);
+    QStringList values = sessionValues(krono);
+    values[sessionValue] = value;
+    sections[0] = attributeSection(values);
+    return objectText(sections);
+}
+
 QString clockText(const QString& time) { return objectText({attributeSection({time})}); }
 
 QString clockText(qint32 packedTime) { return clockText(n(packedTime)); }

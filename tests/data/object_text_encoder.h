@@ -32,6 +32,9 @@ QStringList raceSections(const clsKrono& krono);
 // The whole payload of "AGGIORNACLASSE" for `krono`. Results are written for runs 1 to
 // MancheSfidaCorrente with cGara.Intermedi intermediate times each (0 for a missing one).
 QString raceStateText(const clsKrono& krono);
+// The same with value `sessionValue` of section 0 written as `value` (a race state the decoder
+// must refuse, for one).
+QString raceStateText(const clsKrono& krono, int sessionValue, const QString& value);
 
 // ---- clock and session key ----
 // Payload of "AGGIORNAORARIO" whose value 0 is `time` as written.

@@ -213,7 +213,7 @@ TEST(EseguiOperazioneTabella, OtherErrorAsksAndYesRetriesThenNoFails) {
     EXPECT_FALSE(EseguiOperazioneTabella(&rs, op::kUpdate, false, 0, errorOut, nullptr,
                                          race.fakes.services()));
     const QString text =
-        QStringLiteral("Errore 1299 NOT NULL constraint failed: Discipline.ds_Disciplina\r Riprovi ?");
+        QStringLiteral("Errore 1299 manca un valore obbligatorio (Discipline.ds_Disciplina)\r Riprovi ?");
     EXPECT_EQ(race.fakes.prompter.texts(), (QStringList{text, text}));
     EXPECT_EQ(errorOut, 1299);
     EXPECT_TRUE(race.fakes.waiter.sleeps().empty());

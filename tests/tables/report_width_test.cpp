@@ -1,13 +1,10 @@
 // Report column widths through the report routine: a width the page can hold is exported, one
-// wider than the page (or 0, or less) is refused with "larghezza non valida" and writes nothing;
-// and the texts of an export that cannot be written.
+// wider than the page (or 0, or less) is refused with "larghezza non valida" and writes nothing.
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <cerrno>
 
 #include "report_fixture.h"
 #include "tables/reports/report_definition.h"
@@ -67,27 +64,6 @@ TEST_F(ReportTest, ColumnWidthsAreBoundedByThePage) {
     }
     EXPECT_EQ(tables::printableWidthMm(false), 180);
     EXPECT_EQ(tables::printableWidthMm(true), 267);
-}
-
-TEST(ReportExportFailure, SaysWhatCouldNotBeWrittenAndWhy) {
-    struct Case {
-        int systemError;
-        QFileDevice::FileError fileError;
-        const char* text;
-    };
-    const Case cases[] = {
-        {ENOSPC, QFileDevice::WriteError, "impossibile scrivere il file: il disco è pieno"},
-        {EDQUOT, QFileDevice::WriteError, "impossibile scrivere il file: il disco è pieno"},
-        {0, QFileDevice::ResourceError, "impossibile scrivere il file: il disco è pieno"},
-        {EACCES, QFileDevice::OpenError, "impossibile scrivere il file: permesso negato nella cartella"},
-        {0, QFileDevice::PermissionsError, "impossibile scrivere il file: permesso negato nella cartella"},
-        {EROFS, QFileDevice::OpenError, "impossibile scrivere il file: il disco è protetto da scrittura"},
-        {ENOENT, QFileDevice::OpenError, "impossibile scrivere il file: la cartella non esiste"},
-        {EIO, QFileDevice::WriteError, "impossibile scrivere il file (Input/output error)"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(tables::exportFailureText(c.systemError, c.fileError, QStringLiteral("Input/output error")),
-                  QString::fromUtf8(c.text));
 }
 
 }  // namespace
