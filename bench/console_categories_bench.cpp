@@ -11,7 +11,6 @@
 // BENCH_MESSAGES sets the number of live messages (default 20, four seconds of them).
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -21,12 +20,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/assembly/control_loader.h"
 #include "app/assembly/program_units.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/windows/frm_grafica.h"
-#include "app/windows/frm_modalita.h"
-#include "app_test_support.h"
+#include "bench/running_program.h"
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
 #include "model/krono.h"
@@ -78,20 +75,9 @@ private:
 };
 
 int run(int categories) {
-    apptest::BaseFolder base;
-    FakeServices fakes;
-    apptest::FixedCurrentFolder folder{base.path()};
-    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
-    ProgramState state;
-    auto window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-    fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
-        d.show();
-        d.cmdConnetti()->click();
-        return d.result() == QDialog::Accepted;
-    });
-    if (!window->load()) return 1;
-    window->show();
-    QCoreApplication::processEvents();
+    bench::RunningProgram program;
+    ProgramState& state = program.state;
+    frmGrafica* window = program.window.get();
 
     sim::TimekeepingSimulator simulator;
     simulator.setRace(
