@@ -39,11 +39,22 @@ ConsoleRefresh::ConsoleRefresh(ProgramState& state, ConsoleHost& host,
 
 void ConsoleRefresh::AggiornaClassificheInterfaccia() {
     state_.krono().ElaboraClassifiche();
-    AggiornaSchedeClassifiche();
-    AggiornaPulsantiConcorrenti();
+    refreshTabs();
+    refreshButtons();
+    host_.consoleChanged();
 }
 
 void ConsoleRefresh::AggiornaSchedeClassifiche() {
+    refreshTabs();
+    host_.consoleChanged();
+}
+
+void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
+    refreshButtons();
+    host_.consoleChanged();
+}
+
+void ConsoleRefresh::refreshTabs() {
     clsKrono& k = state_.krono();
     view_.caption = QStringLiteral("Razudar (Zez) ") + TestoVersioneProgramma() + QStringLiteral(" (") +
                     k.cGara.DescrizioneGara() + QStringLiteral(" - ") + k.cGara.DescrizioneSessione() +
@@ -67,15 +78,7 @@ void ConsoleRefresh::AggiornaSchedeClassifiche() {
         host_.tabChanged(previous);
     }
 
-    view_.categoryLines.clear();
-    view_.categoryGrid.clear();
-    view_.categoryGrid.append({clsConcorrente::kAllCategories, QStringLiteral("TUTTI I CONCORRENTI")});
-    for (qint16 i = 1; i <= k.CategoriaCount(); ++i) {
-        const auto c = k.CategoriaInOrdine(i);
-        if (!c) continue;
-        view_.categoryLines << c->Descrizione() + QStringLiteral(" (") + c->Categoria() + QStringLiteral(")");
-        view_.categoryGrid.append({c->Categoria(), c->Descrizione()});
-    }
+    refreshCategories();
     // A race state with another category list may lack the category chosen: its competitors
     // would all lose their buttons. All competitors are chosen instead, and the operator is told.
     if (categoryGridRow(view_, state_.CategoriaSelezionata) < 0) {
@@ -83,10 +86,35 @@ void ConsoleRefresh::AggiornaSchedeClassifiche() {
                                    .arg(state_.CategoriaSelezionata);
         state_.CategoriaSelezionata = clsConcorrente::kAllCategories;
     }
-    host_.consoleChanged();
 }
 
-void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
+void ConsoleRefresh::refreshCategories() {
+    // Live messages refresh the console several times a second and leave the categories as they
+    // are: the lists are compared in one pass and rebuilt only when they differ.
+    const clsKrono& k = state_.krono();
+    const qint16 count = k.CategoriaCount();
+    const QString all = clsConcorrente::kAllCategories;
+    bool same = view_.categoryGrid.size() == count + 1 && !view_.categoryGrid.isEmpty() &&
+                view_.categoryGrid.front().first == all;
+    for (qint16 i = 1; same && i <= count; ++i) {
+        const auto c = k.CategoriaInOrdine(i);
+        const auto& shown = view_.categoryGrid[i];
+        same = c && shown.first == c->Categoria() && shown.second == c->Descrizione();
+    }
+    if (same) return;
+    view_.categoryLines.clear();
+    view_.categoryGrid.clear();
+    view_.categoryGrid.append({all, QStringLiteral("TUTTI I CONCORRENTI")});
+    for (qint16 i = 1; i <= count; ++i) {
+        const auto c = k.CategoriaInOrdine(i);
+        if (!c) continue;
+        view_.categoryLines << c->Descrizione() + QStringLiteral(" (") + c->Categoria() + QStringLiteral(")");
+        view_.categoryGrid.append({c->Categoria(), c->Descrizione()});
+    }
+    ++view_.categoriesVersion;
+}
+
+void ConsoleRefresh::refreshButtons() {
     clsKrono& k = state_.krono();
     for (CompetitorButtonView& b : view_.buttons) {
         b.highlighted = false;
@@ -117,7 +145,6 @@ void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
         view_.pageCaption[kCodiceOrdinePartenza] = QStringLiteral("&Ordine Partenza");
         view_.pageEnabled[kCodiceSeguenteClassifica] = true;
     }
-    host_.consoleChanged();
 }
 
 void ConsoleRefresh::fillHeatButtons(int& k) {

@@ -50,7 +50,8 @@ public:
 
     const ConsoleState& view() const { return view_; }
 
-    // Re-ranks every classification, then refreshes tabs and buttons.
+    // Re-ranks every classification, then refreshes tabs and buttons; the host shows the
+    // console once.
     void AggiornaClassificheInterfaccia() override;
     void AggiornaSchedeClassifiche();
     void AggiornaPulsantiConcorrenti();
@@ -81,6 +82,11 @@ public:
     std::optional<PreviewChoice> chooseCategoryLine(int line);
 
 private:
+    // The two refreshes without showing the console.
+    void refreshTabs();
+    void refreshButtons();
+    // The category list and grid rebuilt when the race's categories differ from those shown.
+    void refreshCategories();
     void fillHeatButtons(int& k);
     void fillCompetitorButtons(int& k);
 

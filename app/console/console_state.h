@@ -40,6 +40,9 @@ struct ConsoleState {
     int currentTab = 0;
     QStringList categoryLines;                       // lstClassificaCategorie
     QList<std::pair<QString, QString>> categoryGrid;  // tdbCategorie: code, description
+    // Counts the changes of the two lists above: a window rebuilds its category list and grid
+    // only when the count moved since it last showed them.
+    int categoriesVersion = 0;
     // Set when a new race state no longer has the category chosen in the grid and all
     // competitors are chosen instead; the window shows it once in the status bar.
     QString categoryNotice;

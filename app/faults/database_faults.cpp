@@ -30,6 +30,7 @@ DatabaseFaults::Action::Action(DatabaseFaults& faults, FaultChannel channel)
 
 DatabaseFaults::Action::~Action() {
     --faults_.depth_;
+    if (own_ && !faults_.toldInAction_) faults_.withdrawIfAnswered();
     if (own_) {
         faults_.toldInAction_ = outerTold_;
         faults_.airChanged_ = outerAirChanged_;
@@ -51,7 +52,15 @@ void DatabaseFaults::report(const QString& azione, const db::DbError& e) {
         prompter_.show(text, PromptButtons::Ok, PromptIcon::Critical);
     } else if (statusBar_) {
         statusBar_(text);
+        noticeShown_ = true;
     }
+}
+
+void DatabaseFaults::withdrawIfAnswered() {
+    // Read while the action's lock scope still holds what its statements did.
+    if (!noticeShown_ || !lockWaits_ || !lockWaits_->actionAnswered()) return;
+    noticeShown_ = false;
+    if (withdrawNotice_) withdrawNotice_();
 }
 
 bool DatabaseFaults::guard(const QString& azione, const std::function<void()>& step) {

@@ -10,6 +10,11 @@
 //
 // An action is also the unit of waiting on a lock: it waits at most one busy timeout in all
 // (db::LockWaits), and once that wait gave up its later queries fail at once.
+//
+// A notice on the status bar tells a fault that held when it was shown. The next action of the
+// program that ran statements on the database, every one of them answered, shows that the fault
+// is over: the notice is withdrawn then (the operator was told in time; the log keeps it). An
+// action that needed no database proves nothing and leaves the notice up.
 #include <QString>
 
 #include <functional>
@@ -54,6 +59,9 @@ public:
         std::optional<db::LockWaits::Scope> lockScope_;
     };
 
+    // How a notice this object put on the status bar is taken down (see above).
+    void setNoticeWithdrawal(std::function<void()> withdraw) { withdrawNotice_ = std::move(withdraw); }
+
     // The action in progress changed the air: its later failures go to the status bar.
     void airChanged();
 
@@ -72,14 +80,20 @@ public:
     int reportedCount() const { return reported_; }
 
 private:
+    // At the end of an own action that told nothing: withdraws the notice when every statement
+    // of the action was answered.
+    void withdrawIfAnswered();
+
     Prompter& prompter_;
     ProgramLog& log_;
     std::function<void(const QString&)> statusBar_;
+    std::function<void()> withdrawNotice_;
     db::LockWaits* lockWaits_;
     int depth_ = 0;
     FaultChannel channel_ = FaultChannel::StatusBar;
     bool toldInAction_ = false;
     bool airChanged_ = false;
+    bool noticeShown_ = false;  // a notice of this object is on the status bar
     int reported_ = 0;
 };
 

@@ -90,17 +90,15 @@ void ConsolePanel::applyConsole() {
         for (int i = 0; i < kClassificationTabs; ++i) sstClassifiche_->setTabEnabled(i, v.tabEnabled[size_t(i)]);
         sstClassifiche_->setCurrentIndex(v.currentTab);
     }
-    const bool linesChanged = lstClassificaCategorie_->count() != v.categoryLines.size() || [&] {
-        for (int i = 0; i < v.categoryLines.size(); ++i)
-            if (lstClassificaCategorie_->item(i)->text() != v.categoryLines[i]) return true;
-        return false;
-    }();
-    if (linesChanged) {
+    const bool categoriesChanged = categoriesShown_ != v.categoriesVersion;
+    if (categoriesChanged) {
+        categoriesShown_ = v.categoriesVersion;
         const QSignalBlocker block(lstClassificaCategorie_);
         lstClassificaCategorie_->clear();
         lstClassificaCategorie_->addItems(v.categoryLines);
+        buildCategoryGrid(v);
     }
-    showCategoryGrid(v);
+    showCategoryGrid(v, categoriesChanged);
     for (int i = 0; i < kCompetitorButtons; ++i) {
         const CompetitorButtonView& b = v.buttons[size_t(i)];
         QPushButton* button = cmdConcorrente_[size_t(i)];
@@ -132,9 +130,15 @@ void ConsolePanel::applyConsole() {
     applying_ = false;
 }
 
-void ConsolePanel::showCategoryGrid(const ConsoleState& v) {
+void ConsolePanel::buildCategoryGrid(const ConsoleState& v) {
+    ++categoryGridBuilds_;
     {
         const QSignalBlocker block(tdbCategorie_);
+        // Every row is in view, so each cell written would add its own rectangle to the region
+        // the grid repaints, at a cost growing with the rectangles already there: the grid is
+        // filled with its updates off and repainted once.
+        tdbCategorie_->setUpdatesEnabled(false);
+        tdbCategorie_->clearContents();
         tdbCategorie_->setRowCount(int(v.categoryGrid.size()));
         for (int r = 0; r < v.categoryGrid.size(); ++r) {
             // The code "XXXXX" of the first row shows as an empty cell.
@@ -144,17 +148,24 @@ void ConsolePanel::showCategoryGrid(const ConsoleState& v) {
             tdbCategorie_->setItem(r, 0, codeItem);
             tdbCategorie_->setItem(r, 1, new QTableWidgetItem(v.categoryGrid[r].second));
         }
-        // The highlighted row is the chosen category's, wherever the new list puts it.
+        tdbCategorie_->setUpdatesEnabled(true);
+    }
+    // Every row in view: the grid is as tall as its header and rows, with no scroll bar.
+    tdbCategorie_->setFixedHeight(2 * tdbCategorie_->frameWidth() +
+                                  tdbCategorie_->horizontalHeader()->sizeHint().height() +
+                                  tdbCategorie_->verticalHeader()->length());
+}
+
+void ConsolePanel::showCategoryGrid(const ConsoleState& v, bool rebuilt) {
+    {
+        const QSignalBlocker block(tdbCategorie_);
+        // The highlighted row is the chosen category's, wherever the list puts it.
         const int row = std::max(0, categoryGridRow(v, state_.CategoriaSelezionata));
-        if (row < tdbCategorie_->rowCount()) {
+        if (row < tdbCategorie_->rowCount() && (rebuilt || tdbCategorie_->currentRow() != row)) {
             tdbCategorie_->setCurrentCell(row, 0);
             tdbCategorie_->selectRow(row);
         }
     }
-    // Every row in view: the grid is as tall as its header and rows, with no scroll bar.
-    int height = 2 * tdbCategorie_->frameWidth() + tdbCategorie_->horizontalHeader()->sizeHint().height();
-    for (int r = 0; r < tdbCategorie_->rowCount(); ++r) height += tdbCategorie_->rowHeight(r);
-    tdbCategorie_->setFixedHeight(height);
     const QString notice = ports_->console.takeCategoryNotice();
     if (!notice.isEmpty()) emit statusMessage(notice, kCategoryNoticeMs);
 }

@@ -56,6 +56,9 @@ public:
     QLabel* lblNominativo() const { return lblNominativo_; }
     QCheckBox* chkTCNominativo() const { return chkTCNominativo_; }
     QTabBar* sstClassifiche() const { return sstClassifiche_; }
+    // How many times the category list and grid were built (they are built when the categories
+    // changed, not at every refresh).
+    int categoryGridBuilds() const { return categoryGridBuilds_; }
     QLabel* lblClassifica() const { return lblClassifica_; }
     PreviewHeader* previewHeader() const { return previewHeader_; }
 
@@ -94,13 +97,18 @@ private:
     void sstClassifiche_Click();
     void chkTCNominativo_Click();
     void cmdSponsor_Click(int slot);
-    void showCategoryGrid(const ConsoleState& v);
+    void buildCategoryGrid(const ConsoleState& v);
+    // The chosen category's row highlighted (again after a rebuild), and the category notice
+    // shown once.
+    void showCategoryGrid(const ConsoleState& v, bool rebuilt);
     void visualizzaPreview(qint32 classifica, const QString& categoria);
 
     ProgramState& state_;
     std::optional<ConsolePorts> ports_;  // set once by attach(), before any handler can run
     bool applying_ = false;
     bool previewPending_ = false;
+    int categoriesShown_ = -1;  // the console's categoriesVersion the list and grid show
+    int categoryGridBuilds_ = 0;
 
     QGroupBox* fraClassifica_ = nullptr;
     QTabBar* sstClassifiche_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "app/assembly/control_loader.h"
 #include "app/controls/grafica_proxy.h"
+#include "app/faults/database_faults.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/assembly/program_graphics.h"
@@ -50,9 +51,10 @@ bool frmGrafica::load() {
     menus_ = new ProgramMenus(state_, services_, menuBar(), this);
     buildWidgets(link, list);
     buildStatusBar();
-    units_ = std::make_unique<ProgramUnits>(state_, services_, [this](const QString& text) { showNotice(text); },
-                                            ProgramControls{link, list},
-                                            ProgramHosts{*panel_, *menus_, *panel_, *menus_});
+    units_ = std::make_unique<ProgramUnits>(
+        state_, services_, [this](const QString& text) { showNotice(text, NoticeSource::Database); },
+        ProgramControls{link, list}, ProgramHosts{*panel_, *menus_, *panel_, *menus_});
+    units_->faults().setNoticeWithdrawal([this] { statusAvvisi_->withdrawNotice(NoticeSource::Database); });
     panel_->attach(units_->consolePorts());
     menus_->attach(units_->menuPorts());
     connect(menus_->mnuEsci(), &QAction::triggered, this, &QWidget::close);
@@ -105,9 +107,9 @@ void frmGrafica::showStatusMessage(const QString& text, int timeoutMs) {
         statusBar()->showMessage(text, timeoutMs);
 }
 
-void frmGrafica::showNotice(const QString& text) {
+void frmGrafica::showNotice(const QString& text, NoticeSource source) {
     if (!statusAvvisi_) return;
-    statusAvvisi_->showNotice(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text);
+    statusAvvisi_->showNotice(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text, source);
 }
 
 // ---- StartupWindow ----
@@ -118,7 +120,7 @@ void frmGrafica::setStatusPanel(const QString& key, const QString& text) {
     if (key == QLatin1String("Database")) statusDatabase_->setText(text);
     if (key == QLatin1String("Computer")) statusComputer_->setText(text);
     if (key == QLatin1String("NomePagina")) statusNomePagina_->setText(text);
-    if (key == QStringView(kPannelloAvvisi)) showNotice(text);
+    if (key == QStringView(kPannelloAvvisi)) showNotice(text, NoticeSource::Pages);
 }
 
 bool frmGrafica::showModeDialog() {

@@ -18,6 +18,7 @@ namespace razudar {
 struct ProgramState;
 class ConsolePanel;
 class NoticeLabel;
+enum class NoticeSource;
 class CurrentFolder;
 class ProgramMenus;
 class ProgramUnits;
@@ -67,7 +68,7 @@ private:
     void buildStatusBar();
     void mnuGraficaVGA_Click();
     void showStatusMessage(const QString& text, int timeoutMs);
-    void showNotice(const QString& text);
+    void showNotice(const QString& text, NoticeSource source);
 
     ProgramState& state_;
     Services services_;
@@ -82,7 +83,7 @@ private:
     QLabel* statusDatabase_ = nullptr;
     QLabel* statusComputer_ = nullptr;
     QLabel* statusNomePagina_ = nullptr;
-    NoticeLabel* statusAvvisi_ = nullptr;  // the last database failure of a link event or timer
+    NoticeLabel* statusAvvisi_ = nullptr;  // the last failure of a link event, a timer or a page
 };
 
 }  // namespace razudar

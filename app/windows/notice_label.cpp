@@ -14,10 +14,15 @@ NoticeLabel::NoticeLabel(QWidget* parent) : QLabel(parent) {
     fittedHeight_ = fontMetrics().height();
 }
 
-void NoticeLabel::showNotice(const QString& text) {
+void NoticeLabel::showNotice(const QString& text, NoticeSource source) {
+    source_ = source;
     setText(text);
     setToolTip(text);
     fitHeight();
+}
+
+void NoticeLabel::withdrawNotice(NoticeSource source) {
+    if (source == source_ && !text().isEmpty()) showNotice(QString(), source);
 }
 
 QSize NoticeLabel::sizeHint() const { return {0, fittedHeight_}; }

@@ -2,15 +2,23 @@
 // The status bar's notice: the last failure of a link event, a timer or a page builder. A notice
 // can be longer than the window is wide, so it wraps onto as many lines as it needs at the width
 // the status bar gives it, and the status bar is as tall as those lines (the log keeps it too).
+//
+// The label remembers who put the notice up. A database fault's notice is taken down once the
+// database answers again; that takes down nothing else: a later notice of the pages stays.
 #include <QLabel>
 
 namespace razudar {
 
+enum class NoticeSource { Pages, Database };
+
 class NoticeLabel : public QLabel {
 public:
     explicit NoticeLabel(QWidget* parent = nullptr);
-    // Shows `text` whole (an empty text clears the notice and the status bar shrinks back).
-    void showNotice(const QString& text);
+    // Shows `text` whole in place of the notice shown (an empty text clears the notice and the
+    // status bar shrinks back).
+    void showNotice(const QString& text, NoticeSource source = NoticeSource::Pages);
+    // Clears the notice when the one shown is `source`'s.
+    void withdrawNotice(NoticeSource source);
 
     // The width is what the status bar leaves; the height is that of the lines at that width.
     QSize sizeHint() const override;
@@ -27,6 +35,7 @@ private:
     void fitHeight();
 
     int fittedHeight_ = 0;
+    NoticeSource source_ = NoticeSource::Pages;
 };
 
 }  // namespace razudar

@@ -101,6 +101,16 @@ void bindValue(sqlite3_stmt* stmt, int index1, const QVariant& value) {
 }
 
 Statement::Statement(Connection& connection, const QString& sql) : connection_(connection) {
+    try {
+        prepare(sql);
+    } catch (const DbError&) {
+        connection_.noteStatement(false);
+        throw;
+    }
+}
+
+void Statement::prepare(const QString& sql) {
+    Connection& connection = connection_;
     connection.requireOpen();
     connection.requireFileInPlace();
     const QByteArray text = sql.toUtf8();
@@ -141,6 +151,10 @@ void Statement::bind(const QVariantList& params) {
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
+    const bool ran = rc == SQLITE_ROW || rc == SQLITE_DONE;
+    // The database answered once the first step ran; any failed step is a failure.
+    if (!stepped_ || !ran) connection_.noteStatement(ran);
+    stepped_ = true;
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
     connection_.raise(rc);

@@ -26,6 +26,10 @@ struct Connection {
     // Raises the mapped error of the last failure on this connection.
     [[noreturn]] void raise(int resultCode) const;
     void requireOpen() const;
+    // Notes with the lock waits whether a statement ran or failed (see lock_waits.h).
+    void noteStatement(bool answered) const {
+        if (lockWaits) lockWaits->noteStatement(answered);
+    }
     // Raises 3024 when the file was deleted, moved or replaced since it was opened: the
     // connection would otherwise go on reading the old file while nobody else sees it.
     void requireFileInPlace() const;
@@ -52,8 +56,11 @@ public:
     sqlite3_stmt* raw() const { return stmt_; }
 
 private:
+    void prepare(const QString& sql);
+
     Connection& connection_;
     sqlite3_stmt* stmt_ = nullptr;
+    bool stepped_ = false;
 };
 
 // Runs a statement without rows; returns the rows changed.

@@ -21,10 +21,17 @@ LockWaits::LockWaits() = default;
 void LockWaits::setSleeper(Sleeper sleeper) { sleeper_ = std::move(sleeper); }
 
 LockWaits::Scope::Scope(LockWaits& waits, bool own)
-    : waits_(waits), restores_(own || waits.depth_ == 0), outerBudgetMs_(waits.budgetMs_), outerGaveUp_(waits.gaveUp_) {
+    : waits_(waits),
+      restores_(own || waits.depth_ == 0),
+      outerBudgetMs_(waits.budgetMs_),
+      outerGaveUp_(waits.gaveUp_),
+      outerAnswered_(waits.answered_),
+      outerFailed_(waits.failed_) {
     if (restores_) {
         waits_.budgetMs_ = -1;
         waits_.gaveUp_ = false;
+        waits_.answered_ = 0;
+        waits_.failed_ = false;
     }
     ++waits_.depth_;
 }
@@ -34,6 +41,16 @@ LockWaits::Scope::~Scope() {
     if (restores_) {
         waits_.budgetMs_ = outerBudgetMs_;
         waits_.gaveUp_ = outerGaveUp_;
+        waits_.answered_ = outerAnswered_;
+        waits_.failed_ = outerFailed_;
+    }
+}
+
+void LockWaits::noteStatement(bool answered) {
+    if (answered) {
+        ++answered_;
+    } else {
+        failed_ = true;
     }
 }
 

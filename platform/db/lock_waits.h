@@ -11,6 +11,10 @@
 //
 // The waits between tries follow SQLite's own schedule (1, 2, 5, 10 ... 100 ms) and go through
 // the sleeper, so the program's waiter service can be replaced in tests.
+//
+// The same connections also note here whether each statement ran or failed, so that the program
+// knows when an action found the database answering again (it then takes down the notice of an
+// earlier fault).
 #include <QtGlobal>
 
 #include <functional>
@@ -40,6 +44,8 @@ public:
         bool restores_;
         int outerBudgetMs_;
         bool outerGaveUp_;
+        int outerAnswered_;
+        bool outerFailed_;
     };
 
     // The busy handler's decision for a lock met by a connection whose busy timeout is
@@ -47,7 +53,12 @@ public:
     // try again, or returns false to give up (the statement then fails with SQLITE_BUSY).
     bool onBusy(int tries, int timeoutMs);
 
+    // A statement of a connection opened with this object ran (`answered`) or failed.
+    void noteStatement(bool answered);
+
     bool inAction() const { return depth_ > 0; }
+    // The action in progress ran at least one statement, and none of its statements failed.
+    bool actionAnswered() const { return depth_ > 0 && answered_ > 0 && !failed_; }
     // The action in progress already gave up a wait: its queries meet a lock at once.
     bool actionGaveUp() const { return depth_ > 0 && gaveUp_; }
 
@@ -62,6 +73,8 @@ private:
     int depth_ = 0;
     bool gaveUp_ = false;
     int budgetMs_ = -1;  // what the action may still wait; -1 until its first lock
+    int answered_ = 0;     // statements of the action that ran
+    bool failed_ = false;  // a statement of the action failed
     int waitsBegun_ = 0;
     int waitsGivenUp_ = 0;
     int refusedAtOnce_ = 0;

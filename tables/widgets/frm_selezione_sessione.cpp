@@ -130,9 +130,10 @@ FrmSelezioneSessione::~FrmSelezioneSessione() {
 }
 
 void FrmSelezioneSessione::segnala(const QString& azione, const db::DbError& e) {
+    // The band says the first failure that still holds; the operator is told once per load.
+    if (avviso().isEmpty()) mostraAvviso(testoErroreDatabase(azione, e));
     if (segnalato_) return;
     segnalato_ = true;
-    mostraAvviso(testoErroreDatabase(azione, e));
     if (reportFault_) {
         reportFault_(azione, e);
     } else {
@@ -182,11 +183,13 @@ void FrmSelezioneSessione::Load() {
     // with no active race, over the sessions of every race.
     garaCaricata_ = session_.SessioneGara;
     garaMancante_ = false;
+    bool garaNonLetta = false;
     if (session_.SessioneGara != -1) {
         try {
             garaMancante_ = !GaraNelDatabase(database_.current(), session_.SessioneGara);
         } catch (const db::DbError& e) {
             // Whether the race is there is not known: its sessions stay the filter.
+            garaNonLetta = true;
             segnala(QStringLiteral("leggere la gara attiva %1").arg(session_.SessioneGara), e);
         }
     }
@@ -201,6 +204,10 @@ void FrmSelezioneSessione::Load() {
         } else if (!segnalato_) {
             mostraAvviso(QStringLiteral("Impossibile leggere le sessioni: riaprire la finestra."));
         }
+    } else if (garaNonLetta) {
+        // The active race's sessions were read under its filter: the list lacks nothing, and the
+        // failed read (already told) no longer holds.
+        mostraAvviso(QString());
     }
     // The set-up captions each bound column by its field's name; this window's columns keep
     // their own captions, and the sort mark the set-up gave the first one.
@@ -342,7 +349,9 @@ void FrmSelezioneSessione::Annulla_Click() {
 }
 
 void FrmSelezioneSessione::caricaPerGaraAttiva() {
-    if (tb_ && garaCaricata_ != session_.SessioneGara) {
+    // A window whose last load could not read everything loads afresh too: its reads are tried
+    // again, and it says only what fails now.
+    if (tb_ && (garaCaricata_ != session_.SessioneGara || segnalato_)) {
         unloadEngine();
         text1->clear();  // the race field starts again from the suggestion, as at the first load
     }

@@ -50,7 +50,8 @@ public:
     void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
 
     // Loads the window when it is not loaded, or afresh when the active race changed since its
-    // load (a session key from the link may name another race, or one this database lacks).
+    // load (a session key from the link may name another race, or one this database lacks) or
+    // when a read of its load failed.
     // An active race the database lacks is told, and the window lists every session. Sessions
     // that cannot be read are told once, and the window opens empty and says why: it never
     // lists other races' sessions because the active race could not be read.
@@ -101,7 +102,8 @@ protected:
 private:
     QVariant cellAt(int row, int column) const;
     void unloadEngine();
-    // Tells a failed read once per load; the window's notice keeps the text.
+    // Tells a failed read once per load; the window's band shows the first failure that still
+    // holds.
     void segnala(const QString& azione, const db::DbError& e);
     void mostraAvviso(const QString& testo);
 

@@ -2,6 +2,8 @@
 // and page buttons rebuilt from the race state.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/console/console_refresh.h"
 #include "app/pages/page_codes.h"
 #include "app/program_state.h"
@@ -93,6 +95,58 @@ TEST_F(Console, ANewCategoryListKeepsTheChosenCategoryOrChoosesEveryCompetitor) 
         EXPECT_EQ(visibleButtons(), step.buttons) << list.toStdString();
     }
     EXPECT_EQ(categoryGridRow(refresh.view(), QStringLiteral("U99")), -1);
+}
+
+// A refresh shows the console once. The category lists change (and their count moves) only when
+// the race's categories differ from those shown: code, description or order.
+TEST_F(Console, ARefreshShowsTheConsoleOnceAndRebuildsTheCategoriesOnlyWhenTheyChange) {
+    use(raceWithCategories({"U16", "U18", "U20"}));
+    const int shown = host.changes;
+    refresh.AggiornaClassificheInterfaccia();
+    EXPECT_EQ(host.changes, shown + 1);
+    const struct {
+        const char* name;
+        std::function<void(clsKrono&)> change;
+        bool rebuilt;
+        QStringList lines;
+    } steps[] = {
+        {"nulla", [](clsKrono&) {}, false, {"Categoria U16 (U16)", "Categoria U18 (U18)", "Categoria U20 (U20)"}},
+        {"un tempo", [](clsKrono& k) { k.ConcorrenteItem(1001)->Risultati(1)->setTempo(112345); }, false,
+         {"Categoria U16 (U16)", "Categoria U18 (U18)", "Categoria U20 (U20)"}},
+        {"una descrizione", [](clsKrono& k) { k.CategoriaInOrdine(2)->setDescrizione(QStringLiteral("Giovani")); }, true,
+         {"Categoria U16 (U16)", "Giovani (U18)", "Categoria U20 (U20)"}},
+        {"un codice", [](clsKrono& k) { k.CategoriaInOrdine(3)->setCategoria(QStringLiteral("U21")); }, true,
+         {"Categoria U16 (U16)", "Giovani (U18)", "Categoria U20 (U21)"}},
+        {"una categoria in più",
+         [](clsKrono& k) {
+             auto c = std::make_shared<clsCategoria>();
+             c->setCategoria(QStringLiteral("SEN"));
+             c->setDescrizione(QStringLiteral("Senior"));
+             k.CategoriaAdd(std::move(c));
+         },
+         true, {"Categoria U16 (U16)", "Giovani (U18)", "Categoria U20 (U21)", "Senior (SEN)"}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        const int version = refresh.view().categoriesVersion;
+        step.change(state.krono());
+        refresh.AggiornaClassificheInterfaccia();
+        EXPECT_EQ(refresh.view().categoriesVersion, version + (step.rebuilt ? 1 : 0));
+        EXPECT_EQ(refresh.view().categoryLines, step.lines);
+        EXPECT_EQ(refresh.view().categoryGrid.size(), step.lines.size() + 1);
+    }
+    // A new race state with the same categories in the same order changes nothing shown.
+    const int version = refresh.view().categoriesVersion;
+    auto same = raceWithCategories({"U16", "U18", "U20"});
+    same->CategoriaInOrdine(2)->setDescrizione(QStringLiteral("Giovani"));
+    same->CategoriaInOrdine(3)->setCategoria(QStringLiteral("U21"));
+    auto senior = std::make_shared<clsCategoria>();
+    senior->setCategoria(QStringLiteral("SEN"));
+    senior->setDescrizione(QStringLiteral("Senior"));
+    same->CategoriaAdd(std::move(senior));
+    use(same);
+    refresh.AggiornaClassificheInterfaccia();
+    EXPECT_EQ(refresh.view().categoriesVersion, version);
 }
 
 TEST_F(Console, ARaceWithoutCategoriesOffersNoCategoryTab) {

@@ -328,8 +328,8 @@ TEST_F(DatabaseFaultKindsTest, TheSessionWindowUnderALockOpensEmptyAndSaysWhy) {
 }
 
 // The active race could not be read, but the lock was gone by the time the sessions were: the
-// window lists the active race's sessions only, with the race in its field, and says what it
-// could not read.
+// window lists the active race's sessions only, with the race in its field. The operator was
+// told of the failed read; the window's band says nothing, since the list it shows lacks nothing.
 TEST_F(DatabaseFaultKindsTest, TheSessionWindowKeepsTheActiveRacesFilterWhenTheRaceCouldNotBeRead) {
     fault.make(Kind::Lock);
     fakes.prompter.onShow = [&](const ShownPrompt&) { fault.clear(); };  // the other program lets go meanwhile
@@ -354,7 +354,7 @@ TEST_F(DatabaseFaultKindsTest, TheSessionWindowKeepsTheActiveRacesFilterWhenTheR
     EXPECT_GT(listed, 0);
     EXPECT_EQ(races, std::set<int>{1});
     EXPECT_EQ(campoGara, QStringLiteral("1"));
-    EXPECT_EQ(avviso, told(QStringLiteral("leggere la gara attiva 1"), Kind::Lock));
+    EXPECT_EQ(avviso, QString());
 }
 
 // Stands between the program and its own pages while it lives, passing every page code on and
@@ -455,6 +455,144 @@ TEST_F(DatabaseFaultKindsTest, ALongNoticeIsShownWhole) {
     EXPECT_LE(window->statusBar()->height(), label->height() + 2 * metrics.height());  // the bar fits the notice
     EXPECT_TRUE(label->isVisible());
     if (!screenshots::folder().isEmpty()) screenshots::save(window->grab(), QStringLiteral("barra_di_stato_avviso_lungo"));
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+namespace razudar::apptest {
+namespace {
+
+// The notice of a database fault on the status bar: it stays while nothing shows the fault is
+// over (an action that needs no database proves nothing), and goes at the next action whose
+// statements the database all answered, whichever its channel.
+TEST_F(DatabaseFaultKindsTest, ADatabaseNoticeGoesAtTheNextActionTheDatabaseAnswers) {
+    const auto raceState = [](DatabaseFaultKindsTest& t) {
+        const auto before = t.state.race.Krono;
+        t.simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO") + encoder::raceStateText(*before));
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return t.state.race.Krono != before; }));
+    };
+    const struct {
+        const char* name;
+        std::function<void(DatabaseFaultKindsTest&)> act;
+    } rows[] = {
+        {"stato della gara", raceState},
+        {"Informazioni", [](DatabaseFaultKindsTest& t) { t.action(QStringLiteral("mnuAbout"))->trigger(); }},
+        {"Ordine Partenza", [](DatabaseFaultKindsTest& t) { t.window->panel().cmdPagina_Click(kCodiceOrdinePartenza); }},
+        {"Selezione Manche, annullata",
+         [](DatabaseFaultKindsTest& t) {
+             t.fakes.dialogs.answer<tables::FrmSelezioneSessione>([](tables::FrmSelezioneSessione& w) {
+                 w.show();
+                 w.Annulla_Click();
+                 return false;
+             });
+             t.action(QStringLiteral("mnuSelezioneManche"))->trigger();
+         }},
+    };
+    const QString lockNotice = told(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), Kind::Lock);
+    qint32 start = 101500000;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clearTold();
+        fault.make(Kind::Lock);
+        raceState(*this);
+        ASSERT_EQ(notice()->text().mid(9), lockNotice);
+
+        // Still locked, the same action fails again: the notice holds.
+        row.act(*this);
+        EXPECT_FALSE(notice()->text().isEmpty());
+        fault.clear();
+        fakes.prompter.clear();
+        // A start of a competitor (nobody followed, no page on air) reads nothing from the database.
+        ++start;
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1003"), QString::number(start)});
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil(
+            [&] { return state.krono().ConcorrenteItem(1003)->Risultati(2)->OrarioPartenza() == start; }));
+        EXPECT_FALSE(notice()->text().isEmpty());
+
+        row.act(*this);
+        EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+        EXPECT_EQ(notice()->text(), QString());
+    }
+}
+
+// A notice of the pages shown after a database notice is not the database's: the action that
+// finds the database answering again leaves it up.
+TEST_F(DatabaseFaultKindsTest, TheDatabaseAnsweringAgainLeavesAPageNoticeShownAfterIt) {
+    const auto raceState = [this] {
+        const auto before = state.race.Krono;
+        simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO") + encoder::raceStateText(*before));
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.race.Krono != before; }));
+    };
+    fault.make(Kind::Lock);
+    raceState();
+    ASSERT_TRUE(notice()->text().contains(QStringLiteral("database occupato")));
+    fault.clear();
+    QFile page(state.resources.CartellaGrafica + QStringLiteral("Classifica.smb"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("non è una pagina");
+    page.close();
+    window->panel().cmdPagina_Click(kCodiceClassificaGrande);
+    const QString pageNotice = notice()->text();
+    ASSERT_TRUE(pageNotice.mid(9).startsWith(QStringLiteral("Pagina Classifica non caricata: "))) << pageNotice.toStdString();
+
+    raceState();
+    EXPECT_EQ(notice()->text(), pageNotice);
+}
+
+// Makes the first statement that reads the race's parallel flag meet the other program's lock,
+// taken just before that statement runs; the other program lets go when the next statement is
+// prepared.
+struct LockForOneStatement {
+    FileFault& fault;
+    bool locked = false;
+    bool released = false;
+    static int authorise(void* self, int action, const char* table, const char* column, const char*, const char*) {
+        auto* me = static_cast<LockForOneStatement*>(self);
+        if (action == SQLITE_SELECT && me->locked && !me->released) {
+            me->released = true;
+            me->fault.clear();
+        }
+        if (action == SQLITE_READ && !me->locked && table && column && qstrcmp(table, "Gare") == 0 &&
+            qstrcmp(column, "ga_Parallelo") == 0) {
+            me->locked = true;
+            me->fault.make(Kind::Lock);
+        }
+        return SQLITE_OK;
+    }
+};
+
+// The session window lists the active race's sessions but could not read the list of races: its
+// band says so. Opened again, once the other program let go, it reads everything afresh and its
+// band says nothing.
+TEST_F(DatabaseFaultKindsTest, TheSessionWindowOpenedAgainSaysOnlyWhatStillFails) {
+    LockForOneStatement lock{fault};
+    sqlite3* handle = state.startup.database.current().nativeHandle();
+    QString avviso;
+    int listed = 0;
+    fakes.dialogs.answer<tables::FrmSelezioneSessione>([&](tables::FrmSelezioneSessione& w) {
+        w.show();
+        avviso = w.avviso();
+        listed = w.datTabella.isOpen() ? w.datTabella.recordCount() : 0;
+        w.Annulla_Click();
+        return false;
+    });
+    sqlite3_set_authorizer(handle, &LockForOneStatement::authorise, &lock);
+    action(QStringLiteral("mnuSelezioneManche"))->trigger();
+    sqlite3_set_authorizer(handle, nullptr, nullptr);
+    ASSERT_TRUE(lock.released);
+    const QString expected = told(QStringLiteral("leggere l'elenco delle gare"), Kind::Lock);
+    EXPECT_EQ(fakes.prompter.texts(), QStringList{expected});
+    EXPECT_GT(listed, 0);
+    EXPECT_EQ(avviso, expected);
+
+    clearTold();
+    avviso = QStringLiteral("non letto");
+    listed = 0;
+    action(QStringLiteral("mnuSelezioneManche"))->trigger();
+    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_GT(listed, 0);
+    EXPECT_EQ(avviso, QString());
 }
 
 }  // namespace

@@ -376,6 +376,64 @@ TEST_F(Program, TheCategoryGridShowsEveryRowAndFollowsTheChosenCategory) {
               QStringLiteral("La categoria U20 non è nella gara: selezionati tutti i concorrenti."));
 }
 
+// Live messages refresh the console several times a second: the category list and grid are
+// built again only when a race state brings other categories, once, and the chosen category
+// stays chosen and highlighted through it all.
+TEST_F(Program, TheCategoryGridIsBuiltAgainOnlyWhenTheCategoriesChange) {
+    ASSERT_TRUE(start());
+    auto race = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2, .categories = 4});
+    simulator.setRace(race);
+    connectToSimulator();
+    auto* grid = window->findChild<QTableWidget*>(QStringLiteral("tdbCategorie"));
+    auto* lines = window->findChild<QListWidget*>(QStringLiteral("lstClassificaCategorie"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(lines, nullptr);
+    grid->setCurrentCell(3, 1);  // the operator chooses U20
+    ASSERT_EQ(state.CategoriaSelezionata, QStringLiteral("U20"));
+    const auto highlighted = [&] {
+        const QModelIndexList rows = grid->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -rows.size() - 1;
+    };
+    // A mark on an item lasts as long as the item; every cell the grid writes tells its view.
+    grid->item(4, 1)->setData(Qt::UserRole + 1, QStringLiteral("segno"));
+    lines->item(3)->setData(Qt::UserRole + 1, QStringLiteral("segno"));
+    int cellsWritten = 0;
+    QObject::connect(grid->model(), &QAbstractItemModel::dataChanged, grid, [&] { ++cellsWritten; });
+    const int builds = window->panel().categoryGridBuilds();
+    const auto sendRace = [&](const clsKrono& k) {
+        const auto before = state.race.Krono;
+        simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO") + encoder::raceStateText(k));
+        ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.race.Krono != before; }));
+        QCoreApplication::processEvents();
+    };
+
+    // Live starts and run times, and a race state with the same categories.
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QString::number(1003 + i);
+        simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {n, QString::number(101500000 + i)});
+        simulator.sendFields(QStringLiteral("TCORRERETEMPO"), {n, QString::number(112000 + i)});
+    }
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ConcorrenteItem(1005)->Risultati(2)->Tempo() == 112002; }));
+    sendRace(*race);
+    EXPECT_EQ(window->panel().categoryGridBuilds(), builds);
+    EXPECT_EQ(cellsWritten, 0);
+    EXPECT_EQ(grid->item(4, 1)->data(Qt::UserRole + 1).toString(), QStringLiteral("segno"));
+    EXPECT_EQ(lines->item(3)->data(Qt::UserRole + 1).toString(), QStringLiteral("segno"));
+    EXPECT_EQ(state.CategoriaSelezionata, QStringLiteral("U20"));
+    EXPECT_EQ(highlighted(), 3);
+
+    // A race state whose last category has another description: built again, once.
+    race->CategoriaInOrdine(4)->setDescrizione(QStringLiteral("Under 22 e giovani"));
+    sendRace(*race);
+    EXPECT_EQ(window->panel().categoryGridBuilds(), builds + 1);
+    EXPECT_EQ(grid->rowCount(), 5);
+    EXPECT_EQ(grid->item(4, 1)->text(), QStringLiteral("Under 22 e giovani"));
+    EXPECT_FALSE(grid->item(4, 1)->data(Qt::UserRole + 1).isValid());
+    EXPECT_EQ(lines->item(3)->text(), QStringLiteral("Under 22 e giovani (U22)"));
+    EXPECT_EQ(state.CategoriaSelezionata, QStringLiteral("U20"));
+    EXPECT_EQ(highlighted(), 3);
+}
+
 // A competitor button pressed in the window puts its bib in the bib box; in a parallel run the
 // heat button pressed turns yellow alone and the bib box stays as it was.
 TEST_F(Program, ACompetitorButtonFillsTheBibBoxAndAHeatButtonTurnsYellow) {

@@ -138,6 +138,41 @@ TEST_F(LockedDatabase, ATimeoutOfZeroFailsAtOnce) {
     EXPECT_TRUE(sleeps.empty());
 }
 
+// Whether the database answered an action: every statement of it ran, and there was one. A scope
+// of its own answers for itself and gives the outer action its state back.
+TEST_F(LockedDatabase, AnActionIsAnsweredWhenEveryStatementOfItRan) {
+    {
+        const LockWaits::Scope action(*waits);
+        EXPECT_FALSE(waits->actionAnswered());  // nothing asked yet
+        EXPECT_EQ(read(), 0);
+        EXPECT_EQ(read(), 0);
+        EXPECT_TRUE(waits->actionAnswered());
+    }
+    EXPECT_FALSE(waits->actionAnswered());  // outside any action
+    {
+        const LockWaits::Scope action(*waits);
+        EXPECT_EQ(read(), 0);
+        lock();
+        EXPECT_EQ(read(), errors::kRecordLocked);
+        release();
+        EXPECT_EQ(read(), 0);
+        EXPECT_FALSE(waits->actionAnswered());  // one statement failed
+        {
+            const LockWaits::Scope message(*waits, true);
+            EXPECT_EQ(read(), 0);
+            EXPECT_TRUE(waits->actionAnswered());
+        }
+        EXPECT_FALSE(waits->actionAnswered());
+    }
+    {
+        // A statement that cannot even be prepared is a failure too.
+        const LockWaits::Scope action(*waits);
+        EXPECT_EQ(read(), 0);
+        EXPECT_NE(errorNumberOf([&] { program.openRecordset(QStringLiteral("SELECT * FROM TabellaMancante")); }), 0);
+        EXPECT_FALSE(waits->actionAnswered());
+    }
+}
+
 // The file under an open connection: reads and writes of a file that was deleted, moved or
 // replaced fail with SQLite's "moved" code, whatever the connection still holds open.
 struct MovedFile : ::testing::Test {
