@@ -41,13 +41,16 @@ struct Burst {
     int rankings = 0;
 };
 
+// The run time sent for the i-th competitor of the race.
+qint32 runTimeOf(int i) { return 60000 + (i * 7919) % 30000; }
+
 // The frames of one run time for every competitor of the race, in one block of bytes.
 QByteArray runTimes(const clsKrono& race) {
     QByteArray bytes;
     int i = 0;
     for (const qint16 c : race.ElencoConcorrenti()) {
-        const QString time = QString::number(60000 + (i++ * 7919) % 30000);
-        bytes += *link::buildFrame(QStringLiteral("TCORRERETEMPOGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_%2").arg(c).arg(time));
+        bytes += *link::buildFrame(
+            QStringLiteral("TCORRERETEMPOGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_%2").arg(c).arg(runTimeOf(i++)));
     }
     return bytes;
 }
@@ -58,9 +61,10 @@ Burst playBurst(ProgramState& state, frmGrafica& window, QTcpSocket& peer) {
     QCoreApplication::processEvents();
     const QByteArray bytes = runTimes(state.krono());
     const qint16 last = state.krono().ElencoConcorrenti().last();
+    const qint32 lastTime = runTimeOf(int(state.krono().ElencoConcorrenti().size()) - 1);
     const auto lastApplied = [&] {
         const clsRisultati* r = state.krono().findRunResult(last, 2);
-        return r && r->Tempo() > 0 && r->StatoConcorrente() == 0;
+        return r && r->Tempo() == lastTime;
     };
 
     Burst b;
