@@ -22,6 +22,7 @@
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
 #include "bench/ratio_reporter.h"
+#include "bench/running_program.h"
 #include "data/krono_da_testo.h"
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
@@ -51,26 +52,7 @@ int raceForOneFrame() {
     return low;
 }
 
-// The program started on a copy of the demo base folder, the mode dialog confirmed.
-struct RunningProgram {
-    RunningProgram() {
-        window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-        fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
-            d.show();
-            d.cmdConnetti()->click();
-            return d.result() == QDialog::Accepted;
-        });
-        if (!window->load()) std::abort();
-        window->show();
-        QCoreApplication::processEvents();
-    }
-    apptest::BaseFolder base;
-    FakeServices fakes;
-    apptest::FixedCurrentFolder folder{base.path()};
-    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
-    ProgramState state;
-    std::unique_ptr<frmGrafica> window;
-};
+using bench::RunningProgram;
 
 QString gRacePayload;
 int gRaceCompetitors = 0;
@@ -86,10 +68,7 @@ void decodeBench(benchmark::State& s) {
 void raceOverSocketBench(benchmark::State& s, bool withPreview) {
     RunningProgram program;
     sim::TimekeepingSimulator simulator;
-    const quint16 port = simulator.listen();
-    program.window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    program.window->units().MirtTcpGet().setPortaRemota(port);
-    program.window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
+    program.connectTo(simulator);
     simulator.setAutoReply(false);
     if (!sim::TimekeepingSimulator::waitUntil([&] { return simulator.connected() && !simulator.received().isEmpty(); }))
         std::abort();

@@ -7,7 +7,6 @@
 // times, each over the same race made afresh.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -15,13 +14,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/assembly/control_loader.h"
-#include "app/assembly/program_units.h"
 #include "app/console/console_refresh.h"
-#include "app/controls/tcp_proxy.h"
-#include "app/windows/frm_grafica.h"
-#include "app/windows/frm_modalita.h"
-#include "app_test_support.h"
+#include "bench/running_program.h"
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
 #include "model/krono.h"
@@ -97,34 +91,17 @@ Burst playBurst(ProgramState& state, frmGrafica& window, QTcpSocket& peer) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-
-    apptest::BaseFolder base;
-    FakeServices fakes;
-    apptest::FixedCurrentFolder folder{base.path()};
-    controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
-    ProgramState state;
-    auto window = std::make_unique<frmGrafica>(state, fakes.services(), loader, folder);
-    fakes.dialogs.answer<frmModalita>([](frmModalita& d) {
-        d.show();
-        d.cmdConnetti()->click();
-        return d.result() == QDialog::Accepted;
-    });
-    if (!window->load()) return 1;
-    window->show();
-    QCoreApplication::processEvents();
+    bench::RunningProgram program;
 
     // Connected, with the race put in place here: no race state is asked of the simulator.
     sim::TimekeepingSimulator simulator;
     simulator.setAutoReply(false);
-    const quint16 port = simulator.listen();
-    window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    window->units().MirtTcpGet().setPortaRemota(port);
-    window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
+    program.connectTo(simulator);
     if (!sim::TimekeepingSimulator::waitUntil([&] { return simulator.connected() && !simulator.received().isEmpty(); }))
         return 2;
 
     std::vector<Burst> bursts;
-    for (int i = 0; i < kBursts; ++i) bursts.push_back(playBurst(state, *window, *simulator.peer()));
+    for (int i = 0; i < kBursts; ++i) bursts.push_back(playBurst(program.state, *program.window, *simulator.peer()));
     std::printf("%d run times written on the link at once, %d-competitor race, %d bursts:\n", kCompetitors,
                 kCompetitors, kBursts);
     for (const Burst& b : bursts) {
@@ -135,6 +112,6 @@ int main(int argc, char** argv) {
         return a.longestStallMs < b.longestStallMs;
     });
     std::printf("longest stall of all: %.0f ms (target <= 500)\n", worst->longestStallMs);
-    window->close();
+    program.window->close();
     return 0;
 }
