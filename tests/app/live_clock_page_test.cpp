@@ -195,5 +195,36 @@ TEST_F(LiveClockPage, StartsSentAgainSetTheClockWithoutSlidingThePageInAgain) {
     EXPECT_EQ(slides(), cleared + 1);
 }
 
+// The timekeeper sends bib 9's start again 2 s later: the clock on air runs on from the first one
+// (the graphics control counts it in real time), and the offset stays. A corrected start time sets
+// the clock anew from its own arrival.
+TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) {
+    const int ready = slides();
+    startOf(1009, 101500000);  // 10:15:00.000 there and here
+    ASSERT_EQ(state.OffsetTempoCorrere, 0);
+    // His clock starts at his run-1 time.
+    ASSERT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
+    const auto running = [&] { return property("ProprietaTesto", kClock, 6).toInt(); };
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return running() >= 72498 + 300; }));
+
+    fakes.clock.advanceMs(2000);
+    const int beforeCopy = running();
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1009"), QStringLiteral("101500000")});
+    // Bib 3's split, sent after the copy, tells that the copy has been handled.
+    split(1003, 1, 101520000);
+    EXPECT_GE(running(), beforeCopy);
+    EXPECT_EQ(state.OffsetTempoCorrere, 0);
+    EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
+    EXPECT_EQ(slides(), ready);
+
+    // The start corrected to 10:15:00.500, arriving at 10:15:02.000 here: counted from now.
+    const int beforeCorrection = running();
+    startOf(1009, 101500500);
+    EXPECT_EQ(state.OffsetTempoCorrere, -1500);
+    EXPECT_LT(running(), beforeCorrection);
+    EXPECT_EQ(slides(), ready);
+    EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
+}
+
 }  // namespace
 }  // namespace razudar::apptest
