@@ -26,8 +26,8 @@ class OnAirHost;
 class ParallelGapBox;
 class ProgramGraphics;
 class RoutedPageDispatcher;
+class SessionValues;
 class SponsorLights;
-class TurnTypeCodes;
 namespace controls {
 class GraficaProxy;
 class TcpProxy;
@@ -93,7 +93,7 @@ private:
     Services services_;
     // Every member is set by the constructor except graphics_.
     std::unique_ptr<DatabaseFaults> faults_;
-    std::unique_ptr<TurnTypeCodes> turnTypes_;
+    std::unique_ptr<SessionValues> sessionValues_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
     std::unique_ptr<RoutedPageDispatcher> pageRouter_;
     std::unique_ptr<controls::TcpProxy> tcp_;

@@ -62,6 +62,8 @@ public:
     void setTickAction(std::function<void(const std::function<void()>&)> around) { tickAction_ = std::move(around); }
     // How a database failure of an event reaches the operator; without one, a message box.
     void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
+    // Runs when a received race state has replaced the race: the session is set.
+    void setSessionSetHook(std::function<void()> hook) { sessionSet_ = std::move(hook); }
     // Stops the run-time delay without its page (the first paint of the main window).
     void stopRunTimeDelay() {
         timTempoManche_.stop();
@@ -99,6 +101,7 @@ private:
     qint16 runTimeDelayCompetitor_ = -1;
     std::function<void(const std::function<void()>&)> tickAction_;
     DatabaseFaultReporter reportFault_;
+    std::function<void()> sessionSet_;
 };
 
 }  // namespace razudar
