@@ -8,6 +8,7 @@
 #include "app/controls/tcp_proxy.h"
 #include "app/faults/database_faults.h"
 #include "app/faults/session_values.h"
+#include "app/link/link_batch.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
 #include "app/pages/on_air.h"
@@ -39,7 +40,9 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
 
     console_ = std::make_unique<ConsoleRefresh>(state_, hosts.console,
                                                 [this](qint32 id) { return sessionValues_->turnTypeCode(id); });
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *pageRouter_, *console_, hosts.dispatcher,
+    // The link's texts reach the console and the pages through the batch of their arrival.
+    batch_ = std::make_unique<LinkBatch>(*console_, *pageRouter_);
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *batch_, *batch_, hosts.dispatcher,
                                                    hosts.parallelGap, *reloader_);
     menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *tcp_, hosts.menus);
     const auto report = [this](const QString& azione, const db::DbError& e) { faults_->report(azione, e); };
@@ -70,9 +73,17 @@ void ProgramUnits::connectLink() {
                      [asAction, dispatcher] { asAction([dispatcher] { dispatcher->onConnesso(); }); });
     QObject::connect(tcp_.get(), &controls::TcpProxy::ConnessioneChiusa, dispatcher,
                      [dispatcher] { dispatcher->onConnessioneChiusa(); });
-    QObject::connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, dispatcher, [asAction, dispatcher](const QString& text) {
-        asAction([&] { dispatcher->onDatiArrivati(text); });
-    });
+    // The texts that arrived together are applied first; the console is refreshed once after the
+    // last of them, when the control tells (a control that does not tell refreshes after each).
+    LinkBatch* batch = batch_.get();
+    const bool batches = tcp_->tellsTextsDelivered();
+    QObject::connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, dispatcher,
+                     [asAction, dispatcher, batch, batches](const QString& text) {
+                         if (batches) batch->begin();
+                         asAction([&] { dispatcher->onDatiArrivati(text); });
+                     });
+    QObject::connect(tcp_.get(), &controls::TcpProxy::TextsDelivered, dispatcher,
+                     [asAction, batch] { asAction([batch] { batch->end(); }); });
     QObject::connect(tcp_.get(), &controls::TcpProxy::Errore, dispatcher,
                      [dispatcher](int number, const QString& description) { dispatcher->onErrore(number, description); });
 }

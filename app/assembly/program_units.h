@@ -20,6 +20,7 @@ struct ProgramState;
 class ConsoleHost;
 class DatabaseMonitorSettingsReloader;
 class DispatcherHost;
+class LinkBatch;
 class LinkDispatcher;
 class MenuHost;
 class OnAirHost;
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<controls::TcpProxy> tcp_;
     std::unique_ptr<controls::StovakProxy> stovak_;
     std::unique_ptr<ConsoleRefresh> console_;
+    std::unique_ptr<LinkBatch> batch_;
     std::unique_ptr<LinkDispatcher> dispatcher_;
     std::unique_ptr<MenuCommands> menus_;
     std::unique_ptr<ProgramGraphics> graphics_;

@@ -12,7 +12,9 @@
 #include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
 #include "app/windows/frm_anteprima_grafica.h"
+#include "data/krono_da_testo.h"
 #include "data/object_text_encoder.h"
+#include "link/frame.h"
 #include "model/krono.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
@@ -224,6 +226,47 @@ TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) 
     EXPECT_LT(running(), beforeCorrection);
     EXPECT_EQ(slides(), ready);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
+}
+
+// Run times that arrive together, bib 9's among them: his finish goes on air with his place among
+// the run times before his, and his run-time page five seconds later with his place among them
+// all, bib 10's faster time after his included.
+TEST_F(LiveClockPage, ABurstOfRunTimesKeepsTheFollowedCompetitorsPagesRight) {
+    const struct {
+        qint16 competitor;
+        qint32 runTime;
+    } burst[] = {{1003, 80000}, {1006, 60000}, {1009, 65000}, {1010, 50000}};
+    for (const auto& b : burst) startOf(b.competitor, 101500000 + 1000 * (b.competitor - 1000));
+    // The same race ranked on its own, as each run time arrives.
+    encoder::CountingMonitorSettings monitor;
+    const std::shared_ptr<clsKrono> reference = KronoDaTesto(encoder::raceStateText(state.krono()), monitor).krono;
+    ASSERT_TRUE(reference);
+    QString atHisFinish;
+    QByteArray bytes;
+    for (const auto& b : burst) {
+        const auto r = reference->ConcorrenteItem(b.competitor)->Risultati(2);
+        r->setStatoConcorrente(0);
+        r->setTempo(b.runTime);
+        reference->ElaboraClassifiche();
+        if (b.competitor == 1009)
+            atHisFinish = QString::number(reference->PosizioneInClassifica(0, 1009, QStringLiteral("XXXXX")));
+        bytes += *link::buildFrame(QStringLiteral("TCORRERETEMPOGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_%2")
+                                       .arg(b.competitor)
+                                       .arg(b.runTime));
+    }
+    const QString inTheRun = QString::number(reference->PosizioneInClassifica(2, 1009, QStringLiteral("XXXXX")));
+    ASSERT_EQ(inTheRun, QStringLiteral("3"));  // bib 10 and bib 6 ahead
+
+    simulator.sendRaw(bytes);
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return run2(1010).Tempo() == 50000; }));
+    EXPECT_EQ(property("ProprietaTesto", kClock, 6).toInt(), 72498 + 65000);
+    EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtPosizioneAssoluta"), 0).toString(), atHisFinish);
+    for (const qint32 slot : {0, 1, 2}) EXPECT_EQ(state.krono().slotOrder(slot), reference->slotOrder(slot)) << slot;
+    ASSERT_EQ(window->units().dispatcher().runTimeDelayCompetitor(), 1009);
+    window->units().dispatcher().timTempoManche_Timer();
+    EXPECT_EQ(shownOf(kRunBoxes), kRunBoxes);
+    EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtTempoManche"), 6).toInt(), 65000);
+    EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtPosizioneManche"), 0).toString(), inTheRun);
 }
 
 }  // namespace
