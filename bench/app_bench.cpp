@@ -68,10 +68,7 @@ void decodeBench(benchmark::State& s) {
 void raceOverSocketBench(benchmark::State& s, bool withPreview) {
     RunningProgram program;
     sim::TimekeepingSimulator simulator;
-    const quint16 port = simulator.listen();
-    program.window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
-    program.window->units().MirtTcpGet().setPortaRemota(port);
-    program.window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
+    program.connectTo(simulator);
     simulator.setAutoReply(false);
     if (!sim::TimekeepingSimulator::waitUntil([&] { return simulator.connected() && !simulator.received().isEmpty(); }))
         std::abort();

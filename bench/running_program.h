@@ -1,6 +1,6 @@
 #pragma once
-// The program for a benchmark: its main window with the real plug-ins (offscreen), started on a
-// copy of the demo base folder, the mode dialog confirmed.
+// The program as the benchmarks run it: the main window with its real plug-ins (offscreen) on a
+// copy of the demo base folder, the mode dialog confirmed, the outside world faked.
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -8,10 +8,13 @@
 #include <memory>
 
 #include "app/assembly/control_loader.h"
+#include "app/assembly/program_units.h"
+#include "app/controls/tcp_proxy.h"
 #include "app/program_state.h"
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
+#include "timekeeping_simulator.h"
 
 namespace razudar::bench {
 
@@ -27,6 +30,14 @@ struct RunningProgram {
         window->show();
         QCoreApplication::processEvents();
     }
+    // Points the link control at `simulator`, listening from now, and presses its connect button.
+    void connectTo(sim::TimekeepingSimulator& simulator) {
+        const quint16 port = simulator.listen();
+        window->units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+        window->units().MirtTcpGet().setPortaRemota(port);
+        window->units().MirtTcpGet().cmdConnettiDisconnetti_Click();
+    }
+
     apptest::BaseFolder base;
     FakeServices fakes;
     apptest::FixedCurrentFolder folder{base.path()};

@@ -101,6 +101,10 @@ signals:
                 const QString& HelpFile, int HelpContext, bool& CancelDisplay);
     void SendComplete();
     void SendProgress(int bytesSent, int bytesRemaining);
+    // Raised once the texts that had arrived together (every text complete when the socket was
+    // read) have all been delivered through DatiArrivati: a host can do once for all of them
+    // what each one asks for. Not raised while a DatiArrivati handler runs.
+    void TextsDelivered();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -152,6 +156,8 @@ private:
     // The last delivered text; the next one is decoded over its storage when the host did not
     // keep it.
     QString lastReceived_;
+    // A text was delivered since TextsDelivered was last raised.
+    bool deliveredSinceLastEnd_ = false;
 };
 
 }  // namespace razudar::link

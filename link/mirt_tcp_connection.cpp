@@ -139,6 +139,10 @@ void MirtTCP::onDataArrival() {
         if (data.isEmpty()) break;
         parser_.feedArrival(data, *receiver_);
     } while (!parser_.busy());
+    // A nested arrival only buffered its data: the loop further out delivers it and tells.
+    if (parser_.busy() || !deliveredSinceLastEnd_) return;
+    deliveredSinceLastEnd_ = false;
+    emit TextsDelivered();
 }
 
 void MirtTCP::onSocketError(int number, const QString& description) {
@@ -161,6 +165,7 @@ void MirtTCP::deliverText(const ReceivedBytes& bytes) {
     caption.reserve(shown.size() + 2);
     caption.append(QLatin1Char('<')).append(shown).append(QLatin1Char('>'));
     panel_.lblRicevuto->setText(caption);
+    deliveredSinceLastEnd_ = true;
     emit DatiArrivati(text);
 }
 

@@ -6,7 +6,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/editors/free_text_editors.h"
 #include "app/faults/database_faults.h"
-#include "app/faults/turn_type_codes.h"
+#include "app/faults/session_values.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_dispatcher.h"
 #include "app/program_state.h"
@@ -15,16 +15,12 @@
 namespace razudar {
 
 ProgramGraphics::ProgramGraphics(ProgramState& state, const Services& services, DatabaseFaults& faults,
-                                 TurnTypeCodes& turnTypes, ConsoleUpdates& console, controls::GraficaProxy& grafica,
+                                 SessionValues& sessionValues, ConsoleUpdates& console, controls::GraficaProxy& grafica,
                                  OnAirHost& host, SponsorLights& sponsors, QWidget* editorOwner)
     : context_(std::make_unique<PageContext>(state, grafica, services, host, sponsors)) {
     // A database that cannot answer is reported and gives the empty answer: the page shows without it.
-    context_->codiceTipoTurno = [&turnTypes](qint32 id) { return turnTypes.code(id); };
-    context_->testoLingua = [&state, &faults](const QString& campo) {
-        return faults.readOr(QStringLiteral("leggere il testo %1 della gara").arg(campo), QString(), [&] {
-            return TestoLingua(state.startup.database.current(), state.startup.session.SessioneGara, campo);
-        });
-    };
+    context_->codiceTipoTurno = [&sessionValues](qint32 id) { return sessionValues.turnTypeCode(id); };
+    context_->testoLingua = [&sessionValues](const QString& campo) { return sessionValues.raceText(campo); };
     context_->classificaTempiSommati = [&state, &faults](const QString& categoria) {
         return faults.readOr(QStringLiteral("leggere la classifica a tempi sommati"), QList<qint16>(), [&] {
             return ClassificaTempiSommatiTurni(state.startup.database.current(), state.startup.session.SessioneGara,

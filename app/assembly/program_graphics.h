@@ -18,7 +18,7 @@ class FreeTextEditorWindows;
 class MandaInOndaDispatcher;
 class OnAirHost;
 class SponsorLights;
-class TurnTypeCodes;
+class SessionValues;
 namespace controls {
 class GraficaProxy;
 }  // namespace controls
@@ -27,7 +27,7 @@ class ProgramGraphics {
 public:
     // The free-text editors open over `editorOwner`; a failed read is reported through `faults`
     // and the page shows without it.
-    ProgramGraphics(ProgramState& state, const Services& services, DatabaseFaults& faults, TurnTypeCodes& turnTypes,
+    ProgramGraphics(ProgramState& state, const Services& services, DatabaseFaults& faults, SessionValues& sessionValues,
                     ConsoleUpdates& console, controls::GraficaProxy& grafica, OnAirHost& host, SponsorLights& sponsors,
                     QWidget* editorOwner);
     ~ProgramGraphics();

@@ -7,7 +7,8 @@
 #include "app/controls/stovak_proxy.h"
 #include "app/controls/tcp_proxy.h"
 #include "app/faults/database_faults.h"
-#include "app/faults/turn_type_codes.h"
+#include "app/faults/session_values.h"
+#include "app/link/link_batch.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
 #include "app/pages/on_air.h"
@@ -26,7 +27,7 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     // The busy handler waits through the waiter service, so the waits are the program's own.
     if (Waiter* waiter = services_.waiter) lockWaits.setSleeper([waiter](int ms) { waiter->sleepMs(ms); });
     faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, statusNotice, &lockWaits);
-    turnTypes_ = std::make_unique<TurnTypeCodes>(state_.startup.database, *faults_);
+    sessionValues_ = std::make_unique<SessionValues>(state_.startup.database, state_.startup.session, *faults_);
     reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
     reloader_->setFailureHandler([this](const db::DbError& e) {
         faults_->report(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), e);
@@ -37,13 +38,21 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     tcp_->applyDesignSettings();
     stovak_ = std::make_unique<controls::StovakProxy>(controls.list, sink);
 
-    console_ = std::make_unique<ConsoleRefresh>(state_, hosts.console, [this](qint32 id) { return turnTypes_->code(id); });
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *pageRouter_, *console_, hosts.dispatcher,
+    console_ = std::make_unique<ConsoleRefresh>(state_, hosts.console,
+                                                [this](qint32 id) { return sessionValues_->turnTypeCode(id); });
+    // The link's texts reach the console and the pages through the batch of their arrival.
+    batch_ = std::make_unique<LinkBatch>(*console_, *pageRouter_);
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *batch_, *batch_, hosts.dispatcher,
                                                    hosts.parallelGap, *reloader_);
     menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *tcp_, hosts.menus);
     const auto report = [this](const QString& azione, const db::DbError& e) { faults_->report(azione, e); };
     menus_->setFaultReporter(report);
     dispatcher_->setFaultReporter(report);
+    // A race state received, a session chosen or the race rebuilt sets the session: what it
+    // fixes is read then, never by a live message.
+    const auto sessionSet = [this] { sessionValues_->reload(); };
+    menus_->setSessionSetHook(sessionSet);
+    dispatcher_->setSessionSetHook(sessionSet);
     dispatcher_->setNotice(std::move(statusNotice));
     connectLink();
 }
@@ -53,9 +62,11 @@ ProgramUnits::~ProgramUnits() = default;
 void ProgramUnits::connectLink() {
     LinkDispatcher* dispatcher = dispatcher_.get();
     // Every event of the link and every tick of the run-time delay is one action of the status-bar
-    // channel: one wait on a locked database, a failure told once, no box.
+    // channel: one wait on a locked database, a failure told once, no box. It is the live path:
+    // what the session fixes comes from memory.
     const auto asAction = [this](const std::function<void()>& run) {
         const DatabaseFaults::Action action(*faults_, FaultChannel::StatusBar);
+        const SessionValues::LivePath live(*sessionValues_);
         run();
     };
     dispatcher->setTickAction(asAction);
@@ -63,9 +74,17 @@ void ProgramUnits::connectLink() {
                      [asAction, dispatcher] { asAction([dispatcher] { dispatcher->onConnesso(); }); });
     QObject::connect(tcp_.get(), &controls::TcpProxy::ConnessioneChiusa, dispatcher,
                      [dispatcher] { dispatcher->onConnessioneChiusa(); });
-    QObject::connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, dispatcher, [asAction, dispatcher](const QString& text) {
-        asAction([&] { dispatcher->onDatiArrivati(text); });
-    });
+    // The texts that arrived together are applied first; the console is refreshed once after the
+    // last of them, when the control tells (a control that does not tell refreshes after each).
+    LinkBatch* batch = batch_.get();
+    const bool batches = tcp_->tellsTextsDelivered();
+    QObject::connect(tcp_.get(), &controls::TcpProxy::DatiArrivati, dispatcher,
+                     [asAction, dispatcher, batch, batches](const QString& text) {
+                         if (batches) batch->begin();
+                         asAction([&] { dispatcher->onDatiArrivati(text); });
+                     });
+    QObject::connect(tcp_.get(), &controls::TcpProxy::TextsDelivered, dispatcher,
+                     [asAction, batch] { asAction([batch] { batch->end(); }); });
     QObject::connect(tcp_.get(), &controls::TcpProxy::Errore, dispatcher,
                      [dispatcher](int number, const QString& description) { dispatcher->onErrore(number, description); });
 }
@@ -76,8 +95,8 @@ MenuPorts ProgramUnits::menuPorts() { return MenuPorts{*menus_, *faults_}; }
 
 ProgramGraphics& ProgramUnits::attachGraphics(controls::GraficaProxy& grafica, OnAirHost& host, SponsorLights& sponsors,
                                               QWidget* editorOwner) {
-    graphics_ = std::make_unique<ProgramGraphics>(state_, services_, *faults_, *turnTypes_, *console_, grafica, host,
-                                                  sponsors, editorOwner);
+    graphics_ = std::make_unique<ProgramGraphics>(state_, services_, *faults_, *sessionValues_, *console_, grafica,
+                                                  host, sponsors, editorOwner);
     pageRouter_->setTarget(&graphics_->pages());
     return *graphics_;
 }

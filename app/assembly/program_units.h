@@ -20,14 +20,15 @@ struct ProgramState;
 class ConsoleHost;
 class DatabaseMonitorSettingsReloader;
 class DispatcherHost;
+class LinkBatch;
 class LinkDispatcher;
 class MenuHost;
 class OnAirHost;
 class ParallelGapBox;
 class ProgramGraphics;
 class RoutedPageDispatcher;
+class SessionValues;
 class SponsorLights;
-class TurnTypeCodes;
 namespace controls {
 class GraficaProxy;
 class TcpProxy;
@@ -93,12 +94,13 @@ private:
     Services services_;
     // Every member is set by the constructor except graphics_.
     std::unique_ptr<DatabaseFaults> faults_;
-    std::unique_ptr<TurnTypeCodes> turnTypes_;
+    std::unique_ptr<SessionValues> sessionValues_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;
     std::unique_ptr<RoutedPageDispatcher> pageRouter_;
     std::unique_ptr<controls::TcpProxy> tcp_;
     std::unique_ptr<controls::StovakProxy> stovak_;
     std::unique_ptr<ConsoleRefresh> console_;
+    std::unique_ptr<LinkBatch> batch_;
     std::unique_ptr<LinkDispatcher> dispatcher_;
     std::unique_ptr<MenuCommands> menus_;
     std::unique_ptr<ProgramGraphics> graphics_;

@@ -45,7 +45,7 @@ struct PreviewChoice {
 // only through the operator's steps below.
 class ConsoleRefresh : public ConsoleUpdates {
 public:
-    // `codiceTipoTurno` answers the turn-type code of an id (the database lookup).
+    // `codiceTipoTurno` answers the turn-type code of an id (as the session fixed it).
     ConsoleRefresh(ProgramState& state, ConsoleHost& host, std::function<QString(qint32)> codiceTipoTurno);
 
     const ConsoleState& view() const { return view_; }

@@ -15,6 +15,7 @@ TcpProxy::TcpProxy(QObject* control, ProblemSink problems, QObject* parent)
     object_.connectEvent("ConnessioneChiusa", this, "relayConnessioneChiusa");
     object_.connectEvent("DatiArrivati", this, "relayDatiArrivati");
     object_.connectEvent("Errore", this, "relayErrore");
+    tellsTextsDelivered_ = object_.connectEvent("TextsDelivered", this, "relayTextsDelivered");
 }
 
 void TcpProxy::applyDesignSettings() {

@@ -33,23 +33,28 @@ public:
     void Disconnetti() override;
     // The control's own connect button, as the operator presses it.
     void cmdConnettiDisconnetti_Click();
+    // The control tells when the texts that arrived together are all delivered (TextsDelivered).
+    bool tellsTextsDelivered() const { return tellsTextsDelivered_; }
 
 signals:
     void ConnessoEvent();
     void ConnessioneChiusa();
     void DatiArrivati(const QString& Testo);
     void Errore(int Number, const QString& Description);
+    void TextsDelivered();
 
 private slots:
     void relayConnesso() { emit ConnessoEvent(); }
     void relayConnessioneChiusa() { emit ConnessioneChiusa(); }
     void relayDatiArrivati(const QString& Testo) { emit DatiArrivati(Testo); }
+    void relayTextsDelivered() { emit TextsDelivered(); }
     void relayErrore(int Number, QString& Description, int Scode, const QString& Source, const QString& HelpFile,
                      int HelpContext, bool& CancelDisplay);
 
 private:
     QObject* control_;
     LateBoundObject object_;
+    bool tellsTextsDelivered_ = false;
 };
 
 }  // namespace razudar::controls

@@ -120,6 +120,7 @@ void LinkDispatcher::aggiornaClasse(const QString& payload) {
     }
     for (const QString& notice : decoded.notices) state_.log.line(notice);
     state_.race.Krono = std::move(decoded.krono);
+    if (sessionSet_) sessionSet_();
     console_.AggiornaClassificheInterfaccia();
 }
 
@@ -158,12 +159,20 @@ void LinkDispatcher::orarioStart(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
+    // A start the timekeeper sends again (the time already recorded for him in this run) arrives
+    // late: the offset taken now would set the clock on air back by the delay of the copy. It
+    // keeps both; a start with another time (a corrected start) sets both anew. Before his
+    // start a competitor's recorded time is 0, and the race does not hold every number sent.
+    bool sentAgain = false;
     if (const auto result = currentRunResult(k, n)) {
+        sentAgain = t > 0 && result->OrarioPartenza() == t;
         result->setStatoConcorrente(kStatoInPista);
         result->setOrarioPartenza(t);
     }
-    state_.OffsetTempoCorrere = clampedDifference(TempoInMillesimi(t), localTimeOfDayMs());
-    if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) pages_.MandaInOnda(kCodiceStart);
+    if (!sentAgain) {
+        state_.OffsetTempoCorrere = clampedDifference(TempoInMillesimi(t), localTimeOfDayMs());
+        if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) pages_.MandaInOnda(kCodiceStart);
+    }
     console_.AggiornaClassificheInterfaccia();
 }
 

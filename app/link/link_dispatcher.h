@@ -65,6 +65,8 @@ public:
     // How a received message that was refused reaches the operator (the status bar: no box
     // while the air waits).
     void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
+    // Runs when a received race state has replaced the race: the session is set.
+    void setSessionSetHook(std::function<void()> hook) { sessionSet_ = std::move(hook); }
     // Stops the run-time delay without its page (the first paint of the main window).
     void stopRunTimeDelay() {
         timTempoManche_.stop();
@@ -103,6 +105,7 @@ private:
     std::function<void(const std::function<void()>&)> tickAction_;
     DatabaseFaultReporter reportFault_;
     std::function<void(const QString&)> notice_;
+    std::function<void()> sessionSet_;
 };
 
 }  // namespace razudar

@@ -100,6 +100,7 @@ bool MenuCommands::rielaboraDaDatabase() {
         return false;
     }
     state_.race.Krono = std::move(result.krono);
+    if (sessionSet_) sessionSet_();
     console_.AggiornaClassificheInterfaccia();
     return true;
 }

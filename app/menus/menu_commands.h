@@ -39,6 +39,8 @@ public:
     // How a database failure of a command reaches the operator (the step and the error); without
     // one, a message box.
     void setFaultReporter(DatabaseFaultReporter reporter) { reportFault_ = std::move(reporter); }
+    // Runs when a race state built from the database has replaced the race: the session is set.
+    void setSessionSetHook(std::function<void()> hook) { sessionSet_ = std::move(hook); }
 
     // An option item chosen: checked alone in its group, stored, and the option globals reloaded.
     void mnuOpzione_Click(GruppoOpzioni gruppo, int Index);
@@ -59,6 +61,7 @@ private:
     controls::LinkControl& link_;
     MenuHost& host_;
     DatabaseFaultReporter reportFault_;
+    std::function<void()> sessionSet_;
 
     void tell(const QString& azione, const db::DbError& e);
 };

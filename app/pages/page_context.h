@@ -53,7 +53,7 @@ struct PageContext {
     Services services;
     OnAirHost& host;
     SponsorLights& sponsors;
-    // The turn-type code of a turn-type id (upper case, "" unknown), read on every call.
+    // The turn-type code of a turn-type id (upper case, "" unknown), as the session fixed it.
     std::function<QString(qint32)> codiceTipoTurno;
     // A language text of the active race ("" without one).
     std::function<QString(const QString&)> testoLingua;

@@ -129,8 +129,9 @@ void TempoACorrereAvviato(PageContext& ctx, PageOnAir& onAir) {
     ProgramState& s = ctx.state;
     const clsRisultati* r = ctx.krono().findRunResult(s.ConcorrenteSelezionato, ctx.krono().MancheSfidaCorrente());
     if (!r || r->OrarioPartenza() < 1 || r->Tempo() != 0) return;
-    // A start sent again for the competitor whose page is on air only sets the clock anew: the
-    // page's slide blocks the program for its whole length, and it is in view already.
+    // A corrected start, or the button pressed again, for the competitor whose page is on air
+    // only sets the clock anew: the page's slide blocks the program for its whole length, and
+    // it is in view already.
     const bool giaInOnda = inOndaPerIlSelezionato(ctx, onAir);
     if (!giaInOnda && !preparaPagina(ctx, onAir)) return;
     const qint32 ora = ctx.services.clock ? OrarioAttuale(*ctx.services.clock) : 0;

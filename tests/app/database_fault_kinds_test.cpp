@@ -167,6 +167,14 @@ struct DatabaseFaultKindsTest : ProgramWindowTest {
                                   Q_RETURN_ARG(QVariant, value), Q_ARG(QString, page), Q_ARG(QString, object), Q_ARG(int, 0));
         return value.toString();
     }
+    // A text property (by its code) of an object of the running-clock page.
+    QVariant clockPageProperty(const char* object, int code) {
+        QVariant value;
+        QMetaObject::invokeMethod(window->anteprima()->MirtGRA1().control(), "ProprietaTesto", Qt::DirectConnection,
+                                  Q_RETURN_ARG(QVariant, value), Q_ARG(QString, QString::fromUtf16(kPaginaTempoACorrere)),
+                                  Q_ARG(QString, QString::fromLatin1(object)), Q_ARG(int, code));
+        return value;
+    }
     // The text the operator reads for a failed `step` under `kind`.
     static QString told(const QString& step, Kind kind) {
         const Expected e = expectedFor(kind);
@@ -378,13 +386,7 @@ struct ActionWitness : PageDispatcher {
 // clock page on air shows the followed competitor's run time.
 TEST_F(DatabaseFaultKindsTest, TheRunTimeDelayTickUnderALockShowsTheRunTimeWithoutWaiting) {
     const QString clockPage = QString::fromUtf16(kPaginaTempoACorrere);
-    const auto text = [&](const char* object, int code) {
-        QVariant value;
-        QMetaObject::invokeMethod(window->anteprima()->MirtGRA1().control(), "ProprietaTesto", Qt::DirectConnection,
-                                  Q_RETURN_ARG(QVariant, value), Q_ARG(QString, clockPage),
-                                  Q_ARG(QString, QString::fromLatin1(object)), Q_ARG(int, code));
-        return value;
-    };
+    const auto text = [&](const char* object, int code) { return clockPageProperty(object, code); };
     const auto run2 = [&] { return state.krono().ConcorrenteItem(1009)->Risultati(2); };
     fakes.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 0)));
     window->panel().txtSelezione()->setText(QStringLiteral("9"));
@@ -433,6 +435,57 @@ TEST_F(DatabaseFaultKindsTest, TheRunTimeDelayTickUnderALockShowsTheRunTimeWitho
     EXPECT_EQ(state.race.Krono, race);
     EXPECT_EQ(int(state.krono().ElencoConcorrenti().size()), 12);
     EXPECT_EQ(run2()->Tempo(), 105000);
+    fault.clear();
+}
+
+// The followed competitor's split, finish and run-time page while another program holds the
+// database: the live path reads only what the session fixed when the race state arrived, so no
+// message waits, nothing is told, and each reaches the clock page as it is handled.
+TEST_F(DatabaseFaultKindsTest, TheFollowedCompetitorsFinishUnderALockReachesTheAirWithoutWaiting) {
+    const QString clockPage = QString::fromUtf16(kPaginaTempoACorrere);
+    const auto text = [&](const char* object, int code) { return clockPageProperty(object, code); };
+    const auto run2 = [&] { return state.krono().ConcorrenteItem(1009)->Risultati(2); };
+    const auto send = [&](const char* command, const QStringList& fields, const std::function<bool()>& handled) {
+        simulator.sendFields(QString::fromLatin1(command), fields);
+        return sim::TimekeepingSimulator::waitUntil(handled);
+    };
+    fakes.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 0)));
+    window->panel().txtSelezione()->setText(QStringLiteral("9"));
+    ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
+    window->panel().cmdPagina_Click(kCodiceStartZero);
+    ASSERT_TRUE(
+        send("TCORREREORARIOSTART", {"1009", "101500000"}, [&] { return run2()->OrarioPartenza() == 101500000; }));
+
+    const int begun = waits().waitsBegun();
+    const int refused = waits().refusedAtOnce();
+    const qint64 slept = waits().sleptMs();
+    const int reported = window->units().faults().reportedCount();
+    clearTold();
+    fault.make(Kind::Lock);
+    // His split 1 at 10:15:30.250, then his run time 1:05.000; his run 1 took 1:12.498.
+    ASSERT_TRUE(send("TCORREREORARIOINTERMEDIO", {"1009", "1", "101530250"},
+                     [&] { return run2()->OrarioIntermedioItem(1) == 101530250; }));
+    EXPECT_EQ(text("txtTempoACorrere", 6).toInt(), 72498 + 30250);
+    ASSERT_TRUE(send("TCORRERETEMPO", {"1009", "105000"}, [&] { return run2()->Tempo() == 105000; }));
+    EXPECT_EQ(text("txtTempoACorrere", 6).toInt(), 72498 + 65000);
+    EXPECT_TRUE(text("txtPosizioneAssoluta", 4).toBool());
+    EXPECT_EQ(text("txtPosizioneAssoluta", 0).toString(),
+              QString::number(state.krono().PosizioneInClassifica(0, 1009, QStringLiteral("XXXXX"))));
+    // Five seconds later, his run time and place in the run.
+    LinkDispatcher& dispatcher = window->units().dispatcher();
+    ASSERT_TRUE(dispatcher.runTimeDelayActive());
+    ASSERT_TRUE(QMetaObject::invokeMethod(const_cast<QTimer*>(&dispatcher.timTempoManche()), "timeout",
+                                          Qt::DirectConnection));
+    EXPECT_EQ(text("txtTempoManche", 6).toInt(), 65000);
+    EXPECT_TRUE(text("txtTempoManche", 4).toBool());
+
+    EXPECT_EQ(waits().waitsBegun() - begun, 0);
+    EXPECT_EQ(waits().refusedAtOnce() - refused, 0);
+    EXPECT_EQ(waits().sleptMs() - slept, 0);
+    EXPECT_EQ(window->units().faults().reportedCount(), reported);
+    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_TRUE(notice()->text().isEmpty()) << notice()->text().toStdString();
+    EXPECT_EQ(state.PaginaInOnda.NomePagina, clockPage);
     fault.clear();
 }
 

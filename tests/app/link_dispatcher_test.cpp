@@ -315,6 +315,52 @@ TEST_F(Dispatcher, UnknownCompetitorChangesNoResultButTheStartStillSetsTheOffset
     EXPECT_EQ(snapshot(), before);
 }
 
+// A start sent again (the time already recorded for the competitor in this run) keeps the offset
+// and the clock on air: taken at its later arrival it would set the clock back. A start with
+// another time is a corrected start and sets both anew, as does every start of a number the race
+// does not hold (nothing is recorded for it).
+TEST_F(Dispatcher, AStartSentAgainKeepsTheOffsetACorrectedStartSetsItAnew) {
+    state.ConcorrenteSelezionato = 1003;
+    state.PaginaInOnda.NomePagina = QStringLiteral("TempoACorrere");
+    for (const qint16 n : {1003, 1004, 1005}) result(n)->setOrarioPartenza(0);  // not started yet in run 2
+    fakes.clock.setNow(QDateTime(QDate(2026, 1, 15), QTime(10, 15, 0)));
+    const struct Step {
+        const char* name;
+        qint64 laterMs;  // the local clock moves on by this much before the message
+        const char* competitor;
+        const char* time;
+        qint32 offset;  // OffsetTempoCorrere afterwards
+        int starts;     // start pages asked for so far
+    } steps[] = {
+        {"first start", 0, "1003", "101530250", 30250, 1},  // 10:15:30.250 there, 10:15:00.000 here
+        {"sent again 2 s later", 2000, "1003", "101530250", 30250, 1},
+        {"sent again once more", 1000, "1003", " 101530250 ", 30250, 1},
+        {"corrected start", 0, "1003", "101530500", 27500, 2},  // 10:15:30.500 at 10:15:03.000
+        {"the corrected start sent again", 1000, "1003", "101530500", 27500, 2},
+        {"the first time again: a correction", 0, "1003", "101530250", 26250, 3},
+        {"a number the race does not hold", 0, "4242", "101530250", 26250, 3},
+        {"that number's start again", 1000, "4242", "101530250", 25250, 3},
+        {"another competitor's first start", 0, "1004", "101530250", 25250, 3},
+        {"a start time of 0 is no start to keep", 0, "1005", "0", -36905000, 3},  // 10:15:05.000 here
+        {"and again", 1000, "1005", "0", -36906000, 3},
+    };
+    int refreshes = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        fakes.clock.advanceMs(step.laterMs);
+        arrive(QStringLiteral("TCORREREORARIOSTART"), fields({step.competitor, step.time}));
+        EXPECT_EQ(state.OffsetTempoCorrere, step.offset);
+        EXPECT_EQ(pages.codes(), std::vector<qint16>(size_t(step.starts), kCodiceStart));
+        // The race state and the console as for any start.
+        EXPECT_EQ(host.refreshes, ++refreshes);
+        const qint16 n = qint16(QString::fromLatin1(step.competitor).toInt());
+        if (state.krono().ConcorrenteExists(n)) {
+            EXPECT_EQ(result(n)->StatoConcorrente(), 20);
+            EXPECT_EQ(result(n)->OrarioPartenza(), QString::fromLatin1(step.time).trimmed().toInt());
+        }
+    }
+}
+
 TEST_F(Dispatcher, RunningClockPageFollowsTheSelectedCompetitor) {
     state.ConcorrenteSelezionato = 1003;
     state.PaginaInOnda.NomePagina = QStringLiteral(" tempoacorrere ");

@@ -12,7 +12,9 @@
 #include "app/pages/page_codes.h"
 #include "app/pages/page_formats.h"
 #include "app/windows/frm_anteprima_grafica.h"
+#include "data/krono_da_testo.h"
 #include "data/object_text_encoder.h"
+#include "link/frame.h"
 #include "model/krono.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
@@ -193,6 +195,78 @@ TEST_F(LiveClockPage, StartsSentAgainSetTheClockWithoutSlidingThePageInAgain) {
     EXPECT_EQ(state.PaginaInOnda.NomePagina, QString());  // the start alone puts no page on air
     window->panel().cmdPagina_Click(kCodiceStartZero);
     EXPECT_EQ(slides(), cleared + 1);
+}
+
+// The timekeeper sends bib 9's start again 2 s later: the clock on air runs on from the first one
+// (the graphics control counts it in real time), and the offset stays. A corrected start time sets
+// the clock anew from its own arrival.
+TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) {
+    const int ready = slides();
+    startOf(1009, 101500000);  // 10:15:00.000 there and here
+    ASSERT_EQ(state.OffsetTempoCorrere, 0);
+    // His clock starts at his run-1 time.
+    ASSERT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
+    const auto running = [&] { return property("ProprietaTesto", kClock, 6).toInt(); };
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return running() >= 72498 + 300; }));
+
+    fakes.clock.advanceMs(2000);
+    const int beforeCopy = running();
+    simulator.sendFields(QStringLiteral("TCORREREORARIOSTART"), {QStringLiteral("1009"), QStringLiteral("101500000")});
+    // Bib 3's split, sent after the copy, tells that the copy has been handled.
+    split(1003, 1, 101520000);
+    EXPECT_GE(running(), beforeCopy);
+    EXPECT_EQ(state.OffsetTempoCorrere, 0);
+    EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
+    EXPECT_EQ(slides(), ready);
+
+    // The start corrected to 10:15:00.500, arriving at 10:15:02.000 here: counted from now.
+    const int beforeCorrection = running();
+    startOf(1009, 101500500);
+    EXPECT_EQ(state.OffsetTempoCorrere, -1500);
+    EXPECT_LT(running(), beforeCorrection);
+    EXPECT_EQ(slides(), ready);
+    EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
+}
+
+// Run times that arrive together, bib 9's among them: his finish goes on air with his place among
+// the run times before his, and his run-time page five seconds later with his place among them
+// all, bib 10's faster time after his included.
+TEST_F(LiveClockPage, ABurstOfRunTimesKeepsTheFollowedCompetitorsPagesRight) {
+    const struct {
+        qint16 competitor;
+        qint32 runTime;
+    } burst[] = {{1003, 80000}, {1006, 60000}, {1009, 65000}, {1010, 50000}};
+    for (const auto& b : burst) startOf(b.competitor, 101500000 + 1000 * (b.competitor - 1000));
+    // The same race ranked on its own, as each run time arrives.
+    encoder::CountingMonitorSettings monitor;
+    const std::shared_ptr<clsKrono> reference = KronoDaTesto(encoder::raceStateText(state.krono()), monitor).krono;
+    ASSERT_TRUE(reference);
+    QString atHisFinish;
+    QByteArray bytes;
+    for (const auto& b : burst) {
+        const auto r = reference->ConcorrenteItem(b.competitor)->Risultati(2);
+        r->setStatoConcorrente(0);
+        r->setTempo(b.runTime);
+        reference->ElaboraClassifiche();
+        if (b.competitor == 1009)
+            atHisFinish = QString::number(reference->PosizioneInClassifica(0, 1009, QStringLiteral("XXXXX")));
+        bytes += *link::buildFrame(QStringLiteral("TCORRERETEMPOGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_%2")
+                                       .arg(b.competitor)
+                                       .arg(b.runTime));
+    }
+    const QString inTheRun = QString::number(reference->PosizioneInClassifica(2, 1009, QStringLiteral("XXXXX")));
+    ASSERT_EQ(inTheRun, QStringLiteral("3"));  // bib 10 and bib 6 ahead
+
+    simulator.sendRaw(bytes);
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return run2(1010).Tempo() == 50000; }));
+    EXPECT_EQ(property("ProprietaTesto", kClock, 6).toInt(), 72498 + 65000);
+    EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtPosizioneAssoluta"), 0).toString(), atHisFinish);
+    for (const qint32 slot : {0, 1, 2}) EXPECT_EQ(state.krono().slotOrder(slot), reference->slotOrder(slot)) << slot;
+    ASSERT_EQ(window->units().dispatcher().runTimeDelayCompetitor(), 1009);
+    window->units().dispatcher().timTempoManche_Timer();
+    EXPECT_EQ(shownOf(kRunBoxes), kRunBoxes);
+    EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtTempoManche"), 6).toInt(), 65000);
+    EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtPosizioneManche"), 0).toString(), inTheRun);
 }
 
 }  // namespace

@@ -14,7 +14,12 @@
 #include "app/pages/page_dispatcher.h"
 #include "app/assembly/program_units.h"
 #include "app_test_support.h"
+#include "data/object_text_encoder.h"
+#include "link/frame.h"
+#include "model/krono.h"
+#include "model/run_result.h"
 #include "platform/db/db_error.h"
+#include "timekeeping_simulator.h"
 
 namespace razudar::apptest {
 namespace {
@@ -140,6 +145,56 @@ TEST_F(ProgramUnitsTest, FirstPaintOverAnUnreadableConfiguration) {
     EXPECT_EQ(units().console().view().pageEnabled.value(kCodiceClassificaGrande, true), false);
     EXPECT_GT(hosts.shown, shownBefore);
     EXPECT_TRUE(units().MirtTcpGet().ServerRemoto().isEmpty());
+}
+
+// Run times that arrive together (one read of the link) are all applied first; then the race is
+// ranked once and the console refreshed once, and the standings hold every one of them.
+TEST_F(ProgramUnitsTest, RunTimesArrivingTogetherAreRankedAndShownOnce) {
+    BaseFolder base;
+    openDatabase(state, base);
+    units().primoDisegno();
+    const encoder::DemoRaceShape shape{.competitors = 60, .runs = 2, .intermediates = 2};
+    sim::TimekeepingSimulator simulator;
+    simulator.setRace(encoder::demoRace(shape));
+    units().MirtTcpGet().setServerRemoto(QStringLiteral("127.0.0.1"));
+    units().MirtTcpGet().setPortaRemota(simulator.listen());
+    units().MirtTcpGet().cmdConnettiDisconnetti_Click();
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == 60; }));
+    ASSERT_EQ(state.krono().MancheSfidaCorrente(), 2);
+    // What one refresh shows on the console.
+    int shown = hosts.shown;
+    units().console().AggiornaClassificheInterfaccia();
+    const int oneRefresh = hosts.shown - shown;
+    ASSERT_GT(oneRefresh, 0);
+
+    // A run time for every competitor, and the same race ranked with them on its own.
+    const std::shared_ptr<clsKrono> reference = encoder::demoRace(shape);
+    QByteArray burst;
+    int i = 0;
+    qint32 time = 0;
+    for (const qint16 c : reference->ElencoConcorrenti()) {
+        time = 60000 + (i++ * 7919) % 30000;
+        const auto r = reference->ConcorrenteItem(c)->Risultati(2);
+        r->setStatoConcorrente(0);
+        r->setTempo(time);
+        burst += *link::buildFrame(
+            QStringLiteral("TCORRERETEMPOGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_%2").arg(c).arg(time));
+    }
+    reference->ElaboraClassifiche();
+    int rankings = 0;
+    state.krono().ElaborazioneClassificaCompletata.connect([&] { ++rankings; });
+    shown = hosts.shown;
+    const qint16 last = reference->ElencoConcorrenti().last();
+    simulator.sendRaw(burst);
+    ASSERT_TRUE(
+        sim::TimekeepingSimulator::waitUntil([&] { return state.krono().findRunResult(last, 2)->Tempo() == time; }));
+
+    EXPECT_EQ(rankings, 1);
+    EXPECT_EQ(hosts.shown - shown, oneRefresh);
+    for (const qint32 slot : {0, 1, 2}) EXPECT_EQ(state.krono().slotOrder(slot), reference->slotOrder(slot)) << slot;
+    EXPECT_EQ(state.krono().ConcorrenteInPosizione(0, 1, QStringLiteral("XXXXX")),
+              reference->ConcorrenteInPosizione(0, 1, QStringLiteral("XXXXX")));
+    EXPECT_TRUE(status.isEmpty()) << status.join('\n').toStdString();
 }
 
 }  // namespace

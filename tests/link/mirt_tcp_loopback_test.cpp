@@ -145,6 +145,47 @@ TEST_F(MirtTcpLoopback, DataThatArrivesWhileTheHostHandlesATextIsDeliveredRightA
     EXPECT_EQ(clientLog.count("Errore:10054"), 0);
 }
 
+// The texts of one arrival are followed by one TextsDelivered, never raised inside a DatiArrivati
+// handler (which here sends synchronously, letting events run); a frame not yet whole delivers
+// nothing and tells nothing.
+TEST_F(MirtTcpLoopback, TheTextsOfOneArrivalAreFollowedByOneTextsDelivered) {
+    QTcpSocket raw;
+    connectRaw(raw, 1);
+    bool handling = false;
+    int insideAHandler = 0;
+    QObject::connect(&server, &MirtTCP::TextsDelivered, [&] {
+        serverLog.events << QStringLiteral("Fine");
+        insideAHandler += handling;
+    });
+    serverLog.onText = [&](const QString& text) {
+        handling = true;
+        server.InviaTesto(QStringLiteral("ack ") + text, true);
+        handling = false;
+    };
+    QByteArray arrival;
+    QStringList expected;
+    for (int i = 0; i < 5; ++i) {
+        arrival += *buildFrame(QString::number(i));
+        expected << QStringLiteral("Dati:%1").arg(i);
+    }
+    raw.write(arrival);
+    raw.flush();
+    ASSERT_TRUE(waitUntil([&] { return serverLog.events.contains(QStringLiteral("Fine")); }));
+    EXPECT_EQ(serverLog.events.mid(serverLog.events.indexOf(QStringLiteral("Dati:0"))),
+              expected + QStringList{QStringLiteral("Fine")});
+    EXPECT_EQ(insideAHandler, 0);
+    EXPECT_GE(fakes.waiter.processEventsCalls(), 5);
+
+    const QByteArray frame = *buildFrame(u"cut");
+    raw.write(frame.left(5));
+    raw.flush();
+    ASSERT_TRUE(waitUntil([&] { return server.receiveBufferedBytes() == 5; }));
+    EXPECT_EQ(serverLog.count(QStringLiteral("Fine")), 1);
+    raw.write(frame.mid(5));
+    ASSERT_TRUE(waitUntil([&] { return serverLog.count(QStringLiteral("Fine")) == 2; }));
+    EXPECT_EQ(serverLog.events.mid(serverLog.events.size() - 2), (QStringList{"Dati:cut", "Fine"}));
+}
+
 TEST_F(MirtTcpLoopback, APartialFrameOfAVanishedPeerIsNotGluedToTheNextConnection) {
     QTcpSocket first;
     connectRaw(first, 1);
