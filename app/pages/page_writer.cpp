@@ -4,6 +4,7 @@
 #include "app/controls/grafica_proxy.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
+#include "model/bas_utilita.h"
 #include "model/basic.h"
 
 namespace razudar {
@@ -11,7 +12,11 @@ namespace razudar {
 using namespace controls;
 
 void ScriviTesto(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& testo) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaTesto, testo);
+    // A received text shows its control characters as blanks: a CR or LF in a name would
+    // break its row on air in two.
+    const QVariant mostrato =
+        testo.typeId() == QMetaType::QString ? QVariant(blankControlCharacters(testo.toString())) : testo;
+    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaTesto, mostrato);
 }
 
 void TestoVisibile(PageContext& ctx, const QString& pagina, const QString& oggetto, bool visibile) {
