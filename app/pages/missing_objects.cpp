@@ -26,6 +26,14 @@ MissingObjects::Build::~Build() {
     if (--ctx_.missingObjects.depth_ == 0) ctx_.missingObjects.tell(ctx_);
 }
 
+MissingObjects::Optional::Optional(PageContext& ctx, bool optional) : ctx_(ctx), optional_(optional) {
+    if (optional_) ++ctx_.missingObjects.optionalDepth_;
+}
+
+MissingObjects::Optional::~Optional() {
+    if (optional_) --ctx_.missingObjects.optionalDepth_;
+}
+
 bool MissingObjects::collected(const QString& page, const QString& object) const {
     for (const PageEntry& e : collected_) {
         if (key(e.page) != key(page)) continue;
@@ -63,9 +71,9 @@ void MissingObjects::tell(PageContext& ctx) {
 
 void noteRefusedWrite(PageContext& ctx, const QString& page, const QStringList& objects) {
     // Only the page on air can lack objects the operator would miss: writes to a page that is
-    // not loaded are refused whatever it holds.
-    if (!ctx.state.PaginaInOnda.mostra(page)) return;
+    // not loaded are refused whatever it holds, and optional writes may find nothing.
     MissingObjects& m = ctx.missingObjects;
+    if (m.optionalDepth_ > 0 || !ctx.state.PaginaInOnda.mostra(page)) return;
     for (const QString& object : objects) {
         if (m.collected(page, object) || ctx.gra.EsisteOggetto(page, object)) continue;
         m.collect(page, object);

@@ -32,6 +32,21 @@ public:
         PageContext& ctx_;
     };
 
+    // Writes to objects a page may lack by design, when `optional`: the rows or columns a builder
+    // fills beyond those its page is drawn for (a page drawn with more shows them). A refusal
+    // inside is not told.
+    class Optional {
+    public:
+        Optional(PageContext& ctx, bool optional);
+        ~Optional();
+        Optional(const Optional&) = delete;
+        Optional& operator=(const Optional&) = delete;
+
+    private:
+        PageContext& ctx_;
+        bool optional_;
+    };
+
     // The page on air changed (loaded, or the air cleared): what was told of it is forgotten.
     void pageChanged() { told_.clear(); }
 
@@ -49,6 +64,7 @@ private:
     void tell(PageContext& ctx);
 
     int depth_ = 0;
+    int optionalDepth_ = 0;
     QList<PageEntry> collected_;
     // Per page (lower case), the objects (lower case) told since the page on air changed.
     QHash<QString, QSet<QString>> told_;

@@ -118,6 +118,30 @@ TEST_F(MissingObjectsTest, LiveBuildsOfThePageOnAirTellOnlyWhatIsNew) {
     EXPECT_EQ(logLines(both), 2);
 }
 
+// The parallel board's page is drawn for eight rows and two heat-runs: a turn with six heats in
+// its third heat-run fills rows and cells the page does not have, and that is no fault of it.
+TEST_F(MissingObjectsTest, TheParallelBoardBeyondItsRowsAndRunsLacksNothing) {
+    clsKrono& k = state.krono();
+    k.cGara.setParallelo(true);
+    k.setTurnoCorrente(QStringLiteral("F8"));
+    k.setSfidaCorrente(3);
+    k.setStatoSessione(2);  // every cell filled
+    for (qint16 h = 1; h <= 6; ++h) {
+        k.ElencoCoppieSfideAdd(h, qint16(99 + 2 * h));
+        k.ElencoCoppieSfideAdd(h, qint16(100 + 2 * h));
+    }
+    const QString board = QStringLiteral("TabelloneParallelo");
+    pages->MandaInOnda(kCodiceOrdinePartenza);
+    EXPECT_EQ(onAir(), board);
+    EXPECT_EQ(text(board, QStringLiteral("txtNominativo8")), QStringLiteral("GIRARD A."));
+    EXPECT_EQ(notices(), QStringList());
+
+    removeObjects(board, {"txtNominativo3"});
+    pages->MandaInOnda(kCodiceOrdinePartenza);
+    EXPECT_EQ(onAir(), board);
+    EXPECT_EQ(notices(), QStringList{QStringLiteral("Pagina TabelloneParallelo: manca l'oggetto txtNominativo3")});
+}
+
 // Only a missing object of the page on air is the page's fault.
 TEST_F(MissingObjectsTest, OtherRefusalsAreNotToldAsMissingObjects) {
     ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(QStringLiteral("Classifica"), 0, false));
