@@ -17,11 +17,10 @@
 #include "app/pages/page_codes.h"
 #include "app/windows/frm_anteprima_grafica.h"
 #include "data/object_text_encoder.h"
-#include "model/caption_label.h"
 #include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/run_result.h"
-#include "model/text_list_surface.h"
+#include "preview_rows.h"
 #include "program_window_fixture.h"
 #include "screenshots.h"
 
@@ -29,22 +28,6 @@ namespace razudar::apptest {
 namespace {
 
 const QString kPage = QStringLiteral("TempoACorrere");
-
-// The rows a preview writes.
-struct PreviewRows : TextListSurface {
-    void Pulisci() override { rows.clear(); }
-    void InizializzaAltezze() override {}
-    void Scrivi(const QString& s, const ScriviArgs&) override { rows << s; }
-    void setCurrentX(qint32) override {}
-    void setCurrentY(qint32) override {}
-    void Linea(float, float, float, float, qint16, qint32) override {}
-    void setVisible(bool) override {}
-    QStringList rows;
-};
-struct NoCaption : CaptionLabel {
-    void setAlignment(int) override {}
-    void setCaption(const QString&) override {}
-};
 
 struct PageNamesAndObjects : ProgramWindowTest {
     void SetUp() override { ASSERT_TRUE(start()); }
