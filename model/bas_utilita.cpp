@@ -3,12 +3,17 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "model/basic.h"
 #include "platform/services/prompter.h"
 
 namespace razudar {
 
 namespace {
+
+// C0 controls, DEL and the C1 controls.
+bool isControlCharacter(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 bool isCapitalTrigger(QChar c) {
     // Space, digit, double quote, and the run from the apostrophe to the full stop:
@@ -127,6 +132,16 @@ QString NomeProprio(const QString& text) {
         if (isCapitalTrigger(out[i])) out.replace(i + 1, 1, basic::UCase(out.mid(i + 1, 1)));
     }
     return out;
+}
+
+QString blankControlCharacters(const QString& text) {
+    const auto first = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return isControlCharacter(c.unicode()); });
+    if (first == text.cend()) return text;
+    QString shown = text;
+    for (qsizetype i = first - text.cbegin(); i < shown.size(); ++i) {
+        if (isControlCharacter(shown[i].unicode())) shown[i] = u' ';
+    }
+    return shown;
 }
 
 bool ValoreBooleano(const QVariant& value, bool defaultValue) {

@@ -66,6 +66,11 @@ double ValoreNumerico(const QString& text);
 int LimitaTimerPagina(int value, int minimum);
 // Proper case of a name: "ALFA BETA" -> "Alfa Beta", "l'alba" -> "L'Alba".
 QString NomeProprio(const QString& text);
+// The text as a page or the console shows it: every control character (U+0000 to U+001F,
+// U+007F and U+0080 to U+009F) one blank, so that a CR or LF inside a received name cannot
+// break its row in two. The length is kept, so columns stay aligned; a text without one is
+// returned as it is. What the race state and the database hold is never changed by it.
+QString blankControlCharacters(const QString& text);
 
 // `defaultValue` when the value is empty; else its trimmed text read as True/False or a number
 // (0 is false). Throws basic::ConversionError for a text that is neither.

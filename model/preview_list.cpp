@@ -1,6 +1,7 @@
 // The three builders of the operator's preview list.
 #include "model/preview_list.h"
 
+#include "model/bas_utilita.h"
 #include "model/basic.h"
 #include "model/caption_label.h"
 #include "model/competitor_states.h"
@@ -21,10 +22,11 @@ const QString kAll = clsConcorrente::kAllCategories;
 class RowWriter {
 public:
     explicit RowWriter(TextListSurface& lst) : lst_(lst) {}
+    // A control character of a received name or abbreviation shows as a blank: the row stays one row.
     void write(const QString& row) {
         ScriviArgs args;
         args.p = p_;
-        lst_.Scrivi(row, args);
+        lst_.Scrivi(blankControlCharacters(row), args);
         p_ += kRowStep;
     }
 

@@ -57,7 +57,8 @@ void ConsoleRefresh::AggiornaPulsantiConcorrenti() {
 void ConsoleRefresh::refreshTabs() {
     clsKrono& k = state_.krono();
     view_.caption = QStringLiteral("Razudar (Zez) ") + TestoVersioneProgramma() + QStringLiteral(" (") +
-                    k.cGara.DescrizioneGara() + QStringLiteral(" - ") + k.cGara.DescrizioneSessione() +
+                    blankControlCharacters(k.cGara.DescrizioneGara() + QStringLiteral(" - ") +
+                                           k.cGara.DescrizioneSessione()) +
                     QStringLiteral(")");
     host_.tabChanged(view_.currentTab);
 
@@ -157,7 +158,7 @@ void ConsoleRefresh::fillHeatButtons(int& k) {
         for (qint16 n : krono.ElencoConcorrentiSfida(h)) {
             const auto c = krono.ConcorrenteItem(n);
             bibs << QString::number(c->Pettorale());
-            names << c->CognomeNomePuntato();
+            names << blankControlCharacters(c->CognomeNomePuntato());
         }
         CompetitorButtonView& b = view_.buttons[size_t(k)];
         b.sideCaption = QString::number(h);
@@ -187,7 +188,7 @@ void ConsoleRefresh::fillCompetitorButtons(int& k) {
         b.sideCaption.clear();
         b.fontSize = 12;
         b.caption = b.tag = QString::number(c->Pettorale());
-        b.toolTip = QLatin1Char(' ') + c->CognomeNomePuntato() + QLatin1Char(' ');
+        b.toolTip = QLatin1Char(' ') + blankControlCharacters(c->CognomeNomePuntato()) + QLatin1Char(' ');
         b.visible = b.enabled = true;
         ++k;
     }

@@ -12,7 +12,7 @@ BibSelection SelezionePettorale(const clsKrono* krono, const QString& testo) {
     if (code >= 0 && krono->ConcorrenteExists(qint16(code))) {
         s.concorrente = qint16(code);
         const auto c = krono->ConcorrenteItem(s.concorrente);
-        s.nominativo = c->Cognome() + QLatin1Char(' ') + c->Nome();
+        s.nominativo = blankControlCharacters(c->Cognome() + QLatin1Char(' ') + c->Nome());
     } else if (!testo.trimmed().isEmpty()) {
         s.avviso = QStringLiteral("Nessun concorrente con il pettorale ") + testo.trimmed();
     }

@@ -40,31 +40,37 @@ bool GraficaProxy::VGA() { return object_.read("VGA").toBool(); }
 void GraficaProxy::setVGA(bool value) { object_.write("VGA", value); }
 bool GraficaProxy::TV(bool Attivare) { return object_.call("TV", {Attivare}).toBool(); }
 void GraficaProxy::SalvaSchermo(const QString& Path) { object_.call("SalvaSchermo", {Path}); }
-void GraficaProxy::setProprietaTesto(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
+bool GraficaProxy::write(const char* name, const QVariantList& arguments, bool answers) {
+    const quint64 before = messages_;
+    bool made = false;
+    const QVariant answer = object_.call(name, arguments, &made);
+    return made && messages_ == before && (!answers || answer.toBool());
+}
+bool GraficaProxy::setProprietaTesto(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
                                      const QVariant& Valore) {
-    object_.call("setProprietaTesto", {NomePagina, NomeOggetto, Proprieta, Valore});
+    return write("setProprietaTesto", {NomePagina, NomeOggetto, Proprieta, Valore}, false);
 }
-void GraficaProxy::setProprietaImmagine(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
+bool GraficaProxy::setProprietaImmagine(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
                                         const QVariant& Valore) {
-    object_.call("setProprietaImmagine", {NomePagina, NomeOggetto, Proprieta, Valore});
+    return write("setProprietaImmagine", {NomePagina, NomeOggetto, Proprieta, Valore}, false);
 }
-void GraficaProxy::setProprietaAnimazione(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
+bool GraficaProxy::setProprietaAnimazione(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
                                           const QVariant& Valore) {
-    object_.call("setProprietaAnimazione", {NomePagina, NomeOggetto, Proprieta, Valore});
+    return write("setProprietaAnimazione", {NomePagina, NomeOggetto, Proprieta, Valore}, false);
 }
 bool GraficaProxy::Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore) {
-    return object_.call("Animazione", {NomePagina, NomeOggetto, Metodo, Valore}).toBool();
+    return write("Animazione", {NomePagina, NomeOggetto, Metodo, Valore}, true);
 }
 bool GraficaProxy::TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta,
                                  const QVariant& Valore) {
-    return object_.call("TempoACorrere", {NomePagina, NomeOggetto, Proprieta, Valore}).toBool();
+    return write("TempoACorrere", {NomePagina, NomeOggetto, Proprieta, Valore}, true);
 }
 bool GraficaProxy::SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio,
                               int RigaFine, bool Visibile, const QString& Prefisso, const QStringList& Campi,
                               bool ProgressivoInCoda) {
-    return object_.call("SpostaRiga", {Effetto, NomePagina, Direzione, Velocita, RigaInizio, RigaFine, Visibile, Prefisso,
-                                       Campi, ProgressivoInCoda})
-        .toBool();
+    return write("SpostaRiga", {Effetto, NomePagina, Direzione, Velocita, RigaInizio, RigaFine, Visibile, Prefisso, Campi,
+                                ProgressivoInCoda},
+                 true);
 }
 void GraficaProxy::setdveGrafica(int x, int y, int w, int h) { object_.call("setdveGrafica", {x, y, w, h}); }
 void GraficaProxy::setFaderWipeGrafica(int v) { object_.call("setFaderWipeGrafica", {v}); }

@@ -34,9 +34,13 @@ public:
     void setVGA(bool value);
     bool TV(bool Attivare);
     void SalvaSchermo(const QString& Path);
-    void setProprietaTesto(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
-    void setProprietaImmagine(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
-    void setProprietaAnimazione(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    // The writes of an object's property, its clock, its clip and a list's rows are true when the
+    // control took them. The control answers a refused write (an object the page lacks, an object
+    // of another type, a value it cannot use) only with its message event, so a write during
+    // which it sent a message counts as refused.
+    bool setProprietaTesto(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    bool setProprietaImmagine(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
+    bool setProprietaAnimazione(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
     bool Animazione(const QString& NomePagina, const QString& NomeOggetto, int Metodo, const QVariant& Valore);
     bool TempoACorrere(const QString& NomePagina, const QString& NomeOggetto, int Proprieta, const QVariant& Valore);
     bool SpostaRiga(int Effetto, const QString& NomePagina, int Direzione, int Velocita, int RigaInizio, int RigaFine,
@@ -56,10 +60,18 @@ signals:
 private slots:
     void relayConferma(bool value) { emit Conferma(value); }
     void relayNotificaEvento(const QString& NomeOggetto, int Evento) { emit NotificaEvento(NomeOggetto, Evento); }
-    void relayRicevutoMessaggio(const QString& Messaggio) { emit RicevutoMessaggio(Messaggio); }
+    void relayRicevutoMessaggio(const QString& Messaggio) {
+        ++messages_;
+        emit RicevutoMessaggio(Messaggio);
+    }
 
 private:
+    // Calls `name` and tells whether the control took it: the call was made, no message came
+    // during it and, for a member that `answers`, its answer was true.
+    bool write(const char* name, const QVariantList& arguments, bool answers);
+
     QObject* control_;
+    quint64 messages_ = 0;  // the control's messages so far
     LateBoundObject object_;
 };
 

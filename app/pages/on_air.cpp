@@ -145,6 +145,7 @@ bool PageOnAir::RegistraPaginaInOnda(bool livello1, const QString& nomePagina, c
     record.NomeTemplate = nomeTemplate;
     record.AreaOccupazione = area;
     record.competitorStarted = -1;
+    if (!livello1) ctx_.missingObjects.pageChanged();
     if (ctx_.airChanged) ctx_.airChanged();
     ctx_.host.setStatusPanel(QStringLiteral("NomePagina"), nomePagina);
     ctx_.host.graficaLocaleInOnda(nomePagina);

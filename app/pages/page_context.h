@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "app/pages/missing_objects.h"
 #include "app/program_state.h"
 #include "platform/services/services.h"
 
@@ -67,6 +68,8 @@ struct PageContext {
     std::function<void()> airChanged;
     // The graphics control's last message (the reason of a failed load), "" when none.
     QString ultimoMessaggioGrafica;
+    // The objects the page builds found missing from their pages, and what was told of them.
+    MissingObjects missingObjects;
 
     clsKrono& krono() const { return *state.race.Krono; }
     void waitMs(int ms) const {

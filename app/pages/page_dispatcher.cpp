@@ -44,6 +44,8 @@ void MandaInOndaDispatcher::paginaLibera(qint16 codice, const QString& pagina, i
 }
 
 void MandaInOndaDispatcher::MandaInOnda(qint16 codice) {
+    // The objects this build finds missing from its page are told once, when it ends.
+    const MissingObjects::Build build(ctx_);
     ProgramState& s = ctx_.state;
     if (!s.race.Krono) return;
     clsKrono& k = ctx_.krono();

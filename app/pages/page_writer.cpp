@@ -2,32 +2,57 @@
 
 #include "app/controls/grafica_codes.h"
 #include "app/controls/grafica_proxy.h"
+#include "app/pages/missing_objects.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
+#include "model/bas_utilita.h"
 #include "model/basic.h"
 
 namespace razudar {
 
 using namespace controls;
 
+namespace {
+
+// A write the control refused may be an object the page lacks: the build's notice names it.
+void checked(PageContext& ctx, bool taken, const QString& pagina, const QString& oggetto) {
+    if (!taken) noteRefusedWrite(ctx, pagina, {oggetto});
+}
+
+void proprietaTesto(PageContext& ctx, const QString& pagina, const QString& oggetto, int proprieta,
+                    const QVariant& valore) {
+    checked(ctx, ctx.gra.setProprietaTesto(pagina, oggetto, proprieta, valore), pagina, oggetto);
+}
+
+void proprietaImmagine(PageContext& ctx, const QString& pagina, const QString& oggetto, int proprieta,
+                       const QVariant& valore) {
+    checked(ctx, ctx.gra.setProprietaImmagine(pagina, oggetto, proprieta, valore), pagina, oggetto);
+}
+
+}  // namespace
+
 void ScriviTesto(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& testo) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaTesto, testo);
+    // A received text shows its control characters as blanks: a CR or LF in a name would
+    // break its row on air in two.
+    const QVariant mostrato =
+        testo.typeId() == QMetaType::QString ? QVariant(blankControlCharacters(testo.toString())) : testo;
+    proprietaTesto(ctx, pagina, oggetto, ogTestoProprietaTesto, mostrato);
 }
 
 void TestoVisibile(PageContext& ctx, const QString& pagina, const QString& oggetto, bool visibile) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaVisibile, visibile);
+    proprietaTesto(ctx, pagina, oggetto, ogTestoProprietaVisibile, visibile);
 }
 
 void ColoreTesto(PageContext& ctx, const QString& pagina, const QString& oggetto, qint32 coloreRgbLong) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaColore, coloreRgbLong);
+    proprietaTesto(ctx, pagina, oggetto, ogTestoProprietaColore, coloreRgbLong);
 }
 
 void ImmagineVisibile(PageContext& ctx, const QString& pagina, const QString& oggetto, bool visibile) {
-    ctx.gra.setProprietaImmagine(pagina, oggetto, ogImmagineProprietaVisibile, visibile);
+    proprietaImmagine(ctx, pagina, oggetto, ogImmagineProprietaVisibile, visibile);
 }
 
 void ImmaginePercorso(PageContext& ctx, const QString& pagina, const QString& oggetto, const QString& percorso) {
-    ctx.gra.setProprietaImmagine(pagina, oggetto, ogImmagineProprietaPercorso, percorso);
+    proprietaImmagine(ctx, pagina, oggetto, ogImmagineProprietaPercorso, percorso);
 }
 
 void OggettoVisibile(PageContext& ctx, const QString& pagina, const QString& oggetto, bool visibile) {
@@ -84,37 +109,46 @@ void ImpostaNazionalita(PageContext& ctx, const QString& pagina, const QString& 
 }
 
 void FormatoArresto(PageContext& ctx, const QString& pagina, const QString& oggetto) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
+    proprietaTesto(ctx, pagina, oggetto, ogTestoProprietaTimeStopFormat, FormatoTempoRisoluzione(ctx.krono()));
 }
 
 void FermaOrologio(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore) {
     FormatoArresto(ctx, pagina, oggetto);
-    ctx.gra.TempoACorrere(pagina, oggetto, ogTempoACorrereProprietaTimeStop, valore);
+    checked(ctx, ctx.gra.TempoACorrere(pagina, oggetto, ogTempoACorrereProprietaTimeStop, valore), pagina, oggetto);
 }
 
 void FermaOrologioConSegno(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore) {
-    ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaTimeSgn, true);
+    proprietaTesto(ctx, pagina, oggetto, ogTestoProprietaTimeSgn, true);
     FermaOrologio(ctx, pagina, oggetto, valore);
 }
 
 void AvviaOrologio(PageContext& ctx, const QString& pagina, const QString& oggetto, const QVariant& valore,
                    bool conSegno) {
-    if (conSegno) ctx.gra.setProprietaTesto(pagina, oggetto, ogTestoProprietaTimeSgn, true);
-    ctx.gra.TempoACorrere(pagina, oggetto, ogTempoACorrereProprietaTimeStart, valore);
+    if (conSegno) proprietaTesto(ctx, pagina, oggetto, ogTestoProprietaTimeSgn, true);
+    checked(ctx, ctx.gra.TempoACorrere(pagina, oggetto, ogTempoACorrereProprietaTimeStart, valore), pagina, oggetto);
 }
 
 void NascondiAnimazione(PageContext& ctx, const QString& pagina, const QString& oggetto) {
-    ctx.gra.setProprietaAnimazione(pagina, oggetto, ogAnimazioneProprietaVisibile, false);
+    checked(ctx, ctx.gra.setProprietaAnimazione(pagina, oggetto, ogAnimazioneProprietaVisibile, false), pagina, oggetto);
 }
 
 void AvviaAnimazione(PageContext& ctx, const QString& pagina, const QString& oggetto, const QString& percorso) {
-    ctx.gra.setProprietaAnimazione(pagina, oggetto, ogAnimazioneProprietaPercorso, percorso);
-    ctx.gra.Animazione(pagina, oggetto, ogAnimazioneMetodoStart, QVariant());
+    checked(ctx, ctx.gra.setProprietaAnimazione(pagina, oggetto, ogAnimazioneProprietaPercorso, percorso), pagina,
+            oggetto);
+    checked(ctx, ctx.gra.Animazione(pagina, oggetto, ogAnimazioneMetodoStart, QVariant()), pagina, oggetto);
 }
 
 void SpostaRighe(PageContext& ctx, const QString& pagina, int effetto, int direzione, int velocita, int rigaInizio,
                  int rigaFine, bool visibile, const QStringList& campi) {
-    ctx.gra.SpostaRiga(effetto, pagina, direzione, velocita, rigaInizio, rigaFine, visibile, QString(), campi, true);
+    if (ctx.gra.SpostaRiga(effetto, pagina, direzione, velocita, rigaInizio, rigaFine, visibile, QString(), campi, true))
+        return;
+    // The control refuses the whole move at the first object it lacks: each of the move's
+    // objects (field + row) is looked at.
+    QStringList oggetti;
+    for (int riga = rigaInizio; riga <= rigaFine; ++riga) {
+        for (const QString& campo : campi) oggetti << campo + QString::number(riga);
+    }
+    noteRefusedWrite(ctx, pagina, oggetti);
 }
 
 }  // namespace razudar

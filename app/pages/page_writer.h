@@ -2,7 +2,9 @@
 // The one writer of a page's objects through the graphics control, for every page builder and the
 // on-air layer: a text object's text, colour and visibility, an image's file and visibility, the
 // speciality and nation images, a text object's clock, the sponsor clip and the row moves of a
-// list. The builders say what a page shows; only this file says how the control is told.
+// list. The builders say what a page shows; only this file says how the control is told. A write
+// the control refuses on the page on air may be an object the page lacks: missing_objects.h
+// collects it for the build's notice.
 #include <QString>
 #include <QStringList>
 #include <QVariant>

@@ -1,5 +1,6 @@
 #include "app/pages/parallel_board.h"
 
+#include "app/pages/missing_objects.h"
 #include "app/pages/on_air.h"
 #include "app/pages/page_formats.h"
 #include "app/pages/page_load_failure.h"
@@ -84,6 +85,9 @@ void MostraTabelloneParallelo(PageContext& ctx, PageOnAir& onAir) {
             }
             const int r = 2 * (coppie - 1) + j;
             const QString n = QString::number(r);
+            // The page is drawn for eight rows and two heat-runs; a board with more fills the
+            // objects a page drawn with more would have, and a page without them is not at fault.
+            const MissingObjects::Optional oltreLeRighe(ctx, r > kRigheTabelloneParallelo);
             const qint32 colore =
                 c == k.ConcorrenteVincitoreSfidaParallelo(h) ? kColoreVerdeRgbLong : kColoreBiancoRgbLong;
             scrivi(ctx, p, QStringLiteral("txtPettorale") + n, item->PettoraleStampa(), colore, true);
@@ -93,6 +97,7 @@ void MostraTabelloneParallelo(PageContext& ctx, PageOnAir& onAir) {
             ImmagineVisibile(ctx, p, QStringLiteral("SfondoConcorrente") + n, true);
             for (qint16 i = 1; i <= m; ++i) {
                 if (!(k.SfidaCompletata(h) || k.StatoSessione() == 2 || i < m)) continue;
+                const MissingObjects::Optional oltreLeManche(ctx, i > kMancheTabelloneParallelo);
                 ImmagineVisibile(ctx, p, cella("SfondoTempo", i, r), true);
                 scrivi(ctx, p, cella("txtTempo", i, r), testoTempo(k, i, c), colore, true);
             }

@@ -23,11 +23,10 @@
 #include "app/windows/frm_anteprima_grafica.h"
 #include "live_player.h"
 #include "live_race.h"
-#include "model/caption_label.h"
 #include "model/competitor_states.h"
 #include "model/krono.h"
 #include "model/race_times.h"
-#include "model/text_list_surface.h"
+#include "preview_rows.h"
 #include "program_window_fixture.h"
 #include "screenshots.h"
 
@@ -40,22 +39,6 @@ using sim::LiveRace;
 using sim::TimekeepingSimulator;
 
 const QString kAll = QStringLiteral("XXXXX");
-
-// The rows a preview writes, and nothing else.
-struct PreviewRows : TextListSurface {
-    void Pulisci() override { rows.clear(); }
-    void InizializzaAltezze() override {}
-    void Scrivi(const QString& s, const ScriviArgs&) override { rows << s; }
-    void setCurrentX(qint32) override {}
-    void setCurrentY(qint32) override {}
-    void Linea(float, float, float, float, qint16, qint32) override {}
-    void setVisible(bool) override {}
-    QStringList rows;
-};
-struct NoCaption : CaptionLabel {
-    void setAlignment(int) override {}
-    void setCaption(const QString&) override {}
-};
 
 sim::LiveTimings quickTimings() {
     sim::LiveTimings t;

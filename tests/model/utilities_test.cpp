@@ -115,6 +115,26 @@ TEST(TextHelpers, NomeProprio) {
     EXPECT_EQ(NomeProprio(QString::fromUtf8("STRASSE ß")), QString::fromUtf8("Strasse ß"));
 }
 
+TEST(TextHelpers, ControlCharactersShowAsBlanks) {
+    const struct {
+        QString text;
+        QString shown;
+    } cases[] = {
+        {QStringLiteral("Ros\rsi"), QStringLiteral("Ros si")},
+        {QStringLiteral("Ros\nsi"), QStringLiteral("Ros si")},
+        {QStringLiteral("\r\nRossi\r\n"), QStringLiteral("  Rossi  ")},
+        {QStringLiteral("Ros\tsi"), QStringLiteral("Ros si")},
+        {QString::fromUtf16(u"Ros\0si", 6), QStringLiteral("Ros si")},
+        {QStringLiteral("Ros\x1Fsi\x7F"), QStringLiteral("Ros si ")},
+        {QStringLiteral("Ros\u0080si\u0085\u009F"), QStringLiteral("Ros si  ")},
+        // Blanks, letters past DEL's block and the first character after C1 stay.
+        {QString::fromUtf8("Müller\u00A0Weiß"), QString::fromUtf8("Müller\u00A0Weiß")},
+        {QStringLiteral(" ~ "), QStringLiteral(" ~ ")},
+        {QString(), QString()},
+    };
+    for (const auto& c : cases) EXPECT_EQ(blankControlCharacters(c.text), c.shown) << c.text.toStdString();
+}
+
 TEST(TextHelpers, TestoTraDelimitatori) {
     EXPECT_EQ(TestoTraDelimitatori(QStringLiteral("_BF_AT-IN_a_BF_AT-SP_b_BF_AT-FN_"),
                                    QStringLiteral("_BF_AT-IN_"), QStringLiteral("_BF_AT-FN_")),
