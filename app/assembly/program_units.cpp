@@ -26,7 +26,7 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     db::LockWaits& lockWaits = *state_.startup.database.lockWaits;
     // The busy handler waits through the waiter service, so the waits are the program's own.
     if (Waiter* waiter = services_.waiter) lockWaits.setSleeper([waiter](int ms) { waiter->sleepMs(ms); });
-    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, statusNotice, &lockWaits);
+    faults_ = std::make_unique<DatabaseFaults>(*services_.prompter, state_.log, std::move(statusNotice), &lockWaits);
     sessionValues_ = std::make_unique<SessionValues>(state_.startup.database, state_.startup.session, *faults_);
     reloader_ = std::make_unique<DatabaseMonitorSettingsReloader>(state_.monitor, state_.startup.database);
     reloader_->setFailureHandler([this](const db::DbError& e) {
@@ -53,7 +53,6 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     const auto sessionSet = [this] { sessionValues_->reload(); };
     menus_->setSessionSetHook(sessionSet);
     dispatcher_->setSessionSetHook(sessionSet);
-    dispatcher_->setNotice(std::move(statusNotice));
     connectLink();
 }
 

@@ -44,8 +44,8 @@ struct ProgramHosts {
 
 class ProgramUnits : public SponsorClips {
 public:
-    // `statusNotice` shows a database failure of a link event or a timer, or a received message
-    // that was refused (the status bar). The link control's events go to the link dispatcher,
+    // `statusNotice` shows a database failure of a link event or a timer (the status bar); a
+    // received message that was refused reaches the window through dispatcher().setNotice. The link control's events go to the link dispatcher,
     // each one an action of the status-bar channel.
     ProgramUnits(ProgramState& state, const Services& services, std::function<void(const QString&)> statusNotice,
                  const ProgramControls& controls, const ProgramHosts& hosts);

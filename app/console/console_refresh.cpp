@@ -100,7 +100,7 @@ void ConsoleRefresh::refreshCategories() {
     for (qint16 i = 1; same && i <= count; ++i) {
         const auto c = k.CategoriaInOrdine(i);
         const auto& shown = view_.categoryGrid[i];
-        same = c && shown.first == c->Categoria() && shown.second == c->Descrizione();
+        same = c && shown.first == c->Categoria() && shown.second == blankControlCharacters(c->Descrizione());
     }
     if (same) return;
     view_.categoryLines.clear();
@@ -109,8 +109,10 @@ void ConsoleRefresh::refreshCategories() {
     for (qint16 i = 1; i <= count; ++i) {
         const auto c = k.CategoriaInOrdine(i);
         if (!c) continue;
-        view_.categoryLines << c->Descrizione() + QStringLiteral(" (") + c->Categoria() + QStringLiteral(")");
-        view_.categoryGrid.append({c->Categoria(), c->Descrizione()});
+        // A description received with a line break would break its row in two: shown with blanks.
+        const QString descrizione = blankControlCharacters(c->Descrizione());
+        view_.categoryLines << descrizione + QStringLiteral(" (") + c->Categoria() + QStringLiteral(")");
+        view_.categoryGrid.append({c->Categoria(), descrizione});
     }
     ++view_.categoriesVersion;
 }

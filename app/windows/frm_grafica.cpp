@@ -55,6 +55,9 @@ bool frmGrafica::load() {
         state_, services_, [this](const QString& text) { showNotice(text, NoticeSource::Database); },
         ProgramControls{link, list}, ProgramHosts{*panel_, *menus_, *panel_, *menus_});
     units_->faults().setNoticeWithdrawal([this] { statusAvvisi_->withdrawNotice(NoticeSource::Database); });
+    // A refused link message stays told when the database answers again: the race it refused is
+    // still not the one shown.
+    units_->dispatcher().setNotice([this](const QString& text) { showNotice(text, NoticeSource::Link); });
     panel_->attach(units_->consolePorts());
     menus_->attach(units_->menuPorts());
     connect(menus_->mnuEsci(), &QAction::triggered, this, &QWidget::close);

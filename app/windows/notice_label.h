@@ -9,7 +9,9 @@
 
 namespace razudar {
 
-enum class NoticeSource { Pages, Database };
+// Who put a notice up: a database notice is withdrawn when the database answers again; a page's
+// and a refused link message's stay until another notice replaces them.
+enum class NoticeSource { Pages, Database, Link };
 
 class NoticeLabel : public QLabel {
 public:

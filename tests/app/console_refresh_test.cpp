@@ -50,6 +50,23 @@ TEST_F(Console, CaptionAndCategoriesFollowTheRace) {
     EXPECT_TRUE(v.tabEnabled[6]);
 }
 
+// A description received with control characters keeps one row in the list and the grid; the
+// category itself keeps what was received.
+TEST_F(Console, ACategoryDescriptionWithALineBreakStaysOnOneRow) {
+    use(encoder::demoRace({.competitors = 6, .runs = 1, .categories = 2}));
+    state.krono().CategoriaInOrdine(2)->setDescrizione(QStringLiteral("Under\r\n18\t\u0085è"));
+    refresh.AggiornaClassificheInterfaccia();
+    const ConsoleState& v = refresh.view();
+    EXPECT_EQ(v.categoryLines.at(1), QStringLiteral("Under  18  è (U18)"));
+    ASSERT_EQ(v.categoryGrid.size(), 3);
+    EXPECT_EQ(v.categoryGrid[2], (std::pair{QStringLiteral("U18"), QStringLiteral("Under  18  è")}));
+    EXPECT_EQ(state.krono().CategoriaInOrdine(2)->Descrizione(), QStringLiteral("Under\r\n18\t\u0085è"));
+    // Refreshed again with the same description, the grid is not built anew.
+    const auto version = v.categoriesVersion;
+    refresh.AggiornaClassificheInterfaccia();
+    EXPECT_EQ(refresh.view().categoriesVersion, version);
+}
+
 // A race whose categories are `codes`, in that order; competitor i belongs to codes[i % n], and
 // every competitor is on course.
 std::shared_ptr<clsKrono> raceWithCategories(const QStringList& codes) {
