@@ -218,6 +218,7 @@ TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) 
     EXPECT_EQ(state.OffsetTempoCorrere, 0);
     EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
     EXPECT_EQ(slides(), ready);
+    saveFrame(QStringLiteral("live_clock_start_sent_again"));
 
     // The start corrected to 10:15:00.500, arriving at 10:15:02.000 here: counted from now.
     const int beforeCorrection = running();
@@ -226,6 +227,7 @@ TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) 
     EXPECT_LT(running(), beforeCorrection);
     EXPECT_EQ(slides(), ready);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
+    saveFrame(QStringLiteral("live_clock_start_corrected"));
 }
 
 // Run times that arrive together, bib 9's among them: his finish goes on air with his place among
