@@ -26,6 +26,7 @@
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
 #include "model/krono.h"
+#include "platform/fakes/fake_window_services.h"
 #include "timekeeping_simulator.h"
 
 namespace {
@@ -65,7 +66,7 @@ struct RunningProgram {
         QCoreApplication::processEvents();
     }
     apptest::BaseFolder base;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     apptest::FixedCurrentFolder folder{base.path()};
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     ProgramState state;

@@ -15,6 +15,7 @@
 #include "app/assembly/program_units.h"
 #include "app_test_support.h"
 #include "platform/db/db_error.h"
+#include "platform/fakes/fake_window_services.h"
 
 namespace razudar::apptest {
 namespace {
@@ -34,7 +35,7 @@ TEST(DatabaseFaultsReadOr, GivesTheValueOrTheFallbackAndTellsOnce) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeServices fakes;
+        FakeWindowServices fakes;
         ProgramLog log;
         QStringList status;
         DatabaseFaults faults(fakes.prompter, log, [&](const QString& t) { status << t; });
@@ -78,7 +79,7 @@ struct ProgramUnitsTest : ::testing::Test {
     }
     ProgramUnits& units() { return *built; }
 
-    FakeServices fakes;
+    FakeWindowServices fakes;
     ProgramState state;
     QStringList status;
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};

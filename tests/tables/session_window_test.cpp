@@ -11,7 +11,7 @@
 #include <QTableView>
 
 #include "data/active_session.h"
-#include "data/db_fixture.h"
+#include "window_db_fixture.h"
 #include "tables/widgets/frm_selezione_sessione.h"
 #include "screenshots.h"
 
@@ -53,7 +53,7 @@ protected:
                            m->data(m->index(row, 2), Qt::DisplayRole).toString()}
             .join(u'/');
     }
-    RaceDatabase race{};
+    WindowRaceDatabase race{};
     SessionKey session;
     std::unique_ptr<W> window;
 };
