@@ -1,14 +1,19 @@
 // The control proxies are the bottom of the program: every unit may include them, so they include
 // nothing of the program's other folders (a proxy that did would close an include cycle through
-// the units that hold it).
+// the units that hold it). And no folder of the program reaches itself again through the folders
+// it includes.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace razudar::apptest {
 namespace {
@@ -49,6 +54,74 @@ TEST(ControlProxies, AnIncludeOfAnotherFolderIsSeen) {
                "// #include \"app/console/y.h\" is a comment\n");
     file.close();
     EXPECT_EQ(programIncludes(file.fileName()), (QStringList{"app/controls/late_bound.h", "app/link/x.h"}));
+}
+
+// The folder of an "app/..." path ("app/pages/on_air.h" is "pages"); "" for a file at the top.
+QString folderOf(const QString& programPath) {
+    const QStringList parts = programPath.split(QLatin1Char('/'));
+    return parts.size() > 2 ? parts[1] : QString();
+}
+
+// For every folder under `root`, the other folders its files include.
+QMap<QString, QSet<QString>> folderIncludes(const QString& root) {
+    QMap<QString, QSet<QString>> uses;
+    const QDir top(root);
+    for (QDirIterator it(root, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        const QString from = folderOf(QStringLiteral("app/") + top.relativeFilePath(path));
+        if (from.isEmpty()) continue;
+        QSet<QString>& used = uses[from];
+        for (const QString& included : programIncludes(path)) {
+            const QString to = folderOf(included);
+            if (!to.isEmpty() && to != from) used.insert(to);
+        }
+    }
+    return uses;
+}
+
+// A cycle of folders ("a -> b -> a"), or "" when there is none.
+QString folderCycle(const QMap<QString, QSet<QString>>& uses) {
+    QStringList path;
+    QSet<QString> done;
+    std::function<QString(const QString&)> visit = [&](const QString& folder) -> QString {
+        if (const qsizetype at = path.indexOf(folder); at >= 0) return (path.mid(at) << folder).join(QStringLiteral(" -> "));
+        if (done.contains(folder)) return QString();
+        path << folder;
+        QStringList next(uses.value(folder).begin(), uses.value(folder).end());
+        next.sort();
+        for (const QString& to : next)
+            if (const QString cycle = visit(to); !cycle.isEmpty()) return cycle;
+        path.removeLast();
+        done.insert(folder);
+        return QString();
+    };
+    for (auto it = uses.keyBegin(); it != uses.keyEnd(); ++it)
+        if (const QString cycle = visit(*it); !cycle.isEmpty()) return cycle;
+    return QString();
+}
+
+TEST(ProgramFolders, NoFolderReachesItselfThroughItsIncludes) {
+    const QMap<QString, QSet<QString>> uses = folderIncludes(QStringLiteral(RAZUDAR_SOURCE_DIR "/app"));
+    EXPECT_TRUE(uses.contains(QStringLiteral("windows")) && uses.contains(QStringLiteral("pages")));
+    EXPECT_EQ(folderCycle(uses).toStdString(), "");
+}
+
+// A rule of the test itself: a cycle through three folders is found and named.
+TEST(ProgramFolders, ACycleIsFoundAndNamed) {
+    const auto set = [](std::initializer_list<const char*> names) {
+        QSet<QString> out;
+        for (const char* n : names) out.insert(QLatin1String(n));
+        return out;
+    };
+    QMap<QString, QSet<QString>> uses{{"assembly", set({"editors", "pages"})},
+                                      {"editors", set({"windows"})},
+                                      {"windows", set({"assembly"})},
+                                      {"pages", set({})}};
+    EXPECT_EQ(folderCycle(uses).toStdString(), "assembly -> editors -> windows -> assembly");
+    uses[QStringLiteral("editors")] = set({"widgets"});
+    uses[QStringLiteral("windows")] = set({"assembly", "widgets"});
+    EXPECT_EQ(folderCycle(uses).toStdString(), "");
 }
 
 }  // namespace
