@@ -157,6 +157,19 @@ TEST_F(SessionWindowTest, NoActiveRaceTakesTheChosenSession) {
     EXPECT_EQ(session.SessioneTipoTurno, QStringLiteral("PA"));
 }
 
+// A window given a session key that names no session (as a new key is) suggests no race for a
+// new row, lists the sessions of every race and has nothing to say.
+TEST_F(SessionWindowTest, AKeyWithoutASessionSuggestsNoRaceAndListsEveryRace) {
+    sessions({{1, "GS", 1, 2}, {2, "PA", 1, 0}, {2, "PA", 2, 0}});
+    window = std::make_unique<W>(race.state, race.fakes.services(), session);
+    window->Load();
+    window->primoPaint();
+    EXPECT_EQ(window->text1->text(), QString());
+    EXPECT_EQ(window->datTabella.recordCount(), 3);
+    EXPECT_EQ(window->avviso(), QString());
+    EXPECT_TRUE(race.fakes.prompter.texts().isEmpty());
+}
+
 TEST_F(SessionWindowTest, AnActiveRaceTheDatabaseLacksListsEverySessionAndSaysSo) {
     sessions({{1, "GS", 1, 2}, {1, "GS", 2, 0}, {2, "PA", 1, 0}});
     // Loaded once for race 1; then the link's session key makes race 7 active, which this
