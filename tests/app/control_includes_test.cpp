@@ -1,7 +1,7 @@
 // The control proxies are the bottom of the program: every unit may include them, so they include
 // nothing of the program's other folders (a proxy that did would close an include cycle through
-// the units that hold it). And no folder of the program reaches itself again through the folders
-// it includes.
+// the units that hold it). No folder of the program reaches itself again through the folders it
+// includes, and the windows change the program state only through the units.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -105,6 +105,52 @@ TEST(ProgramFolders, NoFolderReachesItselfThroughItsIncludes) {
     const QMap<QString, QSet<QString>> uses = folderIncludes(QStringLiteral(RAZUDAR_SOURCE_DIR "/app"));
     EXPECT_TRUE(uses.contains(QStringLiteral("windows")) && uses.contains(QStringLiteral("pages")));
     EXPECT_EQ(folderCycle(uses).toStdString(), "");
+}
+
+// The assignments to a field of the program state (`state.X = `, `state_.a.b += `, `++state_.X`)
+// in the file at `path`, one "line: text" each.
+QStringList stateAssignments(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {QStringLiteral("<unreadable>")};
+    static const QRegularExpression assignment(
+        QStringLiteral(R"re((\+\+|--)\s*state_?\s*\.|\bstate_?\s*\.\s*[\w.]+\s*([-+*/|&]?=(?!=)|\+\+|--))re"));
+    QStringList found;
+    int number = 0;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        ++number;
+        if (assignment.match(line).hasMatch()) found << QStringLiteral("%1: %2").arg(number).arg(line.trimmed());
+    }
+    return found;
+}
+
+TEST(ProgramFolders, NoWindowAssignsAFieldOfTheProgramState) {
+    int read = 0;
+    for (QDirIterator it(QStringLiteral(RAZUDAR_SOURCE_DIR "/app/windows"), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                         QDir::Files);
+         it.hasNext();) {
+        const QString path = it.next();
+        ++read;
+        EXPECT_EQ(stateAssignments(path).join(QLatin1Char('\n')).toStdString(), "") << path.toStdString();
+    }
+    EXPECT_GT(read, 10);
+}
+
+// A rule of the test itself: every kind of assignment is seen, comparisons and reads are not.
+TEST(ProgramFolders, AnAssignmentToTheStateIsSeen) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("panel.cpp")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    file.write("state_.ConcorrenteSelezionato = n;\n"
+               "if (state_.SfidaSelezionata == 3) show(state.race.Krono);\n"
+               "  state.PaginaInOnda.NomePagina  = QString();\n"
+               "state_.OffsetTempoCorrere += 5;\n"
+               "++state_.PaginaElencoCorrente;\n"
+               "const bool b = state_.NominativoTCVisibile != on;\n");
+    file.close();
+    EXPECT_EQ(stateAssignments(file.fileName()),
+              (QStringList{"1: state_.ConcorrenteSelezionato = n;", "3: state.PaginaInOnda.NomePagina  = QString();",
+                           "4: state_.OffsetTempoCorrere += 5;", "5: ++state_.PaginaElencoCorrente;"}));
 }
 
 // A rule of the test itself: a cycle through three folders is found and named.
