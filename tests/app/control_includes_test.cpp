@@ -44,16 +44,21 @@ TEST(ControlProxies, IncludeOnlyTheirOwnFolder) {
         EXPECT_TRUE(read.contains(QLatin1String(expected))) << expected;
 }
 
+// Writes `text` to the file `name` of `dir` and answers its path ("" when it cannot be written).
+QString writeFile(const QTemporaryDir& dir, const char* name, const char* text) {
+    QFile file(dir.filePath(QLatin1String(name)));
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text) < 0) return QString();
+    return file.fileName();
+}
+
 // A rule of the test itself: an include of another folder is seen.
 TEST(ControlProxies, AnIncludeOfAnotherFolderIsSeen) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("proxy.h")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-    file.write("#pragma once\n#include <QString>\n#include \"app/controls/late_bound.h\"\n  #  include \"app/link/x.h\"\n"
-               "// #include \"app/console/y.h\" is a comment\n");
-    file.close();
-    EXPECT_EQ(programIncludes(file.fileName()), (QStringList{"app/controls/late_bound.h", "app/link/x.h"}));
+    const QString path = writeFile(dir, "proxy.h",
+                                   "#pragma once\n#include <QString>\n#include \"app/controls/late_bound.h\"\n"
+                                   "  #  include \"app/link/x.h\"\n// #include \"app/console/y.h\" is a comment\n");
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_EQ(programIncludes(path), (QStringList{"app/controls/late_bound.h", "app/link/x.h"}));
 }
 
 // The folder of an "app/..." path ("app/pages/on_air.h" is "pages"); "" for a file at the top.
@@ -138,17 +143,15 @@ TEST(ProgramFolders, NoWindowAssignsAFieldOfTheProgramState) {
 // A rule of the test itself: every kind of assignment is seen, comparisons and reads are not.
 TEST(ProgramFolders, AnAssignmentToTheStateIsSeen) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("panel.cpp")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-    file.write("state_.ConcorrenteSelezionato = n;\n"
-               "if (state_.SfidaSelezionata == 3) show(state.race.Krono);\n"
-               "  state.PaginaInOnda.NomePagina  = QString();\n"
-               "state_.OffsetTempoCorrere += 5;\n"
-               "++state_.PaginaElencoCorrente;\n"
-               "const bool b = state_.NominativoTCVisibile != on;\n");
-    file.close();
-    EXPECT_EQ(stateAssignments(file.fileName()),
+    const QString path = writeFile(dir, "panel.cpp",
+                                   "state_.ConcorrenteSelezionato = n;\n"
+                                   "if (state_.SfidaSelezionata == 3) show(state.race.Krono);\n"
+                                   "  state.PaginaInOnda.NomePagina  = QString();\n"
+                                   "state_.OffsetTempoCorrere += 5;\n"
+                                   "++state_.PaginaElencoCorrente;\n"
+                                   "const bool b = state_.NominativoTCVisibile != on;\n");
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_EQ(stateAssignments(path),
               (QStringList{"1: state_.ConcorrenteSelezionato = n;", "3: state.PaginaInOnda.NomePagina  = QString();",
                            "4: state_.OffsetTempoCorrere += 5;", "5: ++state_.PaginaElencoCorrente;"}));
 }
