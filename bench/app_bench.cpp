@@ -27,6 +27,7 @@
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
 #include "model/krono.h"
+#include "platform/fakes/fake_window_services.h"
 #include "timekeeping_simulator.h"
 
 namespace {

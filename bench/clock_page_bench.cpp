@@ -35,6 +35,7 @@
 #include "model/krono.h"
 #include "model/race_times.h"
 #include "model/run_result.h"
+#include "platform/fakes/fake_window_services.h"
 #include "timekeeping_simulator.h"
 
 namespace {
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     apptest::BaseFolder base;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     apptest::FixedCurrentFolder folder{base.path()};
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     ProgramState state;

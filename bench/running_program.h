@@ -14,6 +14,7 @@
 #include "app/windows/frm_grafica.h"
 #include "app/windows/frm_modalita.h"
 #include "app_test_support.h"
+#include "platform/fakes/fake_window_services.h"
 #include "timekeeping_simulator.h"
 
 namespace razudar::bench {
@@ -39,7 +40,7 @@ struct RunningProgram {
     }
 
     apptest::BaseFolder base;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     apptest::FixedCurrentFolder folder{base.path()};
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     ProgramState state;

@@ -20,7 +20,7 @@
 #include "data/krono_da_database.h"
 #include "data/loader_race_fixture.h"
 #include "model/krono.h"
-#include "platform/fakes/fake_services.h"
+#include "platform/fakes/fake_window_services.h"
 #include "tables/widgets/frm_selezione_sessione.h"
 
 namespace {
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     ApriDatabase(database);
     testing::writeFixtureRace(*race, database.current());
     state.startup.session = {testing::kFixtureRace, QStringLiteral("GA"), 1};
-    FakeServices fakes;
+    FakeWindowServices fakes;
     const Services services = fakes.services();
     Host host(state, services);
     MenuCommands menus(state, services, host.console, host, host);

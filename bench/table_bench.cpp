@@ -16,7 +16,7 @@
 #include "bench/ratio_reporter.h"
 #include "concorrenti_window.h"
 #include "data/database_access.h"
-#include "platform/fakes/fake_services.h"
+#include "platform/fakes/fake_window_services.h"
 
 namespace razudar {
 namespace {
@@ -26,7 +26,7 @@ constexpr int kRows = 20000;
 struct Setup {
     QTemporaryDir folder;
     DatabaseState database;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     sqlite3* raw = nullptr;
 };
 

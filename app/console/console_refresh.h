@@ -5,11 +5,13 @@
 #include <functional>
 #include <optional>
 
+#include "app/console/console_selection.h"
 #include "app/console/console_state.h"
 
 namespace razudar {
 
 struct ProgramState;
+class PageDispatcher;
 
 // What the refresh asks of the window that shows the console.
 class ConsoleHost {
@@ -41,8 +43,8 @@ struct PreviewChoice {
     bool operator==(const PreviewChoice&) const = default;
 };
 
-// The console unit: the one owner of the console state. Widgets read the state and change it
-// only through the operator's steps below.
+// The console unit: the one owner of the console state and of the operator's selection in the
+// program state. Widgets read the state and change it only through the operator's steps below.
 class ConsoleRefresh : public ConsoleUpdates {
 public:
     // `codiceTipoTurno` answers the turn-type code of an id (as the session fixed it).
@@ -80,6 +82,20 @@ public:
     // The category line `line` (from 0) clicked: it becomes the category on preview. None when no
     // race is loaded or the line holds no category.
     std::optional<PreviewChoice> chooseCategoryLine(int line);
+
+    // The operator's selection (console_selection.cpp).
+    // The text of the bib box changed: the competitor of that bib becomes the chosen one (-1 for
+    // none). Answers the name label's text and the warning for the status bar.
+    BibSelection chooseBib(const QString& typed);
+    // The name check box of the running-clock pages (chkTCNominativo) switched.
+    void showNameOnClock(bool shown);
+    // The gap check box of the parallel page (chkDistaccoParallelo) switched.
+    void showParallelGap(bool shown);
+    // The page button `code` pressed: its steps, with the split tag of the button and the heat
+    // number beside the pressed heat button as the console holds them, then its page through
+    // `pages`. `boxes` switches the two check boxes, whose handlers may put their own page on air
+    // first.
+    void PulsantePagina(int code, PageButtonHost& boxes, PageDispatcher& pages);
 
 private:
     // The two refreshes without showing the console.

@@ -1,13 +1,13 @@
 #pragma once
-// The operator's selection: the competitor chosen by bib, and the steps each page button takes
-// before its page code reaches the page dispatcher (check boxes switched, split chosen, heat
-// taken from the pressed heat button).
+// The operator's selection: the competitor chosen by bib, and what the page buttons need of the
+// window for the steps they take before their page code reaches the page dispatcher (the steps
+// themselves are the console unit's, ConsoleRefresh::PulsantePagina).
 #include <QString>
 #include <QtGlobal>
 
-#include "app/program_state.h"
-
 namespace razudar {
+
+class clsKrono;
 
 // What the bib box selects: the competitor number (-1 none), the name label's text, and a
 // warning for the status bar when a typed bib matches no competitor.
@@ -18,20 +18,13 @@ struct BibSelection {
 };
 BibSelection SelezionePettorale(const clsKrono* krono, const QString& testo);
 
-// What the page-button steps need of the main window. Switching a check box by code raises its
-// own click handler when its state changes.
+// The two check boxes the page buttons switch. Switching a check box by code raises its own click
+// handler when its state changes, and that handler puts its own page on air.
 class PageButtonHost {
 public:
     virtual ~PageButtonHost() = default;
     virtual void setNominativoChecked(bool checked) = 0;  // chkTCNominativo
     virtual void setDistaccoChecked(bool checked) = 0;    // chkDistaccoParallelo
-    virtual QString pageButtonTag(int code) const = 0;
-    // The heat number beside the heat button `index` (0 to 14).
-    virtual QString heatCaption(int index) const = 0;
-    virtual void MandaInOnda(qint16 code) = 0;
 };
-
-// The page button `code` pressed: its steps, then its page.
-void PulsantePagina(ProgramState& state, PageButtonHost& host, int code);
 
 }  // namespace razudar

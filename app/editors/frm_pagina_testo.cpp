@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/page_codes.h"
-#include "app/windows/window_helpers.h"
+#include "app/widgets/window_helpers.h"
 #include "data/database_access.h"
 #include "data/database_fault_text.h"
 #include "data/database_state.h"

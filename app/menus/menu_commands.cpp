@@ -105,6 +105,8 @@ bool MenuCommands::rielaboraDaDatabase() {
     return true;
 }
 
+void MenuCommands::mnuClassificaTempoCorrere_Click(bool checked) { state_.ClassificaSuTempoCorrere = checked; }
+
 void MenuCommands::mnuRielabora_Click() {
     const BusyGuard busy(services_.busy);
     if (link_.Connesso()) {

@@ -1,9 +1,10 @@
 #pragma once
 // The commands of the main window's menu bar: the three display options stored in the
-// configuration, the rebuild of the race state (over the link when it is up, from the database
-// otherwise) and the choice of the race session. The window shows the menus and forwards their
-// clicks here; the commands refresh the console and use the link control themselves, and what
-// they need of the window goes through MenuHost.
+// configuration, the classification switch of the running-clock page, the rebuild of the race
+// state (over the link when it is up, from the database otherwise) and the choice of the race
+// session. The window shows the menus and forwards their clicks here; the commands refresh the
+// console and use the link control themselves, and what they need of the window goes through
+// MenuHost.
 #include <QString>
 
 #include <functional>
@@ -46,6 +47,9 @@ public:
     void mnuOpzione_Click(GruppoOpzioni gruppo, int Index);
     // Unchecks every item of the group but `indice`; -1 changes nothing.
     void DeselezionaOpzioni(GruppoOpzioni gruppo, int indice);
+    // "&Classifica su Tempo a Correre" switched: whether the running-clock page at the finish
+    // shows the small classification.
+    void mnuClassificaTempoCorrere_Click(bool checked);
     // "&Rielabora Tempo Reale".
     void mnuRielabora_Click();
     // "&Selezione Manche": true when a session was chosen and built.

@@ -215,8 +215,7 @@ void ConsolePanel::cmdConcorrente_Click(int index) {
 }
 
 void ConsolePanel::txtSelezione_Change() {
-    const BibSelection selection = SelezionePettorale(state_.race.Krono.get(), txtSelezione_->text());
-    state_.ConcorrenteSelezionato = selection.concorrente;
+    const BibSelection selection = ports_->console.chooseBib(txtSelezione_->text());
     lblNominativo_->setText(selection.nominativo);
     emit statusMessage(selection.avviso, 5000);
 }
@@ -247,13 +246,13 @@ void ConsolePanel::tdbCategorie_RowColChange(int row) {
 // status bar: the air waits for the page, so no box may hold it.
 void ConsolePanel::chkTCNominativo_Click() {
     const DatabaseFaults::Action action(ports_->faults, FaultChannel::StatusBar);
-    state_.NominativoTCVisibile = chkTCNominativo_->isChecked();
+    ports_->console.showNameOnClock(chkTCNominativo_->isChecked());
     ports_->pages.MandaInOnda(kCodiceNominativoTC);
 }
 
 void ConsolePanel::cmdPagina_Click(int index) {
     const DatabaseFaults::Action action(ports_->faults, FaultChannel::StatusBar);
-    PulsantePagina(state_, *this, index);
+    ports_->console.PulsantePagina(index, *this, ports_->pages);
 }
 
 void ConsolePanel::cmdSponsor_Click(int slot) {
@@ -261,7 +260,7 @@ void ConsolePanel::cmdSponsor_Click(int slot) {
 }
 
 void ConsolePanel::AggiornaDistaccoParallelo(bool mostra) {
-    state_.DistaccoParalleloVisibile = chkDistaccoParallelo_->isChecked();
+    ports_->console.showParallelGap(chkDistaccoParallelo_->isChecked());
     if (mostra) ports_->pages.MandaInOnda(kCodiceDistaccoParallelo);
 }
 
@@ -269,14 +268,6 @@ void ConsolePanel::AggiornaDistaccoParallelo(bool mostra) {
 
 void ConsolePanel::setNominativoChecked(bool checked) { chkTCNominativo_->setChecked(checked); }
 void ConsolePanel::setDistaccoChecked(bool checked) { chkDistaccoParallelo_->setChecked(checked); }
-QString ConsolePanel::pageButtonTag(int code) const {
-    const QAbstractButton* b = cmdPagina_->button(code);
-    return b ? b->property("tag").toString() : QString();
-}
-QString ConsolePanel::heatCaption(int index) const {
-    return index >= 0 && index < kCompetitorButtons ? cmdConcorrenteP_[size_t(index)]->text() : QString();
-}
-void ConsolePanel::MandaInOnda(qint16 code) { ports_->pages.MandaInOnda(code); }
 
 // ---- SponsorLights ----
 

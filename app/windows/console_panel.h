@@ -68,9 +68,6 @@ public:
     // PageButtonHost
     void setNominativoChecked(bool checked) override;
     void setDistaccoChecked(bool checked) override;
-    QString pageButtonTag(int code) const override;
-    QString heatCaption(int index) const override;
-    void MandaInOnda(qint16 code) override;
     // ParallelGapBox
     void AggiornaDistaccoParallelo(bool mostra) override;
     // SponsorLights

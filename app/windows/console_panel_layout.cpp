@@ -193,7 +193,6 @@ QWidget* ConsolePanel::buildPageButtons() {
     for (const PageButtonSpec& spec : kPageButtons) {
         auto* b = new QPushButton(QString::fromUtf16(spec.caption), panel);
         b->setObjectName(QStringLiteral("cmdPagina%1").arg(spec.code));
-        b->setProperty("tag", QString::fromLatin1(spec.tag));
         b->setMinimumHeight(28);
         cmdPagina_->addButton(b, spec.code);
         switch (spec.frame) {

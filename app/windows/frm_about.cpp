@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/windows/window_helpers.h"
+#include "app/widgets/window_helpers.h"
 #include "app/windows/program_starter.h"
 #include "model/bas_utilita.h"
 #include "model/basic.h"

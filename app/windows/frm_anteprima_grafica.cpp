@@ -10,7 +10,7 @@
 
 #include "app/controls/grafica_proxy.h"
 #include "app/windows/window_placement.h"
-#include "app/windows/window_helpers.h"
+#include "app/widgets/window_helpers.h"
 #include "app/startup/mode_dialog_logic.h"
 
 namespace razudar {

@@ -96,7 +96,7 @@ void ProgramMenus::attach(const MenuPorts& ports) {
     command(mnuSelezioneManche_, [this] { ports_->commands.mnuSelezioneManche_Click(); });
     command(mnuAbout_, [this] { showAbout(); });
     connect(mnuClassificaTempoCorrere_, &QAction::toggled, this,
-            [this](bool on) { state_.ClassificaSuTempoCorrere = on; });
+            [this](bool on) { ports_->commands.mnuClassificaTempoCorrere_Click(on); });
 }
 
 void ProgramMenus::showAbout() {

@@ -8,13 +8,13 @@
 #include <functional>
 #include <vector>
 
-#include "platform/fakes/scripted_dialogs.h"
 #include "platform/services/services.h"
 
 namespace razudar {
 
 // Test doubles of the outside world: scripted, recording, never touching real time, the real
-// clock or the user's settings.
+// clock or the user's settings. None of them needs Qt Widgets, so the logic's tests link them
+// alone; the dialogs of the windows are answered by fake_window_services.h.
 
 struct ShownPrompt {
     QString text;
@@ -141,7 +141,8 @@ private:
     std::vector<bool> calls_;
 };
 
-// All fakes together, wired to each other, with a Services bundle pointing at them.
+// All fakes together, wired to each other, with a Services bundle pointing at them. The logic
+// runs no dialog: the bundle has no dialog runner unless one is set (FakeWindowServices does).
 struct FakeServices {
     ScriptedPrompter prompter;
     FakeClock clock;
@@ -151,10 +152,10 @@ struct FakeServices {
     MemorySettingsStore settings;
     ScriptedFileDialog fileDialog;
     FakeBusyIndicator busy;
-    ScriptedDialogs dialogs;
+    DialogRunner* dialogRunner = nullptr;
     Services services() {
         return Services{&prompter, &waiter, &clock, &clockSetter, &computerName,
-                        &settings, &fileDialog, &busy, &dialogs};
+                        &settings, &fileDialog, &busy, dialogRunner};
     }
 };
 

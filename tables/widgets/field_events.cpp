@@ -12,7 +12,7 @@
 
 namespace razudar::tables {
 
-int classicKeyCode(int qtKey) {
+int virtualKeyCode(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
@@ -57,7 +57,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     if (auto combo = comboIndex_.find(watched); combo != comboIndex_.end()) {
         if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            guardedCall(engine_, [&] { engine_.dbc_Decodifica_KeyUp(combo->second, classicKeyCode(key->key()), 0); });
+            guardedCall(engine_, [&] { engine_.dbc_Decodifica_KeyUp(combo->second, virtualKeyCode(key->key()), 0); });
         }
         return false;
     }
@@ -74,7 +74,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: guardedCall(engine_, [&] { engine_.meb_Campo_LostFocus(index); }); break;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        int code = classicKeyCode(key->key());
+        int code = virtualKeyCode(key->key());
         if (code != 0) {
             guardedCall(engine_, [&] { engine_.meb_Campo_Keydown(index, code, 0); });
             if (code == 0) return true;

@@ -32,8 +32,8 @@ private:
     std::map<QObject*, int> comboIndex_;
 };
 
-// The key code of a Qt key (Enter 13, Backspace 8, Delete 46, arrows 37-40, Esc 27),
-// or 0 for the keys the engine does not look at.
-int classicKeyCode(int qtKey);
+// The virtual-key code of a Qt key, as the engine's key handlers take it (Enter 13, Backspace 8,
+// Delete 46, arrows 37-40, Esc 27, Space 32), or 0 for the keys the engine does not look at.
+int virtualKeyCode(int qtKey);
 
 }  // namespace razudar::tables

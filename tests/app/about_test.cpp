@@ -9,7 +9,7 @@
 #include "app/windows/frm_about.h"
 #include "app/windows/program_starter.h"
 #include "model/bas_utilita.h"
-#include "platform/fakes/fake_services.h"
+#include "platform/fakes/fake_window_services.h"
 #include "screenshots.h"
 
 namespace razudar::testing {
@@ -26,7 +26,7 @@ public:
 };
 
 struct AboutBox {
-    FakeServices fakes;
+    FakeWindowServices fakes;
     RecordingStarter starter;
     frmAbout window{QStringLiteral("Razudar (Zez)"), QStringLiteral("1.25"),
                     frmAbout::Services{&fakes.prompter, &fakes.settings, &starter}, nullptr};
@@ -90,7 +90,7 @@ TEST(AboutBox, TrailingNulIsNotPartOfTheCommand) {
 }
 
 TEST(AboutBox, OkClosesOverTheMainWindow) {
-    FakeServices fakes;
+    FakeWindowServices fakes;
     RecordingStarter starter;
     QWidget main;
     main.setGeometry(100, 100, 900, 700);

@@ -66,6 +66,37 @@ TEST_F(ConsoleSteps, AHeatButtonIsHighlightedAloneAndGivesNoBib) {
     EXPECT_EQ(highlighted(), 0);
 }
 
+TEST_F(ConsoleSteps, TheBibBoxChoosesTheCompetitorOfItsBibOrNone) {
+    use(encoder::demoRace({.competitors = 6, .runs = 1}));
+    const BibSelection chosen = console.chooseBib(QStringLiteral("4"));
+    EXPECT_EQ(chosen.concorrente, 1004);
+    EXPECT_EQ(state.ConcorrenteSelezionato, 1004);
+    EXPECT_EQ(chosen.nominativo, state.krono().ConcorrenteItem(1004)->Cognome() + QLatin1Char(' ') +
+                                     state.krono().ConcorrenteItem(1004)->Nome());
+    EXPECT_EQ(chosen.avviso, QString());
+    const BibSelection none = console.chooseBib(QStringLiteral(" 99 "));
+    EXPECT_EQ(state.ConcorrenteSelezionato, -1);
+    EXPECT_EQ(none.nominativo, QString());
+    EXPECT_EQ(none.avviso, QStringLiteral("Nessun concorrente con il pettorale 99"));
+    console.chooseBib(QStringLiteral("6"));
+    EXPECT_EQ(state.ConcorrenteSelezionato, 1006);
+    console.chooseBib(QString());
+    EXPECT_EQ(state.ConcorrenteSelezionato, -1);
+}
+
+TEST_F(ConsoleSteps, TheTwoCheckBoxesSwitchWhatTheirPagesShow) {
+    const struct {
+        bool name;
+        bool gap;
+    } steps[] = {{true, false}, {true, true}, {false, true}, {false, false}};
+    for (const auto& step : steps) {
+        console.showNameOnClock(step.name);
+        console.showParallelGap(step.gap);
+        EXPECT_EQ(state.NominativoTCVisibile, step.name);
+        EXPECT_EQ(state.DistaccoParalleloVisibile, step.gap);
+    }
+}
+
 TEST_F(ConsoleSteps, AButtonOutsideTheFifteenChangesNothing) {
     use(encoder::demoRace({.competitors = 6, .runs = 1}));
     state.IndicePulsanteConcorrente = 3;

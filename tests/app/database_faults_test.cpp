@@ -358,7 +358,7 @@ namespace {
 // How the failures of one action reach the operator: once, through the action's channel; a
 // link message handled while a menu command waits is an action of its own.
 TEST(DatabaseFaultsChannels, OncePerActionThroughItsChannel) {
-    FakeServices fakes;
+    FakeWindowServices fakes;
     ProgramLog log;
     QStringList status;
     DatabaseFaults faults(fakes.prompter, log, [&](const QString& t) { status << t; });

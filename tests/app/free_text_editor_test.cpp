@@ -10,7 +10,7 @@
 
 #include "app/editors/free_text_page.h"
 #include "app/editors/frm_pagina_testo.h"
-#include "data/db_fixture.h"
+#include "tables/window_db_fixture.h"
 #include "screenshots.h"
 
 namespace razudar::testing {
@@ -64,7 +64,7 @@ protected:
     bool storedNull(const QString& table, const QString& field) {
         return race.db().openReader(QStringLiteral("SELECT %1 IS NULL FROM %2").arg(field, table)).value(0).toInt() == 1;
     }
-    RaceDatabase race;  // the schema holds one record in each free-text table
+    WindowRaceDatabase race;  // the schema holds one record in each free-text table
     RecordingChoice onAir;
 };
 

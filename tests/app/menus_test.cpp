@@ -82,6 +82,19 @@ TEST_F(Menus, DisplayOptionsAreStoredAndReloaded) {
     EXPECT_EQ(state.OpzioneNominativi, 2);
 }
 
+// "Classifica su Tempo a Correre" switches the classification of the running-clock page.
+TEST_F(Menus, TheRunningClockClassificationItemSwitchesItsOption) {
+    QAction* item = action(QStringLiteral("mnuClassificaTempoCorrere"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(state.ClassificaSuTempoCorrere);
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(state.ClassificaSuTempoCorrere);
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(state.ClassificaSuTempoCorrere);
+}
+
 TEST_F(Menus, ChoosingASessionBuildsItsRaceFromTheDatabase) {
     ASSERT_TRUE(state.krono().ElencoConcorrenti().isEmpty());
     answerSession(-1);

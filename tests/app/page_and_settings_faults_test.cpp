@@ -211,7 +211,7 @@ struct BrokenSettingsTest : ::testing::Test {
     }
 
     BaseFolder base;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     QTemporaryDir settingsFolder;
     IniSettingsStore settings{settingsFolder.path()};
     ProgramState state;

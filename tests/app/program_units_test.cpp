@@ -19,6 +19,7 @@
 #include "model/krono.h"
 #include "model/run_result.h"
 #include "platform/db/db_error.h"
+#include "platform/fakes/fake_window_services.h"
 #include "timekeeping_simulator.h"
 
 namespace razudar::apptest {
@@ -39,7 +40,7 @@ TEST(DatabaseFaultsReadOr, GivesTheValueOrTheFallbackAndTellsOnce) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeServices fakes;
+        FakeWindowServices fakes;
         ProgramLog log;
         QStringList status;
         DatabaseFaults faults(fakes.prompter, log, [&](const QString& t) { status << t; });
@@ -83,7 +84,7 @@ struct ProgramUnitsTest : ::testing::Test {
     }
     ProgramUnits& units() { return *built; }
 
-    FakeServices fakes;
+    FakeWindowServices fakes;
     ProgramState state;
     QStringList status;
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};

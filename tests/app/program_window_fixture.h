@@ -19,6 +19,7 @@
 #include "app/windows/frm_grafica.h"
 #include "app/windows/program_menus.h"
 #include "app_test_support.h"
+#include "platform/fakes/fake_window_services.h"
 #include "platform/services/system_services.h"
 #include "timekeeping_simulator.h"
 
@@ -39,7 +40,7 @@ struct ProgramWindowTest : ::testing::Test {
     Services services();
 
     BaseFolder base;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     QTemporaryDir settingsFolder;
     IniSettingsStore settings{settingsFolder.path()};
     FixedCurrentFolder folder{base.path()};

@@ -11,6 +11,7 @@
 #include "app/pages/race_clock.h"
 #include "app/resources/graphics_resources.h"
 #include "app_test_support.h"
+#include "platform/fakes/fake_window_services.h"
 
 namespace razudar::apptest {
 namespace {
@@ -37,7 +38,7 @@ struct Resources : ::testing::Test {
         if (gra) gra->Chiude();
     }
     QTemporaryDir dir;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     controls::ControlLoader loader{QStringLiteral(RAZUDAR_PLUGIN_DIR)};
     std::unique_ptr<QWidget> control;
     std::unique_ptr<controls::GraficaProxy> gra;

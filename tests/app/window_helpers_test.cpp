@@ -1,4 +1,4 @@
-#include "app/windows/window_helpers.h"
+#include "app/widgets/window_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A race database in a temporary folder, opened on slot 1 as the program opens it, with the
-// service fakes.
+// service fakes (those of the windows' tests in RaceDatabaseWith<FakeWindowServices>).
 #include <QTemporaryDir>
 
 #include "assets/database_builder.h"
@@ -10,8 +10,9 @@
 
 namespace razudar::testing {
 
-struct RaceDatabase {
-    explicit RaceDatabase(assets::DatabaseContent content = assets::DatabaseContent::SchemaOnly) {
+template <class Fakes>
+struct RaceDatabaseWith {
+    explicit RaceDatabaseWith(assets::DatabaseContent content = assets::DatabaseContent::SchemaOnly) {
         path = assets::createRaceDatabase(dir.path(), content);
         state.IndiceDatabase = 1;
         state.PercorsiDatabase[1] = path;
@@ -23,7 +24,8 @@ struct RaceDatabase {
     QTemporaryDir dir;
     QString path;
     DatabaseState state;
-    FakeServices fakes;
+    Fakes fakes;
 };
+using RaceDatabase = RaceDatabaseWith<FakeServices>;
 
 }  // namespace razudar::testing

@@ -102,17 +102,27 @@ TEST(KronoDaTestoSession, IntegersRoundDownAndOutOfRangeOrNonNumericGiveZero) {
     EXPECT_EQ(d.k().cGara.TipoFederazione(), 32767);
 }
 
+// Every number and text of section 0 differs from every other, so a member filled from another
+// field's value shows it. The four truth values take three rows of values, in which no two of
+// them read alike and none keeps one value.
 TEST(KronoDaTestoSession, EveryValueLandsInItsMember) {
-    QStringList s = sessionValues(2, 1, false, 9, 5);
+    QStringList s = sessionValues(2, 10, false, 9, 5);
     s[0] = "  GS1 ";
+    s[4] = "1";            // RoundCorrente
     s[5] = " Finale A ";
+    s[6] = "4";            // StatoSessione
     s[7] = " Qualifica ";
     s[8] = "  Trofeo Città  ";
+    s[9] = "7";            // TipoFederazione
     s[10] = " SL ";
-    s[18] = "True";
-    s[19] = " -1 ";
+    s[11] = "11";          // Disciplina
+    s[12] = "6";           // Specialita
+    s[13] = "12";          // Allenamenti
+    s[14] = "3";           // Manches
+    s[16] = "14";          // Frazionisti
+    s[17] = "8";           // Risoluzione
     s[21] = " ITA ";
-    s[23] = "true";
+    s[22] = "16";          // TabelloneNumeroDiscese
     Decoded d(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_"));
     ASSERT_TRUE(d.result) << d.result.error.toStdString();
     const clsKrono& k = d.k();
@@ -123,29 +133,51 @@ TEST(KronoDaTestoSession, EveryValueLandsInItsMember) {
     EXPECT_EQ(k.SfidaCorrente(), 9);
     EXPECT_EQ(k.RoundCorrente(), 1);
     EXPECT_EQ(k.TurnoCorrenteDescrizione(), "Finale A");
-    EXPECT_EQ(k.StatoSessione(), 3);
+    EXPECT_EQ(k.StatoSessione(), 4);
     EXPECT_EQ(g.DescrizioneSessione(), "Qualifica");
     EXPECT_EQ(g.DescrizioneGara(), "Trofeo Città");
     EXPECT_EQ(g.TipoFederazione(), 7);
     EXPECT_EQ(g.DisciplinaCodice(), "SL");
-    EXPECT_EQ(g.Disciplina(), 5);
+    EXPECT_EQ(g.Disciplina(), 11);
     EXPECT_EQ(g.Specialita(), 6);
-    EXPECT_EQ(g.Allenamenti(), 0);
-    EXPECT_EQ(g.Manches(), 2);
-    EXPECT_EQ(g.Intermedi(), 1);
-    EXPECT_EQ(g.Frazionisti(), 0);
-    EXPECT_EQ(g.Risoluzione(), 3);
-    EXPECT_TRUE(g.KO());
-    EXPECT_TRUE(g.Tabellone());
-    EXPECT_FALSE(g.Parallelo());
+    EXPECT_EQ(g.Allenamenti(), 12);
+    EXPECT_EQ(g.Manches(), 3);
+    EXPECT_EQ(g.Intermedi(), 10);
+    EXPECT_EQ(g.Frazionisti(), 14);
+    EXPECT_EQ(g.Risoluzione(), 8);
     EXPECT_EQ(g.Lingua(), "ITA");
-    EXPECT_EQ(g.TabelloneNumeroDiscese(), 2);
-    EXPECT_TRUE(g.QualificazioneParallela());
+    EXPECT_EQ(g.TabelloneNumeroDiscese(), 16);
     EXPECT_EQ(k.SiglaStatoEscluso(), "SQ");
     EXPECT_EQ(k.SiglaStatoFTM(), "FTM");
     EXPECT_EQ(k.SiglaStatoNonArrivato(), "NA");
     EXPECT_EQ(k.SiglaStatoNonPartito(), "NP");
     EXPECT_EQ(k.SiglaStatoPartito(), "IP");
+
+    const struct {
+        const char* ko;
+        const char* tabellone;
+        const char* parallelo;
+        const char* qualificazioneParallela;
+        bool KO, Tabellone, Parallelo, QualificazioneParallela;
+    } truths[] = {
+        {"True", "False", "False", "true", true, false, false, true},
+        {"false", " -1 ", "False", "True", false, true, false, true},
+        {"False", "0", "True", "false", false, false, true, false},
+    };
+    for (const auto& t : truths) {
+        s[18] = t.ko;
+        s[19] = t.tabellone;
+        s[20] = t.parallelo;
+        s[23] = t.qualificazioneParallela;
+        Decoded truth(race(s, "", "_BF_OG-SP_", "_BF_OG-SP_", "_BF_OG-SP_"));
+        ASSERT_TRUE(truth.result) << truth.result.error.toStdString();
+        const clsGara& tg = truth.k().cGara;
+        SCOPED_TRACE(QStringList({t.ko, t.tabellone, t.parallelo, t.qualificazioneParallela}).join('|').toStdString());
+        EXPECT_EQ(tg.KO(), t.KO);
+        EXPECT_EQ(tg.Tabellone(), t.Tabellone);
+        EXPECT_EQ(tg.Parallelo(), t.Parallelo);
+        EXPECT_EQ(tg.QualificazioneParallela(), t.QualificazioneParallela);
+    }
 }
 
 TEST(KronoDaTestoSession, StateAbbreviationsLoseTheirBlanks) {

@@ -155,7 +155,7 @@ TEST(NomeComputer, TrimsBlanksAndKeepsAtMost255Characters) {
     EXPECT_EQ(NomeComputer(FixedComputerName(QString(300, QLatin1Char('P')))).size(), 255);
 }
 
-TEST(WinsockErrors, QtErrorsGetTheClassicNumbersAndTexts) {
+TEST(WinsockErrors, QtErrorsGetTheWinsockNumbersAndTexts) {
     const SocketFailure refused = failureFor(QAbstractSocket::ConnectionRefusedError, QString());
     EXPECT_EQ(refused.number, 10061);
     EXPECT_EQ(refused.description, QStringLiteral("Connection is forcefully rejected"));

@@ -267,7 +267,7 @@ TEST_F(MirtTcpLoopback, ThePeerClosingIsOneConnessioneChiusaAndNoErrore) {
     EXPECT_EQ(serverLog.texts, QStringList{"tenuto"});
 }
 
-TEST_F(MirtTcpLoopback, SocketErrorsReachTheHostWithTheClassicNumbers) {
+TEST_F(MirtTcpLoopback, SocketErrorsReachTheHostWithTheWinsockNumbers) {
     client.Connetti(QStringLiteral("127.0.0.1"), testing::freePort());
     ASSERT_TRUE(waitUntil([&] { return !clientLog.errors.empty(); }));
     EXPECT_EQ(clientLog.errors[0].number, 10061);

@@ -66,7 +66,7 @@ TEST(MirtTcpProperties, AClientOrADesignedControlNeverAcceptsConnections) {
     EXPECT_FALSE(designed.panel().chkAccettaConnessioni->isChecked());
 }
 
-TEST(MirtTcpProperties, LoadingAppliesTheClassicOrderAndNeverListens) {
+TEST(MirtTcpProperties, LoadingAppliesTheRoleBeforeTheStoredPortsAndNeverListens) {
     MirtTCP control;
     control.loadProperties({{"Titolo", "Connessione ACQ"}, {"NomeProcesso", "Razudar"},
                             {"Chiamante", true}, {"PortaLocale", 0}});

@@ -62,7 +62,7 @@ TEST(ReceiveParser, NomeTextIsThePeerNameAndOtherCaseIsDelivered) {
               (QStringList{"peer:PC01", "text:NomePC01"}));
 }
 
-TEST(ReceiveParser, CountReadsAsTheClassicValDoes) {
+TEST(ReceiveParser, CountReadsAsBasicValDoes) {
     EXPECT_EQ(parse({"%%00012xabcdefghijkl"}), QStringList{"text:abcdefghijkl"});
     EXPECT_EQ(parse({"%% 0 0 3abc"}), QStringList{"text:abc"});      // blanks anywhere
     EXPECT_EQ(parse({"%%\t00\n03abc"}), QStringList{"text:abc"});   // tabs and line feeds too

@@ -330,11 +330,3 @@ TEST(SessionDefaults, SuggerisciSessioneCorrenteSuggestsTheThreeKeysInOrder) {
     for (const auto& c : sink.calls) EXPECT_FALSE(c.zeroSignificant);
 }
 
-TEST(SessionDefaults, NoSessionSuggestsMinusOneAndEmpty) {
-    RecordingSink sink;
-    SuggerisciSessioneCorrente(sink, SessionKey{});
-    ASSERT_EQ(sink.calls.size(), 3u);
-    EXPECT_EQ(sink.calls[0].value, QVariant(-1));
-    EXPECT_EQ(sink.calls[1].value, QVariant(QString()));
-    EXPECT_EQ(sink.calls[2].value, QVariant(-1));
-}

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fakes/fake_services.h"
+#include "platform/fakes/fake_window_services.h"
 #include "platform/services/widget_services.h"
 
 using namespace razudar;
@@ -96,7 +96,7 @@ TEST(ScriptedDialogs, AnswersTheDialogsByClass) {
 
 TEST(ScriptedDialogs, RunsThroughTheServicesAndKeepsAnswersUntilReplaced) {
     const DialogApplication application;
-    FakeServices fakes;
+    FakeWindowServices fakes;
     const Services services = fakes.services();
     ASSERT_EQ(services.dialogs, &fakes.dialogs);
 

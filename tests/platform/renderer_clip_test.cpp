@@ -46,9 +46,10 @@ struct ClipFixture : ::testing::Test {
         board->composeNow();
         QCoreApplication::processEvents();
     }
-    // Frames until a notification arrives (the decoder runs in real time: bounded by count).
-    void untilNotified() {
-        for (int i = 0; i < 1500 && notified.empty(); ++i) frame();
+    // Frames until `count` notifications have arrived (the decoder runs in real time: bounded by
+    // count).
+    void untilNotified(std::size_t count) {
+        for (int i = 0; i < 1500 && notified.size() < count; ++i) frame();
     }
 
     QTemporaryDir dir;
@@ -79,7 +80,7 @@ TEST_F(ClipFixture, ThreeFrameClipPlaysAndNotifiesOnceAfterTheCall) {
     EXPECT_EQ(notified.size(), 1u);
     // Played again: from the first frame, one more notification.
     ASSERT_TRUE(model->PlayAnimation("Sponsor", 0));
-    untilNotified();
+    untilNotified(2);
     for (int i = 0; i < 20; ++i) frame();
     EXPECT_EQ(notified.size(), 2u);
 }

@@ -34,7 +34,7 @@ protected:
         for (; !r.atEnd(); r.next()) out << r.value(0).toInt();
         return out;
     }
-    RaceDatabase race{};
+    WindowRaceDatabase race{};
 };
 
 struct Case {

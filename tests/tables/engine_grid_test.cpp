@@ -10,7 +10,7 @@ namespace {
 using namespace razudar::tables;
 
 TEST(TableEngineDefinition, FreshEngineDefaults) {
-    RaceDatabase race;
+    WindowRaceDatabase race;
     clsTabella tb(race.state, race.fakes.services());
     EXPECT_EQ(tb.int_NumeroTasti, 14);
     EXPECT_EQ(tb.int_ColonnaOrdine, 0);
@@ -150,7 +150,7 @@ TEST_F(TableWindowTest, FailingQueryFromTheGridIsShownNotThrown) {
 }
 
 TEST(RecordSourcePaging, ReadsOnlyThePagesShown) {
-    RaceDatabase race;
+    WindowRaceDatabase race;
     race.db().execute(QStringLiteral("INSERT INTO Gare (ga_Gara) VALUES (3)"));
     race.db().execute(QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
@@ -211,7 +211,7 @@ TEST_F(TableWindowTest, GoToLastRecordAfterReload) {
 }
 
 TEST(TableEngineMenus, MenusFollowTheHostOrTheirFlag) {
-    RaceDatabase race;
+    WindowRaceDatabase race;
     clsTabella tb(race.state, race.fakes.services());
     FakeMenu menus[3];
     for (int i = 0; i < 3; ++i) tb.mnu_Menu(i, &menus[i]);

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/db_fixture.h"
+#include "window_db_fixture.h"
 #include "tables/reports/stampa_report.h"
 
 namespace razudar::testing {
@@ -80,7 +80,7 @@ protected:
         return file;
     }
 
-    RaceDatabase race{assets::DatabaseContent::Demo};
+    WindowRaceDatabase race{assets::DatabaseContent::Demo};
     tables::ReportState state{race.state, race.fakes.services()};
     QString report;
 };

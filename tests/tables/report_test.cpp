@@ -20,7 +20,7 @@
 namespace razudar::testing {
 namespace {
 
-int startListRows(RaceDatabase& race, const QString& where) {
+int startListRows(WindowRaceDatabase& race, const QString& where) {
     db::RowReader r = race.db().openReader(QStringLiteral("SELECT count(*) FROM OrdinePartenza WHERE ") + where);
     return int(r.value(0).toLongLong());
 }

@@ -11,7 +11,7 @@
 #include <QTableView>
 
 #include "data/active_session.h"
-#include "data/db_fixture.h"
+#include "window_db_fixture.h"
 #include "tables/widgets/frm_selezione_sessione.h"
 #include "screenshots.h"
 
@@ -53,7 +53,7 @@ protected:
                            m->data(m->index(row, 2), Qt::DisplayRole).toString()}
             .join(u'/');
     }
-    RaceDatabase race{};
+    WindowRaceDatabase race{};
     SessionKey session;
     std::unique_ptr<W> window;
 };
@@ -155,6 +155,19 @@ TEST_F(SessionWindowTest, NoActiveRaceTakesTheChosenSession) {
     EXPECT_TRUE(window->bConferma);
     EXPECT_EQ(session.SessioneGara, 2);
     EXPECT_EQ(session.SessioneTipoTurno, QStringLiteral("PA"));
+}
+
+// A window given a session key that names no session (as a new key is) suggests no race for a
+// new row, lists the sessions of every race and has nothing to say.
+TEST_F(SessionWindowTest, AKeyWithoutASessionSuggestsNoRaceAndListsEveryRace) {
+    sessions({{1, "GS", 1, 2}, {2, "PA", 1, 0}, {2, "PA", 2, 0}});
+    window = std::make_unique<W>(race.state, race.fakes.services(), session);
+    window->Load();
+    window->primoPaint();
+    EXPECT_EQ(window->text1->text(), QString());
+    EXPECT_EQ(window->datTabella.recordCount(), 3);
+    EXPECT_EQ(window->avviso(), QString());
+    EXPECT_TRUE(race.fakes.prompter.texts().isEmpty());
 }
 
 TEST_F(SessionWindowTest, AnActiveRaceTheDatabaseLacksListsEverySessionAndSaysSo) {

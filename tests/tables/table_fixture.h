@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "concorrenti_window.h"
-#include "data/db_fixture.h"
+#include "window_db_fixture.h"
 
 namespace razudar::testing {
 
@@ -36,7 +36,7 @@ protected:
     ConcorrentiWindow& w() { return *window; }
     tables::clsTabella& tb() { return window->tb; }
 
-    RaceDatabase race{};
+    WindowRaceDatabase race{};
     std::unique_ptr<ConcorrentiWindow> window;
 };
 

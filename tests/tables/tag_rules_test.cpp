@@ -65,7 +65,7 @@ TEST(FieldTag, CaseRuleSectionIsTakenOut) {
 }
 
 TEST(FieldTag, RegisteredFieldKeepsRuleAndCondition) {
-    RaceDatabase race;
+    WindowRaceDatabase race;
     clsTabella tb(race.state, race.fakes.services());
     LineEditField field(QStringLiteral("co_Cognome"), QStringLiteral("ù&U;like "));
     tb.meb_Campo(0, &field);
