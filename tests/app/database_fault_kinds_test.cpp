@@ -159,7 +159,6 @@ struct DatabaseFaultKindsTest : ProgramWindowTest {
     }
     void TearDown() override { EXPECT_EQ(ProgramApplication::current()->caughtCount(), netBefore); }
 
-    QLabel* notice() { return window->findChild<QLabel*>(QStringLiteral("Avvisi")); }
     db::LockWaits& waits() { return *state.startup.database.lockWaits; }
     QString pageText(const QString& page, const QString& object) {
         QVariant value;

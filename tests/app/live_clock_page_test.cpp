@@ -24,6 +24,9 @@
 namespace razudar::apptest {
 namespace {
 
+// The renderer composes a frame every 40 ms: 200 ms lets it draw what was just written.
+constexpr int kFrameMs = 200;
+
 const QString kPage = QStringLiteral("TempoACorrere");
 const QString kClock = QStringLiteral("txtTempoACorrere");
 
@@ -85,15 +88,6 @@ struct LiveClockPage : ProgramWindowTest {
         send("TCORRERETEMPO", {QString::number(competitor), QString::number(time)},
              [=, this] { return run2(competitor).Tempo() == time && run2(competitor).StatoConcorrente() == 0; });
     }
-    // A frame of the output for a person to look at, when pictures are wanted.
-    void saveFrame(const QString& name) {
-        if (screenshots::folder().isEmpty()) return;
-        // The renderer composes a frame every 40 ms: let it draw what was just written.
-        sim::TimekeepingSimulator::waitUntil([] { return false; }, 200);
-        const QString path = screenshots::folder() + QLatin1Char('/') + name + QStringLiteral(".png");
-        window->anteprima()->MirtGRA1().SalvaSchermo(path);
-        screenshots::expectDrawn(path);
-    }
 };
 
 // Bib 9 on course with two others; bib 6 finishes first and leads; the others' run times come
@@ -114,7 +108,7 @@ TEST_F(LiveClockPage, OthersFinishingLeaveTheFollowedCompetitorsBoxesAlone) {
     EXPECT_EQ(shownOf(kSplitBoxes), kSplitBoxes);
     EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtNominativoRiferimento"), 0).toString(),
               FormattaNominativo(state, QStringLiteral("Müller6"), QStringLiteral("José"), true));
-    saveFrame(QStringLiteral("live_clock_split1"));
+    saveFrame(QStringLiteral("live_clock_split1"), kFrameMs);
 
     // Two others finish: no delay, and bib 9's split stays as it was.
     const QVariant gap = property("ProprietaTesto", QStringLiteral("txtDistacco"), 6);
@@ -124,13 +118,13 @@ TEST_F(LiveClockPage, OthersFinishingLeaveTheFollowedCompetitorsBoxesAlone) {
     EXPECT_EQ(shownOf(kSplitBoxes), kSplitBoxes);
     EXPECT_EQ(shownOf(kRunBoxes), QStringList());
     EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtDistacco"), 6), gap);
-    saveFrame(QStringLiteral("live_clock_split1_others_finished"));
+    saveFrame(QStringLiteral("live_clock_split1_others_finished"), kFrameMs);
 
     // Split 2: the leader has no time there, so neither his reference nor the split-1 gap stays.
     split(1009, 2, 101551000);
     EXPECT_EQ(shownOf(kSplitBoxes), QStringList());
     EXPECT_EQ(property("ProprietaTesto", kClock, 6).toInt(), 72498 + 51000);
-    saveFrame(QStringLiteral("live_clock_split2"));
+    saveFrame(QStringLiteral("live_clock_split2"), kFrameMs);
 
     // Bib 9 finishes in 1:05.000: the gap to the leader, and the delay for him.
     runTime(1009, 105000);
@@ -138,7 +132,7 @@ TEST_F(LiveClockPage, OthersFinishingLeaveTheFollowedCompetitorsBoxesAlone) {
     EXPECT_EQ(shownOf({"txtDistacco", "SfondoDistacco", "txtNominativoRiferimento"}),
               (QStringList{"txtDistacco", "SfondoDistacco", "txtNominativoRiferimento"}));
     EXPECT_TRUE(window->units().dispatcher().runTimeDelayActive());
-    saveFrame(QStringLiteral("live_clock_finish"));
+    saveFrame(QStringLiteral("live_clock_finish"), kFrameMs);
 
     // Another finisher while the delay runs: the page still brings on bib 9's own run time.
     startOf(1011, 101700000);
@@ -150,7 +144,7 @@ TEST_F(LiveClockPage, OthersFinishingLeaveTheFollowedCompetitorsBoxesAlone) {
     EXPECT_EQ(property("ProprietaTesto", QStringLiteral("txtPosizioneManche"), 0).toString(),
               QString::number(state.krono().PosizioneInClassifica(2, 1009, QStringLiteral("XXXXX"))));
     EXPECT_EQ(shownOf(kSplitBoxes), QStringList());
-    saveFrame(QStringLiteral("live_clock_run_time"));
+    saveFrame(QStringLiteral("live_clock_run_time"), kFrameMs);
     EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 }
 
@@ -218,7 +212,7 @@ TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) 
     EXPECT_EQ(state.OffsetTempoCorrere, 0);
     EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
     EXPECT_EQ(slides(), ready);
-    saveFrame(QStringLiteral("live_clock_start_sent_again"));
+    saveFrame(QStringLiteral("live_clock_start_sent_again"), kFrameMs);
 
     // The start corrected to 10:15:00.500, arriving at 10:15:02.000 here: counted from now.
     const int beforeCorrection = running();
@@ -227,7 +221,7 @@ TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) 
     EXPECT_LT(running(), beforeCorrection);
     EXPECT_EQ(slides(), ready);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
-    saveFrame(QStringLiteral("live_clock_start_corrected"));
+    saveFrame(QStringLiteral("live_clock_start_corrected"), kFrameMs);
 }
 
 // Run times that arrive together, bib 9's among them: his finish goes on air with his place among

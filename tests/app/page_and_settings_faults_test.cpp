@@ -62,7 +62,6 @@ struct PageFileFaultsTest : ProgramWindowTest {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QLabel* notice() { return window->findChild<QLabel*>(QStringLiteral("Avvisi")); }
     // Lines of the log since `from` that hold `text`.
     int logLinesWith(const QString& text, int from) const {
         int n = 0;

@@ -27,6 +27,9 @@
 namespace razudar::apptest {
 namespace {
 
+// A page just put on air slides in for about a second before its frame is worth saving.
+constexpr int kSlideMs = 1500;
+
 const QString kPage = QStringLiteral("TempoACorrere");
 
 struct PageNamesAndObjects : ProgramWindowTest {
@@ -45,16 +48,7 @@ struct PageNamesAndObjects : ProgramWindowTest {
                                   Q_ARG(int, 0));
         return v.toString();
     }
-    QLabel* notice() { return window->findChild<QLabel*>(QStringLiteral("Avvisi")); }
     int logLines(const QString& text) const { return int(state.log.lines().count(text)); }
-    // A frame of the output for a person to look at, when pictures are wanted.
-    void saveFrame(const QString& name) {
-        if (screenshots::folder().isEmpty()) return;
-        sim::TimekeepingSimulator::waitUntil([] { return false; }, 1500);  // the page's slide ends
-        const QString path = screenshots::folder() + QLatin1Char('/') + name + QStringLiteral(".png");
-        window->anteprima()->MirtGRA1().SalvaSchermo(path);
-        screenshots::expectDrawn(path);
-    }
 };
 
 // The designer renamed the clock page's name object (its sample name stays in the file under the
@@ -91,7 +85,7 @@ TEST_F(PageNamesAndObjects, AClockPageWithoutItsNameObjectGoesOnAirAndTheOperato
     EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
     // The rest of the page is written: the bib and the stopped clock.
     EXPECT_EQ(text(QStringLiteral("txtPettorale")), QStringLiteral("109"));
-    saveFrame(QStringLiteral("missing_objects_clock_page"));
+    saveFrame(QStringLiteral("missing_objects_clock_page"), kSlideMs);
     QCoreApplication::processEvents();
     screenshots::save(window->statusBar()->grab(), QStringLiteral("missing_objects_status_bar"));
 
@@ -159,7 +153,7 @@ TEST_F(PageNamesAndObjects, ControlCharactersOfReceivedNamesShowAsBlanksOnThePag
         window->panel().cmdPagina_Click(kCodiceStartZero);
         ASSERT_EQ(state.PaginaInOnda.NomePagina, kPage);
         EXPECT_EQ(text(QStringLiteral("txtNominativo")), QStringLiteral("Ros si M."));  // names in proper case
-        if (i == 0) saveFrame(QStringLiteral("names_with_control_characters_clock_page"));
+        if (i == 0) saveFrame(QStringLiteral("names_with_control_characters_clock_page"), kSlideMs);
     }
     QCoreApplication::processEvents();
     screenshots::save(window->grab(), QStringLiteral("names_with_control_characters"));

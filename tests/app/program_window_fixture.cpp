@@ -2,8 +2,11 @@
 
 #include <QPushButton>
 
+#include "app/controls/grafica_proxy.h"
 #include "app/controls/tcp_proxy.h"
+#include "app/windows/frm_anteprima_grafica.h"
 #include "app/windows/frm_modalita.h"
+#include "screenshots.h"
 
 namespace razudar::apptest {
 
@@ -37,6 +40,16 @@ Services ProgramWindowTest::services() {
     Services s = fakes.services();
     s.settings = &settings;
     return s;
+}
+
+QLabel* ProgramWindowTest::notice() const { return window->findChild<QLabel*>(QStringLiteral("Avvisi")); }
+
+void ProgramWindowTest::saveFrame(const QString& name, int settleMs) {
+    if (screenshots::folder().isEmpty()) return;
+    sim::TimekeepingSimulator::waitUntil([] { return false; }, settleMs);
+    const QString path = screenshots::folder() + QLatin1Char('/') + name + QStringLiteral(".png");
+    window->anteprima()->MirtGRA1().SalvaSchermo(path);
+    screenshots::expectDrawn(path);
 }
 
 }  // namespace razudar::apptest

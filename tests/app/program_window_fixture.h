@@ -3,6 +3,7 @@
 // the real plug-ins: fakes for message boxes, waits, the clock and the clock setter, and real INI
 // files in a temporary folder for the settings.
 #include <QAction>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -35,6 +36,12 @@ struct ProgramWindowTest : ::testing::Test {
     bool start(std::function<bool(frmModalita&)> answer = {});
     // The menu item `name`; with `index`, the item of that index in its group.
     QAction* action(const QString& name, int index = -1);
+    // The status bar's notice.
+    QLabel* notice() const;
+    // Saves a frame of the output as <name>.png for a person to look at, when pictures are wanted,
+    // once the renderer has drawn for `settleMs` (a frame every 40 ms; a page slides in for about
+    // a second).
+    void saveFrame(const QString& name, int settleMs);
     // Points the link control at the simulator (now listening) and presses its connect button.
     void pressConnectToSimulator();
     Services services();

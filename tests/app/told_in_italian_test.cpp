@@ -15,7 +15,6 @@ namespace razudar::apptest {
 namespace {
 
 struct ToldInItalian : ProgramWindowTest {
-    QLabel* notice() { return window->findChild<QLabel*>(QStringLiteral("Avvisi")); }
     // Runs `sql` on the database file through a connection of its own (another program).
     void onTheFile(const char* sql) {
         sqlite3* other = nullptr;
