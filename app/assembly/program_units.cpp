@@ -8,6 +8,7 @@
 #include "app/controls/tcp_proxy.h"
 #include "app/faults/database_faults.h"
 #include "app/faults/session_values.h"
+#include "app/link/batch_settling.h"
 #include "app/link/link_batch.h"
 #include "app/link/link_dispatcher.h"
 #include "app/menus/menu_commands.h"
@@ -23,6 +24,19 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
                            std::function<void(const QString&)> statusNotice, const ProgramControls& controls,
                            const ProgramHosts& hosts)
     : state_(state), services_(services), pageRouter_(std::make_unique<RoutedPageDispatcher>()) {
+    // Every box and wait of the units, and every synchronous send of the dispatcher and the menus,
+    // lets the event loop run: it first settles the batch of an arrival being applied.
+    const SettleBatch settle = [this] {
+        if (batch_) batch_->settle();
+    };
+    if (services_.prompter) {
+        prompter_ = std::make_unique<SettlingPrompter>(*services_.prompter, settle);
+        services_.prompter = prompter_.get();
+    }
+    if (services_.waiter) {
+        waiter_ = std::make_unique<SettlingWaiter>(*services_.waiter, settle);
+        services_.waiter = waiter_.get();
+    }
     db::LockWaits& lockWaits = *state_.startup.database.lockWaits;
     // The busy handler waits through the waiter service, so the waits are the program's own.
     if (Waiter* waiter = services_.waiter) lockWaits.setSleeper([waiter](int ms) { waiter->sleepMs(ms); });
@@ -36,15 +50,16 @@ ProgramUnits::ProgramUnits(ProgramState& state, const Services& services,
     const auto sink = [this](const QString& text) { state_.log.line(text); };
     tcp_ = std::make_unique<controls::TcpProxy>(controls.link, sink);
     tcp_->applyDesignSettings();
+    link_ = std::make_unique<SettlingLink>(*tcp_, settle);
     stovak_ = std::make_unique<controls::StovakProxy>(controls.list, sink);
 
     console_ = std::make_unique<ConsoleRefresh>(state_, hosts.console,
                                                 [this](qint32 id) { return sessionValues_->turnTypeCode(id); });
     // The link's texts reach the console and the pages through the batch of their arrival.
     batch_ = std::make_unique<LinkBatch>(*console_, *pageRouter_);
-    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *tcp_, *batch_, *batch_, hosts.dispatcher,
+    dispatcher_ = std::make_unique<LinkDispatcher>(state_, services_, *link_, *batch_, *batch_, hosts.dispatcher,
                                                    hosts.parallelGap, *reloader_);
-    menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *tcp_, hosts.menus);
+    menus_ = std::make_unique<MenuCommands>(state_, services_, *console_, *link_, hosts.menus);
     const auto report = [this](const QString& azione, const db::DbError& e) { faults_->report(azione, e); };
     menus_->setFaultReporter(report);
     dispatcher_->setFaultReporter(report);
@@ -88,7 +103,9 @@ void ProgramUnits::connectLink() {
                      [dispatcher](int number, const QString& description) { dispatcher->onErrore(number, description); });
 }
 
-ConsolePorts ProgramUnits::consolePorts() { return ConsolePorts{*console_, *faults_, *pageRouter_, *stovak_, *this}; }
+// The operator's page requests go through the batch too: a click that runs while an arrival is
+// being applied puts its page on air with the standings brought up to date.
+ConsolePorts ProgramUnits::consolePorts() { return ConsolePorts{*console_, *faults_, *batch_, *stovak_, *this}; }
 
 MenuPorts ProgramUnits::menuPorts() { return MenuPorts{*menus_, *faults_}; }
 

@@ -31,6 +31,7 @@ class SessionValues;
 class SponsorLights;
 namespace controls {
 class GraficaProxy;
+class LinkControl;
 class TcpProxy;
 }  // namespace controls
 
@@ -93,6 +94,10 @@ private:
     ProgramState& state_;
     Services services_;
     // Every member is set by the constructor except graphics_.
+    // The services' box and waits, and the link, as the units see them (settling the batch first).
+    std::unique_ptr<Prompter> prompter_;
+    std::unique_ptr<Waiter> waiter_;
+    std::unique_ptr<controls::LinkControl> link_;
     std::unique_ptr<DatabaseFaults> faults_;
     std::unique_ptr<SessionValues> sessionValues_;
     std::unique_ptr<DatabaseMonitorSettingsReloader> reloader_;

@@ -4,7 +4,7 @@ namespace razudar {
 
 void LinkBatch::end() {
     open_ = false;
-    refreshIfAsked();
+    settle();
 }
 
 void LinkBatch::AggiornaClassificheInterfaccia() {
@@ -16,12 +16,12 @@ void LinkBatch::AggiornaClassificheInterfaccia() {
 }
 
 void LinkBatch::MandaInOnda(qint16 codice) {
-    // The running-clock pages read places and gaps from the standings.
-    refreshIfAsked();
+    // Pages read places and gaps from the standings, the operator's as the link's.
+    settle();
     pages_.MandaInOnda(codice);
 }
 
-void LinkBatch::refreshIfAsked() {
+void LinkBatch::settle() {
     if (!asked_) return;
     asked_ = false;
     console_.AggiornaClassificheInterfaccia();

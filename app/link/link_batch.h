@@ -4,7 +4,8 @@
 // the last one is applied the race is ranked and the console refreshed once, so a burst of run
 // times costs one ranking instead of one a message and the window keeps answering. A page asked
 // for meanwhile (the followed competitor's start, split or finish, the run-time delay) is built on
-// standings brought up to date first: what goes on air is right at every step.
+// standings brought up to date first, and so is a page the operator asks for: what goes on air is
+// right at every step.
 #include <QtGlobal>
 
 #include "app/console/console_refresh.h"
@@ -21,6 +22,10 @@ public:
     // The arrival's texts are all applied: the one refresh they asked for.
     void end();
     bool open() const { return open_; }
+    // Brings the standings and the console up to date now, when a text applied so far asked for
+    // it: before a page is built, and before anything lets the event loop run during the arrival.
+    // The arrival stays open.
+    void settle();
 
     // Inside a batch, asked for and done at its end (or before a page); otherwise done at once.
     void AggiornaClassificheInterfaccia() override;
@@ -28,8 +33,6 @@ public:
     void MandaInOnda(qint16 codice) override;
 
 private:
-    void refreshIfAsked();
-
     ConsoleUpdates& console_;
     PageDispatcher& pages_;
     bool open_ = false;

@@ -61,6 +61,7 @@ bool LinkDispatcher::onAir(const char16_t* pageName) const {
 qint32 LinkDispatcher::localTimeOfDayMs() const { return TempoInMillesimi(OrarioAttuale(*services_.clock)); }
 
 void LinkDispatcher::onConnesso() {
+    measuredOffsetMs_.reset();
     const QString name = link_.ServerRemoto();
     try {
         storeGraphicsServer(state_.startup.database.current(), name);
@@ -130,10 +131,12 @@ void LinkDispatcher::aggiornaOrario(const QString& payload) {
         state_.log.line(QStringLiteral("Orario ricevuto illeggibile, ignorato"));
         return;
     }
+    measuredOffsetMs_.reset();  // the PC clock may have been set: the difference is measured anew
     services_.prompter->show(report);
 }
 
 void LinkDispatcher::chiaveSessione(const QString& payload) {
+    measuredOffsetMs_.reset();  // the PC clock may be set: the difference is measured anew
     SessionKey& session = state_.startup.session;
     switch (ChiaveSessioneDaTesto(payload.trimmed(), session, *services_.clock, *services_.clockSetter)) {
     case SessionKeyReply::Ignored:
@@ -159,18 +162,24 @@ void LinkDispatcher::orarioStart(const QStringList& fields) {
     const qint16 n = integerField(fields, 0);
     const qint32 t = longField(fields, 1);
     clsKrono& k = state_.krono();
-    // A start the timekeeper sends again (the time already recorded for him in this run) arrives
-    // late: the offset taken now would set the clock on air back by the delay of the copy. It
-    // keeps both; a start with another time (a corrected start) sets both anew. Before his
-    // start a competitor's recorded time is 0, and the race does not hold every number sent.
-    bool sentAgain = false;
+    // The offset is the difference between the timekeeper's clock and this PC's, taken when a
+    // competitor's first start in the run arrives (it arrives at the start). A start the
+    // timekeeper sends again (the time already recorded) or corrects (another time, sent
+    // seconds later) arrives late: measured then, the difference would carry the delay and set
+    // the clock on air back by it. A copy changes nothing; a correction keeps the difference
+    // and moves the clock by the correction only. Before his start a competitor's recorded time
+    // is 0, and the race does not hold every number sent: those starts are measured.
+    qint32 previous = 0;
     if (const auto result = currentRunResult(k, n)) {
-        sentAgain = t > 0 && result->OrarioPartenza() == t;
+        previous = result->OrarioPartenza();
         result->setStatoConcorrente(kStatoInPista);
         result->setOrarioPartenza(t);
     }
+    const bool sentAgain = t > 0 && previous == t;
+    const bool corrected = t > 0 && previous > 0 && previous != t && measuredOffsetMs_.has_value();
     if (!sentAgain) {
-        state_.OffsetTempoCorrere = clampedDifference(TempoInMillesimi(t), localTimeOfDayMs());
+        if (!corrected) measuredOffsetMs_ = clampedDifference(TempoInMillesimi(t), localTimeOfDayMs());
+        state_.OffsetTempoCorrere = *measuredOffsetMs_;
         if (n == state_.ConcorrenteSelezionato && onAir(kPaginaTempoACorrere)) pages_.MandaInOnda(kCodiceStart);
     }
     console_.AggiornaClassificheInterfaccia();

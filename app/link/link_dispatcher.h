@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 #include "app/console/console_refresh.h"
 #include "app/link/link_messages.h"
@@ -102,6 +103,9 @@ private:
     MonitorSettingsReloader& monitorSettings_;
     QTimer timTempoManche_;
     qint16 runTimeDelayCompetitor_ = -1;
+    // The difference between the timekeeper's clock and this PC's (ms), as measured at the last
+    // competitor's first start in a run; forgotten when a connection starts or the PC clock is set.
+    std::optional<qint32> measuredOffsetMs_;
     std::function<void(const std::function<void()>&)> tickAction_;
     DatabaseFaultReporter reportFault_;
     std::function<void(const QString&)> notice_;

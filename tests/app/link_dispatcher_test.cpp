@@ -5,6 +5,7 @@
 #include "app/link/link_dispatcher.h"
 #include "app/pages/page_codes.h"
 #include "app/pages/page_dispatcher.h"
+#include "app/pages/race_clock.h"
 #include "app_test_support.h"
 #include "recording_page_dispatcher.h"
 #include "data/object_text_encoder.h"
@@ -317,9 +318,10 @@ TEST_F(Dispatcher, UnknownCompetitorChangesNoResultButTheStartStillSetsTheOffset
 
 // A start sent again (the time already recorded for the competitor in this run) keeps the offset
 // and the clock on air: taken at its later arrival it would set the clock back. A start with
-// another time is a corrected start and sets both anew, as does every start of a number the race
-// does not hold (nothing is recorded for it).
-TEST_F(Dispatcher, AStartSentAgainKeepsTheOffsetACorrectedStartSetsItAnew) {
+// another time is a corrected start: it puts the clock on air again with the offset measured at the
+// first start, so the clock moves by the correction only. Every start of a number the race does not
+// hold, and every competitor's first start, measures the offset anew.
+TEST_F(Dispatcher, AStartSentAgainKeepsTheOffsetACorrectedStartKeepsTheFirstStartsOffset) {
     state.ConcorrenteSelezionato = 1003;
     state.PaginaInOnda.NomePagina = QStringLiteral("TempoACorrere");
     for (const qint16 n : {1003, 1004, 1005}) result(n)->setOrarioPartenza(0);  // not started yet in run 2
@@ -335,14 +337,15 @@ TEST_F(Dispatcher, AStartSentAgainKeepsTheOffsetACorrectedStartSetsItAnew) {
         {"first start", 0, "1003", "101530250", 30250, 1},  // 10:15:30.250 there, 10:15:00.000 here
         {"sent again 2 s later", 2000, "1003", "101530250", 30250, 1},
         {"sent again once more", 1000, "1003", " 101530250 ", 30250, 1},
-        {"corrected start", 0, "1003", "101530500", 27500, 2},  // 10:15:30.500 at 10:15:03.000
-        {"the corrected start sent again", 1000, "1003", "101530500", 27500, 2},
-        {"the first time again: a correction", 0, "1003", "101530250", 26250, 3},
-        {"a number the race does not hold", 0, "4242", "101530250", 26250, 3},
-        {"that number's start again", 1000, "4242", "101530250", 25250, 3},
-        {"another competitor's first start", 0, "1004", "101530250", 25250, 3},
-        {"a start time of 0 is no start to keep", 0, "1005", "0", -36905000, 3},  // 10:15:05.000 here
-        {"and again", 1000, "1005", "0", -36906000, 3},
+        {"corrected start, 0.25 s later", 0, "1003", "101530500", 30250, 2},
+        {"the corrected start sent again", 1000, "1003", "101530500", 30250, 2},
+        {"corrected 9 s after the start, 0.5 s earlier", 5000, "1003", "101529750", 30250, 3},
+        {"a number the race does not hold", 0, "4242", "101530250", 21250, 3},  // at 10:15:09.000
+        {"that number's start again", 1000, "4242", "101530250", 20250, 3},
+        {"another competitor's first start", 0, "1004", "101530250", 20250, 3},
+        {"and his correction keeps it", 3000, "1004", "101530000", 20250, 3},
+        {"a start time of 0 is no start to keep", 0, "1005", "0", -36913000, 3},  // 10:15:13.000 here
+        {"and again", 1000, "1005", "0", -36914000, 3},
     };
     int refreshes = 0;
     for (const Step& step : steps) {
@@ -358,6 +361,38 @@ TEST_F(Dispatcher, AStartSentAgainKeepsTheOffsetACorrectedStartSetsItAnew) {
             EXPECT_EQ(result(n)->StatoConcorrente(), 20);
             EXPECT_EQ(result(n)->OrarioPartenza(), QString::fromLatin1(step.time).trimmed().toInt());
         }
+    }
+}
+
+// The timekeeper's clock message may set the PC clock, and a new connection may follow a clock set
+// meanwhile: the difference measured before no longer holds, so the next correction measures it.
+TEST_F(Dispatcher, ACorrectionAfterTheClockIsSetOrTheLinkConnectsMeasuresTheOffsetAnew) {
+    result(1003)->setOrarioPartenza(0);
+    fakes.clock.setNow(QDateTime(QDate(2026, 1, 15), QTime(10, 15, 0)));
+    arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1003", "101530000"}));
+    ASSERT_EQ(state.OffsetTempoCorrere, 30000);
+    const struct {
+        const char* name;
+        std::function<void()> event;
+    } events[] = {
+        {"clock message", [&] { arrive(QStringLiteral("AGGIORNAORARIO"), encoder::clockText(101504000)); }},
+        {"session key", [&] {
+             arrive(QStringLiteral("RICHIESTACHIAVESESSIONE"),
+                    encoder::sessionKeyText(QStringLiteral("101504000"), QStringLiteral("3"), QStringLiteral("SL"),
+                                            QStringLiteral("2")));
+         }},
+        {"connection", [&] { dispatcher->onConnesso(); }},
+    };
+    qint32 corrected = 101530000;
+    for (const auto& e : events) {
+        SCOPED_TRACE(e.name);
+        fakes.clock.advanceMs(1000);
+        arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1003", QString::number(++corrected)}));
+        const qint32 kept = state.OffsetTempoCorrere;
+        e.event();
+        arrive(QStringLiteral("TCORREREORARIOSTART"), fields({"1003", QString::number(++corrected)}));
+        EXPECT_EQ(state.OffsetTempoCorrere, TempoInMillesimi(corrected) - TempoInMillesimi(OrarioAttuale(fakes.clock)));
+        EXPECT_NE(state.OffsetTempoCorrere, kept);
     }
 }
 

@@ -168,9 +168,10 @@ TEST_F(LiveClockPage, StartsSentAgainSetTheClockWithoutSlidingThePageInAgain) {
     ASSERT_GE(ready, 1);
     for (int i = 0; i < 10; ++i) startOf(1009, 101500000 + 100 * i);
     EXPECT_EQ(slides(), ready);
-    // The clock counts from the last start: 10:15:00.000 here, started 10:15:00.900 there.
-    EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498);
-    EXPECT_EQ(state.OffsetTempoCorrere, 900);
+    // The clock counts from the last start with the clocks' difference measured at the first
+    // (10:15:00.000 there and here): corrected to 10:15:00.900, 0.9 s less than his run-1 time.
+    EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498 - 900);
+    EXPECT_EQ(state.OffsetTempoCorrere, 0);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
 
     // The page on air was started for bib 9: a start for bib 3, now followed, slides it in with
@@ -192,9 +193,10 @@ TEST_F(LiveClockPage, StartsSentAgainSetTheClockWithoutSlidingThePageInAgain) {
 }
 
 // The timekeeper sends bib 9's start again 2 s later: the clock on air runs on from the first one
-// (the graphics control counts it in real time), and the offset stays. A corrected start time sets
-// the clock anew from its own arrival.
-TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) {
+// (the graphics control counts it in real time), and the offset stays. 9 s after the start he
+// corrects it to 0.5 s earlier: the clock moves on by the correction only, keeping the clocks'
+// difference measured at the start, and his first split follows on from it.
+TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirALateCorrectionMovesItByTheCorrection) {
     const int ready = slides();
     startOf(1009, 101500000);  // 10:15:00.000 there and here
     ASSERT_EQ(state.OffsetTempoCorrere, 0);
@@ -214,14 +216,21 @@ TEST_F(LiveClockPage, AStartSentAgainLeavesTheClockOnAirACorrectedStartMovesIt) 
     EXPECT_EQ(slides(), ready);
     saveFrame(QStringLiteral("live_clock_start_sent_again"), kFrameMs);
 
-    // The start corrected to 10:15:00.500, arriving at 10:15:02.000 here: counted from now.
-    const int beforeCorrection = running();
-    startOf(1009, 101500500);
-    EXPECT_EQ(state.OffsetTempoCorrere, -1500);
-    EXPECT_LT(running(), beforeCorrection);
+    // The start corrected to 10:14:59.500, arriving at 10:15:09.000 here: 9.5 s run on course.
+    fakes.clock.advanceMs(7000);
+    startOf(1009, 101459500);
+    EXPECT_EQ(state.OffsetTempoCorrere, 0);
+    EXPECT_EQ(property("ProprietaTesto", kClock, 5).toInt(), 72498 + 9500);
+    EXPECT_GE(running(), 72498 + 9500);
     EXPECT_EQ(slides(), ready);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, kPage);
     saveFrame(QStringLiteral("live_clock_start_corrected"), kFrameMs);
+
+    // His first split, 10:15:20.000 there: 20.5 s from the corrected start, stopped there.
+    fakes.clock.advanceMs(11000);
+    split(1009, 1, 101520000);
+    EXPECT_EQ(property("ProprietaTesto", kClock, 6).toInt(), 72498 + 20500);
+    saveFrame(QStringLiteral("live_clock_first_split_after_correction"), kFrameMs);
 }
 
 // Run times that arrive together, bib 9's among them: his finish goes on air with his place among

@@ -24,6 +24,8 @@
 #include "live_player.h"
 #include "live_race.h"
 #include "model/competitor_states.h"
+#include "data/object_text_encoder.h"
+#include "link/frame.h"
 #include "model/krono.h"
 #include "model/race_times.h"
 #include "preview_rows.h"
@@ -483,5 +485,80 @@ TEST_F(LiveRaceProgram, TheSimulatorProgramRunsARealisticRaceByDefault) {
     process.waitForFinished();
 }
 
+// One read holds 30 run times, a session-key reply and 10 more run times; the operator's
+// "Classifica" click waits in the queue meanwhile. The reply's request for the race state lets the
+// queued click run before the last 10 are applied: its page goes on air with the standings of the 30
+// ranked, never in the order the run times were applied.
+TEST_F(LiveRaceProgram, AClickQueuedDuringAnArrivalPutsThePageOnAirRanked) {
+    const encoder::DemoRaceShape shape{.competitors = 40, .runs = 2, .intermediates = 2};
+    simulator.setRace(encoder::demoRace(shape));
+    pressConnectToSimulator();
+    ASSERT_TRUE(TimekeepingSimulator::waitUntil([&] { return k().ElencoConcorrenti().size() == 40; }));
+    window->findChild<QAction*>(QStringLiteral("mnuGraficaVGA"))->trigger();
+    QCoreApplication::processEvents();
+
+    // Run times in bib order that are not in time order; the race with the 30 first ranked on its own.
+    const std::shared_ptr<clsKrono> reference = encoder::demoRace(shape);
+    const auto frame = [](const QString& text) { return *link::buildFrame(text); };
+    QByteArray burst;
+    QHash<qint16, qint32> sent;
+    int i = 0;
+    for (const qint16 c : reference->ElencoConcorrenti()) {
+        const qint32 time = 60000 + (i * 7919) % 30000;
+        sent.insert(c, time);
+        if (i < 30) {
+            const auto r = reference->ConcorrenteItem(c)->Risultati(2);
+            r->setStatoConcorrente(kStatoArrivato);
+            r->setTempo(time);
+        }
+        burst += frame(QStringLiteral("TCORRERETEMPOGRAFINEPREFISSO%1_GRASEPARATORETCORRERE_%2").arg(c).arg(time));
+        if (++i == 30)
+            burst += frame(QStringLiteral("RICHIESTACHIAVESESSIONEGRAFINEPREFISSO") +
+                           encoder::sessionKeyText(QStringLiteral("103000000"), QStringLiteral("1"),
+                                                   QStringLiteral("GS"), QStringLiteral("1")));
+    }
+    reference->ElaboraClassifiche();
+
+    // The click is queued as the first text is handled, as an operator's click would wait.
+    const auto timed = [&] {
+        int n = 0;
+        for (auto it = sent.cbegin(); it != sent.cend(); ++it)
+            n += result(it.key()) && result(it.key())->Tempo() == it.value();
+        return n;
+    };
+    int timedAtClick = -1;
+    int rankings = 0, rankingsAtClick = -1;
+    k().ElaborazioneClassificaCompletata.connect([&] { ++rankings; });
+    QStringList onAirAtClick;
+    QMetaObject::Connection first;
+    first = QObject::connect(&window->units().MirtTcpGet(), &controls::TcpProxy::DatiArrivati, window.get(), [&] {
+        QObject::disconnect(first);
+        QMetaObject::invokeMethod(
+            window.get(),
+            [&] {
+                timedAtClick = timed();
+                rankingsAtClick = rankings;
+                window->panel().cmdPagina_Click(kCodiceClassificaGrande);
+                for (qint16 position = 1; position <= 8; ++position)
+                    onAirAtClick << text(QStringLiteral("Classifica"), QStringLiteral("txtNominativo%1").arg(position));
+            },
+            Qt::QueuedConnection);
+    });
+    simulator.sendRaw(burst);
+    ASSERT_TRUE(TimekeepingSimulator::waitUntil([&] { return state.PaginaInOnda.NomePagina == QStringLiteral("Classifica"); }));
+    EXPECT_EQ(timedAtClick, 30);
+    EXPECT_EQ(rankingsAtClick, 1);
+    // Ranked when it went on air, and so it stays.
+    for (qint16 position = 1; position <= 8; ++position) {
+        const qint16 c = reference->ConcorrenteInPosizione(0, position, kAll);
+        ASSERT_GT(c, 0);
+        EXPECT_EQ(text(QStringLiteral("Classifica"), QStringLiteral("txtNominativo%1").arg(position)), nominativo(c))
+            << "position " << position;
+        EXPECT_EQ(onAirAtClick.value(position - 1), nominativo(c)) << "position " << position;
+    }
+    shootFrame("live_classifica_clicked_during_an_arrival");
+}
+
 }  // namespace
 }  // namespace razudar::apptest
+

@@ -117,7 +117,11 @@ TEST_F(ProgramUnitsTest, TheSponsorPortWaitsForTheGraphicsControl) {
     ports.sponsors.AlternaSponsor(1);
     EXPECT_EQ(units().graphics(), nullptr);
     EXPECT_EQ(&ports.console, &units().console());
-    EXPECT_EQ(&ports.pages, &units().pageRouter());
+    // The panel's page requests reach the page dispatcher (through the batch of the link's arrivals).
+    RecordingPages pages;
+    units().setPageDispatcher(pages);
+    ports.pages.MandaInOnda(kCodiceClassificaGrande);
+    EXPECT_EQ(pages.codes, QList<qint16>{kCodiceClassificaGrande});
     EXPECT_EQ(&ports.list, &units().lstClassifica());
     EXPECT_EQ(&units().menuPorts().commands, &units().menus());
 }
