@@ -59,7 +59,8 @@ struct ProgramState {
     qint16 PaginaElencoCorrente = 1;
     qint16 UltimoCodiceElenco = 0;
 
-    // Operator selection (the console and the page buttons keep them).
+    // Operator selection: the operator changes it through the console unit; who else writes
+    // which field is listed over ConsoleRefresh (app/console/console_refresh.h).
     QString CategoriaSelezionata = clsConcorrente::kAllCategories;
     qint16 ConcorrenteSelezionato = -1;
     qint16 SfidaSelezionata = 0;
@@ -84,6 +85,7 @@ struct ProgramState {
     ProgramLog log;
 
     clsKrono& krono() { return *race.Krono; }
+    const clsKrono& krono() const { return *race.Krono; }
 };
 
 }  // namespace razudar

@@ -9,6 +9,11 @@
 #   does. The names are those of the installed Qt's header folders.
 # - Linking: an executable among them fails its link step when it needs the Qt Widgets library
 #   (a library it links brought it in).
+# - Configuring: the configure fails when a marked target links Qt Widgets, Print Support or
+#   OpenGL Widgets, itself or through the targets it links (their link interfaces, followed to
+#   the end). A static library's objects reach an executable only when the executable calls
+#   them, so the link check alone would miss a widget call in an object no marked executable
+#   uses; its link interface says what every program that links it gets.
 
 set(RAZUDAR_WIDGET_MODULES QtWidgets QtPrintSupport QtOpenGLWidgets)
 set(RAZUDAR_WIDGET_LIBRARIES Qt6Widgets Qt6PrintSupport Qt6OpenGLWidgets)
@@ -78,6 +83,7 @@ endfunction()
 _razudar_write_widget_guards()
 
 function(razudar_widget_free)
+  set_property(GLOBAL APPEND PROPERTY RAZUDAR_WIDGET_FREE_TARGETS ${ARGN})
   foreach(target IN LISTS ARGN)
     # Ahead of every other folder, Qt's included (those come as system folders, searched last).
     target_include_directories(${target} BEFORE PRIVATE
@@ -92,3 +98,79 @@ function(razudar_widget_free)
     endif()
   endforeach()
 endfunction()
+
+# The widget library an item of a link list names, or nothing: a target (Qt6::Widgets), a bare
+# name (Qt6Widgets, -lQt6Widgets) or a file (/usr/lib/libQt6Widgets.so.6).
+function(_razudar_widget_library_named item out)
+  string(REPLACE "::" "" name "${item}")
+  get_filename_component(name "${name}" NAME)
+  string(REGEX REPLACE "^(-l|lib)" "" name "${name}")
+  string(REGEX REPLACE "\\.(so|a)(\\..*)?$" "" name "${name}")
+  if(name IN_LIST RAZUDAR_WIDGET_LIBRARIES)
+    set(${out} ${name} PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Fails the configure for a marked target that reaches a widget library through its links. The
+# targets are followed breadth first; an item in a generator expression counts as linked, whatever
+# its condition (a guard errs on the side of the widgets).
+function(_razudar_check_widget_free_links)
+  get_property(marked GLOBAL PROPERTY RAZUDAR_WIDGET_FREE_TARGETS)
+  list(REMOVE_DUPLICATES marked)
+  foreach(target IN LISTS marked)
+    set(queue ${target})
+    set(seen ${target})
+    string(MAKE_C_IDENTIFIER "${target}" id)
+    set(road_${id} ${target})
+    set(found "")
+    while(queue AND NOT found)
+      list(POP_FRONT queue current)
+      string(MAKE_C_IDENTIFIER "${current}" id)
+      set(road "${road_${id}}")
+      # The marked target's own links count whole; a linked target's, as it passes them on.
+      set(properties INTERFACE_LINK_LIBRARIES INTERFACE_LINK_LIBRARIES_DIRECT)
+      if(current STREQUAL target)
+        list(APPEND properties LINK_LIBRARIES)
+      endif()
+      foreach(property IN LISTS properties)
+        get_target_property(items ${current} ${property})
+        if(NOT items)
+          continue()
+        endif()
+        string(REGEX MATCHALL "[A-Za-z0-9_.+/-]+(::[A-Za-z0-9_.+-]+)*" names "${items}")
+        foreach(name IN LISTS names)
+          if(TARGET ${name})
+            get_target_property(aliased ${name} ALIASED_TARGET)
+            if(aliased)
+              set(name ${aliased})
+            endif()
+          endif()
+          _razudar_widget_library_named("${name}" widget)
+          if(widget)
+            set(found "${road} -> ${name}")
+            break()
+          endif()
+          if(TARGET ${name} AND NOT name IN_LIST seen)
+            list(APPEND seen ${name})
+            list(APPEND queue ${name})
+            string(MAKE_C_IDENTIFIER "${name}" id)
+            set(road_${id} "${road} -> ${name}")
+          endif()
+        endforeach()
+        if(found)
+          break()
+        endif()
+      endforeach()
+    endwhile()
+    if(found)
+      message(SEND_ERROR "${target} is built without Qt Widgets, and it links a Qt Widgets library: "
+                         "${found}. Widgets belong to razudar_app or a *_widgets library; a logic "
+                         "library and the tests over it link the logic libraries only.")
+    endif()
+  endforeach()
+endfunction()
+
+# Once every folder has declared its targets and their links.
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL _razudar_check_widget_free_links)

@@ -43,8 +43,19 @@ struct PreviewChoice {
     bool operator==(const PreviewChoice&) const = default;
 };
 
-// The console unit: the one owner of the console state and of the operator's selection in the
-// program state. Widgets read the state and change it only through the operator's steps below.
+// The console unit: the one owner of the console state, and the one way the operator's clicks
+// change the operator's selection in the program state (the steps below). Widgets read both and
+// change them only through those steps. The program moves some of the selection on by itself,
+// outside this unit:
+// - the link dispatcher (app/link/link_dispatcher.cpp) sets SplitMostrato to the intermediate
+//   number, or "F", of the followed competitor's time while his clock page is on air, and clears
+//   IndicePulsanteConcorrente at a run time of a parallel run (DistaccoParalleloVisibile it has
+//   re-read through the console panel's check box, which hands it to showParallelGap);
+// - the page builders MostraClassificaTC and NascondiClassificaTC (app/pages/start_list.cpp,
+//   element_groups.cpp) set ClassificaTCVisibile as they show or hide the standings on the clock;
+// - the start-up (app/startup/startup.cpp) resets IndicePulsanteConcorrente and
+//   CategoriaSelezionata;
+// - the menu commands (app/menus/menu_commands.cpp) set ClassificaSuTempoCorrere.
 class ConsoleRefresh : public ConsoleUpdates {
 public:
     // `codiceTipoTurno` answers the turn-type code of an id (as the session fixed it).

@@ -24,7 +24,7 @@ qint16 RowTrackingList::rowsNeeded() const {
     return qint16(std::clamp(std::floor(lastRow_) + 1.0, 1.0, 32767.0));
 }
 
-void writeSizedPreview(clsKrono& k, controls::StovakProxy& lst, CaptionLabel& lbl, qint32 classifica,
+void writeSizedPreview(const clsKrono& k, controls::StovakProxy& lst, CaptionLabel& lbl, qint32 classifica,
                        const QString& categoria) {
     RowTrackingList tracked(lst);
     k.VisualizzaPreview(tracked, lbl, classifica, categoria);

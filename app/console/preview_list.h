@@ -41,7 +41,7 @@ private:
 };
 
 // VisualizzaPreview into `lst`, with the list's NumeroRighe set to the rows written.
-void writeSizedPreview(clsKrono& k, controls::StovakProxy& lst, CaptionLabel& lbl, qint32 classifica,
+void writeSizedPreview(const clsKrono& k, controls::StovakProxy& lst, CaptionLabel& lbl, qint32 classifica,
                        const QString& categoria);
 
 }  // namespace razudar

@@ -35,7 +35,7 @@ namespace {
 constexpr int kCategoryNoticeMs = 15000;  // long enough to be read during a live race
 }  // namespace
 
-ConsolePanel::ConsolePanel(ProgramState& state, QWidget* listControl, QWidget* parent)
+ConsolePanel::ConsolePanel(const ProgramState& state, QWidget* listControl, QWidget* parent)
     : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("pannelloConsole"));
     buildWidgets(listControl);

@@ -37,7 +37,7 @@ class ConsolePanel : public QWidget,
     Q_OBJECT
 public:
     // `listControl` is the list control the preview is written to; it becomes the panel's child.
-    ConsolePanel(ProgramState& state, QWidget* listControl, QWidget* parent = nullptr);
+    ConsolePanel(const ProgramState& state, QWidget* listControl, QWidget* parent = nullptr);
 
     // The units the panel works with; its handlers take the operator's clicks from now on.
     void attach(const ConsolePorts& ports);
@@ -100,7 +100,7 @@ private:
     void showCategoryGrid(const ConsoleState& v, bool rebuilt);
     void visualizzaPreview(qint32 classifica, const QString& categoria);
 
-    ProgramState& state_;
+    const ProgramState& state_;  // read only: the operator's steps change it through the console unit
     std::optional<ConsolePorts> ports_;  // set once by attach(), before any handler can run
     bool applying_ = false;
     bool previewPending_ = false;
