@@ -10,6 +10,10 @@ namespace {
 constexpr double kRowScaleRight = 9645.0;
 // 96 dots per inch in dots per metre.
 constexpr int kDotsPerMetre = 3780;
+// The capitals with the marks a name carries, and the capitals and figures that stand on the
+// baseline (a Q's tail is left out: spacing every row for it would be out of measure).
+const QString kAccentedCapitals = QStringLiteral("ÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜÝ");
+const QString kBaselineCapitals = QStringLiteral("ABCDEFGHIJKLMNOPRSTUVWXYZ0123456789");
 
 }  // namespace
 
@@ -79,6 +83,12 @@ double ListSurface::textWidthPx(const QString& text) const {
 double ListSurface::textWidth(const QString& text) const { return textSizePx(text).width() * unitsPerPxX(); }
 double ListSurface::textHeight(const QString& text) const { return textSizePx(text).height() * unitsPerPxY(); }
 double ListSurface::textHeightTwips(const QString& text) const { return textSizePx(text).height() * kTwipsPerPixel; }
+
+int ListSurface::accentClearLineSpacingPx() const {
+    const double above = -metrics_.tightBoundingRect(kAccentedCapitals).top();
+    const double below = std::max(0.0, metrics_.tightBoundingRect(kBaselineCapitals).bottom());
+    return int(std::ceil(above) + std::ceil(below)) + 1;
+}
 
 void ListSurface::print(const QString& text, bool newLine, std::optional<double> widthPx) {
     // A text followed by a new line that starts on the surface covers the rest of its line: its

@@ -50,6 +50,10 @@ public:
     double textWidth(const QString& text) const;
     double textHeight(const QString& text) const;
     double textHeightTwips(const QString& text) const;
+    // How far apart, in whole pixels, the baselines of two lines must be for the highest accent
+    // on a capital of the lower line to leave one blank pixel row above it, under the capitals and
+    // figures of the upper line (text is drawn on whole pixel rows).
+    int accentClearLineSpacingPx() const;
 
     // Prints at the drawing position; then the position is right after the text (newLine
     // false) or at the left edge of the next line. widthPx is the text's width when the caller

@@ -9,6 +9,7 @@
 #include "list/row_metrics.h"
 #include "list/surface_view.h"
 #include "model/basic.h"
+#include "model/preview_list.h"
 
 namespace razudar::list {
 namespace {
@@ -79,8 +80,18 @@ bool Stovak::fail(const QString& reason) {
     return false;
 }
 
+std::optional<qint16> Stovak::measureRowHeight() const {
+    const qint64 lineTwips = std::llround(surface_.textHeightTwips(kRowSample));
+    // The preview list writes its rows this far apart in rows (1, 1.8, 2.6, ...). Where the face's
+    // accents stand so high above its capitals that at that step an accented capital would touch
+    // the row above (DejaVu Sans Mono does), the row is made just tall enough for a blank pixel
+    // row between them; with Nimbus Mono PS the line is enough.
+    const double clearTwips = surface_.accentClearLineSpacingPx() * kTwipsPerPixel / preview::kRowStep;
+    return basic::toInteger(std::max(lineTwips, qint64(std::ceil(clearTwips - 1e-9))));
+}
+
 bool Stovak::calcolaRighe() {
-    const auto height = basic::toInteger(qint64(std::llround(surface_.textHeightTwips(kRowSample))));
+    const auto height = measureRowHeight();
     if (!height) return fail(QStringLiteral("Overflow"));
     const auto rows = contaRighe(twips(inner().height() - horizontalBarHeight()), *height, numeroRighe_);
     altezzaRiga_ = *height;
@@ -234,7 +245,7 @@ void Stovak::InizializzaAltezze() {
         surface_.useRowScale(numeroRighe_);
     } else {
         surface_.useTwips();
-        const auto height = basic::toInteger(qint64(std::llround(surface_.textHeightTwips(kRowSample))));
+        const auto height = measureRowHeight();
         if (height) altezzaRiga_ = *height;
     }
     applyScroll();

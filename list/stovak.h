@@ -114,6 +114,9 @@ protected:
 private:
     friend class SurfaceView;
 
+    // The height of one row in twips: the font's line, or more where accents need it; nullopt
+    // beyond the 16-bit range.
+    std::optional<qint16> measureRowHeight() const;
     bool calcolaRighe();
     void relayout();
     void applyScroll();

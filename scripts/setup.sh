@@ -8,7 +8,8 @@ packages=(
   libsqlite3-dev sqlite3
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  # DejaVu for the pages; Nimbus Mono PS, the stand-in for the console list's Courier New
+  fonts-dejavu-core fonts-urw-base35
   poppler-utils
   tzdata
   clang libclang-rt-14-dev

@@ -26,10 +26,7 @@ void languageAbbreviations(clsKrono& k) {
 class TwoRunPreview : public ::testing::Test {
 protected:
     void SetUp() override {
-        k.cGara.setManches(2);
-        k.cGara.setDisciplina(2);
-        k.cGara.setRisoluzione(3);
-        k.setMancheCorrente(2);
+        test::setRace(k, 2, 3, 2);
         languageAbbreviations(k);
         competitor(1, 5, "Rossi", "SEN", 101000, 0, 102000);
         competitor(2, 3, "Bianchi", "JUN", 100500, 0, 102500);

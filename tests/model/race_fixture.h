@@ -25,6 +25,15 @@ inline std::shared_ptr<clsConcorrente> addCompetitor(clsKrono& k, qint16 number,
     return c;
 }
 
+// A race of `runs` runs of discipline 2 at that resolution, in run `currentRun`.
+inline void setRace(clsKrono& k, qint16 runs, qint32 resolution, qint16 currentRun)
+{
+    k.cGara.setManches(runs);
+    k.cGara.setDisciplina(2);
+    k.cGara.setRisoluzione(resolution);
+    k.setMancheCorrente(currentRun);
+}
+
 // Sets the state and time (packed) of one run.
 inline void setRun(clsKrono& k, qint16 number, qint16 run, qint32 state, qint32 time, qint32 start = 0)
 {
