@@ -102,8 +102,9 @@ bool openForReading(QFile& file, QString* reason) {
 
 QString jsonFailureReason(const QByteArray& text, const QJsonParseError& error, const QString& source) {
     const qsizetype line = text.left(error.offset).count('\n') + 1;
-    logLine(QStringLiteral("testo JSON non valido in '%1' alla riga %2: %3").arg(source).arg(line).arg(error.errorString()));
-    return QStringLiteral("testo non valido alla riga %1 (%2)").arg(line).arg(jsonErrorKind(error.error));
+    logLine(QStringLiteral("testo JSON non valido in '%1' alla riga %2: %3")
+                .arg(source, QString::number(line), error.errorString()));
+    return QStringLiteral("testo non valido alla riga %1 (%2)").arg(QString::number(line), jsonErrorKind(error.error));
 }
 
 }  // namespace razudar::files
