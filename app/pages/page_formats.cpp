@@ -14,7 +14,10 @@ QString nomeUsato(const QString& nome, bool soloIniziale) {
     return nome.left(1) + (nome.trimmed().isEmpty() ? QString() : QStringLiteral("."));
 }
 
-QString perOpzione(qint16 opzione, const QString& testo) {
+// A received name's control characters are made blanks before its case is set: proper case
+// then starts a word after each of them, as it does after a blank ("Nome\r\nDue" is "Nome  Due").
+QString perOpzione(qint16 opzione, const QString& ricevuto) {
+    const QString testo = blankControlCharacters(ricevuto);
     switch (opzione) {
     case 0: return basic::UCase(testo);
     case 1: return NomeProprio(testo);
@@ -27,13 +30,9 @@ QString perOpzione(qint16 opzione, const QString& testo) {
 
 QString FormattaNominativo(const ProgramState& state, const QString& cognome, const QString& nome,
                            bool soloIniziale) {
-    const QString usato = nomeUsato(nome, soloIniziale);
-    switch (state.OpzioneNominativi) {
-    case 0: return basic::UCase(cognome + QLatin1Char(' ') + usato);
-    case 1: return NomeProprio(cognome) + QLatin1Char(' ') + NomeProprio(usato);
-    case 2: return cognome + QLatin1Char(' ') + usato;
-    default: return QString();
-    }
+    const qint16 opzione = state.OpzioneNominativi;
+    if (opzione < 0 || opzione > 2) return QString();
+    return perOpzione(opzione, cognome) + QLatin1Char(' ') + perOpzione(opzione, nomeUsato(nome, soloIniziale));
 }
 
 QString FormattaCognome(const ProgramState& state, const QString& cognome) {

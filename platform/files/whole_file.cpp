@@ -6,32 +6,6 @@
 
 namespace razudar::files {
 
-QString writeFailureReason(int systemError, QFileDevice::FileError fileError) {
-    switch (systemError) {
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("il disco è pieno");
-    case EFBIG: return QStringLiteral("il file supera la dimensione massima consentita");
-    case EACCES:
-    case EPERM: return QStringLiteral("permesso negato nella cartella");
-    case EROFS: return QStringLiteral("il disco è protetto da scrittura");
-    case ENOENT:
-    case ENOTDIR: return QStringLiteral("la cartella non esiste");
-    case EISDIR: return QStringLiteral("il nome è quello di una cartella");
-    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo");
-    case EMFILE:
-    case ENFILE: return QStringLiteral("troppi file aperti");
-    case EIO: return QStringLiteral("errore di lettura o scrittura sul disco");
-    default: break;
-    }
-    switch (fileError) {
-    case QFileDevice::ResourceError: return QStringLiteral("il disco è pieno");
-    case QFileDevice::PermissionsError: return QStringLiteral("permesso negato nella cartella");
-    case QFileDevice::OpenError: return QStringLiteral("il file non può essere creato");
-    default: break;
-    }
-    return QStringLiteral("errore di scrittura sul disco");
-}
-
 namespace {
 
 // Cancels the file: the commit then removes the temporary file and leaves the target alone.
@@ -50,7 +24,7 @@ bool writeWholeFile(const QString& path, const FileFiller& fill, QString* reason
     // is often empty ("Unknown error"), the number says what happened.
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        if (reason) *reason = writeFailureReason(errno, file.error());
+        if (reason) *reason = writeFailureReason(openFailureNumber(path, errno), file.error());
         return false;
     }
     QString fillerReason;

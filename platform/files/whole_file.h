@@ -8,19 +8,15 @@
 // empty file in place of a good one). So the buffer is flushed and the file's state checked
 // before the commit.
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 #include <functional>
 
+#include "platform/files/file_failure.h"
+
 class QIODevice;
 
 namespace razudar::files {
-
-// Why a file could not be written, in Italian, for the operator: from the system's error number
-// first (disk full, no permission, no folder), then from Qt's kind of failure. Never the system's
-// own (English) text.
-QString writeFailureReason(int systemError, QFileDevice::FileError fileError);
 
 // Fills `device` with a file's content; false when the content could not be made, with the
 // reason in `reason` (left empty when the device's own failure is the reason).

@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "platform/files/file_failure.h"
 #include "platform/files/whole_file.h"
 #include "platform/renderer/clock_format.h"
 
@@ -280,9 +281,7 @@ std::optional<PageDefinition> parsePage(const QByteArray& text, const QString& s
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return fail(QStringLiteral("testo JSON non valido alla posizione %1 (%2)")
-                        .arg(parseError.offset)
-                        .arg(parseError.errorString()));
+        return fail(files::jsonFailureReason(text, parseError, source));
     }
     if (!doc.isObject()) return fail(QStringLiteral("il testo non è un oggetto JSON"));
     const QJsonObject root = doc.object();
@@ -327,8 +326,9 @@ std::optional<PageDefinition> parsePage(const QByteArray& text, const QString& s
 
 std::optional<PageDefinition> readPageFile(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("Impossibile leggere il file di pagina '%1': %2").arg(path, file.errorString());
+    QString reason;
+    if (!files::openForReading(file, &reason)) {
+        if (error) *error = QStringLiteral("Impossibile leggere il file di pagina '%1': %2").arg(path, reason);
         return std::nullopt;
     }
     constexpr qint64 kMaxPageBytes = 16 * 1024 * 1024;

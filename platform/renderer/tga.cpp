@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "platform/files/file_failure.h"
 #include "platform/files/whole_file.h"
 
 namespace razudar::renderer {
@@ -56,8 +57,9 @@ bool writeTga(const QImage& image, const QString& path, QString* error) {
 
 QImage readTga(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("File TGA '%1' non leggibile: %2").arg(path, file.errorString());
+    QString reason;
+    if (!files::openForReading(file, &reason)) {
+        if (error) *error = QStringLiteral("File TGA '%1' non leggibile: %2").arg(path, reason);
         return QImage();
     }
     return decodeTga(file.readAll(), path, error);

@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "platform/files/file_failure.h"
+
 namespace razudar::tables {
 
 namespace {
@@ -73,14 +75,11 @@ bool readColumns(const QJsonArray& array, ReportDefinition& report, QString* err
 
 }  // namespace
 
-std::optional<ReportDefinition> parseReportDefinition(const QByteArray& text, QString* error) {
+std::optional<ReportDefinition> parseReportDefinition(const QByteArray& text, QString* error, const QString& source) {
     QJsonParseError parse{};
     const QJsonDocument doc = QJsonDocument::fromJson(text, &parse);
     if (parse.error != QJsonParseError::NoError) {
-        if (error)
-            *error = QStringLiteral("testo non valido al carattere %1: %2")
-                         .arg(parse.offset)
-                         .arg(parse.errorString());
+        fail(error, files::jsonFailureReason(text, parse, source));
         return std::nullopt;
     }
     if (!doc.isObject()) {
@@ -118,11 +117,12 @@ double printableWidthMm(bool landscape) {
 
 std::optional<ReportDefinition> loadReportDefinition(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, file.errorString());
+    QString reason;
+    if (!files::openForReading(file, &reason)) {
+        fail(error, reason);
         return std::nullopt;
     }
-    return parseReportDefinition(file.readAll(), error);
+    return parseReportDefinition(file.readAll(), error, path);
 }
 
 }  // namespace razudar::tables

@@ -48,6 +48,8 @@ struct ReportDefinition {
 double printableWidthMm(bool landscape);
 
 std::optional<ReportDefinition> loadReportDefinition(const QString& path, QString* error);
-std::optional<ReportDefinition> parseReportDefinition(const QByteArray& text, QString* error);
+// The same for a report file's text; `source` names it in the log.
+std::optional<ReportDefinition> parseReportDefinition(const QByteArray& text, QString* error,
+                                                      const QString& source = QString());
 
 }  // namespace razudar::tables

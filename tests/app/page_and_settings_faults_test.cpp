@@ -131,7 +131,7 @@ QString brokenReason(const PageFileFaultsTest& t, const QString& page) {
 
 QString missingReason(const PageFileFaultsTest& t, const QString& page) {
     return QStringLiteral("CaricaPagina: Impossibile leggere il file di pagina '") + t.pageFile(page) +
-           QStringLiteral("': No such file or directory");
+           QStringLiteral("': file mancante");
 }
 
 TEST_F(PageFileFaultsTest, ListPageThatCannotBeLoadedLeavesTheAirClearedAndSaysWhy) {

@@ -26,7 +26,7 @@ QByteArray page(const QByteArray& objects) {
 }  // namespace
 
 TEST(PageFile, TextThatIsNoPageGivesAClearError) {
-    EXPECT_EQ(parseError(""), "Il file 'p.smb' non è una pagina valida: testo JSON non valido alla posizione 0 (illegal value)");
+    EXPECT_EQ(parseError(""), "Il file 'p.smb' non è una pagina valida: testo non valido alla riga 1 (valore non valido)");
     EXPECT_EQ(parseError("[1, 2]"), "Il file 'p.smb' non è una pagina valida: il testo non è un oggetto JSON");
     EXPECT_EQ(parseError(R"({"version": 1, "objects": []})"),
               "Il file 'p.smb' non è una pagina valida: manca \"format\": \"razudar-page\"");

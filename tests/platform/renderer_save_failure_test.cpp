@@ -1,6 +1,8 @@
 // The renderer's writes of a page file and of the frame on show, on a full disk or past a limit
 // on file sizes: never reported as done, the earlier file of that name kept byte for byte, and
 // the reason told in Italian.
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -71,6 +73,33 @@ TEST(RendererSaveFailure, AFullDiskKeepsTheEarlierFilesAndSaysSo) {
 
 TEST(RendererSaveFailure, AWritePastTheFileSizeLimitKeepsTheEarlierFilesAndSaysSo) {
     expectEarlierFilesKept(WriteFault::FileSizeLimit);
+}
+
+// A save whose target is a folder is told as a folder, not as a failed write; the folder stays.
+TEST(RendererSaveFailure, AFolderInPlaceOfTheFileIsToldAsAFolder) {
+    QTemporaryDir pages;
+    FakeClock clock;
+    Renderer renderer(clock);
+    const QString page = renderer::rtest::writePage(pages.path(), QStringLiteral("p.smb"), QStringLiteral("[]"));
+    ASSERT_TRUE(renderer.LoadPage(page)) << renderer.lastError().toStdString();
+    const struct {
+        const char* file;
+        const char* told;
+        bool (Renderer::*save)(const QString&);
+    } saves[] = {
+        {"pagina.smb", "Impossibile scrivere il file di pagina '%1': il nome è quello di una cartella", &Renderer::SavePage},
+        {"schermo.tga", "Impossibile scrivere il file '%1': il nome è quello di una cartella", &Renderer::SaveScreen},
+        {"schermo.png", "Impossibile scrivere il file '%1': il nome è quello di una cartella", &Renderer::SaveScreen},
+    };
+    for (const auto& s : saves) {
+        SCOPED_TRACE(s.file);
+        const QString path = pages.filePath(QString::fromLatin1(s.file));
+        ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/dentro")));
+        EXPECT_FALSE((renderer.*s.save)(path));
+        EXPECT_EQ(renderer.lastError(), QString::fromUtf8(s.told).arg(path));
+        EXPECT_TRUE(QFileInfo(path + QStringLiteral("/dentro")).isDir());
+    }
+    EXPECT_EQ(QDir(pages.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.smb")});
 }
 
 }  // namespace

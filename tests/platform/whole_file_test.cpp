@@ -3,6 +3,7 @@
 // stays byte for byte, no temporary file is left, and the reason is told in Italian.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryDir>
 
@@ -119,6 +120,40 @@ TEST(WholeFile, EachFailureIsToldInItalian) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(files::writeFailureReason(c.systemError, c.fileError), QString::fromUtf8(c.text)) << c.systemError;
+}
+
+TEST(WholeFile, AFolderInPlaceOfTheFileIsToldAsAFolder) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("classifica.htm"));
+    ASSERT_TRUE(QDir().mkpath(path));
+    QString reason;
+    EXPECT_FALSE(files::writeWholeFile(path, kEarlier, &reason));
+    EXPECT_EQ(reason, QStringLiteral("il nome è quello di una cartella"));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(WholeFile, EachReadFailureIsToldInItalian) {
+    const struct {
+        int systemError;
+        QFileDevice::FileError fileError;
+        const char* text;
+    } cases[] = {
+        {ENOENT, QFileDevice::OpenError, "file mancante"},
+        {ENOTDIR, QFileDevice::OpenError, "file mancante"},
+        {EACCES, QFileDevice::OpenError, "permesso di lettura negato"},
+        {EPERM, QFileDevice::OpenError, "permesso di lettura negato"},
+        {0, QFileDevice::PermissionsError, "permesso di lettura negato"},
+        {EISDIR, QFileDevice::OpenError, "il nome è quello di una cartella"},
+        {ENAMETOOLONG, QFileDevice::OpenError, "il nome del file è troppo lungo"},
+        {ENFILE, QFileDevice::OpenError, "troppi file aperti"},
+        {EIO, QFileDevice::ReadError, "errore di lettura o scrittura sul disco"},
+        {0, QFileDevice::OpenError, "il file non può essere aperto"},
+        {0, QFileDevice::ReadError, "errore di lettura dal disco"},
+        {EPIPE, QFileDevice::UnspecifiedError, "errore di lettura dal disco"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(files::readFailureReason(c.systemError, c.fileError), QString::fromUtf8(c.text)) << c.systemError;
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QToolBar>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
@@ -16,6 +18,9 @@
 #include "tables/reports/report_export.h"
 #include "tables/reports/report_routine.h"
 #include "screenshots.h"
+#include "platform/log_capture.h"
+
+#include <unistd.h>
 
 namespace razudar::testing {
 namespace {
@@ -148,6 +153,60 @@ TEST_F(ReportTest, MissingOrBrokenReportFileIsReported) {
     EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Impossibile aprire il report \"%1\": ").arg(c.nome)));
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Impossibile aprire il report \"%1\": testo non valido").arg(d.nome)));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Lista.txt"))));
+}
+
+// A report file that cannot be read is told in Italian by the kind of its fault, a broken text
+// with its line; the system's and the parser's English words reach the log only.
+TEST_F(ReportTest, AReportFileThatCannotBeReadIsToldByItsKind) {
+    enum class Fault { Missing, Unreadable, Folder, Text };
+    const struct {
+        Fault fault;
+        const char* text;
+        const char* reason;
+    } cases[] = {
+        {Fault::Missing, "", "file mancante"},
+        {Fault::Unreadable, "{}", "permesso di lettura negato"},
+        {Fault::Folder, "", "il nome è quello di una cartella"},
+        {Fault::Text, "{\"title\": \"x\",\n \"query\": \"SELECT 1\",\n \"columns\": [", "testo non valido alla riga 3 (elenco non chiuso)"},
+        {Fault::Text, "{\"title\": \"x\",\n \"query\": \"SELECT 1}", "testo non valido alla riga 2 (testo tra virgolette non chiuso)"},
+        {Fault::Text, "{\"title\": \"x\",\n\n \"count\": sì}", "testo non valido alla riga 3 (numero non valido)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const QString file = path(QStringLiteral("Guasto.rpt"));
+        QFile::remove(file);
+        QDir(file).removeRecursively();
+        if (c.fault == Fault::Folder) {
+            ASSERT_TRUE(QDir().mkpath(file));
+        } else if (c.fault != Fault::Missing) {
+            writeReport(QStringLiteral("Guasto.rpt"), c.text);
+        }
+        if (c.fault == Fault::Unreadable) {
+            ASSERT_TRUE(QFile(file).setPermissions(QFileDevice::WriteOwner));
+            // The super-user reads it all the same: there is no fault to tell.
+            if (::access(QFile::encodeName(file).constData(), R_OK) == 0) continue;
+        }
+        QString english;
+        QFile probe(file);
+        if (!probe.open(QIODevice::ReadOnly)) english = probe.errorString();
+        QJsonParseError parse{};
+        if (c.fault == Fault::Text) {
+            QJsonDocument::fromJson(c.text, &parse);
+            english = parse.errorString();
+        }
+        ASSERT_FALSE(english.isEmpty());
+        race.fakes.prompter.clear();
+        LogCapture log;
+        Call call{QString(), file, false, {}, QString(), QString(), 0, 6, path(QStringLiteral("Lista"))};
+        stampa(call);
+        ASSERT_EQ(race.fakes.prompter.texts().size(), 1);
+        const QString shown = race.fakes.prompter.texts()[0];
+        EXPECT_EQ(shown.toStdString(),
+                  QStringLiteral("Impossibile aprire il report \"%1\": %2").arg(file, QString::fromUtf8(c.reason)).toStdString());
+        EXPECT_FALSE(shown.contains(english));
+        ASSERT_EQ(log.linesWith(english).size(), 1) << log.lines().join(u'\n').toStdString();
+        EXPECT_TRUE(log.linesWith(english)[0].contains(file));
+    }
 }
 
 // A small report that shows its parameters and rows, to see what the routine gave it.

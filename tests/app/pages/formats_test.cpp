@@ -82,6 +82,43 @@ TEST_F(Pages, ANameInCapitalsOnAPageKeepsItsLetters) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
+// Control characters of a received name are blanks before its case is set: proper case starts
+// a word after each, as after a blank, and the length is kept.
+TEST(PageFormats, ProperCaseSeesControlCharactersAsBlanks) {
+    const struct {
+        qint16 option;
+        QString surname;
+        QString name;
+        const char* expected;
+    } cases[] = {
+        {1, QStringLiteral("Nome\r\nDue"), QString(), "Nome  Due "},
+        {1, QStringLiteral("NOME\tDUE"), QStringLiteral("ANNA\r\nMARIA"), "Nome Due Anna  Maria"},
+        {1, QString::fromUtf16(u"nome\0due", 8), QStringLiteral("\nanna"), "Nome Due  Anna"},
+        {1, QStringLiteral("d'\x1F\u0085alba"), QString(), "D'  Alba "},
+        {0, QStringLiteral("Nome\r\nDue"), QStringLiteral("x\ty"), "NOME  DUE X Y"},
+        {2, QStringLiteral("Nome\r\nDue"), QStringLiteral("x\ty"), "Nome  Due x y"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        ProgramState state;
+        state.OpzioneNominativi = c.option;
+        EXPECT_EQ(FormattaNominativo(state, c.surname, c.name, false), QString::fromUtf8(c.expected));
+        EXPECT_EQ(FormattaCognome(state, c.surname) + QLatin1Char(' ') + FormattaNome(state, c.name, false),
+                  QString::fromUtf8(c.expected));
+    }
+}
+
+TEST_F(Pages, AProperCaseNameWithALineBreakShowsTwoBlanks) {
+    clsConcorrente& c = *state.krono().ConcorrenteItem(104);
+    c.setCognome(QStringLiteral("Nome\r\nDue"));
+    c.setNome(QStringLiteral("jürgen"));
+    state.OpzioneNominativi = 1;
+    ASSERT_TRUE(pages->onAir().CaricaPaginaInOnda(QStringLiteral("TempoACorrere"), 0, false));
+    ScriviConcorrenteTC(*ctx, QStringLiteral("TempoACorrere"), 104);
+    EXPECT_EQ(text(QStringLiteral("TempoACorrere"), QStringLiteral("txtNominativo")), QStringLiteral("Nome  Due J."));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
 TEST_F(Pages, NationGroupsFollowTheNationOption) {
     const QString page = QStringLiteral("ConcorrenteScheda");
     ASSERT_TRUE(gra->CaricaPagina(page, 0));
