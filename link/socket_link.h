@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include "link/kept_receive_queue.h"
 #include "link/winsock_errors.h"
 
 class QTcpServer;
@@ -48,6 +49,8 @@ public:
     void accept(int requestId);
     // Hands bytes to the connection; false when not connected.
     bool sendData(const QByteArray& bytes);
+    // Everything received and not read yet, also after the connection has closed: bytes the
+    // peer sent before it hung up are kept until read (a new connection drops them).
     QByteArray readAll();
     // Ends whatever the socket is doing. Data already handed over is still delivered to the
     // peer; nothing more is reported for the old connection.
@@ -56,7 +59,9 @@ public:
 signals:
     void connected();
     void connectionRequest(int requestId);
+    // Bytes arrived; announced from the event loop, never from within the socket's own signal.
     void dataArrival();
+    // The peer has ended the connection. What it sent before is still to be read with readAll().
     void closedByPeer();
     void error(int number, const QString& description);
     void sendProgress(qint64 bytesSent, qint64 bytesRemaining);
@@ -68,6 +73,10 @@ private:
     void attach(QTcpSocket* socket);
     void detachAndClose();
     void retire(QTcpSocket* socket);
+    // Moves what the socket holds to arrived_.
+    void takeArrived();
+    // Appends to arrived_ and, when it was empty, announces it.
+    void keepArrived(QByteArray block);
     void onNewConnection();
     void onConnected();
     void onReadyRead();
@@ -81,6 +90,11 @@ private:
     // A socket closed while one of its own signals is still being handled further up the
     // stack (a handler that lets events run) is deleted only once that handling is over.
     QList<QTcpSocket*> retired_;
+    // Bytes taken from the socket as soon as it has them (a socket that fails drops what it
+    // holds) and not read yet.
+    QByteArray arrived_;
+    bool announcePending_ = false;
+    KeptReceiveQueue keptQueue_;
     int callbackDepth_ = 0;
     int nextRequestId_ = 1;
     int localPort_ = 0;

@@ -1,0 +1,124 @@
+// A peer that sends its last texts and hangs up at once, over a real loopback socket, with the
+// control in both roles: every whole frame that came before the closing reaches the host, once
+// and in order, and the closing is told after them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+
+#include "link/frame.h"
+#include "link/mirt_tcp.h"
+#include "platform/fakes/fake_services.h"
+#include "tests/link/link_test_support.h"
+
+namespace razudar::link {
+namespace {
+
+using testing::HostLog;
+using testing::record;
+using testing::waitUntil;
+
+struct HangUpCase {
+    const char* name;
+    bool controlCalls;       // the control in the client role; otherwise it listens
+    bool answerEachText;     // the handler answers each text with a synchronous send
+};
+
+class HangUp : public ::testing::TestWithParam<HangUpCase> {
+protected:
+    void SetUp() override {
+        fakes.waiter.onProcessEvents = [] { QCoreApplication::processEvents(); };
+        control.setServices(fakes.services());
+        record(control, log);
+        QObject::connect(&control, &MirtTCP::TextsDelivered, [this] {
+            log.events << QStringLiteral("Fine");
+            endsInsideAHandler += handling;
+        });
+        if (GetParam().controlCalls) {
+            ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+            control.setChiamante(true);
+            control.Connetti(QStringLiteral("127.0.0.1"), listener.serverPort());
+            ASSERT_TRUE(waitUntil([&] { return listener.hasPendingConnections(); }));
+            peer.reset(listener.nextPendingConnection());
+        } else {
+            const int port = testing::freePort();
+            control.setPortaLocale(port);
+            control.setAccettareConnessioni(true);
+            peer = std::make_unique<QTcpSocket>();
+            peer->connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+        }
+        ASSERT_TRUE(waitUntil([&] { return log.count(QStringLiteral("Connesso")) == 1; }));
+        log.events.clear();
+    }
+
+    FakeServices fakes;
+    HostLog log;
+    MirtTCP control;
+    QTcpServer listener;
+    std::unique_ptr<QTcpSocket> peer;
+    bool handling = false;
+    int endsInsideAHandler = 0;
+};
+
+TEST_P(HangUp, TheLastTextsBeforeTheClosingAreDeliveredOnceInOrderAndThenTheClosing) {
+    const HangUpCase& c = GetParam();
+    QByteArray five;
+    QStringList expected;
+    for (int i = 0; i < 6; ++i) {
+        if (i < 5) five += *buildFrame(QString::number(i));
+        expected << QStringLiteral("Dati:%1").arg(i);
+    }
+    const QByteArray sixth = *buildFrame(u"5");
+    QByteArray answers;
+    const auto sendLastAndHangUp = [&] {
+        peer->write(sixth);
+        peer->disconnectFromHost();
+    };
+    if (c.answerEachText) {
+        log.onText = [&](const QString& text) {
+            handling = true;
+            control.InviaTesto(QStringLiteral("ack ") + text, true);
+            handling = false;
+        };
+        // The peer reads the first answer, then sends one more text and hangs up.
+        QObject::connect(peer.get(), &QTcpSocket::readyRead, peer.get(), [&] {
+            answers += peer->readAll();
+            if (answers.contains(*buildFrame(u"ack 0")) && peer->isOpen() &&
+                peer->state() == QAbstractSocket::ConnectedState)
+                sendLastAndHangUp();
+        });
+        peer->write(five);
+    } else {
+        peer->write(five);
+        sendLastAndHangUp();
+    }
+    ASSERT_TRUE(waitUntil([&] { return log.count(QStringLiteral("ConnessioneChiusa")) == 1; }));
+    // Anything still to come would come now.
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+
+    const QStringList texts = log.events.filter(QStringLiteral("Dati:"));
+    EXPECT_EQ(texts, expected) << log.events.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(log.count(QStringLiteral("ConnessioneChiusa")), 1);
+    EXPECT_EQ(log.events.indexOf(QStringLiteral("ConnessioneChiusa")),
+              log.events.lastIndexOf(QRegularExpression(QStringLiteral("^(Dati:|Fine)"))) + 1)
+        << log.events.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(log.events.value(log.events.indexOf(QStringLiteral("ConnessioneChiusa")) - 1),
+              QStringLiteral("Fine"));
+    EXPECT_EQ(endsInsideAHandler, 0);
+    EXPECT_EQ(control.receiveBufferedBytes(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothRoles, HangUp,
+    ::testing::Values(HangUpCase{"ListeningAnswering", false, true},
+                      HangUpCase{"CallingAnswering", true, true},
+                      HangUpCase{"ListeningSilent", false, false},
+                      HangUpCase{"CallingSilent", true, false}),
+    [](const ::testing::TestParamInfo<HangUpCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace razudar::link
