@@ -137,11 +137,8 @@ void MirtTCP::onConnectionRequest(int requestId) {
 void MirtTCP::onDataArrival() {
     // Whatever came while a handler ran (one that sends synchronously lets socket events run)
     // is read here after each pass.
-    do {
-        const QByteArray data = socket_->readAll();
-        if (data.isEmpty()) break;
+    for (QByteArray data = socket_->readNext(); !data.isEmpty(); data = socket_->readNext())
         parser_.feedArrival(data, *receiver_);
-    } while (!parser_.busy());
     // A nested arrival only buffered its data: the loop further out delivers it and tells.
     if (parser_.busy()) return;
     if (deliveredSinceLastEnd_) {

@@ -106,9 +106,12 @@ bool SocketLink::sendData(const QByteArray& bytes) {
     return socket_->write(bytes) == bytes.size();
 }
 
-QByteArray SocketLink::readAll() {
+QByteArray SocketLink::readNext() {
     takeArrived();
-    return std::exchange(arrived_, QByteArray());
+    if (arrived_.empty()) return QByteArray();
+    QByteArray block = std::move(arrived_.front());
+    arrived_.pop_front();
+    return block;
 }
 
 void SocketLink::takeArrived() {
@@ -119,19 +122,15 @@ void SocketLink::takeArrived() {
 
 void SocketLink::keepArrived(QByteArray block) {
     if (block.isEmpty()) return;
-    const bool announce = arrived_.isEmpty();
-    if (announce)
-        arrived_ = std::move(block);
-    else
-        arrived_.append(block);
-    if (!announce || announcePending_) return;
+    arrived_.push_back(std::move(block));
+    if (arrived_.size() > 1 || announcePending_) return;
     // Announced from the event loop, not from within the socket's own signal: the socket reads
     // nothing more from the network while that signal is being handled, and a host's handler
     // may let events run for long (a synchronous send) while the peer sends and hangs up.
     announcePending_ = true;
     QMetaObject::invokeMethod(this, [this] {
         announcePending_ = false;
-        if (arrived_.isEmpty()) return;  // read meanwhile
+        if (arrived_.empty()) return;  // read meanwhile
         CallbackScope scope(*this);
         emit dataArrival();
     }, Qt::QueuedConnection);

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
+
 #include "link/kept_receive_queue.h"
 #include "link/winsock_errors.h"
 
@@ -49,9 +51,10 @@ public:
     void accept(int requestId);
     // Hands bytes to the connection; false when not connected.
     bool sendData(const QByteArray& bytes);
-    // Everything received and not read yet, also after the connection has closed: bytes the
-    // peer sent before it hung up are kept until read (a new connection drops them).
-    QByteArray readAll();
+    // The oldest block of bytes received and not read yet, empty when there is none. Also after
+    // the connection has closed: what the peer sent before it hung up is kept until read (a new
+    // connection drops it).
+    QByteArray readNext();
     // Ends whatever the socket is doing. Data already handed over is still delivered to the
     // peer; nothing more is reported for the old connection.
     void close();
@@ -61,7 +64,7 @@ signals:
     void connectionRequest(int requestId);
     // Bytes arrived; announced from the event loop, never from within the socket's own signal.
     void dataArrival();
-    // The peer has ended the connection. What it sent before is still to be read with readAll().
+    // The peer has ended the connection. What it sent before is still to be read with readNext().
     void closedByPeer();
     void error(int number, const QString& description);
     void sendProgress(qint64 bytesSent, qint64 bytesRemaining);
@@ -75,7 +78,7 @@ private:
     void retire(QTcpSocket* socket);
     // Moves what the socket holds to arrived_.
     void takeArrived();
-    // Appends to arrived_ and, when it was empty, announces it.
+    // Queues a block in arrived_ and, when none was waiting, announces it.
     void keepArrived(QByteArray block);
     void onNewConnection();
     void onConnected();
@@ -92,7 +95,7 @@ private:
     QList<QTcpSocket*> retired_;
     // Bytes taken from the socket as soon as it has them (a socket that fails drops what it
     // holds) and not read yet.
-    QByteArray arrived_;
+    std::deque<QByteArray> arrived_;
     bool announcePending_ = false;
     KeptReceiveQueue keptQueue_;
     int callbackDepth_ = 0;
