@@ -26,6 +26,7 @@ using testing::waitUntil;
 enum class Peer {
     SendsLastAfterFirstAnswer,  // reads the first answer, sends a sixth text and hangs up
     SendsLastAtOnce,            // sends the sixth text and hangs up at once
+    HangsUpAfterSecondAnswer,   // sends a sixth text on the first answer, hangs up on the second
 };
 
 struct HangUpCase {
@@ -81,6 +82,7 @@ TEST_P(HangUp, TheLastTextsBeforeTheClosingAreDeliveredOnceInOrderAndThenTheClos
     }
     const QByteArray sixth = *buildFrame(u"5");
     QByteArray answers;
+    bool sixthSent = false;
     const auto sendLastAndHangUp = [&] {
         peer->write(sixth);
         peer->disconnectFromHost();
@@ -92,16 +94,25 @@ TEST_P(HangUp, TheLastTextsBeforeTheClosingAreDeliveredOnceInOrderAndThenTheClos
             handling = false;
         };
     }
-    if (c.peer == Peer::SendsLastAfterFirstAnswer) {
-        QObject::connect(peer.get(), &QTcpSocket::readyRead, peer.get(), [&] {
-            answers += peer->readAll();
-            if (answers.contains(*buildFrame(u"ack 0")) && peer->state() == QAbstractSocket::ConnectedState)
-                sendLastAndHangUp();
-        });
-        peer->write(five);
-    } else {
+    if (c.peer == Peer::SendsLastAtOnce) {
         peer->write(five);
         sendLastAndHangUp();
+    } else {
+        QObject::connect(peer.get(), &QTcpSocket::readyRead, peer.get(), [&] {
+            answers += peer->readAll();
+            if (peer->state() != QAbstractSocket::ConnectedState) return;
+            const bool first = answers.contains(*buildFrame(u"ack 0"));
+            const bool second = answers.contains(*buildFrame(u"ack 1"));
+            if (c.peer == Peer::SendsLastAfterFirstAnswer && first) {
+                sendLastAndHangUp();
+            } else if (first && !sixthSent) {
+                peer->write(sixth);
+                sixthSent = true;
+            } else if (second) {
+                peer->disconnectFromHost();
+            }
+        });
+        peer->write(five);
     }
     ASSERT_TRUE(waitUntil([&] { return log.count(QStringLiteral("ConnessioneChiusa")) == 1; }));
     // Anything still to come would come now.
@@ -121,6 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HangUpCase{"ListeningLastAfterAnswer", false, true, Peer::SendsLastAfterFirstAnswer},
         HangUpCase{"CallingLastAfterAnswer", true, true, Peer::SendsLastAfterFirstAnswer},
+        HangUpCase{"ListeningHangUpAfterSecondAnswer", false, true, Peer::HangsUpAfterSecondAnswer},
+        HangUpCase{"CallingHangUpAfterSecondAnswer", true, true, Peer::HangsUpAfterSecondAnswer},
         HangUpCase{"ListeningAnsweringAllAtOnce", false, true, Peer::SendsLastAtOnce},
         HangUpCase{"CallingAnsweringAllAtOnce", true, true, Peer::SendsLastAtOnce},
         HangUpCase{"ListeningSilentAllAtOnce", false, false, Peer::SendsLastAtOnce},
