@@ -124,9 +124,9 @@ void SocketLink::keepArrived(QByteArray block) {
     if (block.isEmpty()) return;
     arrived_.push_back(std::move(block));
     if (arrived_.size() > 1 || announcePending_) return;
-    // Announced from the event loop, not from within the socket's own signal: the socket reads
-    // nothing more from the network while that signal is being handled, and a host's handler
-    // may let events run for long (a synchronous send) while the peer sends and hangs up.
+    // Announced from the event loop, not from within the socket's own signal: while that signal
+    // is being handled the socket announces nothing it reads, and a host's handler may let
+    // events run for long (a synchronous send) while the peer sends and hangs up.
     announcePending_ = true;
     QMetaObject::invokeMethod(this, [this] {
         announcePending_ = false;

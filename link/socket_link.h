@@ -93,8 +93,8 @@ private:
     // A socket closed while one of its own signals is still being handled further up the
     // stack (a handler that lets events run) is deleted only once that handling is over.
     QList<QTcpSocket*> retired_;
-    // Bytes taken from the socket as soon as it has them (a socket that fails drops what it
-    // holds) and not read yet.
+    // Blocks taken from the socket as soon as it has them (a socket dropped on a failed send
+    // loses what it holds) and not read yet, oldest first.
     std::deque<QByteArray> arrived_;
     bool announcePending_ = false;
     KeptReceiveQueue keptQueue_;

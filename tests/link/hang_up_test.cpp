@@ -1,6 +1,7 @@
-// A peer that sends its last texts and hangs up at once, over a real loopback socket, with the
-// control in both roles: every whole frame that came before the closing reaches the host, once
-// and in order, and the closing is told after them.
+// A peer that sends its last texts and hangs up while the host answers each text synchronously
+// (or does not answer), over a real loopback socket, with the control in both roles: every whole
+// frame that came before the closing reaches the host, once and in order, and the closing is told
+// after them and after the end of the texts.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
