@@ -82,7 +82,7 @@ MirtTCP::MirtTCP(QWidget* parent)
     connect(socket_, &SocketLink::connected, this, &MirtTCP::onConnected);
     connect(socket_, &SocketLink::connectionRequest, this, &MirtTCP::onConnectionRequest);
     connect(socket_, &SocketLink::dataArrival, this, &MirtTCP::onDataArrival);
-    connect(socket_, &SocketLink::closedByPeer, this, &MirtTCP::closeRoutine);
+    connect(socket_, &SocketLink::closedByPeer, this, &MirtTCP::onClosedByPeer);
     connect(socket_, &SocketLink::error, this, &MirtTCP::onSocketError);
     connect(socket_, &SocketLink::sendComplete, this, &MirtTCP::SendComplete);
     connect(socket_, &SocketLink::sendProgress, this, [this](qint64 sent, qint64 remaining) {

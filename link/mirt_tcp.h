@@ -125,6 +125,7 @@ private:
     void onConnected();
     void onConnectionRequest(int requestId);
     void onDataArrival();
+    void onClosedByPeer();
     void onSocketError(int number, const QString& description);
 
     void showPeerName(const QString& name);
@@ -158,6 +159,8 @@ private:
     QString lastReceived_;
     // A text was delivered since TextsDelivered was last raised.
     bool deliveredSinceLastEnd_ = false;
+    // The peer has hung up: the close routine runs once the texts it sent before are out.
+    bool closePending_ = false;
 };
 
 }  // namespace razudar::link

@@ -32,6 +32,7 @@ bool MirtTCP::isConnesso() const { return socket_->state() == SocketLink::Connec
 
 // Close routine: the peer closed, Disconnetti, a send while not connected, the box cleared.
 void MirtTCP::closeRoutine() {
+    closePending_ = false;
     const SocketLink::State state = socket_->state();
     const bool wasOpen = state == SocketLink::Connected || state == SocketLink::Closing;
     panel_.showState(PanelState::NonAttiva);
@@ -59,6 +60,7 @@ void MirtTCP::Connetti(const QString& sServerRemoto, int nPortaRemota) {
         setPortaRemota(kDefaultPort);
     // An open connection is dropped here without ConnessioneChiusa and without any change on
     // the panel; the outcome of the new attempt comes as the socket's connected or error event.
+    closePending_ = false;
     socket_->close();
     socket_->connectToHost(panel_.txtServerRemoto->text(), portaRemota_);
 }
@@ -90,7 +92,8 @@ void MirtTCP::acceptBoxClicked() {
 
 bool MirtTCP::InviaTesto(const QString& sTesto, bool Sincrono) {
     if (socket_->state() != SocketLink::Connected) {
-        closeRoutine();
+        // After a hang-up the close routine waits until the texts sent before it are out.
+        if (!closePending_) closeRoutine();
         return false;
     }
     const std::optional<QByteArray> frame = buildFrame(sTesto);
@@ -132,17 +135,24 @@ void MirtTCP::onConnectionRequest(int requestId) {
 }
 
 void MirtTCP::onDataArrival() {
-    // The socket does not announce data again while this runs, so whatever came meanwhile (a
-    // handler that sends synchronously lets socket events run) is read here after each pass.
-    do {
-        const QByteArray data = socket_->readAll();
-        if (data.isEmpty()) break;
+    // Whatever came while a handler ran (one that sends synchronously lets socket events run)
+    // is read here after each pass.
+    for (QByteArray data = socket_->readNext(); !data.isEmpty(); data = socket_->readNext())
         parser_.feedArrival(data, *receiver_);
-    } while (!parser_.busy());
     // A nested arrival only buffered its data: the loop further out delivers it and tells.
-    if (parser_.busy() || !deliveredSinceLastEnd_) return;
-    deliveredSinceLastEnd_ = false;
-    emit TextsDelivered();
+    if (parser_.busy()) return;
+    if (deliveredSinceLastEnd_) {
+        deliveredSinceLastEnd_ = false;
+        emit TextsDelivered();
+    }
+    if (closePending_) closeRoutine();
+}
+
+// The texts the peer sent before it hung up are delivered first, then the connection is closed:
+// here when no text is being handled, else by the delivering loop further out once it is done.
+void MirtTCP::onClosedByPeer() {
+    closePending_ = true;
+    if (!parser_.busy()) onDataArrival();
 }
 
 void MirtTCP::onSocketError(int number, const QString& description) {

@@ -96,11 +96,9 @@ void SocketLink::accept(int requestId) {
     if (!socket) return;
     detachAndClose();
     attach(socket);
+    keptQueue_.keep(socket->socketDescriptor());
     // Bytes that came with the request are announced like any later arrival.
-    if (socket->bytesAvailable() > 0)
-        QMetaObject::invokeMethod(this, [this, socket] {
-            if (socket_ == socket) emit dataArrival();
-        }, Qt::QueuedConnection);
+    takeArrived();
 }
 
 bool SocketLink::sendData(const QByteArray& bytes) {
@@ -108,11 +106,34 @@ bool SocketLink::sendData(const QByteArray& bytes) {
     return socket_->write(bytes) == bytes.size();
 }
 
-QByteArray SocketLink::readAll() {
-    // Everything the socket holds, asked for at its exact size: when that is one block read
-    // from the network (the usual case), the socket hands the block over as it is instead of
-    // copying it, as readAll() would.
-    return socket_ ? socket_->read(socket_->bytesAvailable()) : QByteArray();
+QByteArray SocketLink::readNext() {
+    takeArrived();
+    if (arrived_.empty()) return QByteArray();
+    QByteArray block = std::move(arrived_.front());
+    arrived_.pop_front();
+    return block;
+}
+
+void SocketLink::takeArrived() {
+    // Asked for at its exact size: when that is one block read from the network (the usual
+    // case), the socket hands the block over as it is instead of copying it.
+    if (socket_ && socket_->bytesAvailable() > 0) keepArrived(socket_->read(socket_->bytesAvailable()));
+}
+
+void SocketLink::keepArrived(QByteArray block) {
+    if (block.isEmpty()) return;
+    arrived_.push_back(std::move(block));
+    if (arrived_.size() > 1 || announcePending_) return;
+    // Announced from the event loop, not from within the socket's own signal: while that signal
+    // is being handled the socket announces nothing it reads, and a host's handler may let
+    // events run for long (a synchronous send) while the peer sends and hangs up.
+    announcePending_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        announcePending_ = false;
+        if (arrived_.empty()) return;  // read meanwhile
+        CallbackScope scope(*this);
+        emit dataArrival();
+    }, Qt::QueuedConnection);
 }
 
 void SocketLink::close() {
@@ -125,6 +146,7 @@ void SocketLink::attach(QTcpSocket* socket) {
     socket_ = socket;
     peerClosed_ = false;
     failed_ = false;
+    arrived_.clear();  // a new connection is a new stream
     connect(socket, &QTcpSocket::connected, this, &SocketLink::onConnected);
     connect(socket, &QTcpSocket::readyRead, this, &SocketLink::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &SocketLink::onDisconnected);
@@ -133,6 +155,7 @@ void SocketLink::attach(QTcpSocket* socket) {
 }
 
 void SocketLink::detachAndClose() {
+    keptQueue_.release();  // closing the socket ends the connection
     peerClosed_ = false;
     failed_ = false;
     QTcpSocket* socket = socket_;
@@ -167,13 +190,11 @@ void SocketLink::retire(QTcpSocket* socket) {
 
 void SocketLink::onConnected() {
     CallbackScope scope(*this);
+    if (socket_) keptQueue_.keep(socket_->socketDescriptor());
     emit connected();
 }
 
-void SocketLink::onReadyRead() {
-    CallbackScope scope(*this);
-    emit dataArrival();
-}
+void SocketLink::onReadyRead() { takeArrived(); }
 
 void SocketLink::onNewConnection() {
     while (server_ && server_->hasPendingConnections()) {
@@ -204,9 +225,11 @@ void SocketLink::onDisconnected() {
     CallbackScope scope(*this);
     QTcpSocket* socket = socket_;
     if (!socket || sender() != socket) return;
-    // Bytes that came just before the end are read before the closing is announced.
-    if (socket->bytesAvailable() > 0) emit dataArrival();
-    if (socket_ != socket || failed_) return;  // the handler already closed or replaced it
+    // What came before the end stays to be read after the closing is announced: what the
+    // socket read and, when it was dropped on a failed send, what it had not read yet.
+    takeArrived();
+    keepArrived(keptQueue_.takeRest());
+    if (failed_) return;
     peerClosed_ = true;
     emit closedByPeer();
 }

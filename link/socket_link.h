@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
+
+#include "link/kept_receive_queue.h"
 #include "link/winsock_errors.h"
 
 class QTcpServer;
@@ -48,7 +51,10 @@ public:
     void accept(int requestId);
     // Hands bytes to the connection; false when not connected.
     bool sendData(const QByteArray& bytes);
-    QByteArray readAll();
+    // The oldest block of bytes received and not read yet, empty when there is none. Also after
+    // the connection has closed: what the peer sent before it hung up is kept until read (a new
+    // connection drops it).
+    QByteArray readNext();
     // Ends whatever the socket is doing. Data already handed over is still delivered to the
     // peer; nothing more is reported for the old connection.
     void close();
@@ -56,7 +62,9 @@ public:
 signals:
     void connected();
     void connectionRequest(int requestId);
+    // Bytes arrived; announced from the event loop, never from within the socket's own signal.
     void dataArrival();
+    // The peer has ended the connection. What it sent before is still to be read with readNext().
     void closedByPeer();
     void error(int number, const QString& description);
     void sendProgress(qint64 bytesSent, qint64 bytesRemaining);
@@ -68,6 +76,10 @@ private:
     void attach(QTcpSocket* socket);
     void detachAndClose();
     void retire(QTcpSocket* socket);
+    // Moves what the socket holds to arrived_.
+    void takeArrived();
+    // Queues a block in arrived_ and, when none was waiting, announces it.
+    void keepArrived(QByteArray block);
     void onNewConnection();
     void onConnected();
     void onReadyRead();
@@ -81,6 +93,11 @@ private:
     // A socket closed while one of its own signals is still being handled further up the
     // stack (a handler that lets events run) is deleted only once that handling is over.
     QList<QTcpSocket*> retired_;
+    // Blocks taken from the socket as soon as it has them (a socket dropped on a failed send
+    // loses what it holds) and not read yet, oldest first.
+    std::deque<QByteArray> arrived_;
+    bool announcePending_ = false;
+    KeptReceiveQueue keptQueue_;
     int callbackDepth_ = 0;
     int nextRequestId_ = 1;
     int localPort_ = 0;
