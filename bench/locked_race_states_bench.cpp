@@ -14,17 +14,17 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTcpSocket>
-#include <QTimer>
 
 #include <sqlite3.h>
 #include <sys/socket.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
+#include "bench/loop_heartbeat.h"
 #include "bench/running_program.h"
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
@@ -116,29 +116,18 @@ int main(int argc, char** argv) {
     const qint64 sleptBefore = waits.sleptMs();
     const int refusedBefore = waits.refusedAtOnce();
 
-    std::vector<double> stalls;
-    QElapsedTimer clock;
-    qint64 lastTickNs = 0;
-    QTimer heartbeat;
-    heartbeat.setInterval(0);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        stalls.push_back(double(now - lastTickNs) / 1e6);
-        lastTickNs = now;
-    });
-
+    bench::LoopHeartbeat heartbeat;
     std::atomic<int> lockPhase{0};
     std::atomic<int> sent{0};
     std::thread holder(holdLock, program.base.databasePath, std::ref(lockPhase));
     while (lockPhase == 0) std::this_thread::yield();
-    clock.start();
     heartbeat.start();
     std::thread sender(sendRaceStates, int(simulator.peer()->socketDescriptor()), std::cref(frames), std::ref(sent));
     // Until the last race state is on the console (its reads answered, the lock gone).
     QElapsedTimer limit;
     limit.start();
     while (shownTag(state) != count && limit.elapsed() < 120000) QCoreApplication::processEvents();
-    const double appliedMs = double(clock.nsecsElapsed()) / 1e6;
+    const double appliedMs = heartbeat.elapsedMs();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     heartbeat.stop();
     sender.join();
@@ -148,10 +137,8 @@ int main(int argc, char** argv) {
         return 3;
     }
 
-    double held = 0;
-    for (double s : stalls)
-        if (s > kStallCountedMs) held += s;
-    const double longest = stalls.empty() ? 0.0 : *std::max_element(stalls.begin(), stalls.end());
+    const double held = heartbeat.heldMs(kStallCountedMs);
+    const double longest = heartbeat.longestStallMs();
     const QString notice = program.window->findChild<QLabel*>(QStringLiteral("Avvisi"))->text();
     std::printf("%d race states, one every %d ms, while a second connection held the database %d ms:\n", count,
                 kIntervalMs, kLockMs);

@@ -5,7 +5,6 @@
 // what it could not read keeps its last value and is told once; the next race state after the
 // lock reads it again and takes the notice down.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <functional>
 
@@ -17,28 +16,11 @@
 #include "data/object_text_encoder.h"
 #include "model/krono.h"
 #include "model/run_result.h"
+#include "other_program.h"
 #include "recording_page_dispatcher.h"
 
 namespace razudar::apptest {
 namespace {
-
-// Another program on the same database file.
-class SecondConnection {
-public:
-    explicit SecondConnection(const QString& path) {
-        EXPECT_EQ(sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    }
-    ~SecondConnection() { sqlite3_close(db_); }
-    void exec(const QString& sql) {
-        char* message = nullptr;
-        EXPECT_EQ(sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message), SQLITE_OK)
-            << sql.toStdString() << ": " << (message ? message : "");
-        sqlite3_free(message);
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 // The link, the menu and the console: a race state asks nothing of them but a refresh.
 struct QuietPeers : controls::LinkControl, DispatcherHost, ParallelGapBox, ConsoleUpdates {
@@ -103,7 +85,7 @@ struct LockedRaceState : ::testing::Test {
     QuietPeers peers;
     RecordingPageDispatcher pages;
     LinkDispatcher dispatcher{state, fakes.services(), peers, pages, peers, peers, peers, monitor};
-    SecondConnection other{base.databasePath};
+    OtherProgram other{base.databasePath};
 };
 
 TEST_F(LockedRaceState, IsAppliedAtOnceKeepingWhatItCannotReadUntilTheLockEnds) {
