@@ -6,15 +6,14 @@
 // reported: that whole time and how many times the race was ranked. The burst is played several
 // times, each over the same race made afresh.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTcpSocket>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "app/console/console_refresh.h"
+#include "bench/loop_heartbeat.h"
 #include "bench/running_program.h"
 #include "data/object_text_encoder.h"
 #include "link/frame.h"
@@ -63,25 +62,17 @@ Burst playBurst(ProgramState& state, frmGrafica& window, QTcpSocket& peer) {
 
     Burst b;
     const int ranked = state.krono().ElaborazioneClassificaCompletata.connect([&] { ++b.rankings; });
-    QElapsedTimer clock;
-    qint64 lastTickNs = 0;
-    QTimer heartbeat;
-    heartbeat.setInterval(0);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        b.longestStallMs = std::max(b.longestStallMs, double(now - lastTickNs) / 1e6);
-        lastTickNs = now;
-    });
-    clock.start();
+    bench::LoopHeartbeat heartbeat;
     heartbeat.start();
     peer.write(bytes);
     peer.flush();
     // Until the last run time is applied and the console refreshed after it, and a few passes more
     // for what the window draws.
     while (!lastApplied()) QCoreApplication::processEvents();
-    b.appliedMs = double(clock.nsecsElapsed()) / 1e6;
+    b.appliedMs = heartbeat.elapsedMs();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     heartbeat.stop();
+    b.longestStallMs = heartbeat.longestStallMs();
     state.krono().ElaborazioneClassificaCompletata.disconnect(ranked);
     return b;
 }

@@ -110,6 +110,10 @@ void LinkDispatcher::onDatiArrivati(const QString& testo) {
 }
 
 void LinkDispatcher::aggiornaClasse(const QString& payload) {
+    // The race state is applied at once, whatever another program holds: the monitor settings and
+    // the session's values it reads keep their last values when the database is locked (told on
+    // the status bar) and are read again with the next race state.
+    const db::LockWaits::NoWait noWait(*state_.startup.database.lockWaits);
     KronoDaTestoResult decoded = KronoDaTesto(payload.trimmed(), monitorSettings_);
     if (!decoded) {
         // The race state on air stays; the operator is told on the status bar, never in a box.

@@ -55,8 +55,9 @@ void LockWaits::noteStatement(bool answered) {
 }
 
 bool LockWaits::onBusy(int tries, int timeoutMs) {
-    if (depth_ > 0 && gaveUp_) {
+    if (noWaitDepth_ > 0 || (depth_ > 0 && gaveUp_)) {
         if (tries == 0) ++refusedAtOnce_;
+        if (depth_ > 0) gaveUp_ = true;
         return false;
     }
     if (tries == 0) {

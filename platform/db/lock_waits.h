@@ -9,6 +9,11 @@
 // message instead of a wait per query. Outside any action (the start-up) each query may wait up
 // to the busy timeout, as SQLite's own timeout does.
 //
+// Some work must not wait at all: a race state received over the link is applied while the air
+// goes on, and what it reads keeps its last value when the database is held. Inside a NoWait a
+// lock is refused at once (SQLITE_BUSY without a wait), and the action it belongs to counts as
+// having given up its wait.
+//
 // The waits between tries follow SQLite's own schedule (1, 2, 5, 10 ... 100 ms) and go through
 // the sleeper, so the program's waiter service can be replaced in tests.
 //
@@ -48,6 +53,18 @@ public:
         bool outerFailed_;
     };
 
+    // While it lives, no lock is waited on.
+    class NoWait {
+    public:
+        explicit NoWait(LockWaits& waits) : waits_(waits) { ++waits_.noWaitDepth_; }
+        ~NoWait() { --waits_.noWaitDepth_; }
+        NoWait(const NoWait&) = delete;
+        NoWait& operator=(const NoWait&) = delete;
+
+    private:
+        LockWaits& waits_;
+    };
+
     // The busy handler's decision for a lock met by a connection whose busy timeout is
     // `timeoutMs`; `tries` counts the earlier calls for the same lock. Sleeps and returns true to
     // try again, or returns false to give up (the statement then fails with SQLITE_BUSY).
@@ -65,12 +82,13 @@ public:
     // Counters since the object was made (tests and diagnostics).
     int waitsBegun() const { return waitsBegun_; }        // locks waited on (each may take several tries)
     int waitsGivenUp() const { return waitsGivenUp_; }    // waits that ran out of time
-    int refusedAtOnce() const { return refusedAtOnce_; }  // locks met after the action gave up
+    int refusedAtOnce() const { return refusedAtOnce_; }  // locks met after the action gave up or in a NoWait
     qint64 sleptMs() const { return sleptMs_; }
 
 private:
     Sleeper sleeper_;
     int depth_ = 0;
+    int noWaitDepth_ = 0;
     bool gaveUp_ = false;
     int budgetMs_ = -1;  // what the action may still wait; -1 until its first lock
     int answered_ = 0;     // statements of the action that ran

@@ -198,6 +198,7 @@ TEST_F(DatabaseFaultKindsTest, EveryKindOfFaultIsToldOnceInItalianAfterOneWait) 
         bool box;  // an operator's command; otherwise a link event (status bar)
         const char* step;
         std::function<void(DatabaseFaultKindsTest&)> act;
+        bool raceState = false;  // a race state received: applied without waiting on a lock
     };
     const std::vector<Row> rows = {
         {"Informazioni", true, "leggere la versione del database",
@@ -211,7 +212,8 @@ TEST_F(DatabaseFaultKindsTest, EveryKindOfFaultIsToldOnceInItalianAfterOneWait) 
              const auto before = t.state.race.Krono;
              t.simulator.sendText(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO") + encoder::raceStateText(*before));
              EXPECT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return t.state.race.Krono != before; }));
-         }},
+         },
+         true},
     };
     for (const Kind kind : {Kind::Lock, Kind::Moved, Kind::Replaced, Kind::NotADatabase}) {
         for (const Row& row : rows) {
@@ -240,9 +242,10 @@ TEST_F(DatabaseFaultKindsTest, EveryKindOfFaultIsToldOnceInItalianAfterOneWait) 
             ASSERT_EQ(logged.size(), 1) << logged.join('\n').toStdString();
             EXPECT_TRUE(logged[0].startsWith(expected + u' ' + QString::fromUtf8(expectedFor(kind).engine)))
                 << logged[0].toStdString();
-            // One wait on a lock, a whole one; no wait for the other kinds.
-            EXPECT_EQ(waits().waitsGivenUp() - givenUp, kind == Kind::Lock ? 1 : 0);
-            EXPECT_EQ(waits().sleptMs() - slept, kind == Kind::Lock ? db::kDefaultBusyTimeoutMs : 0);
+            // One wait on a lock, a whole one, but none for a race state; no wait for the other kinds.
+            const bool waited = kind == Kind::Lock && !row.raceState;
+            EXPECT_EQ(waits().waitsGivenUp() - givenUp, waited ? 1 : 0);
+            EXPECT_EQ(waits().sleptMs() - slept, waited ? db::kDefaultBusyTimeoutMs : 0);
 
             fault.clear();
             clearTold();
@@ -645,6 +648,54 @@ TEST_F(DatabaseFaultKindsTest, TheSessionWindowOpenedAgainSaysOnlyWhatStillFails
     EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
     EXPECT_GT(listed, 0);
     EXPECT_EQ(avviso, QString());
+}
+
+}  // namespace
+}  // namespace razudar::apptest
+
+#include "link/frame.h"
+
+namespace razudar::apptest {
+namespace {
+
+// Race states while another program holds the database, two of them in one read: each applied at
+// once with no wait, the monitor settings kept and the lock told on the status bar; the first race
+// state after the lock reads the settings again and takes the notice down.
+TEST_F(DatabaseFaultKindsTest, RaceStatesUnderALockAreAppliedAtOnceAndReadAgainAfterIt) {
+    const auto frame = [this](int tag) {
+        auto race = encoder::demoRace({.competitors = 12, .runs = 2, .intermediates = 2});
+        race->ConcorrenteItem(race->ElencoConcorrenti().first())->Risultati(1)->setTempo(60000 + tag);
+        return *link::buildFrame(QStringLiteral("AGGIORNACLASSEGRAFINEPREFISSO") + encoder::raceStateText(*race));
+    };
+    const auto shown = [this](int tag) {
+        clsKrono& k = state.krono();
+        const auto r = k.ConcorrenteItem(k.ElencoConcorrenti().first())->Risultati(1);
+        return r && r->Tempo() == 60000 + tag;
+    };
+    const QString fontBefore = state.monitor.ImpostazioniMonitor.FontName();
+    const QString fontAfter = QStringLiteral("Verdana");
+    ASSERT_NE(fontBefore, fontAfter);
+    state.startup.database.current().execute(QStringLiteral("UPDATE Monitor SET mo_FontName = 'Verdana'"));
+    const int begun = waits().waitsBegun();
+    const qint64 slept = waits().sleptMs();
+    clearTold();
+
+    fault.make(Kind::Lock);
+    simulator.sendRaw(frame(1) + frame(2));
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return shown(2); }));
+    EXPECT_EQ(waits().waitsBegun() - begun, 0);
+    EXPECT_EQ(waits().sleptMs() - slept, 0);
+    EXPECT_EQ(state.monitor.ImpostazioniMonitor.FontName(), fontBefore);
+    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
+    EXPECT_EQ(notice()->text().mid(9),
+              told(QStringLiteral("rileggere le impostazioni del monitor (restano le precedenti)"), Kind::Lock));
+
+    fault.clear();
+    simulator.sendRaw(frame(3));
+    ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return shown(3); }));
+    EXPECT_EQ(state.monitor.ImpostazioniMonitor.FontName(), fontAfter);
+    EXPECT_EQ(notice()->text(), QString());
+    EXPECT_EQ(waits().waitsBegun() - begun, 0);
 }
 
 }  // namespace

@@ -2,36 +2,15 @@
 // when the session is set, answered from memory afterwards, never read on the live path; a read
 // that fails keeps the value last known and is tried again outside the live path.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "app/faults/database_faults.h"
 #include "app/faults/session_values.h"
 #include "app_test_support.h"
 #include "data/one_value_queries.h"
+#include "other_program.h"
 
 namespace razudar::apptest {
 namespace {
-
-// Another program on the same database file.
-class OtherProgram {
-public:
-    explicit OtherProgram(const QString& path) {
-        EXPECT_EQ(sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    }
-    ~OtherProgram() { sqlite3_close(db_); }
-    void exec(const QString& sql) {
-        char* message = nullptr;
-        EXPECT_EQ(sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message), SQLITE_OK)
-            << sql.toStdString() << ": " << (message ? message : "");
-        sqlite3_free(message);
-    }
-    void setWinnerText(const QString& text) {
-        exec(QStringLiteral("UPDATE Lingue SET li_VincitoreSfida = '%1'").arg(text));
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 struct SessionValuesTest : ::testing::Test {
     void SetUp() override {
@@ -40,6 +19,9 @@ struct SessionValuesTest : ::testing::Test {
     }
     db::LockWaits& waits() { return *state.startup.database.lockWaits; }
     QString winner() { return values.raceText(QStringLiteral("li_VincitoreSfida")); }
+    void setWinnerText(const QString& text) {
+        other.exec(QStringLiteral("UPDATE Lingue SET li_VincitoreSfida = '%1'").arg(text));
+    }
 
     BaseFolder base;
     ProgramState state;
@@ -52,14 +34,14 @@ struct SessionValuesTest : ::testing::Test {
 };
 
 TEST_F(SessionValuesTest, ReadWhenTheSessionIsSetAndFromMemoryAfterwards) {
-    other.setWinnerText(QStringLiteral("VINCE"));
+    setWinnerText(QStringLiteral("VINCE"));
     values.reload();
     EXPECT_EQ(winner(), QStringLiteral("VINCE"));
     EXPECT_EQ(values.turnTypeCode(2), CodiceTipoTurno(state.startup.database.current(), 2));
     EXPECT_FALSE(values.turnTypeCode(2).isEmpty());
 
     // Changed in the database during the session: the session's value stays until it is set again.
-    other.setWinnerText(QStringLiteral("VINCITORE"));
+    setWinnerText(QStringLiteral("VINCITORE"));
     EXPECT_EQ(winner(), QStringLiteral("VINCE"));
     values.reload();
     EXPECT_EQ(winner(), QStringLiteral("VINCITORE"));
@@ -73,12 +55,12 @@ TEST_F(SessionValuesTest, ReadWhenTheSessionIsSetAndFromMemoryAfterwards) {
 }
 
 TEST_F(SessionValuesTest, AFailedReadKeepsTheValueLastKnownAndIsNotTriedOnTheLivePath) {
-    other.setWinnerText(QStringLiteral("VINCE"));
+    setWinnerText(QStringLiteral("VINCE"));
     values.reload();
     const QString qualifying = values.turnTypeCode(2);
 
     // The session set again while another program holds the database: told once, nothing lost.
-    other.setWinnerText(QStringLiteral("VINCITORE"));
+    setWinnerText(QStringLiteral("VINCITORE"));
     other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
     {
         const DatabaseFaults::Action action(faults, FaultChannel::StatusBar);
@@ -108,7 +90,7 @@ TEST_F(SessionValuesTest, AFailedReadKeepsTheValueLastKnownAndIsNotTriedOnTheLiv
     // The next request outside the live path reads what failed, once.
     EXPECT_EQ(winner(), QStringLiteral("VINCITORE"));
     EXPECT_EQ(values.turnTypeCode(1), CodiceTipoTurno(state.startup.database.current(), 1));
-    other.setWinnerText(QStringLiteral("VINCE ANCORA"));
+    setWinnerText(QStringLiteral("VINCE ANCORA"));
     EXPECT_EQ(winner(), QStringLiteral("VINCITORE"));
     EXPECT_EQ(status.size(), 1);
 }

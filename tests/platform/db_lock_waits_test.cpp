@@ -138,6 +138,44 @@ TEST_F(LockedDatabase, ATimeoutOfZeroFailsAtOnce) {
     EXPECT_TRUE(sleeps.empty());
 }
 
+// Work that must not wait (a race state received over the link): inside a NoWait every lock is
+// refused at once, alone or inside an action, and the action's later queries meet locks at once
+// too; once the NoWait is over and the action too, the next action waits again.
+TEST_F(LockedDatabase, InsideANoWaitALockIsRefusedAtOnce) {
+    lock();
+    {
+        const LockWaits::NoWait live(*waits);
+        EXPECT_EQ(read(), errors::kRecordLocked);  // outside any action
+    }
+    {
+        const LockWaits::Scope action(*waits);
+        {
+            const LockWaits::NoWait live(*waits);
+            EXPECT_EQ(read(), errors::kRecordLocked);
+            EXPECT_EQ(read(), errors::kRecordLocked);
+            EXPECT_TRUE(waits->actionGaveUp());
+        }
+        EXPECT_EQ(read(), errors::kRecordLocked);
+    }
+    EXPECT_TRUE(sleeps.empty());
+    EXPECT_EQ(waits->waitsBegun(), 0);
+    EXPECT_EQ(waits->refusedAtOnce(), 4);
+    {
+        // The lock gone, the same work reads at once and the action is answered.
+        release();
+        const LockWaits::Scope action(*waits);
+        const LockWaits::NoWait live(*waits);
+        EXPECT_EQ(read(), 0);
+        EXPECT_TRUE(waits->actionAnswered());
+        lock();
+    }
+    {
+        const LockWaits::Scope action(*waits);
+        EXPECT_EQ(read(), errors::kRecordLocked);
+        EXPECT_EQ(slept(), kTimeoutMs);
+    }
+}
+
 // Whether the database answered an action: every statement of it ran, and there was one. A scope
 // of its own answers for itself and gives the outer action its state back.
 TEST_F(LockedDatabase, AnActionIsAnsweredWhenEveryStatementOfItRan) {
