@@ -76,8 +76,9 @@ private:
     QList<PageEntry> collected_;
     // Per page (lower case), the objects (lower case) told since the page on air changed.
     QHash<QString, QSet<QString>> told_;
-    bool noticeShown_ = false;       // a notice of this object is on the status bar
-    bool pageChangedSinceTold_ = false;  // ... and the page it was told of is no longer on air
+    // A notice of this object is on the status bar, and the page on air changed since it was told.
+    bool noticeShown_ = false;
+    bool pageChangedSinceTold_ = false;
 };
 
 // A write of the objects `objects` of page `page` that the control refused. On the page on air,

@@ -1,12 +1,8 @@
 // The status bar's notices end with their faults, through the program with the real plug-ins and
 // the timekeeping simulator: a refused race state is told until a race state is applied, a page
-// lacking objects until another page goes on air, a page that could not be loaded until it is;
-// what leaves the fault as it was leaves its notice up.
+// lacking objects until another page goes on air; what leaves the fault as it was leaves its
+// notice up.
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -17,6 +13,7 @@
 #include "data/object_text_encoder.h"
 #include "model/krono.h"
 #include "model/run_result.h"
+#include "pages/page_files.h"
 #include "program_window_fixture.h"
 #include "screenshots.h"
 
@@ -32,25 +29,9 @@ struct StatusNoticesEnd : ProgramWindowTest {
         pressConnectToSimulator();
         ASSERT_TRUE(sim::TimekeepingSimulator::waitUntil([&] { return state.krono().ElencoConcorrenti().size() == 12; }));
     }
-    QString pageFile(const QString& page) const {
-        return state.resources.CartellaGrafica + page + QStringLiteral(".smb");
-    }
-    QByteArray read(const QString& page) const {
-        QFile file(pageFile(page));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& page) const { return pagefiles::read(state.resources.CartellaGrafica, page); }
     void write(const QString& page, const QByteArray& bytes) {
-        QFile file(pageFile(page));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-    QByteArray without(const QByteArray& bytes, const QString& name) {
-        QJsonObject definition = QJsonDocument::fromJson(bytes).object();
-        QJsonArray kept;
-        for (const QJsonValue o : definition.value(QStringLiteral("objects")).toArray())
-            if (o.toObject().value(QStringLiteral("name")).toString() != name) kept.append(o);
-        definition.insert(QStringLiteral("objects"), kept);
-        return QJsonDocument(definition).toJson();
+        pagefiles::write(state.resources.CartellaGrafica, page, bytes);
     }
     // The notice after its time of day "hh:mm:ss ".
     QString told() const { return notice()->text().mid(9); }
@@ -94,7 +75,7 @@ TEST_F(StatusNoticesEnd, ARefusedRaceStateIsToldUntilARaceStateIsApplied) {
 TEST_F(StatusNoticesEnd, AClockPageLackingObjectsIsToldUntilAnotherPageGoesOnAir) {
     const QString clock = QStringLiteral("TempoACorrere");
     const QByteArray whole = read(clock);
-    write(clock, without(whole, QStringLiteral("txtNominativo")));
+    write(clock, pagefiles::withoutObject(whole, QStringLiteral("txtNominativo")));
     window->panel().txtSelezione()->setText(QStringLiteral("9"));
     ASSERT_EQ(state.ConcorrenteSelezionato, 1009);
     window->panel().cmdPagina_Click(kCodiceStartZero);
@@ -119,28 +100,6 @@ TEST_F(StatusNoticesEnd, AClockPageLackingObjectsIsToldUntilAnotherPageGoesOnAir
     window->panel().cmdPagina_Click(kCodiceStartZero);
     EXPECT_EQ(state.PaginaInOnda.NomePagina, clock);
     EXPECT_EQ(notice()->text(), QString());
-}
-
-TEST_F(StatusNoticesEnd, APageNotLoadedIsToldUntilThatPageIsLoaded) {
-    const QString list = QStringLiteral("Classifica");
-    const QByteArray whole = read(list);
-    write(list, "non è una pagina");
-    window->panel().cmdPagina_Click(kCodiceClassificaGrande);
-    EXPECT_EQ(state.PaginaInOnda.NomePagina, QString());
-    const QString notLoaded = told();
-    ASSERT_TRUE(notLoaded.startsWith(QStringLiteral("Pagina Classifica non caricata: "))) << notLoaded.toStdString();
-
-    // Another page on air, a live message: the list still cannot be loaded.
-    window->panel().cmdPagina_Click(kCodicePodio);
-    EXPECT_EQ(state.PaginaInOnda.NomePagina, QStringLiteral("Podio"));
-    startArrives();
-    EXPECT_EQ(told(), notLoaded);
-
-    write(list, whole);
-    window->panel().cmdPagina_Click(kCodiceClassificaGrande);
-    EXPECT_EQ(state.PaginaInOnda.NomePagina, list);
-    EXPECT_EQ(notice()->text(), QString());
-    EXPECT_TRUE(fakes.prompter.shown().empty()) << fakes.prompter.texts().join('\n').toStdString();
 }
 
 }  // namespace

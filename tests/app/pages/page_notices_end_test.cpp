@@ -2,12 +2,8 @@
 // objects a page lacks are no longer told once another page is on air, the air is cleared, or the
 // page is loaded anew whole; a page that could not be loaded is no longer told once it is
 // loaded. A build that leaves the fault as it was leaves the notice up.
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "app/pages/page_codes.h"
+#include "page_files.h"
 #include "pages_fixture.h"
 
 namespace razudar::pagestest {
@@ -17,26 +13,9 @@ const QString kTC = QStringLiteral("TempoACorrere");
 const QString kClassifica = QStringLiteral("Classifica");
 
 struct PageNoticesEnd : Pages {
-    QString pageFile(const QString& page) const {
-        return state.resources.CartellaGrafica + page + QStringLiteral(".smb");
-    }
-    QByteArray read(const QString& page) const {
-        QFile file(pageFile(page));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& page) const { return pagefiles::read(state.resources.CartellaGrafica, page); }
     void write(const QString& page, const QByteArray& bytes) {
-        QFile file(pageFile(page));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-    // A page file without the object `name`.
-    QByteArray without(const QByteArray& bytes, const QString& name) {
-        QJsonObject definition = QJsonDocument::fromJson(bytes).object();
-        QJsonArray kept;
-        for (const QJsonValue o : definition.value(QStringLiteral("objects")).toArray())
-            if (o.toObject().value(QStringLiteral("name")).toString() != name) kept.append(o);
-        definition.insert(QStringLiteral("objects"), kept);
-        return QJsonDocument(definition).toJson();
+        pagefiles::write(state.resources.CartellaGrafica, page, bytes);
     }
     // A live message's update of the clock page on air: it writes the split, not the name.
     void split() {
@@ -73,7 +52,7 @@ TEST_F(PageNoticesEnd, AMissingObjectNoticeEndsWhenThePageOnAirChanges) {
         SCOPED_TRACE(c.what);
         const QByteArray whole = read(c.page);
         const QString told = c.page == kTC ? toldTC : toldPodio;
-        write(c.page, without(whole, QLatin1String(c.lacking)));
+        write(c.page, pagefiles::withoutObject(whole, QLatin1String(c.lacking)));
         pages->MandaInOnda(c.code);
         ASSERT_EQ(onAir(), c.page);
         ASSERT_EQ(host.notice, told);
