@@ -37,6 +37,8 @@ public:
     bool sponsorLit(int) const override { return false; }
     void setSponsorLit(int, bool) override {}
     void setStatusPanel(const QString&, const QString&) override {}
+    void showNotice(const QString&, NoticeSource) override {}
+    void withdrawNotice(NoticeSource) override {}
     void graficaLocaleInOnda(const QString&) override {}
 };
 

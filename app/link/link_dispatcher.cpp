@@ -125,6 +125,7 @@ void LinkDispatcher::aggiornaClasse(const QString& payload) {
     }
     for (const QString& notice : decoded.notices) state_.log.line(notice);
     state_.race.Krono = std::move(decoded.krono);
+    if (withdrawNotice_) withdrawNotice_();
     if (sessionSet_) sessionSet_();
     console_.AggiornaClassificheInterfaccia();
 }

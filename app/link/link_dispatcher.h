@@ -66,6 +66,8 @@ public:
     // How a received message that was refused reaches the operator (the status bar: no box
     // while the air waits).
     void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
+    // How that notice is taken down: a race state applied ends a refused one's notice.
+    void setNoticeWithdrawal(std::function<void()> withdraw) { withdrawNotice_ = std::move(withdraw); }
     // Runs when a received race state has replaced the race: the session is set.
     void setSessionSetHook(std::function<void()> hook) { sessionSet_ = std::move(hook); }
     // Stops the run-time delay without its page (the first paint of the main window).
@@ -109,6 +111,7 @@ private:
     std::function<void(const std::function<void()>&)> tickAction_;
     DatabaseFaultReporter reportFault_;
     std::function<void(const QString&)> notice_;
+    std::function<void()> withdrawNotice_;
     std::function<void()> sessionSet_;
 };
 

@@ -66,7 +66,22 @@ void MissingObjects::tell(PageContext& ctx) {
         ctx.state.log.line(text);
         texts << text;
     }
-    if (!texts.isEmpty()) ctx.host.setStatusPanel(QString::fromUtf16(kPannelloAvvisi), texts.join(QStringLiteral("; ")));
+    if (!texts.isEmpty()) {
+        ctx.host.showNotice(texts.join(QStringLiteral("; ")), NoticeSource::MissingObjects);
+        noticeShown_ = true;
+        pageChangedSinceTold_ = false;
+    } else if (noticeShown_ && pageChangedSinceTold_) {
+        noticeShown_ = false;
+        pageChangedSinceTold_ = false;
+        ctx.host.withdrawNotice(NoticeSource::MissingObjects);
+    }
+}
+
+void MissingObjects::pageChanged(PageContext& ctx) {
+    told_.clear();
+    if (!noticeShown_) return;
+    pageChangedSinceTold_ = true;
+    if (depth_ == 0) tell(ctx);
 }
 
 void noteRefusedWrite(PageContext& ctx, const QString& page, const QStringList& objects) {

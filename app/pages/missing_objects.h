@@ -8,6 +8,12 @@
 // air among them. A page that stays on air tells again only when a build finds an object not
 // yet told since the page was loaded: live messages that keep lacking the same objects do not
 // repeat the notice in the log on every message.
+//
+// The notice tells what the page on air lacks, so it holds until the page on air changes: at the
+// end of the build that changed it (or at once outside a build) the notice is taken down, unless
+// that build told again (the same page loaded anew and still lacking, or another page lacking
+// objects). A build that leaves the page on air proves nothing: an update writes only some of its
+// objects, and a page file restored meanwhile is read when the page is loaded anew.
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -47,8 +53,9 @@ public:
         bool optional_;
     };
 
-    // The page on air changed (loaded, or the air cleared): what was told of it is forgotten.
-    void pageChanged() { told_.clear(); }
+    // The page on air changed (loaded, or the air cleared): what was told of it is forgotten, and
+    // its notice ends with the build (see above).
+    void pageChanged(PageContext& ctx);
 
 private:
     friend void noteRefusedWrite(PageContext& ctx, const QString& page, const QStringList& objects);
@@ -60,7 +67,8 @@ private:
 
     bool collected(const QString& page, const QString& object) const;
     void collect(const QString& page, const QString& object);
-    // Tells what was collected and starts afresh.
+    // Tells what was collected and starts afresh; with nothing to tell, takes down a notice the
+    // page on air no longer bears out.
     void tell(PageContext& ctx);
 
     int depth_ = 0;
@@ -68,6 +76,9 @@ private:
     QList<PageEntry> collected_;
     // Per page (lower case), the objects (lower case) told since the page on air changed.
     QHash<QString, QSet<QString>> told_;
+    // A notice of this object is on the status bar, and the page on air changed since it was told.
+    bool noticeShown_ = false;
+    bool pageChangedSinceTold_ = false;
 };
 
 // A write of the objects `objects` of page `page` that the control refused. On the page on air,

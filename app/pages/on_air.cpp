@@ -1,6 +1,7 @@
 #include "app/pages/on_air.h"
 
 #include "app/controls/grafica_proxy.h"
+#include "app/pages/page_load_failure.h"
 #include "app/pages/page_writer.h"
 #include "model/basic.h"
 #include "platform/services/prompter.h"
@@ -90,6 +91,7 @@ bool PageOnAir::CaricaPaginaInOnda(const QString& nomePagina, int piano, bool ma
     // the objects of a page that is not loaded, and the list paging would act on it.
     if (!caricata) return false;
     RegistraPaginaInOnda(false, nomePagina, QString(), area);
+    pageLoaded(ctx_, nomePagina);
     // The page's sponsor clip starts hidden.
     NascondiAnimazione(ctx_, nomePagina, QStringLiteral("Sponsor"));
     return true;
@@ -145,7 +147,7 @@ bool PageOnAir::RegistraPaginaInOnda(bool livello1, const QString& nomePagina, c
     record.NomeTemplate = nomeTemplate;
     record.AreaOccupazione = area;
     record.competitorStarted = -1;
-    if (!livello1) ctx_.missingObjects.pageChanged();
+    if (!livello1) ctx_.missingObjects.pageChanged(ctx_);
     if (ctx_.airChanged) ctx_.airChanged();
     ctx_.host.setStatusPanel(QStringLiteral("NomePagina"), nomePagina);
     ctx_.host.graficaLocaleInOnda(nomePagina);

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "app/notice_source.h"
 #include "app/pages/missing_objects.h"
 #include "app/program_state.h"
 #include "platform/services/services.h"
@@ -16,9 +17,6 @@ namespace controls {
 class GraficaProxy;
 }
 
-// The status-bar panel of the operator's notices (setStatusPanel with this key).
-inline constexpr char16_t kPannelloAvvisi[] = u"Avvisi";
-
 // What the page-on-air layer needs of the main window.
 class OnAirHost {
 public:
@@ -26,6 +24,10 @@ public:
     // The check mark of the menu item "VGA": the pages are previewed, no transition runs.
     virtual bool vgaPreviewChecked() const = 0;
     virtual void setStatusPanel(const QString& key, const QString& text) = 0;
+    // The operator's notice on the status bar, put up by `source`; taken down by the same source
+    // when its fault is over (a notice of another source shown since stays).
+    virtual void showNotice(const QString& text, NoticeSource source) = 0;
+    virtual void withdrawNotice(NoticeSource source) = 0;
     // The hook the main window offers whenever a page is recorded on air.
     virtual void graficaLocaleInOnda(const QString& nomePagina) = 0;
 };
@@ -68,6 +70,8 @@ struct PageContext {
     std::function<void()> airChanged;
     // The graphics control's last message (the reason of a failed load), "" when none.
     QString ultimoMessaggioGrafica;
+    // The page whose failed load the status bar tells, "" when none.
+    QString unloadedPageTold;
     // The objects the page builds found missing from their pages, and what was told of them.
     MissingObjects missingObjects;
 

@@ -35,8 +35,18 @@ void AvvisaPaginaNonCaricata(PageContext& ctx, const QString& pagina) {
     QString breve = motivo;
     if (breve.startsWith(QLatin1String("CaricaPagina: "))) breve.remove(0, int(qstrlen("CaricaPagina: ")));
     if (!ctx.state.resources.CartellaGrafica.isEmpty()) breve.replace(ctx.state.resources.CartellaGrafica, QString());
-    ctx.host.setStatusPanel(QString::fromUtf16(kPannelloAvvisi),
-                            QStringLiteral("Pagina ") + pagina + QStringLiteral(" non caricata: ") + breve);
+    ctx.host.showNotice(QStringLiteral("Pagina ") + pagina + QStringLiteral(" non caricata: ") + breve,
+                        NoticeSource::PageNotLoaded);
+    ctx.unloadedPageTold = pagina;
+}
+
+void pageLoaded(PageContext& ctx, const QString& pagina) {
+    // Page names are the control's: case and surrounding blanks do not count. Another page loaded
+    // leaves the notice: the page told still cannot be loaded.
+    const QString told = ctx.unloadedPageTold.trimmed();
+    if (told.isEmpty() || told.compare(pagina.trimmed(), Qt::CaseInsensitive) != 0) return;
+    ctx.unloadedPageTold.clear();
+    ctx.host.withdrawNotice(NoticeSource::PageNotLoaded);
 }
 
 }  // namespace razudar

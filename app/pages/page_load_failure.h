@@ -16,4 +16,7 @@ void SegnalaErroreCaricamentoPagina(PageContext& ctx, const QString& pagina);
 // and the next page while the air is black.
 void AvvisaPaginaNonCaricata(PageContext& ctx, const QString& pagina);
 
+// The control loaded `pagina`: a notice that it could not be loaded is taken down.
+void pageLoaded(PageContext& ctx, const QString& pagina);
+
 }  // namespace razudar

@@ -54,10 +54,11 @@ bool frmGrafica::load() {
     units_ = std::make_unique<ProgramUnits>(
         state_, services_, [this](const QString& text) { showNotice(text, NoticeSource::Database); },
         ProgramControls{link, list}, ProgramHosts{*panel_, *menus_, *panel_, *menus_});
-    units_->faults().setNoticeWithdrawal([this] { statusAvvisi_->withdrawNotice(NoticeSource::Database); });
-    // A refused link message stays told when the database answers again: the race it refused is
-    // still not the one shown.
-    units_->dispatcher().setNotice([this](const QString& text) { showNotice(text, NoticeSource::Link); });
+    units_->faults().setNoticeWithdrawal([this] { withdrawNotice(NoticeSource::Database); });
+    // A refused race state stays told when the database answers again: the race it refused is
+    // still not the one shown. The next race state applied ends it.
+    units_->dispatcher().setNotice([this](const QString& text) { showNotice(text, NoticeSource::RaceState); });
+    units_->dispatcher().setNoticeWithdrawal([this] { withdrawNotice(NoticeSource::RaceState); });
     panel_->attach(units_->consolePorts());
     menus_->attach(units_->menuPorts());
     connect(menus_->mnuEsci(), &QAction::triggered, this, &QWidget::close);
@@ -115,6 +116,10 @@ void frmGrafica::showNotice(const QString& text, NoticeSource source) {
     statusAvvisi_->showNotice(services_.clock->now().toString(QStringLiteral("hh:mm:ss ")) + text, source);
 }
 
+void frmGrafica::withdrawNotice(NoticeSource source) {
+    if (statusAvvisi_) statusAvvisi_->withdrawNotice(source);
+}
+
 // ---- StartupWindow ----
 
 void frmGrafica::setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -123,7 +128,6 @@ void frmGrafica::setStatusPanel(const QString& key, const QString& text) {
     if (key == QLatin1String("Database")) statusDatabase_->setText(text);
     if (key == QLatin1String("Computer")) statusComputer_->setText(text);
     if (key == QLatin1String("NomePagina")) statusNomePagina_->setText(text);
-    if (key == QStringView(kPannelloAvvisi)) showNotice(text, NoticeSource::Pages);
 }
 
 bool frmGrafica::showModeDialog() {

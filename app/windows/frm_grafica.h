@@ -18,7 +18,6 @@ namespace razudar {
 struct ProgramState;
 class ConsolePanel;
 class NoticeLabel;
-enum class NoticeSource;
 class CurrentFolder;
 class ProgramMenus;
 class ProgramUnits;
@@ -58,6 +57,9 @@ public:
     // OnAirHost
     bool vgaPreviewChecked() const override;
     void graficaLocaleInOnda(const QString& nomePagina) override;
+    // The notice after the time of day it was told (also for the database faults and the link).
+    void showNotice(const QString& text, NoticeSource source) override;
+    void withdrawNotice(NoticeSource source) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,7 +70,6 @@ private:
     void buildStatusBar();
     void mnuGraficaVGA_Click();
     void showStatusMessage(const QString& text, int timeoutMs);
-    void showNotice(const QString& text, NoticeSource source);
 
     ProgramState& state_;
     Services services_;

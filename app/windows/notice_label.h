@@ -3,22 +3,20 @@
 // can be longer than the window is wide, so it wraps onto as many lines as it needs at the width
 // the status bar gives it, and the status bar is as tall as those lines (the log keeps it too).
 //
-// The label remembers who put the notice up. A database fault's notice is taken down once the
-// database answers again; that takes down nothing else: a later notice of the pages stays.
+// The label remembers who put the notice up (app/notice_source.h): each source takes its own
+// notice down when its fault is over, and nothing else: a later notice of another source stays.
 #include <QLabel>
 
-namespace razudar {
+#include "app/notice_source.h"
 
-// Who put a notice up: a database notice is withdrawn when the database answers again; a page's
-// and a refused link message's stay until another notice replaces them.
-enum class NoticeSource { Pages, Database, Link };
+namespace razudar {
 
 class NoticeLabel : public QLabel {
 public:
     explicit NoticeLabel(QWidget* parent = nullptr);
     // Shows `text` whole in place of the notice shown (an empty text clears the notice and the
     // status bar shrinks back).
-    void showNotice(const QString& text, NoticeSource source = NoticeSource::Pages);
+    void showNotice(const QString& text, NoticeSource source);
     // Clears the notice when the one shown is `source`'s.
     void withdrawNotice(NoticeSource source);
 
@@ -37,7 +35,7 @@ private:
     void fitHeight();
 
     int fittedHeight_ = 0;
-    NoticeSource source_ = NoticeSource::Pages;
+    NoticeSource source_ = NoticeSource::Database;
 };
 
 }  // namespace razudar

@@ -146,6 +146,41 @@ TEST_F(Dispatcher, ARaceStateOfMoreThanFiftyRunsIsRefusedAndToldInItalian) {
     EXPECT_EQ(notices.size(), 1);
 }
 
+// The refusal's notice tells that the race shown is not the one sent: live messages applied to
+// the race kept leave it up, the next race state applied takes it down.
+TEST_F(Dispatcher, ARefusedRaceStateIsToldUntilARaceStateIsApplied) {
+    QString notice;
+    dispatcher->setNotice([&](const QString& text) { notice = text; });
+    dispatcher->setNoticeWithdrawal([&] { notice.clear(); });
+    const auto sent = encoder::demoRace({.competitors = 3, .runs = 1});
+    const struct {
+        const char* what;
+        const char* command;
+        QString payload;
+        bool ended;
+    } steps[] = {
+        {"refused", "AGGIORNACLASSE", encoder::raceStateText(*sent, 2, QStringLiteral("51")), false},
+        {"a start", "TCORREREORARIOSTART", fields({QStringLiteral("1001"), QStringLiteral("101500000")}), false},
+        {"a state", "STATOCONCORRENTE", fields({QStringLiteral("1002"), QStringLiteral("30")}), false},
+        {"a session key", "RICHIESTACHIAVESESSIONE",
+         encoder::sessionKeyText(QStringLiteral("101530250"), QStringLiteral("3"), QStringLiteral("SL"),
+                                 QStringLiteral("2")),
+         false},
+        {"refused again", "AGGIORNACLASSE", QStringLiteral("non è uno stato della gara"), false},
+        {"applied", "AGGIORNACLASSE", encoder::raceStateText(*sent), true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        arrive(QLatin1String(step.command), step.payload);
+        if (step.ended) {
+            EXPECT_EQ(notice, QString());
+        } else {
+            EXPECT_TRUE(notice.startsWith(QStringLiteral("Stato della gara ricevuto illeggibile"))) << notice.toStdString();
+        }
+    }
+    EXPECT_EQ(state.krono().ElencoConcorrenti().size(), 3);
+}
+
 TEST_F(Dispatcher, ARaceStateReplacesTheRaceAndRefreshesTheConsole) {
     const auto sent = encoder::demoRace({.competitors = 5, .runs = 1, .intermediates = 0});
     arrive(QStringLiteral("AGGIORNACLASSE"), QStringLiteral("\r\n") + encoder::raceStateText(*sent) + QStringLiteral("  "));

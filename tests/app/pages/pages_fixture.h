@@ -27,11 +27,23 @@ public:
     void setSponsorLit(int slot, bool on) override { lit[size_t(slot)] = on; }
     void setStatusPanel(const QString& key, const QString& text) override { status << key + QLatin1Char('=') + text; }
     void graficaLocaleInOnda(const QString& nomePagina) override { hooks << nomePagina; }
+    // Every notice shown goes to `status` as "Avvisi=<text>"; `notice` is the one the status bar
+    // shows, until its own source takes it down.
+    void showNotice(const QString& text, NoticeSource source) override {
+        status << QStringLiteral("Avvisi=") + text;
+        notice = text;
+        noticeSource = source;
+    }
+    void withdrawNotice(NoticeSource source) override {
+        if (source == noticeSource) notice.clear();
+    }
 
     bool vga = false;
     std::array<bool, 2> lit{};
     QStringList status;
     QStringList hooks;
+    QString notice;
+    NoticeSource noticeSource = NoticeSource::Database;
 };
 
 // The race of the tests: 12 competitors of one run, ranked by bib (competitor 100 + bib,
